@@ -1,0 +1,59 @@
+#include "colorcode/bandpainting.h"
+
+namespace colorcode
+{
+
+namespace
+{
+
+bool isColourIndex(int index)
+{
+    return index >= 0 && index < static_cast<int>(colourList.size());
+}
+
+bool isToleranceIndex(int index)
+{
+    return index >= 0 && index < static_cast<int>(toleranceList.size());
+}
+
+void fillFromColourList(BandShape &band, int index)
+{
+    if (isColourIndex(index))
+        band.fill = colourList[static_cast<std::size_t>(index)].paint;
+}
+
+} // namespace
+
+bool BandChoice::complete() const
+{
+    return isColourIndex(first) && isColourIndex(second) && isColourIndex(multiplier) &&
+           isToleranceIndex(tolerance);
+}
+
+void paintBands(BandShapes &bands, const BandChoice &choice)
+{
+    for (BandShape &band : bands)
+        band.visible = true;
+
+    fillFromColourList(bands[0], choice.first);
+    fillFromColourList(bands[1], choice.second);
+    fillFromColourList(bands[2], choice.multiplier);
+
+    BandShape &tolerance = bands[3];
+    switch (choice.tolerance) {
+    case 0:
+        tolerance.fill = altinPaint;
+        break;
+    case 1:
+        tolerance.fill = gumusPaint;
+        break;
+    case renksizIndex:
+        // No colour, no band; the fill stays for the next time it shows.
+        tolerance.visible = false;
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace colorcode

@@ -1,0 +1,53 @@
+#include "forms/controls.h"
+
+#include <QPainter>
+
+QColor toQColor(colorcode::ColourValue value)
+{
+    return QColor(colorcode::redOf(value), colorcode::greenOf(value), colorcode::blueOf(value));
+}
+
+Shape::Shape(Outline outline, bool solidFill, QWidget *parent)
+    : QWidget(parent), m_outline(outline), m_solidFill(solidFill)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Shape::setFillColor(colorcode::ColourValue value)
+{
+    if (m_fill == value)
+        return;
+    m_fill = value;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    // A one-pixel outline drawn inside the widget, like the design's shapes.
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.setBrush(m_solidFill ? QBrush(toQColor(m_fill)) : Qt::NoBrush);
+    if (m_outline == Outline::RoundedRectangle) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        const qreal radius = qMin(box.width(), box.height()) / 4;
+        painter.drawRoundedRect(box, radius, radius);
+    } else {
+        painter.drawRect(box);
+    }
+}
+
+Line::Line(QPoint from, QPoint to, QWidget *parent) : QWidget(parent), m_from(from), m_to(to)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(QRect(from, to).normalized().adjusted(0, 0, 1, 1));
+}
+
+void Line::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.drawLine(m_from - pos(), m_to - pos());
+}

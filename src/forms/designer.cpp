@@ -1,0 +1,119 @@
+#include "forms/designer.h"
+
+#include "forms/controls.h"
+#include "forms/twips.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <vector>
+
+namespace designer
+{
+
+namespace
+{
+
+QWidget *createControl(const Control &c, QWidget *parent)
+{
+    const QString caption = QString::fromUtf8(c.caption);
+    switch (c.kind) {
+    case Kind::List: {
+        auto *list = new QComboBox(parent);
+        list->setEditable(false);
+        return list;
+    }
+    case Kind::TextBox: {
+        auto *box = new QLineEdit(parent);
+        if (c.flags & Centred)
+            box->setAlignment(Qt::AlignCenter);
+        box->setReadOnly(c.flags & ReadOnly);
+        return box;
+    }
+    case Kind::Button: {
+        auto *button = new QPushButton(caption, parent);
+        // Outside a dialog Qt presses a focused button on Enter only when
+        // asked to; the design's buttons all do.
+        button->setAutoDefault(true);
+        button->setDefault(c.flags & DefaultButton);
+        return button;
+    }
+    case Kind::Option: {
+        auto *option = new QRadioButton(caption, parent);
+        option->setChecked(c.flags & Chosen);
+        return option;
+    }
+    case Kind::Frame: {
+        auto *frame = new QGroupBox(parent);
+        frame->setFocusPolicy(Qt::NoFocus);
+        return frame;
+    }
+    case Kind::Label: {
+        auto *label = new QLabel(caption, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        return label;
+    }
+    case Kind::Shape:
+        return new Shape(Shape::Outline::Rectangle, false, parent);
+    case Kind::RoundedShape:
+        return new Shape(Shape::Outline::RoundedRectangle, false, parent);
+    case Kind::Band: {
+        auto *band = new Shape(Shape::Outline::Rectangle, true, parent);
+        band->setFillColor(c.fill);
+        return band;
+    }
+    case Kind::Line:
+        return new Line(twips::toPixels(c.left, c.top, 0, 0).topLeft(),
+                        twips::toPixels(c.left + c.width, c.top + c.height, 0, 0).topLeft(),
+                        parent);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void applyWindow(QWidget *window, const Window &design)
+{
+    window->setWindowTitle(QString::fromUtf8(design.caption));
+    const QSize client = twips::toPixels(design.clientWidth, design.clientHeight);
+    window->resize(client);
+    if (design.placement == Placement::Centred) {
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            window->move(area.center() - QPoint(client.width() / 2, client.height() / 2));
+        }
+    }
+}
+
+void buildControls(QWidget *window, std::span<const Control> controls)
+{
+    std::vector<std::pair<int, QWidget *>> tabChain;
+    for (const Control &c : controls) {
+        QWidget *parent = window;
+        if (c.container)
+            parent = control<QWidget>(window, QString::fromLatin1(c.container));
+        QWidget *widget = createControl(c, parent);
+        widget->setObjectName(QString::fromLatin1(c.name));
+        if (c.kind != Kind::Line)
+            widget->setGeometry(twips::toPixels(c.left, c.top, c.width, c.height));
+        if (c.accessibleName)
+            widget->setAccessibleName(QString::fromUtf8(c.accessibleName));
+        widget->raise();
+        if (c.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
+            tabChain.emplace_back(c.tabIndex, widget);
+    }
+    std::ranges::sort(tabChain, {}, &std::pair<int, QWidget *>::first);
+    for (std::size_t i = 1; i < tabChain.size(); ++i)
+        QWidget::setTabOrder(tabChain[i - 1].second, tabChain[i].second);
+}
+
+} // namespace designer

@@ -1,0 +1,149 @@
+#include "forms/form1.h"
+
+#include "colorcode/bandpainting.h"
+#include "colorcode/bandtables.h"
+#include "colorcode/resistance.h"
+#include "forms/controls.h"
+#include "forms/conversions.h"
+#include "forms/form1design.h"
+#include "forms/messages.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+using designer::control;
+
+namespace
+{
+
+void fillColourList(QComboBox *list, bool withMultipliers)
+{
+    for (const colorcode::ColourEntry &entry : colorcode::colourList)
+        list->addItem(QString::fromUtf8(entry.text),
+                      withMultipliers ? entry.multiplier : colorcode::digitItemData);
+    list->setCurrentIndex(-1);
+}
+
+void fillToleranceList(QComboBox *list)
+{
+    for (const colorcode::ToleranceEntry &entry : colorcode::toleranceList)
+        list->addItem(QString::fromUtf8(entry.text), entry.percent);
+    list->setCurrentIndex(-1);
+}
+
+std::int32_t chosenItemData(const QComboBox *list)
+{
+    return list->itemData(list->currentIndex()).toInt();
+}
+
+} // namespace
+
+Form1::Form1()
+{
+    designer::applyWindow(this, form1design::window);
+    designer::buildControls(this, form1design::controls);
+
+    Combo1 = control<QComboBox>(this, "Combo1");
+    Combo2 = control<QComboBox>(this, "Combo2");
+    Combo3 = control<QComboBox>(this, "Combo3");
+    Combo4 = control<QComboBox>(this, "Combo4");
+    Text1 = control<QLineEdit>(this, "Text1");
+    Command1 = control<QPushButton>(this, "Command1");
+    Command2 = control<QPushButton>(this, "Command2");
+    Command3 = control<QPushButton>(this, "Command3");
+    for (std::size_t i = 0; i < Shape2.size(); ++i)
+        Shape2[i] = control<Shape>(this, QStringLiteral("Shape2(%1)").arg(i));
+
+    fillColourList(Combo1, false);
+    fillColourList(Combo2, false);
+    fillColourList(Combo3, true);
+    fillToleranceList(Combo4);
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+
+    Form_Load();
+}
+
+void Form1::Form_Load()
+{
+    // The resistor first shows as an empty body with its leads.
+    Shape2[3]->setVisible(false);
+    Shape2[0]->setVisible(false);
+    Shape2[1]->setVisible(false);
+    Shape2[2]->setVisible(false);
+}
+
+void Form1::direnchesapla()
+{
+    // A value needs a colour in every band; without one there is nothing
+    // sound to compute, so nothing is changed.
+    const colorcode::BandChoice choice{Combo1->currentIndex(), Combo2->currentIndex(),
+                                       Combo3->currentIndex(), Combo4->currentIndex()};
+    if (!choice.complete()) {
+        showWarning(this, QStringLiteral("Tavlora"),
+                    QStringLiteral("Lütfen dört bandın her biri için bir renk seçiniz."));
+        return;
+    }
+
+    const auto result =
+        colorcode::calculateResistance(choice.first, choice.second, chosenItemData(Combo3),
+                                       chosenItemData(Combo4), conversions::numberLocale());
+    if (!result)
+        return;
+    m_deger = result->deger;
+    m_sonuc = result->sonuc;
+    Text1->setText(m_sonuc);
+    direncrekhesapla();
+}
+
+void Form1::direncrekhesapla()
+{
+    colorcode::BandShapes bands;
+    for (std::size_t i = 0; i < bands.size(); ++i)
+        bands[i] = {Shape2[i]->isVisibleTo(this), Shape2[i]->fillColor()};
+
+    colorcode::paintBands(bands, {Combo1->currentIndex(), Combo2->currentIndex(),
+                                  Combo3->currentIndex(), Combo4->currentIndex()});
+
+    // Tolerance band first, as the bands have always been shown.
+    for (std::size_t i : {3u, 0u, 1u, 2u}) {
+        Shape2[i]->setFillColor(bands[i].fill);
+        Shape2[i]->setVisible(bands[i].visible);
+    }
+}
+
+void Form1::Command1_Click()
+{
+    direnchesapla();
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    // Enter presses "Hesapla" wherever the focus is, unless a button has it:
+    // a focused button presses itself before the key gets here.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & ~Qt::KeypadModifier)) {
+        Command1->click();
+        return;
+    }
+    Form::keyPressEvent(event);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // The close is never cancelled: closing the main window ends the program.
+    event->accept();
+    Form_Unload();
+}
+
+void Form1::Form_Unload()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window != this)
+            window->hide();
+    hide();
+    QCoreApplication::exit(0);
+}

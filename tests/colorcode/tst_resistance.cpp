@@ -1,0 +1,185 @@
+#include "colorcode/bandtables.h"
+#include "colorcode/resistance.h"
+
+#include <QTest>
+
+#include <cstdint>
+
+using namespace colorcode;
+
+namespace
+{
+
+const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
+const QLocale english(QLocale::English, QLocale::UnitedStates);
+
+std::int64_t powerOfTen(int exponent)
+{
+    std::int64_t p = 1;
+    while (exponent-- > 0)
+        p *= 10;
+    return p;
+}
+
+// numerator / divisor written out by long division, trailing zeros dropped.
+QString exactDecimal(std::int64_t numerator, std::int64_t divisor, QChar separator)
+{
+    QString text = QString::number(numerator / divisor);
+    std::int64_t rest = numerator % divisor;
+    if (rest != 0) {
+        text += separator;
+        while (rest != 0) {
+            rest *= 10;
+            text += QChar(u'0' + char16_t(rest / divisor));
+            rest %= divisor;
+        }
+    }
+    return text;
+}
+
+// The expected result text, worked out in whole ohms.
+QString expectedText(int first, int second, int multiplierIndex, int tolerancePercent,
+                     QChar separator)
+{
+    const std::int64_t ohms = (10 * first + second) * powerOfTen(multiplierIndex);
+    QString number;
+    QString unit;
+    if (ohms <= 1000) {
+        number = QString::number(ohms);
+        unit = QStringLiteral(" Ohm ");
+    } else if (ohms <= 1000000) {
+        number = exactDecimal(ohms, 1000, separator);
+        unit = QStringLiteral(" Kilo Ohm ");
+    } else {
+        number = exactDecimal(ohms, 1000000, separator);
+        unit = QStringLiteral(" Mega Ohm ");
+    }
+    return number + unit + QStringLiteral(" ± % ") + QString::number(tolerancePercent);
+}
+
+} // namespace
+
+class TestResistance : public QObject
+{
+    Q_OBJECT
+private slots:
+    void examples_data();
+    void examples();
+    void everyChoice_data();
+    void everyChoice();
+    void bandTables();
+    void digitOutOfRange();
+};
+
+void TestResistance::examples_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<int>("multiplier");
+    QTest::addColumn<int>("tolerance");
+    QTest::addColumn<QString>("turkishText");
+    QTest::addColumn<double>("deger");
+
+    QTest::newRow("10 ohm") << 1 << 0 << 0 << 0 << "10 Ohm  ± % 5" << 10.0;
+    QTest::newRow("exactly 1000 stays ohm") << 1 << 0 << 2 << 0 << "1000 Ohm  ± % 5" << 1000.0;
+    QTest::newRow("4,7 kilo") << 4 << 7 << 2 << 0 << "4,7 Kilo Ohm  ± % 5" << 4.7;
+    QTest::newRow("exactly 1000000 stays kilo")
+        << 1 << 0 << 5 << 1 << "1000 Kilo Ohm  ± % 10" << 1000.0;
+    QTest::newRow("10 mega") << 1 << 0 << 6 << 2 << "10 Mega Ohm  ± % 20" << 10.0;
+    QTest::newRow("zero") << 0 << 0 << 9 << 0 << "0 Ohm  ± % 5" << 0.0;
+    QTest::newRow("beyond mega") << 1 << 0 << 9 << 0 << "10000 Mega Ohm  ± % 5" << 10000.0;
+    QTest::newRow("exactly 1e9") << 1 << 0 << 8 << 0 << "1000 Mega Ohm  ± % 5" << 1000.0;
+    QTest::newRow("leading zero digit") << 0 << 2 << 2 << 0 << "200 Ohm  ± % 5" << 200.0;
+    QTest::newRow("1,1 kilo") << 1 << 1 << 2 << 0 << "1,1 Kilo Ohm  ± % 5" << 1.1;
+    QTest::newRow("largest") << 9 << 9 << 9 << 1 << "99000 Mega Ohm  ± % 10" << 99000.0;
+}
+
+void TestResistance::examples()
+{
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(int, multiplier);
+    QFETCH(int, tolerance);
+    QFETCH(QString, turkishText);
+    QFETCH(double, deger);
+
+    const std::int32_t m = colourList[std::size_t(multiplier)].multiplier;
+    const std::int32_t t = toleranceList[std::size_t(tolerance)].percent;
+
+    const auto tr = calculateResistance(first, second, m, t, turkish);
+    QVERIFY(tr);
+    QCOMPARE(tr->sonuc, turkishText);
+    QCOMPARE(tr->deger, deger);
+
+    const auto en = calculateResistance(first, second, m, t, english);
+    QVERIFY(en);
+    QCOMPARE(en->sonuc, QString(turkishText).replace(u',', u'.'));
+}
+
+void TestResistance::everyChoice_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("Turkish") << turkish;
+    QTest::newRow("English") << english;
+}
+
+void TestResistance::everyChoice()
+{
+    QFETCH(QLocale, locale);
+    int checked = 0;
+    for (int a = 0; a < 10; ++a)
+        for (int b = 0; b < 10; ++b)
+            for (int k = 0; k < 10; ++k)
+                for (int t = 0; t < 3; ++t) {
+                    const int percent = toleranceList[std::size_t(t)].percent;
+                    const auto r = calculateResistance(a, b, colourList[std::size_t(k)].multiplier,
+                                                       percent, locale);
+                    QVERIFY(r);
+                    const QString expected =
+                        expectedText(a, b, k, percent, locale.decimalPoint().at(0));
+                    if (r->sonuc != expected)
+                        QFAIL(qPrintable(QStringLiteral("%1 %2 %3 %4: got \"%5\", want \"%6\"")
+                                             .arg(a)
+                                             .arg(b)
+                                             .arg(k)
+                                             .arg(t)
+                                             .arg(r->sonuc, expected)));
+                    ++checked;
+                }
+    QCOMPARE(checked, 3000);
+}
+
+void TestResistance::bandTables()
+{
+    // Entry texts letter for letter; a paint colour's red is its lowest byte.
+    const QStringList names{"Siyah", "Kahverengi", "Kırmızı", "Turuncu", "Sarı",
+                            "Yeşil", "Mavi",       "Mor",     "Gri",     "Beyaz"};
+    const int rgb[10][3] = {{0, 0, 0},       {128, 64, 0},   {255, 0, 0}, {255, 128, 0},
+                            {255, 255, 0},   {0, 255, 0},    {0, 0, 255}, {128, 0, 128},
+                            {128, 128, 128}, {255, 255, 255}};
+    for (std::size_t i = 0; i < colourList.size(); ++i) {
+        QCOMPARE(QString::fromUtf8(colourList[i].text), names[int(i)]);
+        QCOMPARE(redOf(colourList[i].paint), rgb[i][0]);
+        QCOMPARE(greenOf(colourList[i].paint), rgb[i][1]);
+        QCOMPARE(blueOf(colourList[i].paint), rgb[i][2]);
+        QCOMPARE(std::int64_t(colourList[i].multiplier), powerOfTen(int(i)));
+    }
+    QCOMPARE(QString::fromUtf8(toleranceList[0].text), QStringLiteral("Altın"));
+    QCOMPARE(QString::fromUtf8(toleranceList[1].text), QStringLiteral("Gümüş"));
+    QCOMPARE(QString::fromUtf8(toleranceList[2].text), QStringLiteral("Renksiz"));
+    QCOMPARE((std::array{redOf(altinPaint), greenOf(altinPaint), blueOf(altinPaint)}),
+             (std::array{192, 192, 0}));
+    // The largest product is exact in double precision.
+    QCOMPARE(99.0 * colourList[9].multiplier, 99e9);
+}
+
+void TestResistance::digitOutOfRange()
+{
+    // No digit chosen reads as -1: there is no value to show for it.
+    QVERIFY(!calculateResistance(-1, 0, 1, 5, turkish));
+    QVERIFY(!calculateResistance(4, -1, 1, 5, turkish));
+    QVERIFY(!calculateResistance(10, 0, 1, 5, turkish));
+}
+
+QTEST_APPLESS_MAIN(TestResistance)
+#include "tst_resistance.moc"

@@ -1,0 +1,64 @@
+#pragma once
+
+// What the window tests share: answering message boxes and checking that a
+// caption is shown whole in its control.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTimer>
+
+struct SeenMessage {
+    bool shown = false;
+    QString caption;
+    QString text;
+    QStringList buttons;
+};
+
+// Reads and answers the next modal message box once it is up.
+inline void answerNextMessage(SeenMessage &seen)
+{
+    QTimer::singleShot(0, qApp, [&seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen.shown = true;
+        seen.caption = box->windowTitle();
+        seen.text = box->text();
+        for (QAbstractButton *button : box->buttons())
+            seen.buttons << button->text();
+        box->buttons().constFirst()->click();
+    });
+}
+
+// Room a control leaves for its caption, by the widget's own style.
+inline int captionRoom(QWidget *widget)
+{
+    QStyle *style = widget->style();
+    if (auto *list = qobject_cast<QComboBox *>(widget)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.editable = false;
+        option.frame = true;
+        return style
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+            .width();
+    }
+    if (auto *option = qobject_cast<QRadioButton *>(widget)) {
+        return option->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) -
+               style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    }
+    if (qobject_cast<QPushButton *>(widget))
+        return widget->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
+    return widget->width();
+}
+
+inline bool captionFits(QWidget *widget, const QString &caption)
+{
+    return widget->fontMetrics().horizontalAdvance(caption) <= captionRoom(widget);
+}

@@ -1,0 +1,315 @@
+#include "forms/application.h"
+#include "forms/controls.h"
+#include "forms/form1.h"
+#include "testhelpers.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace
+{
+
+// "4,7 Kilo Ohm" written for a decimal comma, in the user's own format.
+QString inUserFormat(QString text)
+{
+    return text.replace(u',', QLocale::system().decimalPoint());
+}
+
+void choose(Form1 &form, int first, int second, int multiplier, int tolerance)
+{
+    form.Combo1->setCurrentIndex(first);
+    form.Combo2->setCurrentIndex(second);
+    form.Combo3->setCurrentIndex(multiplier);
+    form.Combo4->setCurrentIndex(tolerance);
+}
+
+// The colours as they must reach the screen, in red, green, blue.
+const QColor screenColour[10] = {{0, 0, 0},       {128, 64, 0},   {255, 0, 0}, {255, 128, 0},
+                                 {255, 255, 0},   {0, 255, 0},    {0, 0, 255}, {128, 0, 128},
+                                 {128, 128, 128}, {255, 255, 255}};
+
+QColor centreColour(QWidget *window, QWidget *part)
+{
+    const QImage image = window->grab().toImage();
+    return image.pixelColor(part->geometry().center());
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void startUp();
+    void captionsShownWhole();
+    void drawingHoldsTogether();
+    void accessibleNames();
+    void hesapla_data();
+    void hesapla();
+    void enterPressesHesapla_data();
+    void enterPressesHesapla();
+    void enterOnAnotherButton();
+    void renksizThenAltin();
+    void unchosenListChangesNothing_data();
+    void unchosenListChangesNothing();
+    void closingEndsProgram();
+};
+
+void TestForm1::initTestCase()
+{
+    prepareApplication();
+}
+
+void TestForm1::startUp()
+{
+    Form1 &form = Form1::instance();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    QCOMPARE(form.windowTitle(), QStringLiteral("Tavlora"));
+    QCOMPARE(form.size(), QSize(386, 165));
+    for (QComboBox *list : {form.Combo1, form.Combo2, form.Combo3, form.Combo4})
+        QCOMPARE(list->currentIndex(), -1);
+    QVERIFY(form.Text1->text().isEmpty());
+    QVERIFY(form.Text1->isReadOnly());
+    for (Shape *band : form.Shape2)
+        QVERIFY(!band->isVisible());
+    QCOMPARE(form.Combo3->itemData(9).toInt(), 1000000000);
+    QCOMPARE(form.Combo4->itemData(2).toInt(), 20);
+
+    // Resizing moves nothing.
+    const QRect before = form.Command3->geometry();
+    form.resize(700, 400);
+    QCOMPARE(form.Command3->geometry(), before);
+    form.resize(386, 165);
+}
+
+void TestForm1::captionsShownWhole()
+{
+    Form1 &form = Form1::instance();
+    for (QComboBox *list : {form.Combo1, form.Combo2, form.Combo3, form.Combo4})
+        for (int i = 0; i < list->count(); ++i)
+            QVERIFY2(captionFits(list, list->itemText(i)), qPrintable(list->itemText(i)));
+    for (QPushButton *button : {form.Command1, form.Command2, form.Command3})
+        QVERIFY2(captionFits(button, button->text()), qPrintable(button->text()));
+    QVERIFY(captionFits(form.Text1, QStringLiteral("10000 Mega Ohm  ± % 20")));
+}
+
+void TestForm1::drawingHoldsTogether()
+{
+    Form1 &form = Form1::instance();
+    const QRect body = form.findChild<Shape *>(QStringLiteral("Shape1"))->geometry();
+    int previousRight = body.left();
+    for (Shape *band : form.Shape2) {
+        const QRect r = band->geometry();
+        QVERIFY(body.contains(r));
+        QVERIFY(r.left() > previousRight);
+        previousRight = r.right();
+    }
+    // The leads touch the body at its mid-height.
+    const QRect left = form.findChild<QWidget *>(QStringLiteral("Line1"))->geometry();
+    const QRect right = form.findChild<QWidget *>(QStringLiteral("Line2"))->geometry();
+    QVERIFY(left.right() >= body.left() && left.right() <= body.left() + 2);
+    QVERIFY(right.left() <= body.right() && right.left() >= body.right() - 2);
+    QVERIFY(qAbs(left.top() - body.center().y()) <= 2);
+}
+
+void TestForm1::accessibleNames()
+{
+    Form1 &form = Form1::instance();
+    form.Combo1->setCurrentIndex(1);
+    const QList<QPair<QWidget *, QString>> expected{
+        {form.Combo1, "1. bant"},
+        {form.Combo2, "2. bant"},
+        {form.Combo3, "Çarpan"},
+        {form.Combo4, "Tolerans"},
+        {form.Text1, "Sonuç"},
+        {form.Command1, "Hesapla"},
+        {form.Command2, "Değer Vererek Renk Kodlarını Bul"},
+        {form.Command3, "HAKKINDA"}};
+    for (const auto &[widget, name] : expected) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(iface);
+        QCOMPARE(iface->text(QAccessible::Name), name);
+        QVERIFY(widget->focusPolicy() & Qt::TabFocus);
+    }
+    // A list speaks its name, and its chosen entry as its value.
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(form.Combo1);
+    QCOMPARE(list->role(), QAccessible::ComboBox);
+    QCOMPARE(list->text(QAccessible::Value), QStringLiteral("Kahverengi"));
+    QVERIFY(list->textInterface());
+    QCOMPARE(list->textInterface()->text(0, list->textInterface()->characterCount()),
+             QStringLiteral("Kahverengi"));
+    form.Combo1->setCurrentIndex(-1);
+}
+
+void TestForm1::hesapla_data()
+{
+    QTest::addColumn<QList<int>>("choice");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("10 ohm") << QList<int>{1, 0, 0, 0} << "10 Ohm  ± % 5";
+    QTest::newRow("1000 ohm") << QList<int>{1, 0, 2, 0} << "1000 Ohm  ± % 5";
+    QTest::newRow("4,7 kilo") << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
+    QTest::newRow("1000 kilo") << QList<int>{1, 0, 5, 1} << "1000 Kilo Ohm  ± % 10";
+    QTest::newRow("10 mega renksiz") << QList<int>{1, 0, 6, 2} << "10 Mega Ohm  ± % 20";
+    QTest::newRow("zero") << QList<int>{0, 0, 9, 0} << "0 Ohm  ± % 5";
+    QTest::newRow("10000 mega") << QList<int>{1, 0, 9, 0} << "10000 Mega Ohm  ± % 5";
+}
+
+void TestForm1::hesapla()
+{
+    QFETCH(QList<int>, choice);
+    QFETCH(QString, text);
+    Form1 &form = Form1::instance();
+    choose(form, choice[0], choice[1], choice[2], choice[3]);
+
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+
+    QCOMPARE(form.Text1->text(), inUserFormat(text));
+    QCOMPARE(form.sonuc(), form.Text1->text());
+    QCOMPARE(form.deger(), form.sonuc()
+                               .section(u' ', 0, 0)
+                               .replace(QLocale::system().decimalPoint(), QStringLiteral("."))
+                               .toDouble());
+
+    // The bands reach the screen in their exact colours.
+    for (std::size_t i = 0; i < 3; ++i) {
+        QVERIFY(form.Shape2[i]->isVisible());
+        QCOMPARE(centreColour(&form, form.Shape2[i]), screenColour[choice[int(i)]]);
+    }
+    QCOMPARE(form.Shape2[3]->isVisible(), choice[3] != 2);
+}
+
+void TestForm1::enterPressesHesapla_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("first list") << "Combo1";
+    QTest::newRow("tolerance list") << "Combo4";
+    QTest::newRow("result box") << "Text1";
+    QTest::newRow("Hesapla itself") << "Command1";
+}
+
+void TestForm1::enterPressesHesapla()
+{
+    QFETCH(QString, focus);
+    Form1 &form = Form1::instance();
+    form.activateWindow();
+    choose(form, 2, 2, 3, 1);
+    form.Text1->clear();
+    QWidget *target = form.findChild<QWidget *>(focus);
+    target->setFocus();
+
+    QTest::keyClick(target, Qt::Key_Return);
+    QCOMPARE(form.Text1->text(), QStringLiteral("22 Kilo Ohm  ± % 10"));
+
+    form.Text1->clear();
+    QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(form.Text1->text(), QStringLiteral("22 Kilo Ohm  ± % 10"));
+}
+
+void TestForm1::enterOnAnotherButton()
+{
+    // Enter on a focused button presses that button, not "Hesapla".
+    Form1 &form = Form1::instance();
+    choose(form, 3, 3, 0, 0);
+    form.Text1->setText(QStringLiteral("before"));
+    QSignalSpy hesapla(form.Command1, &QPushButton::clicked);
+    QSignalSpy about(form.Command3, &QPushButton::clicked);
+    form.Command3->setFocus();
+    QTest::keyClick(form.Command3, Qt::Key_Return);
+    QCOMPARE(about.count(), 1);
+    QCOMPARE(hesapla.count(), 0);
+    QCOMPARE(form.Text1->text(), QStringLiteral("before"));
+    form.show();
+}
+
+void TestForm1::renksizThenAltin()
+{
+    Form1 &form = Form1::instance();
+    choose(form, 1, 0, 2, 2);
+    form.direnchesapla();
+    QVERIFY(!form.Shape2[3]->isVisible());
+    for (std::size_t i = 0; i < 3; ++i)
+        QVERIFY(form.Shape2[i]->isVisible());
+
+    form.Combo4->setCurrentIndex(0);
+    form.direnchesapla();
+    QVERIFY(form.Shape2[3]->isVisible());
+    QCOMPARE(centreColour(&form, form.Shape2[3]), QColor(192, 192, 0));
+
+    form.Combo4->setCurrentIndex(1);
+    form.direnchesapla();
+    QCOMPARE(centreColour(&form, form.Shape2[3]), QColor(224, 224, 224));
+}
+
+void TestForm1::unchosenListChangesNothing_data()
+{
+    QTest::addColumn<int>("unchosen");
+    QTest::newRow("first digit") << 0;
+    QTest::newRow("second digit") << 1;
+    QTest::newRow("multiplier") << 2;
+    QTest::newRow("tolerance") << 3;
+}
+
+void TestForm1::unchosenListChangesNothing()
+{
+    QFETCH(int, unchosen);
+    Form1 &form = Form1::instance();
+    choose(form, 4, 7, 2, 0);
+    form.direnchesapla();
+    const QString text = form.Text1->text();
+    const double deger = form.deger();
+    std::array<colorcode::ColourValue, 4> fills;
+    for (std::size_t i = 0; i < 4; ++i)
+        fills[i] = form.Shape2[i]->fillColor();
+
+    // Other colours chosen, then one list emptied.
+    choose(form, 1, 1, 6, 2);
+    QComboBox *lists[] = {form.Combo1, form.Combo2, form.Combo3, form.Combo4};
+    lists[unchosen]->setCurrentIndex(-1);
+
+    SeenMessage seen;
+    answerNextMessage(seen);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.caption, QStringLiteral("Tavlora"));
+    QCOMPARE(seen.text, QStringLiteral("Lütfen dört bandın her biri için bir renk seçiniz."));
+    QCOMPARE(seen.buttons, QStringList{QStringLiteral("Tamam")});
+    QCOMPARE(form.Text1->text(), text);
+    QCOMPARE(form.sonuc(), text);
+    QCOMPARE(form.deger(), deger);
+    for (std::size_t i = 0; i < 4; ++i) {
+        QCOMPARE(form.Shape2[i]->fillColor(), fills[i]);
+        QVERIFY(form.Shape2[i]->isVisible());
+    }
+    QVERIFY(form.isVisible());
+}
+
+void TestForm1::closingEndsProgram()
+{
+    Form1 &form = Form1::instance();
+    form.show();
+    QWidget other;
+    other.show();
+
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    guard.start(5000);
+    QTimer::singleShot(0, &form, [&form] { form.close(); });
+
+    QCOMPARE(QApplication::exec(), 0);
+    guard.stop();
+    QVERIFY(!form.isVisible());
+    QVERIFY(!other.isVisible());
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
