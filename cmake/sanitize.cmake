@@ -17,3 +17,15 @@ if(TAVLORA_SANITIZE)
         "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 endif()
 
+# -DTAVLORA_FUZZ=ON (with clang): the project's sources instrumented for
+# libFuzzer as well, and the fuzz targets added.
+option(TAVLORA_FUZZ "Build the fuzz targets; needs clang" OFF)
+
+if(TAVLORA_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "TAVLORA_FUZZ needs clang: configure with CXX=clang++-14")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined
+                        -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds Tavlora and runs every test: the normal build, then the whole suite
-# again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds Tavlora and runs every test: the normal build, the fuzz target for a
+# bounded time, then the whole suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+#   FUZZ_SECONDS=600 bash scripts/test.sh    fuzzes longer (default 30)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -9,6 +11,21 @@ scripts/install-deps.sh "${test_packages[@]}"
 cmake -S . -B build -G Ninja
 cmake --build build
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
+
+# The fuzz target: clang, libFuzzer and sanitizers over the project's own
+# sources. New inputs go to build-fuzz/corpus; the seeds stay as they are.
+CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DTAVLORA_FUZZ=ON -DBUILD_TESTING=OFF
+cmake --build build-fuzz --target fuzz_valueentry
+mkdir -p build-fuzz/corpus
+echo "Fuzzing the reading of typed values for ${FUZZ_SECONDS:-30} s"
+if ! build-fuzz/fuzz/fuzz_valueentry -max_total_time="${FUZZ_SECONDS:-30}" -print_final_stats=1 \
+    -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus/valueentry \
+    >build-fuzz/fuzz.log 2>&1; then
+    tail -n 60 build-fuzz/fuzz.log
+    echo "The fuzz target failed; the input is in build-fuzz/crash-*" >&2
+    exit 1
+fi
+grep -E '^(Done|stat::(number_of_executed_units|new_units_added|peak_rss_mb))' build-fuzz/fuzz.log
 
 cmake -S . -B build-asan -G Ninja -DTAVLORA_SANITIZE=ON
 cmake --build build-asan
