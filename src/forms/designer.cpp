@@ -3,6 +3,7 @@
 #include "forms/controls.h"
 #include "forms/twips.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -13,6 +14,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace designer
@@ -97,11 +99,20 @@ void applyWindow(QWidget *window, const Window &design)
 void buildControls(QWidget *window, std::span<const Control> controls)
 {
     std::vector<std::pair<int, QWidget *>> tabChain;
+    // Options in one container form one group. Qt's own auto-exclusivity
+    // would also reach into nested frames, so the groups are explicit.
+    std::map<QWidget *, QButtonGroup *> optionGroups;
     for (const Control &c : controls) {
         QWidget *parent = window;
         if (c.container)
             parent = control<QWidget>(window, QString::fromLatin1(c.container));
         QWidget *widget = createControl(c, parent);
+        if (c.kind == Kind::Option) {
+            QButtonGroup *&group = optionGroups[parent];
+            if (!group)
+                group = new QButtonGroup(parent);
+            group->addButton(static_cast<QRadioButton *>(widget));
+        }
         widget->setObjectName(QString::fromLatin1(c.name));
         if (c.kind != Kind::Line)
             widget->setGeometry(twips::toPixels(c.left, c.top, c.width, c.height));

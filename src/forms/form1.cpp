@@ -2,6 +2,7 @@
 
 #include "colorcode/bandpainting.h"
 #include "colorcode/bandtables.h"
+#include "colorcode/form2.h"
 #include "colorcode/resistance.h"
 #include "forms/controls.h"
 #include "forms/conversions.h"
@@ -63,6 +64,7 @@ Form1::Form1()
     fillToleranceList(Combo4);
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 
     Form_Load();
 }
@@ -118,6 +120,15 @@ void Form1::direncrekhesapla()
 void Form1::Command1_Click()
 {
     direnchesapla();
+}
+
+void Form1::Command2_Click()
+{
+    // Not modal: both windows stay usable.
+    Form2 &entry = Form2::instance();
+    entry.show();
+    entry.raise();
+    entry.activateWindow();
 }
 
 void Form1::keyPressEvent(QKeyEvent *event)
