@@ -95,6 +95,7 @@ void TestForm2::designState()
         {entry.Option1, "Ohm"}, {entry.Option5, "% 10"}, {entry.Command1, "Tamam"}};
     for (const auto &[widget, name] : names)
         QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&entry)->role(), QAccessible::Dialog);
     entry.hide();
 }
 

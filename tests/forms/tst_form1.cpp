@@ -138,6 +138,7 @@ void TestForm1::accessibleNames()
         QCOMPARE(iface->text(QAccessible::Name), name);
         QVERIFY(widget->focusPolicy() & Qt::TabFocus);
     }
+    QCOMPARE(QAccessible::queryAccessibleInterface(&form)->role(), QAccessible::Window);
     // A list speaks its name, and its chosen entry as its value.
     QAccessibleInterface *list = QAccessible::queryAccessibleInterface(form.Combo1);
     QCOMPARE(list->role(), QAccessible::ComboBox);
