@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -57,13 +56,8 @@ QWidget *createControl(const Control &c, QWidget *parent)
         frame->setFocusPolicy(Qt::NoFocus);
         return frame;
     }
-    case Kind::Label: {
-        auto *label = new QLabel(caption, parent);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
-        return label;
-    }
+    case Kind::Label:
+        return new WrappedLabel(caption, parent);
     case Kind::Shape:
         return new Shape(Shape::Outline::Rectangle, false, parent);
     case Kind::RoundedShape:

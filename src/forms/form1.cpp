@@ -7,6 +7,7 @@
 #include "forms/controls.h"
 #include "forms/conversions.h"
 #include "forms/form1design.h"
+#include "forms/form3.h"
 #include "forms/messages.h"
 
 #include <QApplication>
@@ -65,6 +66,7 @@ Form1::Form1()
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
 
     Form_Load();
 }
@@ -129,6 +131,17 @@ void Form1::Command2_Click()
     entry.show();
     entry.raise();
     entry.activateWindow();
+}
+
+void Form1::Command3_Click()
+{
+    // The about window takes the main window's place until KAPAT.
+    hide();
+    Form2::instance().hide();
+    Form3 &about = Form3::instance();
+    about.show();
+    about.raise();
+    about.activateWindow();
 }
 
 void Form1::keyPressEvent(QKeyEvent *event)
