@@ -16,11 +16,6 @@
 namespace
 {
 
-QString inUserFormat(QString text)
-{
-    return text.replace(u',', QLocale::system().decimalPoint());
-}
-
 QList<int> chosenLists(const Form1 &form)
 {
     return {form.Combo1->currentIndex(), form.Combo2->currentIndex(), form.Combo3->currentIndex(),
@@ -146,10 +141,6 @@ void TestForm2::tamam_data()
                              << "Mohm" << QList<int>{2, 2, 6, 0} << "22 Mega Ohm  ± % 5";
     QTest::newRow("cut, not rounded") << "4712"
                                       << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
-    QTest::newRow("leading zero") << "047"
-                                  << "Ohm" << QList<int>{4, 7, 0, 0} << "47 Ohm  ± % 5";
-    QTest::newRow("zero") << "000"
-                          << "Ohm" << QList<int>{0, 0, 0, 0} << "0 Ohm  ± % 5";
     QTest::newRow("largest") << " 99000 "
                              << "Mohm" << QList<int>{9, 9, 9, 0} << "99000 Mega Ohm  ± % 5";
 }
@@ -206,20 +197,12 @@ void TestForm2::rejectedValueChangesNothing_data()
     const QString large = QStringLiteral("Değer çok büyük: en fazla 99000 Mega Ohm girilebilir.");
     QTest::newRow("empty") << ""
                            << "Ohm" << empty;
-    QTest::newRow("spaces") << "   "
-                            << "Kohm" << empty;
     QTest::newRow("decimal point") << "47.5"
                                    << "Ohm" << digits;
     QTest::newRow("letters after digits") << "47xy"
                                           << "Ohm" << digits;
-    QTest::newRow("letter first") << "k47"
-                                  << "Kohm" << digits;
-    QTest::newRow("turkish letters") << "şğü"
-                                     << "Ohm" << digits;
     QTest::newRow("too large") << "100000"
                                << "Mohm" << large;
-    QTest::newRow("too large ohm") << "100000000000"
-                                   << "Ohm" << large;
 }
 
 void TestForm2::rejectedValueChangesNothing()
