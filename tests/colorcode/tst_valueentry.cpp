@@ -80,6 +80,8 @@ void TestValueEntry::rejected_data()
     QTest::newRow("first too large ohm") << "100000000000" << Unit::Ohm << ValueError::TooLarge;
     QTest::newRow("first too large mohm") << "100000" << Unit::Mohm << ValueError::TooLarge;
     QTest::newRow("very long") << QString(100000, u'9') << Unit::Ohm << ValueError::TooLarge;
+    QTest::newRow("very long zeros then 1") << QString(100000, u'0') + QStringLiteral("10000000000")
+                                            << Unit::Mohm << ValueError::TooLarge;
 }
 
 void TestValueEntry::rejected()
