@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 
 using designer::control;
 
@@ -17,6 +18,10 @@ Form3::Form3()
     Command1 = control<QPushButton>(this, "Command1");
     Label1 = control<QLabel>(this, "Label1");
     Label1->setText(form3design::aboutText());
+    // Screen readers hear the label by its name; the text itself, a piece a
+    // line, is its description.
+    static const QRegularExpression spaceRun(QStringLiteral(" {2,}"));
+    Label1->setAccessibleDescription(Label1->text().split(spaceRun).join(u'\n'));
 
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
 }

@@ -156,8 +156,9 @@ void TestForm3::aboutWindow()
     // The button lies over the label and is drawn above it.
     QVERIFY(about.Label1->geometry().contains(about.Command1->geometry()));
     QCOMPARE(about.childAt(about.Command1->geometry().center()), about.Command1);
-    QCOMPARE(QAccessible::queryAccessibleInterface(about.Label1)->text(QAccessible::Name),
-             QStringLiteral("Hakkında"));
+    QAccessibleInterface *label = QAccessible::queryAccessibleInterface(about.Label1);
+    QCOMPARE(label->text(QAccessible::Name), QStringLiteral("Hakkında"));
+    QVERIFY(label->text(QAccessible::Description).contains(QStringLiteral("\nHER TÜRLÜ")));
     QCOMPARE(QAccessible::queryAccessibleInterface(&about)->role(), QAccessible::Window);
 }
 
