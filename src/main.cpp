@@ -1,5 +1,6 @@
 #include "forms/application.h"
 #include "forms/form1.h"
+#include "forms/form3.h"
 
 #include <QApplication>
 
@@ -11,6 +12,8 @@ int main(int argc, char *argv[])
     Form1::instance().show();
     const int status = QApplication::exec();
 
+    // The value-entry window belongs to the main window and goes with it.
+    Form3::destroyInstance();
     Form1::destroyInstance();
     return status;
 }

@@ -1,6 +1,7 @@
 #include "colorcode/valueentry.h"
 
 #include "colorcode/bandtables.h"
+#include "forms/conversions.h"
 
 #include <algorithm>
 
@@ -37,31 +38,37 @@ ValueReading rejected(ValueError error)
 
 ValueReading readTypedValue(const QString &text, Unit unit)
 {
-    const QString value = text.trimmed();
+    using namespace conversions;
+
+    QString value = text.trimmed();
     if (value.isEmpty())
         return rejected(ValueError::Empty);
     if (!std::all_of(value.cbegin(), value.cend(), isDecimalDigit))
         return rejected(ValueError::NotDigits);
 
     // A leading zero is no digit of the value: "047" is 47. All zeros is 0.
-    qsizetype start = 0;
-    while (start < value.size() - 1 && value.at(start) == u'0')
-        ++start;
-    const QStringView digits = QStringView(value).mid(start);
+    qsizetype zeros = 0;
+    while (zeros < value.size() - 1 && value.at(zeros) == u'0')
+        ++zeros;
+    value.remove(0, zeros);
 
-    BandIndices bands;
-    qsizetype zeros = zerosOf(unit);
-    if (digits.size() == 1) {
-        bands.second = digits.at(0).digitValue();
-    } else {
-        bands.first = digits.at(0).digitValue();
-        bands.second = digits.at(1).digitValue();
-        zeros += digits.size() - 2;
+    // The first two digits are read, the rest only counted with the unit's
+    // zeros: that count is the multiplier's index.
+    QString c1 = mid(value, 1, 1);
+    QString c2 = mid(value, 2, 1);
+    const qsizetype n = len(mid(value, 3)) + zerosOf(unit);
+    if (c2.isEmpty()) {
+        c2 = c1;
+        c1 = QStringLiteral("0");
     }
-    if (zeros >= qsizetype(colourList.size()))
+    if (n >= qsizetype(colourList.size()))
         return rejected(ValueError::TooLarge);
-    bands.multiplier = int(zeros);
-    return {bands, std::nullopt};
+
+    const std::optional<std::int16_t> first = textToInt16(c1);
+    const std::optional<std::int16_t> second = textToInt16(c2);
+    if (!first || !second)
+        return rejected(ValueError::NotDigits);
+    return {BandIndices{*first, *second, int(n)}, std::nullopt};
 }
 
 QString valueErrorMessage(ValueError error)

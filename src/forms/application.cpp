@@ -1,6 +1,6 @@
 #include "forms/application.h"
 
-#include "forms/listaccessible.h"
+#include "forms/accessibility.h"
 
 #include <QApplication>
 #include <QFont>
@@ -20,5 +20,5 @@ void prepareApplication()
     // visible window goes.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    installListAccessibility();
+    installAccessibility();
 }

@@ -1,6 +1,8 @@
 #include "forms/controls.h"
 
 #include <QPainter>
+#include <QRegularExpression>
+#include <QTextLayout>
 
 QColor toQColor(colorcode::ColourValue value)
 {
@@ -50,4 +52,44 @@ void Line::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.drawLine(m_from - pos(), m_to - pos());
+}
+
+WrappedLabel::WrappedLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+}
+
+QStringList WrappedLabel::lines() const
+{
+    static const QRegularExpression spaceRun(QStringLiteral(" {2,}"));
+    QStringList result;
+    const qreal width = contentsRect().width();
+    for (const QString &piece : text().split(spaceRun, Qt::SkipEmptyParts)) {
+        QTextLayout layout(piece, font());
+        QTextOption option(alignment());
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            result << piece.mid(line.textStart(), line.textLength()).trimmed();
+        }
+        layout.endLayout();
+    }
+    return result;
+}
+
+void WrappedLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    const QFontMetrics metrics = fontMetrics();
+    const QRect area = contentsRect();
+    int baseline = area.top() + metrics.ascent();
+    for (const QString &line : lines()) {
+        painter.drawText(area.left(), baseline, line);
+        baseline += metrics.lineSpacing();
+    }
 }

@@ -6,6 +6,7 @@
 #include "colorcode/bandtables.h"
 
 #include <QColor>
+#include <QLabel>
 #include <QWidget>
 
 QColor toQColor(colorcode::ColourValue value);
@@ -43,4 +44,21 @@ protected:
 private:
     QPoint m_from;
     QPoint m_to;
+};
+
+// A left-aligned label that wraps its text at word boundaries, where a run
+// of two or more spaces always ends a line. The design's texts use such runs
+// to start new lines; in the original's wider face they were always wide
+// enough to push the next word over, in Qt's narrower one they are not.
+class WrappedLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit WrappedLabel(const QString &text, QWidget *parent = nullptr);
+
+    // The lines as shown at the current width.
+    QStringList lines() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };

@@ -3,16 +3,17 @@
 #include "forms/controls.h"
 #include "forms/twips.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace designer
@@ -55,13 +56,8 @@ QWidget *createControl(const Control &c, QWidget *parent)
         frame->setFocusPolicy(Qt::NoFocus);
         return frame;
     }
-    case Kind::Label: {
-        auto *label = new QLabel(caption, parent);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
-        return label;
-    }
+    case Kind::Label:
+        return new WrappedLabel(caption, parent);
     case Kind::Shape:
         return new Shape(Shape::Outline::Rectangle, false, parent);
     case Kind::RoundedShape:
@@ -97,11 +93,20 @@ void applyWindow(QWidget *window, const Window &design)
 void buildControls(QWidget *window, std::span<const Control> controls)
 {
     std::vector<std::pair<int, QWidget *>> tabChain;
+    // Options in one container form one group. Qt's own auto-exclusivity
+    // would also reach into nested frames, so the groups are explicit.
+    std::map<QWidget *, QButtonGroup *> optionGroups;
     for (const Control &c : controls) {
         QWidget *parent = window;
         if (c.container)
             parent = control<QWidget>(window, QString::fromLatin1(c.container));
         QWidget *widget = createControl(c, parent);
+        if (c.kind == Kind::Option) {
+            QButtonGroup *&group = optionGroups[parent];
+            if (!group)
+                group = new QButtonGroup(parent);
+            group->addButton(static_cast<QRadioButton *>(widget));
+        }
         widget->setObjectName(QString::fromLatin1(c.name));
         if (c.kind != Kind::Line)
             widget->setGeometry(twips::toPixels(c.left, c.top, c.width, c.height));

@@ -18,7 +18,7 @@ enum class Kind {
     Button,       // command button
     Option,       // option (radio) button
     Frame,        // frame without caption; may hold options
-    Label,        // left-aligned, word-wrapped text
+    Label,        // left-aligned, word-wrapped text; a run of spaces ends a line
     Shape,        // rectangle, outline only
     RoundedShape, // rounded rectangle, outline only
     Band,         // rectangle with a solid fill

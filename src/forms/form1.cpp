@@ -2,10 +2,12 @@
 
 #include "colorcode/bandpainting.h"
 #include "colorcode/bandtables.h"
+#include "colorcode/form2.h"
 #include "colorcode/resistance.h"
 #include "forms/controls.h"
 #include "forms/conversions.h"
 #include "forms/form1design.h"
+#include "forms/form3.h"
 #include "forms/messages.h"
 
 #include <QApplication>
@@ -63,6 +65,8 @@ Form1::Form1()
     fillToleranceList(Combo4);
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
 
     Form_Load();
 }
@@ -118,6 +122,26 @@ void Form1::direncrekhesapla()
 void Form1::Command1_Click()
 {
     direnchesapla();
+}
+
+void Form1::Command2_Click()
+{
+    // Not modal: both windows stay usable.
+    Form2 &entry = Form2::instance();
+    entry.show();
+    entry.raise();
+    entry.activateWindow();
+}
+
+void Form1::Command3_Click()
+{
+    // The about window takes the main window's place until KAPAT.
+    hide();
+    Form2::instance().hide();
+    Form3 &about = Form3::instance();
+    about.show();
+    about.raise();
+    about.activateWindow();
 }
 
 void Form1::keyPressEvent(QKeyEvent *event)

@@ -46,6 +46,8 @@ private:
     void Form_Load();
     void Form_Unload();
     void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
 
     double m_deger = 0;
     QString m_sonuc;

@@ -27,26 +27,17 @@ void TestValueEntry::accepted_data()
     QTest::addColumn<int>("second");
     QTest::addColumn<int>("multiplier");
 
-    QTest::newRow("47 ohm") << "47" << Unit::Ohm << 4 << 7 << 0;
-    QTest::newRow("470 ohm") << "470" << Unit::Ohm << 4 << 7 << 1;
-    QTest::newRow("4700 ohm") << "4700" << Unit::Ohm << 4 << 7 << 2;
     QTest::newRow("one digit") << "5" << Unit::Ohm << 0 << 5 << 0;
     QTest::newRow("one digit kohm") << "4" << Unit::Kohm << 0 << 4 << 3;
-    QTest::newRow("47 kohm") << "47" << Unit::Kohm << 4 << 7 << 3;
     QTest::newRow("1 mohm") << "1" << Unit::Mohm << 0 << 1 << 6;
-    QTest::newRow("22 mohm") << "22" << Unit::Mohm << 2 << 2 << 6;
     QTest::newRow("cut, not rounded") << "4712" << Unit::Ohm << 4 << 7 << 2;
-    QTest::newRow("cut 99") << "999" << Unit::Ohm << 9 << 9 << 1;
     QTest::newRow("leading zero dropped") << "047" << Unit::Ohm << 4 << 7 << 0;
-    QTest::newRow("many leading zeros") << "00047" << Unit::Kohm << 4 << 7 << 3;
     QTest::newRow("zero") << "0" << Unit::Ohm << 0 << 0 << 0;
     QTest::newRow("zeros") << "000" << Unit::Ohm << 0 << 0 << 0;
     QTest::newRow("spaces around") << "  47 " << Unit::Ohm << 4 << 7 << 0;
-    QTest::newRow("tab around") << "\t33\t" << Unit::Ohm << 3 << 3 << 0;
     QTest::newRow("largest ohm") << "99000000000" << Unit::Ohm << 9 << 9 << 9;
     QTest::newRow("largest kohm") << "99000000" << Unit::Kohm << 9 << 9 << 9;
     QTest::newRow("largest mohm") << "99000" << Unit::Mohm << 9 << 9 << 9;
-    QTest::newRow("largest mohm, cut") << "99999" << Unit::Mohm << 9 << 9 << 9;
     QTest::newRow("leading zeros don't count") << "000000000000047" << Unit::Mohm << 4 << 7 << 6;
 }
 
@@ -74,13 +65,10 @@ void TestValueEntry::rejected_data()
 
     QTest::newRow("empty") << "" << Unit::Ohm << ValueError::Empty;
     QTest::newRow("spaces") << "   " << Unit::Kohm << ValueError::Empty;
-    QTest::newRow("letter first") << "a7" << Unit::Ohm << ValueError::NotDigits;
     QTest::newRow("letter second") << "4k7" << Unit::Ohm << ValueError::NotDigits;
     QTest::newRow("letters later") << "47xy" << Unit::Ohm << ValueError::NotDigits;
     QTest::newRow("decimal point") << "47.5" << Unit::Ohm << ValueError::NotDigits;
-    QTest::newRow("decimal comma") << "4,7" << Unit::Kohm << ValueError::NotDigits;
     QTest::newRow("minus") << "-47" << Unit::Ohm << ValueError::NotDigits;
-    QTest::newRow("plus") << "+47" << Unit::Ohm << ValueError::NotDigits;
     QTest::newRow("inner space") << "4 7" << Unit::Ohm << ValueError::NotDigits;
     QTest::newRow("turkish letter") << "ı" << Unit::Ohm << ValueError::NotDigits;
     QTest::newRow("arabic-indic digits") << "٤٧" << Unit::Ohm << ValueError::NotDigits;
@@ -90,9 +78,10 @@ void TestValueEntry::rejected_data()
     QTest::newRow("escape character")
         << QStringLiteral("47\x1b") << Unit::Ohm << ValueError::NotDigits;
     QTest::newRow("first too large ohm") << "100000000000" << Unit::Ohm << ValueError::TooLarge;
-    QTest::newRow("first too large kohm") << "100000000" << Unit::Kohm << ValueError::TooLarge;
     QTest::newRow("first too large mohm") << "100000" << Unit::Mohm << ValueError::TooLarge;
     QTest::newRow("very long") << QString(100000, u'9') << Unit::Ohm << ValueError::TooLarge;
+    QTest::newRow("very long zeros then 1") << QString(100000, u'0') + QStringLiteral("10000000000")
+                                            << Unit::Mohm << ValueError::TooLarge;
 }
 
 void TestValueEntry::rejected()

@@ -6,12 +6,19 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTimer>
+
+// "4,7 Kilo Ohm" written for a decimal comma, in the user's own format.
+inline QString inUserFormat(QString text)
+{
+    return text.replace(u',', QLocale::system().decimalPoint());
+}
 
 struct SeenMessage {
     bool shown = false;

@@ -12,11 +12,8 @@ private slots:
     void doubleToText();
     void textToInt16_data();
     void textToInt16();
-    void textToDouble_data();
-    void textToDouble();
     void mid_data();
     void mid();
-    void integerToText();
 };
 
 void TestConversions::doubleToText_data()
@@ -68,10 +65,8 @@ void TestConversions::textToInt16_data()
         QTest::addRow("digit %d", digit) << QString::number(digit) << true << digit;
     QTest::newRow("empty") << "" << false << 0;
     QTest::newRow("letter") << "a" << false << 0;
-    QTest::newRow("point") << "." << false << 0;
     QTest::newRow("too large") << "40000" << false << 0;
     QTest::newRow("largest") << "32767" << true << 32767;
-    QTest::newRow("negative") << "-1" << true << -1;
 }
 
 void TestConversions::textToInt16()
@@ -85,30 +80,6 @@ void TestConversions::textToInt16()
         QCOMPARE(int(*result), value);
 }
 
-void TestConversions::textToDouble_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<double>("value");
-
-    QTest::newRow("two digits") << "47" << true << 47.0;
-    QTest::newRow("leading zero") << "05" << true << 5.0;
-    QTest::newRow("negative digit first") << "-15" << true << -15.0;
-    QTest::newRow("empty") << "" << false << 0.0;
-    QTest::newRow("letters") << "ab" << false << 0.0;
-}
-
-void TestConversions::textToDouble()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, ok);
-    QFETCH(double, value);
-    const auto result = conversions::textToDouble(text);
-    QCOMPARE(result.has_value(), ok);
-    if (ok)
-        QCOMPARE(*result, value);
-}
-
 void TestConversions::mid_data()
 {
     QTest::addColumn<QString>("text");
@@ -120,7 +91,6 @@ void TestConversions::mid_data()
     QTest::newRow("second") << "4712" << 2 << 1 << "7";
     QTest::newRow("rest") << "4712" << 3 << -1 << "12";
     QTest::newRow("second of one") << "5" << 2 << 1 << "";
-    QTest::newRow("rest of two") << "47" << 3 << -1 << "";
     QTest::newRow("turkish letters") << "ışğ" << 2 << 1 << "ş";
 }
 
@@ -131,13 +101,6 @@ void TestConversions::mid()
     QFETCH(int, length);
     QFETCH(QString, expected);
     QCOMPARE(conversions::mid(text, start, length), expected);
-}
-
-void TestConversions::integerToText()
-{
-    QCOMPARE(conversions::integerToText(0), QStringLiteral("0"));
-    QCOMPARE(conversions::integerToText(1000000000), QStringLiteral("1000000000"));
-    QCOMPARE(conversions::integerToText(-1), QStringLiteral("-1"));
 }
 
 QTEST_APPLESS_MAIN(TestConversions)

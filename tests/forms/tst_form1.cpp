@@ -1,3 +1,4 @@
+#include "colorcode/form2.h"
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/form1.h"
@@ -12,12 +13,6 @@
 
 namespace
 {
-
-// "4,7 Kilo Ohm" written for a decimal comma, in the user's own format.
-QString inUserFormat(QString text)
-{
-    return text.replace(u',', QLocale::system().decimalPoint());
-}
 
 void choose(Form1 &form, int first, int second, int multiplier, int tolerance)
 {
@@ -138,6 +133,7 @@ void TestForm1::accessibleNames()
         QCOMPARE(iface->text(QAccessible::Name), name);
         QVERIFY(widget->focusPolicy() & Qt::TabFocus);
     }
+    QCOMPARE(QAccessible::queryAccessibleInterface(&form)->role(), QAccessible::Window);
     // A list speaks its name, and its chosen entry as its value.
     QAccessibleInterface *list = QAccessible::queryAccessibleInterface(form.Combo1);
     QCOMPARE(list->role(), QAccessible::ComboBox);
@@ -153,12 +149,9 @@ void TestForm1::hesapla_data()
     QTest::addColumn<QList<int>>("choice");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("10 ohm") << QList<int>{1, 0, 0, 0} << "10 Ohm  ± % 5";
-    QTest::newRow("1000 ohm") << QList<int>{1, 0, 2, 0} << "1000 Ohm  ± % 5";
     QTest::newRow("4,7 kilo") << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
     QTest::newRow("1000 kilo") << QList<int>{1, 0, 5, 1} << "1000 Kilo Ohm  ± % 10";
     QTest::newRow("10 mega renksiz") << QList<int>{1, 0, 6, 2} << "10 Mega Ohm  ± % 20";
-    QTest::newRow("zero") << QList<int>{0, 0, 9, 0} << "0 Ohm  ± % 5";
     QTest::newRow("10000 mega") << QList<int>{1, 0, 9, 0} << "10000 Mega Ohm  ± % 5";
 }
 
@@ -226,7 +219,12 @@ void TestForm1::enterOnAnotherButton()
     QCOMPARE(about.count(), 1);
     QCOMPARE(hesapla.count(), 0);
     QCOMPARE(form.Text1->text(), QStringLiteral("before"));
+    // HAKKINDA has put the about window in the main window's place.
+    QVERIFY(!form.isVisible());
     form.show();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window != &form)
+            window->hide();
 }
 
 void TestForm1::renksizThenAltin()
@@ -296,8 +294,9 @@ void TestForm1::closingEndsProgram()
 {
     Form1 &form = Form1::instance();
     form.show();
-    QWidget other;
-    other.show();
+    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    QPointer<Form2> entry = Form2::existing();
+    QVERIFY(entry && entry->isVisible());
 
     QTimer guard;
     guard.setSingleShot(true);
@@ -308,7 +307,7 @@ void TestForm1::closingEndsProgram()
     QCOMPARE(QApplication::exec(), 0);
     guard.stop();
     QVERIFY(!form.isVisible());
-    QVERIFY(!other.isVisible());
+    QVERIFY(entry && !entry->isVisible());
 }
 
 QTEST_MAIN(TestForm1)

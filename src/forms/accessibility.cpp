@@ -1,8 +1,9 @@
-#include "forms/listaccessible.h"
+#include "forms/accessibility.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QDialog>
 
 namespace
 {
@@ -77,20 +78,29 @@ public:
     }
 };
 
-QAccessibleInterface *listFactory(const QString &className, QObject *object)
+QAccessibleInterface *factory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("QComboBox") && object && object->isWidgetType())
-        return new ListAccessible(static_cast<QComboBox *>(object));
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    if (className == QLatin1String("QComboBox"))
+        return new ListAccessible(static_cast<QComboBox *>(widget));
+    // Asked first for the most derived class: one of the program's forms.
+    const bool programForm = className == QLatin1String(object->metaObject()->className()) &&
+                             !className.startsWith(u'Q');
+    if (programForm && widget->isWindow())
+        return new QAccessibleWidget(widget, qobject_cast<QDialog *>(widget) ? QAccessible::Dialog
+                                                                             : QAccessible::Window);
     return nullptr;
 }
 
 } // namespace
 
-void installListAccessibility()
+void installAccessibility()
 {
     static bool installed = false;
     if (!installed) {
-        QAccessible::installFactory(listFactory);
+        QAccessible::installFactory(factory);
         installed = true;
     }
 }

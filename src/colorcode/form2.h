@@ -1,0 +1,36 @@
+#pragma once
+
+#include "forms/form.h"
+
+#include <QDialog>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The value-entry window: a typed value with unit and tolerance becomes the
+// band choice of the main window.
+class Form2 : public Form<Form2, QDialog>
+{
+    Q_OBJECT
+public:
+    Form2();
+
+    QLineEdit *Text1;
+    QPushButton *Command1;
+    QGroupBox *Frame1;
+    QGroupBox *Frame2;
+    QRadioButton *Option1;
+    QRadioButton *Option2;
+    QRadioButton *Option3;
+    QRadioButton *Option4;
+    QRadioButton *Option5;
+    QRadioButton *Option6;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void Command1_Click();
+};

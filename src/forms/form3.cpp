@@ -1,0 +1,42 @@
+#include "forms/form3.h"
+
+#include "colorcode/form2.h"
+#include "forms/form1.h"
+#include "forms/form3design.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+
+using designer::control;
+
+Form3::Form3()
+{
+    designer::applyWindow(this, form3design::window);
+    designer::buildControls(this, form3design::controls);
+
+    Command1 = control<QPushButton>(this, "Command1");
+    Label1 = control<QLabel>(this, "Label1");
+    Label1->setText(form3design::aboutText());
+    // Screen readers hear the label by its name; the text itself, a piece a
+    // line, is its description.
+    static const QRegularExpression spaceRun(QStringLiteral(" {2,}"));
+    Label1->setAccessibleDescription(Label1->text().split(spaceRun).join(u'\n'));
+
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+}
+
+void Form3::Command1_Click()
+{
+    Form1::instance().show();
+    Form2::instance().hide();
+    hide();
+}
+
+void Form3::closedByFrame()
+{
+    // Closing the about window must never leave the program without a
+    // window: it leads back to the main window, as KAPAT does.
+    Form1::instance().show();
+    Form2::instance().hide();
+}

@@ -1,0 +1,310 @@
+#include "colorcode/bandpainting.h"
+#include "colorcode/form2.h"
+#include "forms/application.h"
+#include "forms/controls.h"
+#include "forms/form1.h"
+#include "testhelpers.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace
+{
+
+QList<int> chosenLists(const Form1 &form)
+{
+    return {form.Combo1->currentIndex(), form.Combo2->currentIndex(), form.Combo3->currentIndex(),
+            form.Combo4->currentIndex()};
+}
+
+// Opens the value-entry window the way the user does.
+Form2 &openEntry()
+{
+    QTest::mouseClick(Form1::instance().Command2, Qt::LeftButton);
+    Form2 *entry = Form2::existing();
+    Q_ASSERT(entry);
+    return *entry;
+}
+
+QRadioButton *unitOption(Form2 &entry, const QString &unit)
+{
+    if (unit == u"Kohm")
+        return entry.Option2;
+    if (unit == u"Mohm")
+        return entry.Option3;
+    return entry.Option1;
+}
+
+} // namespace
+
+class TestForm2 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void designState();
+    void opensWithoutBlocking();
+    void tamam_data();
+    void tamam();
+    void enterPressesTamam();
+    void rejectedValueChangesNothing_data();
+    void rejectedValueChangesNothing();
+    void groupsAreIndependent();
+    void hidingKeepsTextAndOptions();
+    void closingDiscards();
+};
+
+void TestForm2::initTestCase()
+{
+    prepareApplication();
+    Form1::instance().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Form1::instance()));
+}
+
+void TestForm2::designState()
+{
+    QVERIFY(!Form2::existing());
+    Form2 &entry = openEntry();
+    QCOMPARE(entry.windowTitle(), QStringLiteral("Değer Giriniz"));
+    QCOMPARE(entry.size(), QSize(225, 153));
+    QCOMPARE(entry.minimumSize(), entry.maximumSize());
+    QVERIFY(!(entry.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(entry.Text1->text().isEmpty());
+    QCOMPARE(entry.Text1->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    QVERIFY(entry.Option1->isChecked());
+    QVERIFY(entry.Option4->isChecked());
+    QVERIFY(entry.Command1->isDefault());
+
+    for (QRadioButton *option :
+         {entry.Option1, entry.Option2, entry.Option3, entry.Option4, entry.Option5, entry.Option6})
+        QVERIFY2(captionFits(option, option->text()), qPrintable(option->text()));
+    QVERIFY(captionFits(entry.Command1, entry.Command1->text()));
+
+    const QList<QPair<QWidget *, QString>> names{
+        {entry.Text1, "Değer"}, {entry.Frame1, "Birim"}, {entry.Frame2, "Tolerans"},
+        {entry.Option1, "Ohm"}, {entry.Option5, "% 10"}, {entry.Command1, "Tamam"}};
+    for (const auto &[widget, name] : names)
+        QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&entry)->role(), QAccessible::Dialog);
+    entry.hide();
+}
+
+void TestForm2::opensWithoutBlocking()
+{
+    Form1 &main = Form1::instance();
+    Form2 &entry = openEntry();
+    QVERIFY(entry.isVisible());
+    QVERIFY(!entry.isModal());
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(main.isVisible());
+    QVERIFY(main.isEnabled());
+    QCOMPARE(entry.focusWidget(), entry.Text1);
+
+    // The main window still calculates while the entry window is open.
+    main.Combo1->setCurrentIndex(2);
+    main.Combo2->setCurrentIndex(2);
+    main.Combo3->setCurrentIndex(0);
+    main.Combo4->setCurrentIndex(0);
+    QTest::mouseClick(main.Command1, Qt::LeftButton);
+    QCOMPARE(main.Text1->text(), QStringLiteral("22 Ohm  ± % 5"));
+    QVERIFY(entry.isVisible());
+    entry.hide();
+}
+
+void TestForm2::tamam_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QList<int>>("lists");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("47 ohm") << "47"
+                            << "Ohm" << QList<int>{4, 7, 0, 0} << "47 Ohm  ± % 5";
+    QTest::newRow("470 ohm") << "470"
+                             << "Ohm" << QList<int>{4, 7, 1, 0} << "470 Ohm  ± % 5";
+    QTest::newRow("4700 ohm") << "4700"
+                              << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
+    QTest::newRow("5 ohm") << "5"
+                           << "Ohm" << QList<int>{0, 5, 0, 0} << "5 Ohm  ± % 5";
+    QTest::newRow("4 kohm") << "4"
+                            << "Kohm" << QList<int>{0, 4, 3, 0} << "4 Kilo Ohm  ± % 5";
+    QTest::newRow("47 kohm") << "47"
+                             << "Kohm" << QList<int>{4, 7, 3, 0} << "47 Kilo Ohm  ± % 5";
+    QTest::newRow("1 mohm") << "1"
+                            << "Mohm" << QList<int>{0, 1, 6, 0} << "1000 Kilo Ohm  ± % 5";
+    QTest::newRow("22 mohm") << "22"
+                             << "Mohm" << QList<int>{2, 2, 6, 0} << "22 Mega Ohm  ± % 5";
+    QTest::newRow("cut, not rounded") << "4712"
+                                      << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
+    QTest::newRow("largest") << " 99000 "
+                             << "Mohm" << QList<int>{9, 9, 9, 0} << "99000 Mega Ohm  ± % 5";
+}
+
+void TestForm2::tamam()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, unit);
+    QFETCH(QList<int>, lists);
+    QFETCH(QString, text);
+
+    Form1 &main = Form1::instance();
+    Form2 &entry = openEntry();
+    entry.Text1->clear();
+    QTest::keyClicks(entry.Text1, typed);
+    unitOption(entry, unit)->click();
+    entry.Option4->click();
+
+    QTest::mouseClick(entry.Command1, Qt::LeftButton);
+
+    QCOMPARE(chosenLists(main), lists);
+    QCOMPARE(main.Text1->text(), inUserFormat(text));
+    QCOMPARE(main.Combo1->currentText(),
+             QString::fromUtf8(colorcode::colourList[std::size_t(lists[0])].text));
+    for (std::size_t i = 0; i < 4; ++i)
+        QVERIFY(main.Shape2[i]->isVisible());
+    QCOMPARE(main.Shape2[2]->fillColor(), colorcode::colourList[std::size_t(lists[2])].paint);
+    QVERIFY(!entry.isVisible());
+    QVERIFY(Form2::existing() == &entry);
+}
+
+void TestForm2::enterPressesTamam()
+{
+    Form1 &main = Form1::instance();
+    Form2 &entry = openEntry();
+    entry.Text1->setText(QStringLiteral("33"));
+    entry.Option1->click();
+    entry.Option6->click();
+    entry.Text1->setFocus();
+    QTest::keyClick(entry.Text1, Qt::Key_Return);
+    QCOMPARE(main.Text1->text(), QStringLiteral("33 Ohm  ± % 20"));
+    QVERIFY(!main.Shape2[3]->isVisible());
+    QVERIFY(!entry.isVisible());
+}
+
+void TestForm2::rejectedValueChangesNothing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("message");
+
+    const QString empty = QStringLiteral("Lütfen bir değer giriniz.");
+    const QString digits = QStringLiteral("Değer yalnızca rakamlardan oluşmalıdır.");
+    const QString large = QStringLiteral("Değer çok büyük: en fazla 99000 Mega Ohm girilebilir.");
+    QTest::newRow("empty") << ""
+                           << "Ohm" << empty;
+    QTest::newRow("decimal point") << "47.5"
+                                   << "Ohm" << digits;
+    QTest::newRow("letters after digits") << "47xy"
+                                          << "Ohm" << digits;
+    QTest::newRow("too large") << "100000"
+                               << "Mohm" << large;
+}
+
+void TestForm2::rejectedValueChangesNothing()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, unit);
+    QFETCH(QString, message);
+
+    Form1 &main = Form1::instance();
+    main.Combo1->setCurrentIndex(1);
+    main.Combo2->setCurrentIndex(0);
+    main.Combo3->setCurrentIndex(2);
+    main.Combo4->setCurrentIndex(0);
+    main.direnchesapla();
+    const QList<int> lists = chosenLists(main);
+    const QString text = main.Text1->text();
+    std::array<colorcode::BandShape, 4> bands;
+    for (std::size_t i = 0; i < 4; ++i)
+        bands[i] = {main.Shape2[i]->isVisible(), main.Shape2[i]->fillColor()};
+
+    Form2 &entry = openEntry();
+    entry.Text1->setText(typed);
+    unitOption(entry, unit)->click();
+    entry.Option5->click(); // a tolerance that would change the fourth list
+
+    SeenMessage seen;
+    answerNextMessage(seen);
+    QTest::mouseClick(entry.Command1, Qt::LeftButton);
+
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.caption, QStringLiteral("Değer Giriniz"));
+    QCOMPARE(seen.text, message);
+    QCOMPARE(seen.buttons, QStringList{QStringLiteral("Tamam")});
+
+    QCOMPARE(chosenLists(main), lists);
+    QCOMPARE(main.Text1->text(), text);
+    for (std::size_t i = 0; i < 4; ++i)
+        QVERIFY((colorcode::BandShape{main.Shape2[i]->isVisible(), main.Shape2[i]->fillColor()}) ==
+                bands[i]);
+
+    // The entry stays open with the text selected for correction.
+    QVERIFY(entry.isVisible());
+    QCOMPARE(entry.Text1->text(), typed);
+    QCOMPARE(entry.Text1->selectedText(), typed);
+    QVERIFY(unitOption(entry, unit)->isChecked());
+    entry.hide();
+}
+
+void TestForm2::groupsAreIndependent()
+{
+    Form2 &entry = openEntry();
+    entry.Option2->click();
+    entry.Option6->click();
+    QVERIFY(entry.Option2->isChecked());
+    QVERIFY(entry.Option6->isChecked());
+    QVERIFY(!entry.Option1->isChecked() && !entry.Option3->isChecked());
+    QVERIFY(!entry.Option4->isChecked() && !entry.Option5->isChecked());
+
+    entry.Option3->click();
+    QVERIFY(entry.Option6->isChecked());
+    QVERIFY(!entry.Option2->isChecked());
+    entry.hide();
+}
+
+void TestForm2::hidingKeepsTextAndOptions()
+{
+    Form2 &entry = openEntry();
+    entry.Text1->setText(QStringLiteral("68"));
+    entry.Option3->click();
+    entry.Option5->click();
+    entry.hide();
+
+    Form2 &again = openEntry();
+    QCOMPARE(&again, &entry);
+    QCOMPARE(again.Text1->text(), QStringLiteral("68"));
+    QVERIFY(again.Option3->isChecked());
+    QVERIFY(again.Option5->isChecked());
+    again.hide();
+}
+
+void TestForm2::closingDiscards()
+{
+    Form2 &entry = openEntry();
+    entry.Text1->setText(QStringLiteral("12"));
+    entry.Option2->click();
+    entry.Option6->click();
+    QPointer<Form2> closed(&entry);
+
+    QVERIFY(entry.close());
+    QVERIFY(!Form2::existing());
+    QVERIFY(Form1::instance().isVisible());
+
+    // The next reference builds it anew, in its design state.
+    Form2 &fresh = openEntry();
+    QVERIFY(&fresh != closed.data());
+    QVERIFY(fresh.Text1->text().isEmpty());
+    QVERIFY(fresh.Option1->isChecked());
+    QVERIFY(fresh.Option4->isChecked());
+
+    QTRY_VERIFY(closed.isNull());
+    fresh.hide();
+}
+
+QTEST_MAIN(TestForm2)
+#include "tst_form2.moc"
