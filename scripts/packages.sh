@@ -2,3 +2,8 @@
 # fonts-liberation brings the narrow face the windows are laid out for.
 build_packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation)
 test_packages=("${build_packages[@]}")
+
+# The icon is rendered from its drawing at build time; the tests validate the
+# desktop entry and the AppStream data.
+build_packages+=(librsvg2-bin)
+test_packages+=(librsvg2-bin appstream desktop-file-utils)
