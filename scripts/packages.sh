@@ -7,3 +7,8 @@ test_packages=("${build_packages[@]}")
 # desktop entry and the AppStream data.
 build_packages+=(librsvg2-bin)
 test_packages+=(librsvg2-bin appstream desktop-file-utils)
+
+# dpkg-shlibdeps works out the Debian package's dependencies (CPack finds the
+# programs to give it with `file`); a test looks into the package too.
+test_packages+=(dpkg-dev file)
+package_packages=("${build_packages[@]}" dpkg-dev file)
