@@ -12,3 +12,6 @@ test_packages+=(librsvg2-bin appstream desktop-file-utils)
 # programs to give it with `file`); a test looks into the package too.
 test_packages+=(dpkg-dev file)
 package_packages=("${build_packages[@]}" dpkg-dev file)
+
+# Driving the real program on a virtual screen for the README's picture.
+screenshot_packages=("${build_packages[@]}" xvfb xdotool imagemagick)
