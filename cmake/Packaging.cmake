@@ -5,10 +5,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavlora)
 set(CPACK_PACKAGE_VENDOR "The Tavlora developers")
 set(CPACK_PACKAGE_CONTACT "The Tavlora developers <tavlora@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "resistor colour code calculator (Turkish)")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "resistor colour code calculator, bands to value and back (Turkish)")
 set(CPACK_PACKAGE_DESCRIPTION
     "Tavlora turns the four colour bands of a resistor into its value and\n"
-    "paints the resistor with the chosen bands. Every caption is Turkish.")
+    "paints the resistor with the chosen bands, and turns a typed value back\n"
+    "into colour bands. Every caption is Turkish.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
