@@ -1,8 +1,23 @@
 # Debian packages the build and the tests need; sourced by the other scripts.
 # fonts-liberation brings the narrow face the windows are laid out for.
 build_packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation)
+test_packages=("${build_packages[@]}")
+
+# The icon is rendered from its drawing at build time; the tests validate the
+# desktop entry and the AppStream data.
+build_packages+=(librsvg2-bin)
+test_packages+=(librsvg2-bin appstream desktop-file-utils)
+
+# dpkg-shlibdeps works out the Debian package's dependencies (CPack finds the
+# programs to give it with `file`); a test looks into the package too.
+test_packages+=(dpkg-dev file)
+package_packages=("${build_packages[@]}" dpkg-dev file)
+
+# Driving the real program on a virtual screen for the README's picture.
+screenshot_packages=("${build_packages[@]}" xvfb xdotool imagemagick)
+
 # Xlib and DAMAGE for the start-up probe, built with the tests; clang with
 # its libFuzzer and sanitizer runtimes for the fuzz target.
-test_packages=("${build_packages[@]}" libx11-dev libxdamage-dev clang-14 libclang-rt-14-dev)
+test_packages+=(libx11-dev libxdamage-dev clang-14 libclang-rt-14-dev)
 # The start-up benchmark's X server.
 bench_packages=(xvfb)

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 void prepareApplication()
 {
@@ -21,4 +22,13 @@ void prepareApplication()
     QApplication::setQuitOnLastWindowClosed(false);
 
     installAccessibility();
+
+    // The windows show the launcher's icon, and the desktop matches them to
+    // the launcher by its file name.
+    Q_INIT_RESOURCE(icons);
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/48/org.example.Tavlora.png"));
+    icon.addFile(QStringLiteral(":/icons/256/org.example.Tavlora.png"));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tavlora"));
 }

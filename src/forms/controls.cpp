@@ -51,7 +51,11 @@ void Line::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    painter.drawLine(m_from - pos(), m_to - pos());
+    // Through the middle of the design's pixels, as the shapes draw: on the
+    // pixels' top edge, half the pen fell outside the one-pixel-high widget
+    // and at a scale factor of 1.5 nothing showed.
+    const QPointF middle(0.5, 0.5);
+    painter.drawLine(QPointF(m_from - pos()) + middle, QPointF(m_to - pos()) + middle);
 }
 
 WrappedLabel::WrappedLabel(const QString &text, QWidget *parent) : QLabel(text, parent)

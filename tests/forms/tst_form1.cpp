@@ -30,7 +30,8 @@ const QColor screenColour[10] = {{0, 0, 0},       {128, 64, 0},   {255, 0, 0}, {
 QColor centreColour(QWidget *window, QWidget *part)
 {
     const QImage image = window->grab().toImage();
-    return image.pixelColor(part->geometry().center());
+    // The grab is in device pixels; the geometry in the window's own.
+    return image.pixelColor((QPointF(part->geometry().center()) * image.devicePixelRatio()).toPoint());
 }
 
 } // namespace

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the Debian package of Tavlora into build/, to be installed with
+#   sudo apt-get install ./build/tavlora_*.deb
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+scripts/install-deps.sh "${package_packages[@]}"
+cmake -S . -B build -G Ninja
+cmake --build build
+cpack -G DEB --config build/CPackConfig.cmake -B build
+ls build/tavlora_*.deb
