@@ -31,7 +31,8 @@ QColor centreColour(QWidget *window, QWidget *part)
 {
     const QImage image = window->grab().toImage();
     // The grab is in device pixels; the geometry in the window's own.
-    return image.pixelColor((QPointF(part->geometry().center()) * image.devicePixelRatio()).toPoint());
+    return image.pixelColor(
+        (QPointF(part->geometry().center()) * image.devicePixelRatio()).toPoint());
 }
 
 } // namespace
