@@ -9,6 +9,7 @@
 #include "colorcode/bandtables.h"
 #include "colorcode/resistance.h"
 #include "colorcode/valueentry.h"
+#include "expectedtext.h"
 
 #include <QLocale>
 #include <QString>
@@ -57,34 +58,6 @@ Expected expectedReading(const QString &text, int unitZeros)
     if (e.zeros > 9)
         e.error = ValueError::TooLarge;
     return e;
-}
-
-// numerator / divisor written out in full, trailing zeros dropped.
-QString exactDecimal(std::int64_t numerator, std::int64_t divisor, QChar separator)
-{
-    QString text = QString::number(numerator / divisor);
-    std::int64_t rest = numerator % divisor;
-    if (rest != 0)
-        text += separator;
-    while (rest != 0) {
-        rest *= 10;
-        text += QChar(u'0' + char16_t(rest / divisor));
-        rest %= divisor;
-    }
-    return text;
-}
-
-// The result text for a whole number of ohms, unit chosen as the window does.
-QString expectedText(std::int64_t ohms, int tolerancePercent, QChar separator)
-{
-    QString text;
-    if (ohms <= 1000)
-        text = QString::number(ohms) + QStringLiteral(" Ohm ");
-    else if (ohms <= 1000000)
-        text = exactDecimal(ohms, 1000, separator) + QStringLiteral(" Kilo Ohm ");
-    else
-        text = exactDecimal(ohms, 1000000, separator) + QStringLiteral(" Mega Ohm ");
-    return text + QStringLiteral(" \u00B1 % ") + QString::number(tolerancePercent);
 }
 
 [[noreturn]] void fail(const char *what, const QString &text, const QString &detail = {})

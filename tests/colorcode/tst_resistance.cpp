@@ -1,5 +1,6 @@
 #include "colorcode/bandtables.h"
 #include "colorcode/resistance.h"
+#include "expectedtext.h"
 
 #include <QTest>
 
@@ -21,40 +22,12 @@ std::int64_t powerOfTen(int exponent)
     return p;
 }
 
-// numerator / divisor written out by long division, trailing zeros dropped.
-QString exactDecimal(std::int64_t numerator, std::int64_t divisor, QChar separator)
-{
-    QString text = QString::number(numerator / divisor);
-    std::int64_t rest = numerator % divisor;
-    if (rest != 0) {
-        text += separator;
-        while (rest != 0) {
-            rest *= 10;
-            text += QChar(u'0' + char16_t(rest / divisor));
-            rest %= divisor;
-        }
-    }
-    return text;
-}
-
-// The expected result text, worked out in whole ohms.
+// The expected result text of a colour choice.
 QString expectedText(int first, int second, int multiplierIndex, int tolerancePercent,
                      QChar separator)
 {
-    const std::int64_t ohms = (10 * first + second) * powerOfTen(multiplierIndex);
-    QString number;
-    QString unit;
-    if (ohms <= 1000) {
-        number = QString::number(ohms);
-        unit = QStringLiteral(" Ohm ");
-    } else if (ohms <= 1000000) {
-        number = exactDecimal(ohms, 1000, separator);
-        unit = QStringLiteral(" Kilo Ohm ");
-    } else {
-        number = exactDecimal(ohms, 1000000, separator);
-        unit = QStringLiteral(" Mega Ohm ");
-    }
-    return number + unit + QStringLiteral(" ± % ") + QString::number(tolerancePercent);
+    return ::expectedText((10 * first + second) * powerOfTen(multiplierIndex), tolerancePercent,
+                          separator);
 }
 
 } // namespace
