@@ -16,11 +16,11 @@ namespace
 
 void choose(Form1 &form, int index)
 {
-    // Walks all 3000 choices: tolerance fastest, first digit slowest.
+    // Walks all 3600 choices: tolerance fastest, first digit slowest.
     form.Combo4->setCurrentIndex(index % 3);
-    form.Combo3->setCurrentIndex(index / 3 % 10);
-    form.Combo2->setCurrentIndex(index / 30 % 10);
-    form.Combo1->setCurrentIndex(index / 300 % 10);
+    form.Combo3->setCurrentIndex(index / 3 % 12);
+    form.Combo2->setCurrentIndex(index / 36 % 10);
+    form.Combo1->setCurrentIndex(index / 360 % 10);
 }
 
 } // namespace
@@ -59,7 +59,7 @@ void BenchHesapla::press()
     QBENCHMARK
     {
         if (changeColours)
-            choose(form, next = (next + 1) % 3000);
+            choose(form, next = (next + 1) % 3600);
         form.Command1->click();
         form.repaint();
     }

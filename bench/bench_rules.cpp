@@ -20,18 +20,18 @@ namespace
 
 struct Choice {
     int first, second;
-    std::int32_t multiplier, tolerance;
+    std::int32_t powerOfTen, tolerance;
 };
 
-// All 10 x 10 x 10 x 3 choices the four lists allow.
+// All 10 x 10 x 12 x 3 choices the four lists allow.
 std::vector<Choice> everyChoice()
 {
     std::vector<Choice> choices;
     for (int f = 0; f < 10; ++f)
         for (int s = 0; s < 10; ++s)
-            for (const ColourEntry &m : colourList)
+            for (const ColourEntry &m : multiplierList)
                 for (const ToleranceEntry &t : toleranceList)
-                    choices.push_back({f, s, m.multiplier, t.percent});
+                    choices.push_back({f, s, m.powerOfTen, t.percent});
     return choices;
 }
 
@@ -50,15 +50,15 @@ private slots:
 void BenchRules::calculateResistance_data()
 {
     QTest::addColumn<QLocale>("locale");
-    QTest::newRow("3000 choices, Turkish") << QLocale(QLocale::Turkish, QLocale::Turkey);
-    QTest::newRow("3000 choices, English") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("3600 choices, Turkish") << QLocale(QLocale::Turkish, QLocale::Turkey);
+    QTest::newRow("3600 choices, English") << QLocale(QLocale::English, QLocale::UnitedStates);
 }
 
 void BenchRules::calculateResistance()
 {
     QFETCH(QLocale, locale);
     const std::vector<Choice> choices = everyChoice();
-    QCOMPARE(choices.size(), std::size_t(3000));
+    QCOMPARE(choices.size(), std::size_t(3600));
     std::size_t next = 0;
     qsizetype characters = 0;
     QBENCHMARK
@@ -66,7 +66,7 @@ void BenchRules::calculateResistance()
         const Choice &c = choices[next];
         next = next + 1 == choices.size() ? 0 : next + 1;
         const auto r =
-            colorcode::calculateResistance(c.first, c.second, c.multiplier, c.tolerance, locale);
+            colorcode::calculateResistance(c.first, c.second, c.powerOfTen, c.tolerance, locale);
         characters += r->sonuc.size();
     }
     QVERIFY(characters > 0);
@@ -84,11 +84,17 @@ void BenchRules::readTypedValue_data()
         << QStringList{"4", "47", "470", "1", "10", "2200", "33", "5", "680", "12"} << Unit::Kohm;
     QTest::newRow("spaces and leading zeros")
         << QStringList{"  47 ", "\t0047", "000000120", " 0 ", "0330\t"} << Unit::Ohm;
-    QTest::newRow("rejected") << QStringList{"",    "   ",    "4,7",       "4k7",
-                                             "-47", "ığüşöç", "100000000", "47 Ohm"}
+    QTest::newRow("rejected") << QStringList{"",    "   ",    "4.7",       "4m7",
+                                             "-47", "ığüşöç", "100000000", "4K7J"}
                               << Unit::Kohm;
+    QTest::newRow("decimals and letter code")
+        << QStringList{"4,7",  "0,47", "0,015",  "4K7",   "R47",
+                       "470R", "2M2",  "4,7 kΩ", "470 Ω", "99G"}
+        << Unit::Ohm;
+    QTest::newRow("copied: other digits and invisible marks")
+        << QStringList{"٤٧", "４７", "\u200E47\u200F", "4\u200B7", "\u00A047\u3000"} << Unit::Ohm;
     QTest::newRow("long digit strings")
-        << QStringList{QString(64, u'9'), QString(30, u'0') + "47", "12" + QString(9, u'0')}
+        << QStringList{QString(63, u'9'), QString(30, u'0') + "47", "12" + QString(9, u'0')}
         << Unit::Ohm;
 }
 
@@ -100,7 +106,7 @@ void BenchRules::readTypedValue()
     int accepted = 0;
     QBENCHMARK
     {
-        const ValueReading reading = colorcode::readTypedValue(typed[next], unit);
+        const ValueReading reading = colorcode::readTypedValue(typed[next], unit, u',');
         next = next + 1 == typed.size() ? 0 : next + 1;
         accepted += reading.bands.has_value();
     }

@@ -1,10 +1,15 @@
-// Reading a typed value, whatever is typed and with every unit: it never
-// crashes or reads out of bounds, it accepts exactly the texts it should,
-// and what it accepts, shown again through the result text, names the typed
-// value cut to two significant digits.
+// Reading a typed value, whatever is typed, with every unit and both
+// decimal separators: it never crashes or reads out of bounds, it accepts
+// exactly the texts it should, and what it accepts, shown again through the
+// result text, names the typed value cut to two significant digits.
+//
+// The expectations come from an oracle of its own: the text is brought to
+// plain ASCII and matched against regular expressions, and the bands are
+// worked out from the position of the leading digit.
 //
 // Input: byte 0 chooses the unit (bits 0-1), the tolerance (bits 2-3), the
-// regional format (bit 4) and whether the rest is UTF-8 or UTF-16 (bit 5).
+// regional format (bit 4: point or comma) and whether the rest is UTF-8 or
+// UTF-16 (bit 5).
 
 #include "colorcode/bandtables.h"
 #include "colorcode/resistance.h"
@@ -12,6 +17,7 @@
 #include "expectedtext.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QString>
 
 #include <cstdint>
@@ -28,35 +34,110 @@ namespace
 
 struct Expected {
     std::optional<ValueError> error;
-    std::string significant; // the value's digits, leading zeros dropped
-    int zeros = 0;           // zeros after the first two significant digits
+    int first = 0;
+    int second = 0;
+    int power = 0; // of the multiplier band, -2 to 9
 };
 
-// What the reading must give, worked out from the characters alone.
-Expected expectedReading(const QString &text, int unitZeros)
+Expected refused(ValueError error)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).isSpace())
-        ++begin;
-    while (end > begin && text.at(end - 1).isSpace())
-        --end;
-    if (begin == end)
-        return {ValueError::Empty, {}, 0};
+    return {error, 0, 0, 0};
+}
 
-    std::string digits;
-    for (qsizetype i = begin; i < end; ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < u'0' || c > u'9')
-            return {ValueError::NotDigits, {}, 0};
-        digits += char(c);
+// The text in plain ASCII: digits of any script as 0-9, any white space as
+// " ", the user's separator as "~", the other mark as "^", an ohm sign as
+// "#", ASCII letters as they are, invisible characters gone, anything else
+// "?".
+QString plain(const QString &text, QChar separator)
+{
+    QString out;
+    for (const char32_t c : text.toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        if (category == QChar::Number_DecimalDigit)
+            out += QChar(u'0' + QChar::digitValue(c));
+        else if (QChar::isSpace(c))
+            out += u' ';
+        else if (category == QChar::Other_Format || category == QChar::Other_Control)
+            continue;
+        else if (c == separator.unicode())
+            out += u'~';
+        else if (c == U'.' || c == U',')
+            out += u'^';
+        else if (c == 0x03A9 || c == 0x2126)
+            out += u'#';
+        else if ((c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z'))
+            out += QChar(char16_t(c));
+        else
+            out += u'?';
     }
-    const std::size_t firstNonZero = digits.find_first_not_of('0');
+    return out.trimmed();
+}
+
+// What the reading must give, worked out from the characters alone.
+Expected expectedReading(const QString &text, int unitPower, QChar separator)
+{
+    if (text.size() >= 64)
+        return refused(ValueError::TooLong);
+    QString body = plain(text, separator);
+    if (body.isEmpty())
+        return refused(ValueError::Empty);
+
+    static const QRegularExpression withUnit(QStringLiteral("^(.*?) *(?:#|[Oo][Hh][Mm])$"));
+    static const QRegularExpression numberThenLetter(
+        QStringLiteral("^([0-9]+)(?:([~^])([0-9]+))?(?: *([RrKkMmGg]))?$"));
+    static const QRegularExpression letterInside(QStringLiteral("^([0-9]*)([RrKkMmGg])([0-9]+)$"));
+
+    const QRegularExpressionMatch unitMatch = withUnit.match(body);
+    const bool ownUnit = unitMatch.hasMatch();
+    if (ownUnit)
+        body = unitMatch.captured(1);
+
+    QString whole, mark, fraction, letter;
+    if (const auto m = numberThenLetter.match(body); m.hasMatch()) {
+        whole = m.captured(1);
+        mark = m.captured(2);
+        fraction = m.captured(3);
+        letter = m.captured(4);
+    } else if (const auto m = letterInside.match(body); m.hasMatch()) {
+        whole = m.captured(1);
+        letter = m.captured(2);
+        fraction = m.captured(3);
+    } else {
+        return refused(ValueError::NotNumber);
+    }
+    if (mark == u"^")
+        return refused(ValueError::WrongSeparator);
+    if (letter == u"m")
+        return refused(ValueError::LowercaseM);
+
+    int power = ownUnit ? 0 : unitPower;
+    if (!letter.isEmpty())
+        power = 3 * int(QStringLiteral("RKMG").indexOf(letter.toUpper()));
+    power -= int(fraction.size());
+
+    QString digits = whole + fraction;
+    while (digits.startsWith(u'0'))
+        digits.remove(0, 1);
+    if (digits.isEmpty())
+        return {std::nullopt, 0, 0, 0};
+
+    // The leading digit stands for 10 to this power.
+    const int leading = int(digits.size()) - 1 + power;
+    if (leading < -2)
+        return refused(ValueError::TooSmall);
+    if (leading == -2) // a value from 0,01 to below 0,1: cut to hundredths
+        return {std::nullopt, 0, digits.at(0).digitValue(), -2};
     Expected e;
-    e.significant = firstNonZero == std::string::npos ? "0" : digits.substr(firstNonZero);
-    e.zeros = unitZeros + int(e.significant.size() > 2 ? e.significant.size() - 2 : 0);
-    if (e.zeros > 9)
-        e.error = ValueError::TooLarge;
+    if (digits.size() == 1) {
+        e.second = digits.at(0).digitValue();
+        e.power = power;
+    } else {
+        e.first = digits.at(0).digitValue();
+        e.second = digits.at(1).digitValue();
+        e.power = leading - 1;
+    }
+    if (e.power > 9)
+        return refused(ValueError::TooLarge);
     return e;
 }
 
@@ -78,6 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int unitIndex = int(choice & 3u) % 3;
     const int toleranceIndex = int((choice >> 2) & 3u) % 3;
     const QLocale &locale = locales[(choice >> 4) & 1u];
+    const QChar separator = locale.decimalPoint().at(0);
     ++data;
     --size;
 
@@ -89,43 +171,46 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
     }
 
-    const ValueReading reading = readTypedValue(text, units[unitIndex]);
-    const Expected expected = expectedReading(text, 3 * unitIndex);
+    const ValueReading reading = readTypedValue(text, units[unitIndex], separator);
+    const Expected expected = expectedReading(text, 3 * unitIndex, separator);
 
     if (reading.bands.has_value() == reading.error.has_value())
         fail("a reading must give either bands or an error", text);
     if (expected.error) {
         if (reading.error != expected.error)
             fail("wrong error or none", text,
-                 QStringLiteral("expected error %1").arg(int(*expected.error)));
+                 QStringLiteral("expected error %1, got %2")
+                     .arg(int(*expected.error))
+                     .arg(reading.error ? int(*reading.error) : -1));
         return 0;
     }
     if (!reading.bands)
         fail("a valid value was rejected", text,
              QStringLiteral("error %1").arg(int(*reading.error)));
 
+    // Gold is the multiplier list's entry 10, silver its 11.
+    const int multiplierIndex = expected.power >= 0 ? expected.power : 9 - expected.power;
     const BandIndices &b = *reading.bands;
-    for (int index : {b.first, b.second, b.multiplier})
-        if (index < 0 || index > 9)
-            fail("band index outside its list", text, QString::number(index));
-
-    const std::string &sig = expected.significant;
-    const int first = sig.size() >= 2 ? sig[0] - '0' : 0;
-    const int second = sig[sig.size() >= 2 ? 1 : 0] - '0';
-    if (b != BandIndices{first, second, expected.zeros})
+    if (b != BandIndices{expected.first, expected.second, multiplierIndex})
         fail("wrong bands", text,
-             QStringLiteral("got %1 %2 %3").arg(b.first).arg(b.second).arg(b.multiplier));
+             QStringLiteral("got %1 %2 %3, expected %4 %5 %6")
+                 .arg(b.first)
+                 .arg(b.second)
+                 .arg(b.multiplier)
+                 .arg(expected.first)
+                 .arg(expected.second)
+                 .arg(multiplierIndex));
 
-    // Back through the colours to the result text.
-    std::int64_t ohms = 10 * first + second;
-    for (int i = 0; i < expected.zeros; ++i)
-        ohms *= 10;
+    // Back through the colours to the result text, in hundredths of an ohm.
+    std::int64_t hundredths = 10 * expected.first + expected.second;
+    for (int i = -2; i < expected.power; ++i)
+        hundredths *= 10;
     const int percent = toleranceList[std::size_t(toleranceIndex)].percent;
     const auto result = calculateResistance(
-        b.first, b.second, colourList[std::size_t(b.multiplier)].multiplier, percent, locale);
+        b.first, b.second, multiplierList[std::size_t(b.multiplier)].powerOfTen, percent, locale);
     if (!result)
         fail("no result text for accepted bands", text);
-    const QString want = expectedText(ohms, percent, locale.decimalPoint().at(0));
+    const QString want = expectedText(hundredths, percent, separator);
     if (result->sonuc != want)
         fail("result text does not name the value", text,
              QStringLiteral("got \"%1\", expected \"%2\"").arg(result->sonuc, want));

@@ -11,6 +11,11 @@ bool isColourIndex(int index)
     return index >= 0 && index < static_cast<int>(colourList.size());
 }
 
+bool isMultiplierIndex(int index)
+{
+    return index >= 0 && index < static_cast<int>(multiplierList.size());
+}
+
 bool isToleranceIndex(int index)
 {
     return index >= 0 && index < static_cast<int>(toleranceList.size());
@@ -22,11 +27,17 @@ void fillFromColourList(BandShape &band, int index)
         band.fill = colourList[static_cast<std::size_t>(index)].paint;
 }
 
+void fillFromMultiplierList(BandShape &band, int index)
+{
+    if (isMultiplierIndex(index))
+        band.fill = multiplierList[static_cast<std::size_t>(index)].paint;
+}
+
 } // namespace
 
 bool BandChoice::complete() const
 {
-    return isColourIndex(first) && isColourIndex(second) && isColourIndex(multiplier) &&
+    return isColourIndex(first) && isColourIndex(second) && isMultiplierIndex(multiplier) &&
            isToleranceIndex(tolerance);
 }
 
@@ -37,7 +48,7 @@ void paintBands(BandShapes &bands, const BandChoice &choice)
 
     fillFromColourList(bands[0], choice.first);
     fillFromColourList(bands[1], choice.second);
-    fillFromColourList(bands[2], choice.multiplier);
+    fillFromMultiplierList(bands[2], choice.multiplier);
 
     BandShape &tolerance = bands[3];
     switch (choice.tolerance) {

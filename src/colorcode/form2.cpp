@@ -2,6 +2,7 @@
 
 #include "colorcode/form2design.h"
 #include "colorcode/valueentry.h"
+#include "forms/conversions.h"
 #include "forms/form1.h"
 #include "forms/messages.h"
 
@@ -35,6 +36,10 @@ Form2::Form2()
     Option5 = control<QRadioButton>(this, "Option5");
     Option6 = control<QRadioButton>(this, "Option6");
 
+    // A longer paste is cut to this length and then refused as too long,
+    // never read as the different value its first characters spell.
+    Text1->setMaxLength(colorcode::maxTypedLength);
+
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 }
 
@@ -53,10 +58,13 @@ void Form2::Command1_Click()
     if (Option3->isChecked())
         unit = Unit::Mohm;
 
-    // Checked whole before anything on the main window changes.
-    const colorcode::ValueReading reading = colorcode::readTypedValue(Text1->text(), unit);
+    // Checked whole before anything on the main window changes, with the
+    // decimal separator the main window shows.
+    const QChar separator = conversions::numberLocale().decimalPoint().at(0);
+    const colorcode::ValueReading reading =
+        colorcode::readTypedValue(Text1->text(), unit, separator);
     if (!reading.bands) {
-        showWarning(this, windowTitle(), colorcode::valueErrorMessage(*reading.error));
+        showWarning(this, windowTitle(), colorcode::valueErrorMessage(*reading.error, separator));
         Text1->selectAll();
         Text1->setFocus();
         return;

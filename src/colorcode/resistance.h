@@ -24,11 +24,11 @@ inline constexpr char16_t kiloOhmLiteral[] = u" Kilo Ohm ";
 inline constexpr char16_t megaOhmLiteral[] = u" Mega Ohm ";
 inline constexpr char16_t toleranceLiteral[] = u" \u00B1 % ";
 
-// firstDigit and secondDigit are list indices (the digit itself), multiplier
+// firstDigit and secondDigit are list indices (the digit itself), powerOfTen
 // and tolerancePercent the item data of the chosen entries. Nothing when a
-// digit lies outside 0 to 9.
+// digit lies outside 0 to 9 or the power outside -2 to 9.
 std::optional<Resistance> calculateResistance(int firstDigit, int secondDigit,
-                                              std::int32_t multiplier,
+                                              std::int32_t powerOfTen,
                                               std::int32_t tolerancePercent, const QLocale &locale);
 
 } // namespace colorcode

@@ -21,11 +21,17 @@ using designer::control;
 namespace
 {
 
-void fillColourList(QComboBox *list, bool withMultipliers)
+void fillDigitList(QComboBox *list)
 {
     for (const colorcode::ColourEntry &entry : colorcode::colourList)
-        list->addItem(QString::fromUtf8(entry.text),
-                      withMultipliers ? entry.multiplier : colorcode::digitItemData);
+        list->addItem(QString::fromUtf8(entry.text), colorcode::digitItemData);
+    list->setCurrentIndex(-1);
+}
+
+void fillMultiplierList(QComboBox *list)
+{
+    for (const colorcode::ColourEntry &entry : colorcode::multiplierList)
+        list->addItem(QString::fromUtf8(entry.text), entry.powerOfTen);
     list->setCurrentIndex(-1);
 }
 
@@ -59,9 +65,9 @@ Form1::Form1()
     for (std::size_t i = 0; i < Shape2.size(); ++i)
         Shape2[i] = control<Shape>(this, QStringLiteral("Shape2(%1)").arg(i));
 
-    fillColourList(Combo1, false);
-    fillColourList(Combo2, false);
-    fillColourList(Combo3, true);
+    fillDigitList(Combo1);
+    fillDigitList(Combo2);
+    fillMultiplierList(Combo3);
     fillToleranceList(Combo4);
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);

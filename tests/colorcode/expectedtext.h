@@ -1,7 +1,8 @@
 #pragma once
 
-// The result text worked out independently of the program, in whole ohms,
-// for the tests and the fuzz target to hold the program's text against.
+// The result text worked out independently of the program, in whole
+// hundredths of an ohm, for the tests and the fuzz target to hold the
+// program's text against.
 
 #include <QString>
 
@@ -22,16 +23,16 @@ inline QString exactDecimal(std::int64_t numerator, std::int64_t divisor, QChar 
     return text;
 }
 
-// The text for a whole number of ohms: ohms up to 1000, kilo-ohms up to a
-// million, mega-ohms above.
-inline QString expectedText(std::int64_t ohms, int tolerancePercent, QChar separator)
+// The text for a whole number of hundredths of an ohm: ohms up to 1000,
+// kilo-ohms up to a million, mega-ohms above.
+inline QString expectedText(std::int64_t hundredths, int tolerancePercent, QChar separator)
 {
     QString text;
-    if (ohms <= 1000)
-        text = QString::number(ohms) + QStringLiteral(" Ohm ");
-    else if (ohms <= 1000000)
-        text = exactDecimal(ohms, 1000, separator) + QStringLiteral(" Kilo Ohm ");
+    if (hundredths <= 1000 * 100)
+        text = exactDecimal(hundredths, 100, separator) + QStringLiteral(" Ohm ");
+    else if (hundredths <= 1000000 * 100)
+        text = exactDecimal(hundredths, 100000, separator) + QStringLiteral(" Kilo Ohm ");
     else
-        text = exactDecimal(ohms, 1000000, separator) + QStringLiteral(" Mega Ohm ");
+        text = exactDecimal(hundredths, 100000000, separator) + QStringLiteral(" Mega Ohm ");
     return text + QStringLiteral(" \u00B1 % ") + QString::number(tolerancePercent);
 }

@@ -41,6 +41,14 @@ void TestBandPainting::paint_data()
                                            {true, 0x00800080},
                                            {true, 0x000080FF},
                                            {true, 0x00E0E0E0}}};
+    QTest::newRow("gold multiplier")
+        << BandChoice{4, 7, 10, 0}
+        << BandShapes{
+               {{true, 0x0000FFFF}, {true, 0x00800080}, {true, 0x0000C0C0}, {true, 0x0000C0C0}}};
+    QTest::newRow("silver multiplier")
+        << BandChoice{4, 7, 11, 1}
+        << BandShapes{
+               {{true, 0x0000FFFF}, {true, 0x00800080}, {true, 0x00E0E0E0}, {true, 0x00E0E0E0}}};
     QTest::newRow("renksiz hides, keeps fill")
         << BandChoice{9, 8, 6, 2}
         << BandShapes{

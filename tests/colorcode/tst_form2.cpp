@@ -76,6 +76,7 @@ void TestForm2::designState()
     QVERIFY(!(entry.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(entry.Text1->text().isEmpty());
     QCOMPARE(entry.Text1->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    QCOMPARE(entry.Text1->maxLength(), 64);
     QVERIFY(entry.Option1->isChecked());
     QVERIFY(entry.Option4->isChecked());
     QVERIFY(entry.Command1->isDefault());
@@ -143,6 +144,19 @@ void TestForm2::tamam_data()
                                       << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
     QTest::newRow("largest") << " 99000 "
                              << "Mohm" << QList<int>{9, 9, 9, 0} << "99000 Mega Ohm  ± % 5";
+    // The user's decimal separator, the letter code, gold (10) and silver (11).
+    QTest::newRow("4,7 with Kohm") << "4,7"
+                                   << "Kohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
+    QTest::newRow("4,7 ohm") << "4,7"
+                             << "Ohm" << QList<int>{4, 7, 10, 0} << "4,7 Ohm  ± % 5";
+    QTest::newRow("R47") << "R47"
+                         << "Mohm" << QList<int>{4, 7, 11, 0} << "0,47 Ohm  ± % 5";
+    QTest::newRow("4,7 kohm") << "4,7 kohm"
+                              << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
+    QTest::newRow("2M2") << "2M2"
+                         << "Ohm" << QList<int>{2, 2, 5, 0} << "2,2 Mega Ohm  ± % 5";
+    QTest::newRow("0,015 cut") << "0,015"
+                               << "Ohm" << QList<int>{0, 1, 11, 0} << "0,01 Ohm  ± % 5";
 }
 
 void TestForm2::tamam()
@@ -155,7 +169,7 @@ void TestForm2::tamam()
     Form1 &main = Form1::instance();
     Form2 &entry = openEntry();
     entry.Text1->clear();
-    QTest::keyClicks(entry.Text1, typed);
+    QTest::keyClicks(entry.Text1, inUserFormat(typed));
     unitOption(entry, unit)->click();
     entry.Option4->click();
 
@@ -165,9 +179,11 @@ void TestForm2::tamam()
     QCOMPARE(main.Text1->text(), inUserFormat(text));
     QCOMPARE(main.Combo1->currentText(),
              QString::fromUtf8(colorcode::colourList[std::size_t(lists[0])].text));
+    QCOMPARE(main.Combo3->currentText(),
+             QString::fromUtf8(colorcode::multiplierList[std::size_t(lists[2])].text));
     for (std::size_t i = 0; i < 4; ++i)
         QVERIFY(main.Shape2[i]->isVisible());
-    QCOMPARE(main.Shape2[2]->fillColor(), colorcode::colourList[std::size_t(lists[2])].paint);
+    QCOMPARE(main.Shape2[2]->fillColor(), colorcode::multiplierList[std::size_t(lists[2])].paint);
     QVERIFY(!entry.isVisible());
     QVERIFY(Form2::existing() == &entry);
 }
@@ -192,17 +208,32 @@ void TestForm2::rejectedValueChangesNothing_data()
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QString>("message");
 
+    // The user's decimal separator and the other mark.
+    const QString d = QLocale::system().decimalPoint();
+    const QString other = d == u"," ? QStringLiteral(".") : QStringLiteral(",");
     const QString empty = QStringLiteral("Lütfen bir değer giriniz.");
-    const QString digits = QStringLiteral("Değer yalnızca rakamlardan oluşmalıdır.");
+    const QString number = "Değer bir sayı olmalıdır (örnek: 47; 4" + d + "7; 4K7).";
     const QString large = QStringLiteral("Değer çok büyük: en fazla 99000 Mega Ohm girilebilir.");
     QTest::newRow("empty") << ""
                            << "Ohm" << empty;
-    QTest::newRow("decimal point") << "47.5"
-                                   << "Ohm" << digits;
+    QTest::newRow("other decimal mark")
+        << "47" + other + "5"
+        << "Ohm"
+        << "Ondalık ayırıcı olarak \"" + d + "\" kullanınız (örnek: 4" + d + "7).";
     QTest::newRow("letters after digits") << "47xy"
-                                          << "Ohm" << digits;
+                                          << "Ohm" << number;
+    QTest::newRow("lower-case m") << "4m7"
+                                  << "Ohm"
+                                  << "Küçük \"m\" belirsiz: mega için \"M\" yazınız.";
     QTest::newRow("too large") << "100000"
                                << "Mohm" << large;
+    QTest::newRow("too small") << "0" + d + "001"
+                               << "Ohm"
+                               << "Değer çok küçük: sıfırdan büyük en küçük değer 0" + d +
+                                      "01 Ohm.";
+    QTest::newRow("as long as the box holds")
+        << QString(64, u'1') << "Kohm"
+        << "Değer çok uzun: en fazla 64 karakter girilebilir.";
 }
 
 void TestForm2::rejectedValueChangesNothing()

@@ -22,11 +22,12 @@ std::int64_t powerOfTen(int exponent)
     return p;
 }
 
-// The expected result text of a colour choice.
+// The expected result text of a colour choice, counted in hundredths.
 QString expectedText(int first, int second, int multiplierIndex, int tolerancePercent,
                      QChar separator)
 {
-    return ::expectedText((10 * first + second) * powerOfTen(multiplierIndex), tolerancePercent,
+    const int power = multiplierList[std::size_t(multiplierIndex)].powerOfTen;
+    return ::expectedText((10 * first + second) * powerOfTen(power + 2), tolerancePercent,
                           separator);
 }
 
@@ -65,6 +66,12 @@ void TestResistance::examples_data()
     QTest::newRow("leading zero digit") << 0 << 2 << 2 << 0 << "200 Ohm  ± % 5" << 200.0;
     QTest::newRow("1,1 kilo") << 1 << 1 << 2 << 0 << "1,1 Kilo Ohm  ± % 5" << 1.1;
     QTest::newRow("largest") << 9 << 9 << 9 << 1 << "99000 Mega Ohm  ± % 10" << 99000.0;
+    // Altın (10) multiplies by 0,1, Gümüş (11) by 0,01.
+    QTest::newRow("4,7 gold") << 4 << 7 << 10 << 0 << "4,7 Ohm  ± % 5" << 4.7;
+    QTest::newRow("0,47 silver") << 4 << 7 << 11 << 1 << "0,47 Ohm  ± % 10" << 0.47;
+    QTest::newRow("1 gold") << 1 << 0 << 10 << 0 << "1 Ohm  ± % 5" << 1.0;
+    QTest::newRow("0,01 silver") << 0 << 1 << 11 << 0 << "0,01 Ohm  ± % 5" << 0.01;
+    QTest::newRow("zero gold") << 0 << 0 << 10 << 0 << "0 Ohm  ± % 5" << 0.0;
 }
 
 void TestResistance::examples()
@@ -76,7 +83,7 @@ void TestResistance::examples()
     QFETCH(QString, turkishText);
     QFETCH(double, deger);
 
-    const std::int32_t m = colourList[std::size_t(multiplier)].multiplier;
+    const std::int32_t m = multiplierList[std::size_t(multiplier)].powerOfTen;
     const std::int32_t t = toleranceList[std::size_t(tolerance)].percent;
 
     const auto tr = calculateResistance(first, second, m, t, turkish);
@@ -87,6 +94,13 @@ void TestResistance::examples()
     const auto en = calculateResistance(first, second, m, t, english);
     QVERIFY(en);
     QCOMPARE(en->sonuc, QString(turkishText).replace(u',', u'.'));
+
+    // Digits 0 to 9 even where the locale has its own: only the separator
+    // follows the regional settings.
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    const auto ar = calculateResistance(first, second, m, t, arabic);
+    QVERIFY(ar);
+    QCOMPARE(ar->sonuc, QString(turkishText).replace(QStringLiteral(","), arabic.decimalPoint()));
 }
 
 void TestResistance::everyChoice_data()
@@ -102,11 +116,11 @@ void TestResistance::everyChoice()
     int checked = 0;
     for (int a = 0; a < 10; ++a)
         for (int b = 0; b < 10; ++b)
-            for (int k = 0; k < 10; ++k)
+            for (int k = 0; k < int(multiplierList.size()); ++k)
                 for (int t = 0; t < 3; ++t) {
                     const int percent = toleranceList[std::size_t(t)].percent;
-                    const auto r = calculateResistance(a, b, colourList[std::size_t(k)].multiplier,
-                                                       percent, locale);
+                    const auto r = calculateResistance(
+                        a, b, multiplierList[std::size_t(k)].powerOfTen, percent, locale);
                     QVERIFY(r);
                     const QString expected =
                         expectedText(a, b, k, percent, locale.decimalPoint().at(0));
@@ -119,7 +133,7 @@ void TestResistance::everyChoice()
                                              .arg(r->sonuc, expected)));
                     ++checked;
                 }
-    QCOMPARE(checked, 3000);
+    QCOMPARE(checked, 3600);
 }
 
 void TestResistance::bandTables()
@@ -135,15 +149,28 @@ void TestResistance::bandTables()
         QCOMPARE(redOf(colourList[i].paint), rgb[i][0]);
         QCOMPARE(greenOf(colourList[i].paint), rgb[i][1]);
         QCOMPARE(blueOf(colourList[i].paint), rgb[i][2]);
-        QCOMPARE(std::int64_t(colourList[i].multiplier), powerOfTen(int(i)));
+        QCOMPARE(colourList[i].powerOfTen, int(i));
+        QCOMPARE(QString::fromUtf8(multiplierList[i].text), names[int(i)]);
+        QCOMPARE(multiplierList[i].paint, colourList[i].paint);
+        QCOMPARE(multiplierList[i].powerOfTen, int(i));
     }
+    // The multiplier list goes on with gold and silver, painted like the
+    // tolerance bands.
+    QCOMPARE(QString::fromUtf8(multiplierList[10].text), QStringLiteral("Altın"));
+    QCOMPARE(QString::fromUtf8(multiplierList[11].text), QStringLiteral("Gümüş"));
+    QCOMPARE(multiplierList[10].powerOfTen, -1);
+    QCOMPARE(multiplierList[11].powerOfTen, -2);
+    QCOMPARE(multiplierList[10].paint, altinPaint);
+    QCOMPARE(multiplierList[11].paint, gumusPaint);
     QCOMPARE(QString::fromUtf8(toleranceList[0].text), QStringLiteral("Altın"));
     QCOMPARE(QString::fromUtf8(toleranceList[1].text), QStringLiteral("Gümüş"));
     QCOMPARE(QString::fromUtf8(toleranceList[2].text), QStringLiteral("Renksiz"));
     QCOMPARE((std::array{redOf(altinPaint), greenOf(altinPaint), blueOf(altinPaint)}),
              (std::array{192, 192, 0}));
-    // The largest product is exact in double precision.
-    QCOMPARE(99.0 * colourList[9].multiplier, 99e9);
+    QCOMPARE((std::array{redOf(gumusPaint), greenOf(gumusPaint), blueOf(gumusPaint)}),
+             (std::array{224, 224, 224}));
+    for (int power = -2; power <= 9; ++power)
+        QCOMPARE(multiplierList[std::size_t(multiplierIndexOf(power))].powerOfTen, power);
 }
 
 void TestResistance::digitOutOfRange()
@@ -152,6 +179,8 @@ void TestResistance::digitOutOfRange()
     QVERIFY(!calculateResistance(-1, 0, 1, 5, turkish));
     QVERIFY(!calculateResistance(4, -1, 1, 5, turkish));
     QVERIFY(!calculateResistance(10, 0, 1, 5, turkish));
+    QVERIFY(!calculateResistance(1, 0, -3, 5, turkish));
+    QVERIFY(!calculateResistance(1, 0, 10, 5, turkish));
 }
 
 QTEST_APPLESS_MAIN(TestResistance)

@@ -22,10 +22,11 @@ void choose(Form1 &form, int first, int second, int multiplier, int tolerance)
     form.Combo4->setCurrentIndex(tolerance);
 }
 
-// The colours as they must reach the screen, in red, green, blue.
-const QColor screenColour[10] = {{0, 0, 0},       {128, 64, 0},   {255, 0, 0}, {255, 128, 0},
-                                 {255, 255, 0},   {0, 255, 0},    {0, 0, 255}, {128, 0, 128},
-                                 {128, 128, 128}, {255, 255, 255}};
+// The colours as they must reach the screen, in red, green, blue; the
+// multiplier list goes on with gold and silver.
+const QColor screenColour[12] = {{0, 0, 0},       {128, 64, 0},    {255, 0, 0},   {255, 128, 0},
+                                 {255, 255, 0},   {0, 255, 0},     {0, 0, 255},   {128, 0, 128},
+                                 {128, 128, 128}, {255, 255, 255}, {192, 192, 0}, {224, 224, 224}};
 
 QColor centreColour(QWidget *window, QWidget *part)
 {
@@ -76,7 +77,16 @@ void TestForm1::startUp()
     QVERIFY(form.Text1->isReadOnly());
     for (Shape *band : form.Shape2)
         QVERIFY(!band->isVisible());
-    QCOMPARE(form.Combo3->itemData(9).toInt(), 1000000000);
+    // The multiplier list carries powers of ten, from Siyah's 0 up to
+    // Beyaz's 9, then Altın's -1 and Gümüş's -2.
+    QCOMPARE(form.Combo1->count(), 10);
+    QCOMPARE(form.Combo3->count(), 12);
+    QCOMPARE(form.Combo3->itemText(9), QStringLiteral("Beyaz"));
+    QCOMPARE(form.Combo3->itemData(9).toInt(), 9);
+    QCOMPARE(form.Combo3->itemText(10), QStringLiteral("Altın"));
+    QCOMPARE(form.Combo3->itemData(10).toInt(), -1);
+    QCOMPARE(form.Combo3->itemText(11), QStringLiteral("Gümüş"));
+    QCOMPARE(form.Combo3->itemData(11).toInt(), -2);
     QCOMPARE(form.Combo4->itemData(2).toInt(), 20);
 
     // Resizing moves nothing.
@@ -155,6 +165,9 @@ void TestForm1::hesapla_data()
     QTest::newRow("1000 kilo") << QList<int>{1, 0, 5, 1} << "1000 Kilo Ohm  ± % 10";
     QTest::newRow("10 mega renksiz") << QList<int>{1, 0, 6, 2} << "10 Mega Ohm  ± % 20";
     QTest::newRow("10000 mega") << QList<int>{1, 0, 9, 0} << "10000 Mega Ohm  ± % 5";
+    QTest::newRow("4,7 gold") << QList<int>{4, 7, 10, 0} << "4,7 Ohm  ± % 5";
+    QTest::newRow("0,47 silver") << QList<int>{4, 7, 11, 1} << "0,47 Ohm  ± % 10";
+    QTest::newRow("0,01 silver") << QList<int>{0, 1, 11, 0} << "0,01 Ohm  ± % 5";
 }
 
 void TestForm1::hesapla()

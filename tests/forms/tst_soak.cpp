@@ -210,7 +210,7 @@ QString TestSoak::randomTyping()
             text += controlCharacters.at(pick(int(controlCharacters.size())));
             break;
         case 2:
-            text += QStringLiteral(" ,.-+kKmMΩ").at(pick(10));
+            text += QStringLiteral(" ,.-+kKmMΩRGr").at(pick(13));
             break;
         default:
             text += QChar(u'0' + pick(10));
@@ -367,8 +367,9 @@ void TestSoak::perform(Action action)
             QTest::keyClick(entry.Text1, Qt::Key_Return);
         static const colorcode::Unit units[] = {colorcode::Unit::Ohm, colorcode::Unit::Kohm,
                                                 colorcode::Unit::Mohm};
+        const QChar separator = conversions::numberLocale().decimalPoint().at(0);
         const colorcode::ValueReading reading =
-            colorcode::readTypedValue(m_model.typed, units[m_model.unit]);
+            colorcode::readTypedValue(m_model.typed, units[m_model.unit], separator);
         if (reading.bands) {
             m_model.lists = {reading.bands->first, reading.bands->second, reading.bands->multiplier,
                              m_model.tolerance};
@@ -377,7 +378,8 @@ void TestSoak::perform(Action action)
             ++m_calculations;
         }
         expectWarning(!reading.bands, QStringLiteral("Değer Giriniz"),
-                      reading.error ? colorcode::valueErrorMessage(*reading.error) : QString());
+                      reading.error ? colorcode::valueErrorMessage(*reading.error, separator)
+                                    : QString());
         break;
     }
     case EscapeEntry:
@@ -458,7 +460,7 @@ void TestSoak::check()
     }
     const Lists &c = *m_model.calculated;
     const auto expected = colorcode::calculateResistance(
-        c[0], c[1], colorcode::colourList[std::size_t(c[2])].multiplier,
+        c[0], c[1], colorcode::multiplierList[std::size_t(c[2])].powerOfTen,
         colorcode::toleranceList[std::size_t(c[3])].percent, conversions::numberLocale());
     QVERIFY(expected);
     QCOMPARE(main->Text1->text(), expected->sonuc);
@@ -466,7 +468,8 @@ void TestSoak::check()
     QCOMPARE(main->deger(), expected->deger);
     for (std::size_t i = 0; i < 3; ++i) {
         QVERIFY(main->Shape2[i]->isVisibleTo(main));
-        QCOMPARE(main->Shape2[i]->fillColor(), colorcode::colourList[std::size_t(c[i])].paint);
+        const auto &list = i == 2 ? colorcode::multiplierList.data() : colorcode::colourList.data();
+        QCOMPARE(main->Shape2[i]->fillColor(), list[c[i]].paint);
     }
     const Shape *toleranceBand = main->Shape2[3];
     QCOMPARE(toleranceBand->isVisibleTo(main), c[3] != colorcode::renksizIndex);
@@ -476,7 +479,7 @@ void TestSoak::check()
 }
 
 // Resident memory in a like state at both readings: the value box emptied
-// (it may hold 32767 characters and their layout), and the heap's free
+// (it may hold a long text and its layout), and the heap's free
 // memory handed back, so that memory in use is compared, not what the
 // allocator happens to keep for later. A leak survives both.
 long TestSoak::settledResidentKiB(long &asRead)
