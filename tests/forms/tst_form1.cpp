@@ -148,6 +148,17 @@ void TestForm1::accessibleNames()
     QVERIFY(list->textInterface());
     QCOMPARE(list->textInterface()->text(0, list->textInterface()->characterCount()),
              QStringLiteral("Kahverengi"));
+    // An arrow in the closed list is heard; a first letter Orca speaks itself.
+    form.show();
+    QApplication::setActiveWindow(&form);
+    form.Combo1->setFocus();
+    AnnouncementSpy spy;
+    QTest::keyClick(form.Combo1, Qt::Key_Down);
+    QCoreApplication::processEvents();
+    QTest::keyClick(form.Combo1, Qt::Key_S);
+    QCoreApplication::processEvents();
+    QCOMPARE(spy.heard, QStringList{QStringLiteral("Kırmızı")});
+    QCOMPARE(form.Combo1->currentText(), QStringLiteral("Sarı"));
     form.Combo1->setCurrentIndex(-1);
 }
 
