@@ -1,5 +1,9 @@
 #include "colorcode/bandpainting.h"
 
+#include <QStringList>
+
+#include <algorithm>
+
 namespace colorcode
 {
 
@@ -65,6 +69,15 @@ void paintBands(BandShapes &bands, const BandChoice &choice)
     default:
         break;
     }
+}
+
+QString describeBands(const BandShapes &bands, const std::array<QString, 4> &entries)
+{
+    const bool anyShown =
+        std::ranges::any_of(bands, [](const BandShape &band) { return band.visible; });
+    if (!anyShown)
+        return QStringLiteral("Renk seçilmedi");
+    return QStringList(entries.begin(), entries.end()).join(QStringLiteral(", "));
 }
 
 } // namespace colorcode

@@ -5,6 +5,8 @@
 
 #include "colorcode/bandtables.h"
 
+#include <QString>
+
 #include <array>
 
 namespace colorcode
@@ -31,5 +33,11 @@ struct BandChoice {
 // Shows all four bands, then fills each from its own list alone. A list with
 // nothing chosen leaves its band as it was; "Renksiz" hides the tolerance band.
 void paintBands(BandShapes &bands, const BandChoice &choice);
+
+// The bands in words, for a screen reader: "Renk seçilmedi" while none
+// shows, else each band by the text of the entry it was painted from, left to
+// right ("Sarı, Mor, Kırmızı, Altın"). A hidden tolerance band is named by its
+// entry too, "Renksiz".
+QString describeBands(const BandShapes &bands, const std::array<QString, 4> &entries);
 
 } // namespace colorcode

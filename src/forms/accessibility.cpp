@@ -1,12 +1,195 @@
 #include "forms/accessibility.h"
 
+#include "forms/controls.h"
+
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QRadioButton>
 
 namespace
 {
+
+const char groupLabelProperty[] = "tavloraGroupLabel";
+const char dialogProperty[] = "tavloraDialog";
+
+// Holds the notification; its role keeps Orca from saying "bildirim" first.
+class AnnouncementBar : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit AnnouncementBar(QWidget *window) : QWidget(window)
+    {
+        setObjectName(QStringLiteral("announcementBar"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 0, 0);
+    }
+};
+
+// The notification Orca speaks each time it appears.
+class Announcement : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Announcement(QWidget *window) : QWidget(new AnnouncementBar(window)), m_window(window)
+    {
+        setObjectName(QStringLiteral("announcement"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 0, 0);
+        hide();
+        parentWidget()->show();
+        m_window->installEventFilter(this);
+    }
+
+    void say(const QString &text)
+    {
+        m_pending = text;
+        if (isActive())
+            present();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // Queued: the activation's focus change reaches Orca first.
+        if (watched == m_window && event->type() == QEvent::WindowActivate && !m_pending.isNull())
+            QMetaObject::invokeMethod(this, &Announcement::present, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void present()
+    {
+        if (m_pending.isNull() || !isActive())
+            return;
+        setAccessibleName(m_pending);
+        m_pending.clear();
+        // The appearance is what Orca speaks. Hidden again at once, or the
+        // window's next showing would bring the old text back.
+        show();
+        hide();
+    }
+
+    // The window itself, not one of its dialogs, as isActiveWindow() has it.
+    bool isActive() const { return QApplication::activeWindow() == m_window; }
+
+    QWidget *m_window;
+    QString m_pending;
+};
+
+// Watches the keys Orca is silent on in a closed list, lets the list handle
+// them as ever, then has the new entry spoken. A first letter, or an entry
+// taken from the open list, Orca speaks itself.
+class ChoiceWatch : public QObject
+{
+public:
+    explicit ChoiceWatch(QComboBox *list) : QObject(list), m_list(list) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            break;
+        default:
+            return false;
+        }
+        const int before = m_list->currentIndex();
+        QMetaObject::invokeMethod(
+            this,
+            [this, before] {
+                const int now = m_list->currentIndex();
+                if (now != before && now >= 0 && m_list->hasFocus() && !m_list->view()->isVisible())
+                    announce(m_list->window(), m_list->currentText());
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    QComboBox *m_list;
+};
+
+// Asked each time: a form may be built, and so asked about, before it says
+// that it is read as a dialog.
+class FormAccessible : public QAccessibleWidget
+{
+public:
+    explicit FormAccessible(QWidget *form) : QAccessibleWidget(form, QAccessible::Window) {}
+
+    QAccessible::Role role() const override
+    {
+        const bool dialog =
+            qobject_cast<QDialog *>(widget()) || widget()->property(dialogProperty).toBool();
+        return dialog ? QAccessible::Dialog : QAccessible::Window;
+    }
+};
+
+class OptionAccessible : public QAccessibleWidget
+{
+public:
+    explicit OptionAccessible(QRadioButton *option)
+        : QAccessibleWidget(option, QAccessible::RadioButton)
+    {
+    }
+
+    QRadioButton *option() const { return static_cast<QRadioButton *>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && option()->accessibleName().isEmpty())
+            return option()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = option()->isChecked();
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction(), toggleAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() || action == toggleAction())
+            option()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+    // The group's name reaches Orca as the option's "labelled by".
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        auto result = QAccessibleWidget::relations(match);
+        auto *label = option()->property(groupLabelProperty).value<QObject *>();
+        if (label && (match & QAccessible::Label)) {
+            if (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(label))
+                result.append({iface, QAccessible::Label});
+        }
+        return result;
+    }
+};
 
 class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
@@ -85,12 +268,20 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     auto *widget = static_cast<QWidget *>(object);
     if (className == QLatin1String("QComboBox"))
         return new ListAccessible(static_cast<QComboBox *>(widget));
+    if (className == QLatin1String("QRadioButton"))
+        return new OptionAccessible(static_cast<QRadioButton *>(widget));
+    if (className == QLatin1String("Announcement"))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (className == QLatin1String("AnnouncementBar"))
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    // A named drawing is a picture; its description says what it shows.
+    if (className == QLatin1String("Shape") && !widget->accessibleName().isEmpty())
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
     // Asked first for the most derived class: one of the program's forms.
     const bool programForm = className == QLatin1String(object->metaObject()->className()) &&
                              !className.startsWith(u'Q');
     if (programForm && widget->isWindow())
-        return new QAccessibleWidget(widget, qobject_cast<QDialog *>(widget) ? QAccessible::Dialog
-                                                                             : QAccessible::Window);
+        return new FormAccessible(widget);
     return nullptr;
 }
 
@@ -104,3 +295,31 @@ void installAccessibility()
         installed = true;
     }
 }
+
+void announce(QWidget *window, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    // The window's own, not that of a dialog it owns.
+    auto *bar = window->findChild<AnnouncementBar *>(QString(), Qt::FindDirectChildrenOnly);
+    auto *announcement = bar ? bar->findChild<Announcement *>() : new Announcement(window);
+    announcement->say(text);
+}
+
+void announceChoiceChanges(QComboBox *list)
+{
+    list->installEventFilter(new ChoiceWatch(list));
+}
+
+void setGroupLabel(QWidget *option, QWidget *label)
+{
+    option->setProperty(groupLabelProperty, QVariant::fromValue<QObject *>(label));
+}
+
+void presentAsDialog(QWidget *window, const QString &name)
+{
+    window->setAccessibleName(name);
+    window->setProperty(dialogProperty, true);
+}
+
+#include "accessibility.moc"

@@ -1,5 +1,6 @@
 #include "forms/designer.h"
 
+#include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/twips.h"
 
@@ -7,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +24,74 @@ namespace designer
 namespace
 {
 
+// The keyboard in a group of options: Tab reaches only the chosen option,
+// and the arrow keys move round the group, choosing as they go. Qt lets Tab
+// stop at every option and chooses with the arrows only from a chosen one,
+// so a keyboard user could leave a group believing an option chosen that was
+// not. The mouse works as ever.
+class OptionKeys : public QObject
+{
+public:
+    explicit OptionKeys(QButtonGroup *group) : QObject(group), m_group(group)
+    {
+        connect(group, &QButtonGroup::buttonToggled, this, &OptionKeys::takeTab);
+    }
+
+    void add(QAbstractButton *option)
+    {
+        m_group->addButton(option);
+        option->installEventFilter(this);
+        takeTab(option, option->isChecked());
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        int step = 0;
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            step = -1;
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            step = 1;
+            break;
+        default:
+            return false;
+        }
+        // Top to bottom, as the options stand.
+        QList<QAbstractButton *> options = m_group->buttons();
+        std::ranges::stable_sort(options, {}, [](const QAbstractButton *b) { return b->y(); });
+        const auto count = options.size();
+        qsizetype at = options.indexOf(static_cast<QAbstractButton *>(watched));
+        for (qsizetype tried = 1; tried < count; ++tried) {
+            at = (at + step + count) % count;
+            QAbstractButton *next = options[at];
+            if (next->isEnabled() && !next->isHidden()) {
+                // Chosen first, so the focus lands on a chosen option.
+                next->click();
+                next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                break;
+            }
+        }
+        return true;
+    }
+
+private:
+    static void takeTab(QAbstractButton *option, bool chosen)
+    {
+        option->setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+
+    QButtonGroup *m_group;
+};
+
 QWidget *createControl(const Control &c, QWidget *parent)
 {
     const QString caption = QString::fromUtf8(c.caption);
@@ -29,6 +99,7 @@ QWidget *createControl(const Control &c, QWidget *parent)
     case Kind::List: {
         auto *list = new QComboBox(parent);
         list->setEditable(false);
+        announceChoiceChanges(list);
         return list;
     }
     case Kind::TextBox: {
@@ -95,18 +166,23 @@ void buildControls(QWidget *window, std::span<const Control> controls)
     std::vector<std::pair<int, QWidget *>> tabChain;
     // Options in one container form one group. Qt's own auto-exclusivity
     // would also reach into nested frames, so the groups are explicit.
-    std::map<QWidget *, QButtonGroup *> optionGroups;
+    std::map<QWidget *, OptionKeys *> optionGroups;
+    std::vector<QWidget *> options;
+    std::vector<QWidget *> namedFrames;
     for (const Control &c : controls) {
         QWidget *parent = window;
         if (c.container)
             parent = control<QWidget>(window, QString::fromLatin1(c.container));
         QWidget *widget = createControl(c, parent);
         if (c.kind == Kind::Option) {
-            QButtonGroup *&group = optionGroups[parent];
+            OptionKeys *&group = optionGroups[parent];
             if (!group)
-                group = new QButtonGroup(parent);
-            group->addButton(static_cast<QRadioButton *>(widget));
+                group = new OptionKeys(new QButtonGroup(parent));
+            group->add(static_cast<QRadioButton *>(widget));
+            options.push_back(widget);
         }
+        if (c.kind == Kind::Frame && c.accessibleName)
+            namedFrames.push_back(widget);
         widget->setObjectName(QString::fromLatin1(c.name));
         if (c.kind != Kind::Line)
             widget->setGeometry(twips::toPixels(c.left, c.top, c.width, c.height));
@@ -116,6 +192,14 @@ void buildControls(QWidget *window, std::span<const Control> controls)
         if (c.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
             tabChain.emplace_back(c.tabIndex, widget);
     }
+    // An option is heard with the name of the frame it lies in or over.
+    const auto inWindow = [window](const QWidget *w) {
+        return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+    };
+    for (QWidget *option : options)
+        for (QWidget *frame : namedFrames)
+            if (inWindow(frame).contains(inWindow(option)))
+                setGroupLabel(option, frame);
     std::ranges::sort(tabChain, {}, &std::pair<int, QWidget *>::first);
     for (std::size_t i = 1; i < tabChain.size(); ++i)
         QWidget::setTabOrder(tabChain[i - 1].second, tabChain[i].second);

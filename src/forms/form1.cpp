@@ -4,6 +4,7 @@
 #include "colorcode/bandtables.h"
 #include "colorcode/form2.h"
 #include "colorcode/resistance.h"
+#include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/conversions.h"
 #include "forms/form1design.h"
@@ -62,6 +63,7 @@ Form1::Form1()
     Command1 = control<QPushButton>(this, "Command1");
     Command2 = control<QPushButton>(this, "Command2");
     Command3 = control<QPushButton>(this, "Command3");
+    Shape1 = control<Shape>(this, "Shape1");
     for (std::size_t i = 0; i < Shape2.size(); ++i)
         Shape2[i] = control<Shape>(this, QStringLiteral("Shape2(%1)").arg(i));
 
@@ -84,6 +86,7 @@ void Form1::Form_Load()
     Shape2[0]->setVisible(false);
     Shape2[1]->setVisible(false);
     Shape2[2]->setVisible(false);
+    Shape1->setAccessibleDescription(colorcode::describeBands({}, {}));
 }
 
 void Form1::direnchesapla()
@@ -106,6 +109,8 @@ void Form1::direnchesapla()
     m_deger = result->deger;
     m_sonuc = result->sonuc;
     Text1->setText(m_sonuc);
+    // Heard where the user is, without going to the result box.
+    announce(this, m_sonuc);
     direncrekhesapla();
 }
 
@@ -117,6 +122,9 @@ void Form1::direncrekhesapla()
 
     colorcode::paintBands(bands, {Combo1->currentIndex(), Combo2->currentIndex(),
                                   Combo3->currentIndex(), Combo4->currentIndex()});
+    Shape1->setAccessibleDescription(
+        colorcode::describeBands(bands, {Combo1->currentText(), Combo2->currentText(),
+                                         Combo3->currentText(), Combo4->currentText()}));
 
     // Tolerance band first, as the bands have always been shown.
     for (std::size_t i : {3u, 0u, 1u, 2u}) {

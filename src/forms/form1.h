@@ -36,6 +36,7 @@ public:
     QPushButton *Command1;
     QPushButton *Command2;
     QPushButton *Command3;
+    Shape *Shape1;
     std::array<Shape *, 4> Shape2;
 
 protected:

@@ -20,7 +20,7 @@ inline constexpr Window window{"Form3", 3870, 2850, Placement::SystemDefault};
 // clang-format off
 inline constexpr std::array<Control, 2> controls{{
 //   name        kind         caption   left  top   width height tab flags    container accessible  fill
-    {"Label1",   Kind::Label, "",        120,  120, 3615, 2775,  1, NoFlags, nullptr,  "Hakkında", 0},
+    {"Label1",   Kind::Label, "",        120,  120, 3615, 2775,  1, NoFlags, nullptr,  nullptr,    0},
     {"Command1", Kind::Button, "KAPAT", 2760, 2280,  975,  375,  0, NoFlags, nullptr,  nullptr,    0},
 }};
 // clang-format on

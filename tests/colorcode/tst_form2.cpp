@@ -55,6 +55,8 @@ private slots:
     void rejectedValueChangesNothing_data();
     void rejectedValueChangesNothing();
     void groupsAreIndependent();
+    void optionKeys_data();
+    void optionKeys();
     void hidingKeepsTextAndOptions();
     void closingDiscards();
 };
@@ -92,6 +94,19 @@ void TestForm2::designState()
     for (const auto &[widget, name] : names)
         QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
     QCOMPARE(QAccessible::queryAccessibleInterface(&entry)->role(), QAccessible::Dialog);
+    // Each option is heard with its group, labelled by the frame it lies in
+    // or over.
+    const QList<QPair<QRadioButton *, QString>> groups{
+        {entry.Option1, "Birim"},    {entry.Option2, "Birim"},    {entry.Option3, "Birim"},
+        {entry.Option4, "Tolerans"}, {entry.Option5, "Tolerans"}, {entry.Option6, "Tolerans"}};
+    for (const auto &[option, group] : groups) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(option);
+        QCOMPARE(iface->role(), QAccessible::RadioButton);
+        QCOMPARE(iface->state().checked, option->isChecked());
+        const auto labels = iface->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->text(QAccessible::Name), group);
+    }
     entry.hide();
 }
 
@@ -195,11 +210,20 @@ void TestForm2::enterPressesTamam()
     entry.Text1->setText(QStringLiteral("33"));
     entry.Option1->click();
     entry.Option6->click();
+    QApplication::setActiveWindow(&entry);
+    QCOMPARE(QApplication::activeWindow(), &entry);
     entry.Text1->setFocus();
+    AnnouncementSpy spy;
     QTest::keyClick(entry.Text1, Qt::Key_Return);
     QCOMPARE(main.Text1->text(), QStringLiteral("33 Ohm  ± % 20"));
     QVERIFY(!main.Shape2[3]->isVisible());
     QVERIFY(!entry.isVisible());
+    // The outcome waits for the main window, where the user lands, then
+    // is heard once: the four colours and the value.
+    QVERIFY(spy.heard.isEmpty());
+    QApplication::setActiveWindow(&main);
+    QTRY_COMPARE(spy.heard,
+                 QStringList{QStringLiteral("Turuncu, Turuncu, Siyah, Renksiz. 33 Ohm  ± % 20")});
 }
 
 void TestForm2::rejectedValueChangesNothing_data()
@@ -295,6 +319,61 @@ void TestForm2::groupsAreIndependent()
     entry.Option3->click();
     QVERIFY(entry.Option6->isChecked());
     QVERIFY(!entry.Option2->isChecked());
+    entry.hide();
+}
+
+void TestForm2::optionKeys_data()
+{
+    // From "Tamam", with "Ohm" and "% 10" chosen.
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QStringList>("chosen");
+    const int tab = Qt::Key_Tab;
+    QTest::newRow("tab lands on the chosen unit")
+        << QList<int>{tab} << "Option1" << QStringList{"Option1", "Option5"};
+    QTest::newRow("then on the chosen tolerance")
+        << QList<int>{tab, tab} << "Option5" << QStringList{"Option1", "Option5"};
+    QTest::newRow("then leaves the groups")
+        << QList<int>{tab, tab, tab} << "Text1" << QStringList{"Option1", "Option5"};
+    QTest::newRow("down chooses") << QList<int>{tab, Qt::Key_Down} << "Option2"
+                                  << QStringList{"Option2", "Option5"};
+    QTest::newRow("down goes round") << QList<int>{tab, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}
+                                     << "Option1" << QStringList{"Option1", "Option5"};
+    QTest::newRow("up goes round")
+        << QList<int>{tab, Qt::Key_Up} << "Option3" << QStringList{"Option3", "Option5"};
+    QTest::newRow("right in the tolerances")
+        << QList<int>{tab, tab, Qt::Key_Right} << "Option6" << QStringList{"Option1", "Option6"};
+    QTest::newRow("left in the tolerances")
+        << QList<int>{tab, tab, Qt::Key_Left} << "Option4" << QStringList{"Option1", "Option4"};
+    QTest::newRow("tab after moving")
+        << QList<int>{tab, Qt::Key_Down, tab} << "Option5" << QStringList{"Option2", "Option5"};
+}
+
+void TestForm2::optionKeys()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, focus);
+    QFETCH(QStringList, chosen);
+    Form2 &entry = openEntry();
+    QApplication::setActiveWindow(&entry);
+    entry.Option1->click();
+    entry.Option5->click();
+    entry.Command1->setFocus();
+
+    for (int key : keys) {
+        QVERIFY(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    }
+
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QStringList nowChosen;
+    for (QRadioButton *option : entry.findChildren<QRadioButton *>())
+        if (option->isChecked())
+            nowChosen << option->objectName();
+    nowChosen.sort();
+    QCOMPARE(nowChosen, chosen);
+    entry.Option4->click();
     entry.hide();
 }
 

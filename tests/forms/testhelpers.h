@@ -1,9 +1,11 @@
 #pragma once
 
-// What the window tests share: answering message boxes and checking that a
-// caption is shown whole in its control.
+// What the window tests share: answering message boxes, checking that a
+// caption is shown whole in its control, and hearing what a screen reader is
+// told.
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLocale>
@@ -69,3 +71,26 @@ inline bool captionFits(QWidget *widget, const QString &caption)
 {
     return widget->fontMetrics().horizontalAdvance(caption) <= captionRoom(widget);
 }
+
+// The texts the program announces to a screen reader: the names of the
+// notifications that appear (Qt tells the screen reader of each appearance).
+// Accessibility is off on the offscreen platform, so the appearances are seen
+// as the widgets' own show events.
+class AnnouncementSpy : public QObject
+{
+public:
+    AnnouncementSpy() { qApp->installEventFilter(this); }
+
+    QStringList heard;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(watched);
+            if (iface && iface->role() == QAccessible::Notification)
+                heard << iface->text(QAccessible::Name);
+        }
+        return false;
+    }
+};

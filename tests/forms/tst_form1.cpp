@@ -131,8 +131,8 @@ void TestForm1::accessibleNames()
     Form1 &form = Form1::instance();
     form.Combo1->setCurrentIndex(1);
     const QList<QPair<QWidget *, QString>> expected{
-        {form.Combo1, "1. bant"},
-        {form.Combo2, "2. bant"},
+        {form.Combo1, "Birinci bant"},
+        {form.Combo2, "İkinci bant"},
         {form.Combo3, "Çarpan"},
         {form.Combo4, "Tolerans"},
         {form.Text1, "Sonuç"},
@@ -146,6 +146,11 @@ void TestForm1::accessibleNames()
         QVERIFY(widget->focusPolicy() & Qt::TabFocus);
     }
     QCOMPARE(QAccessible::queryAccessibleInterface(&form)->role(), QAccessible::Window);
+    // The drawing is a picture that says which bands it shows: none yet.
+    QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(form.Shape1);
+    QCOMPARE(picture->role(), QAccessible::Graphic);
+    QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Direnç"));
+    QCOMPARE(picture->text(QAccessible::Description), QStringLiteral("Renk seçilmedi"));
     // A list speaks its name, and its chosen entry as its value.
     QAccessibleInterface *list = QAccessible::queryAccessibleInterface(form.Combo1);
     QCOMPARE(list->role(), QAccessible::ComboBox);
@@ -153,6 +158,17 @@ void TestForm1::accessibleNames()
     QVERIFY(list->textInterface());
     QCOMPARE(list->textInterface()->text(0, list->textInterface()->characterCount()),
              QStringLiteral("Kahverengi"));
+    // An arrow in the closed list is heard; a first letter Orca speaks itself.
+    form.show();
+    QApplication::setActiveWindow(&form);
+    form.Combo1->setFocus();
+    AnnouncementSpy spy;
+    QTest::keyClick(form.Combo1, Qt::Key_Down);
+    QCoreApplication::processEvents();
+    QTest::keyClick(form.Combo1, Qt::Key_S);
+    QCoreApplication::processEvents();
+    QCOMPARE(spy.heard, QStringList{QStringLiteral("Kırmızı")});
+    QCOMPARE(form.Combo1->currentText(), QStringLiteral("Sarı"));
     form.Combo1->setCurrentIndex(-1);
 }
 
@@ -160,26 +176,42 @@ void TestForm1::hesapla_data()
 {
     QTest::addColumn<QList<int>>("choice");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("bands");
 
-    QTest::newRow("4,7 kilo") << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
-    QTest::newRow("1000 kilo") << QList<int>{1, 0, 5, 1} << "1000 Kilo Ohm  ± % 10";
-    QTest::newRow("10 mega renksiz") << QList<int>{1, 0, 6, 2} << "10 Mega Ohm  ± % 20";
-    QTest::newRow("10000 mega") << QList<int>{1, 0, 9, 0} << "10000 Mega Ohm  ± % 5";
-    QTest::newRow("4,7 gold") << QList<int>{4, 7, 10, 0} << "4,7 Ohm  ± % 5";
-    QTest::newRow("0,47 silver") << QList<int>{4, 7, 11, 1} << "0,47 Ohm  ± % 10";
-    QTest::newRow("0,01 silver") << QList<int>{0, 1, 11, 0} << "0,01 Ohm  ± % 5";
+    QTest::newRow("4,7 kilo") << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5"
+                              << "Sarı, Mor, Kırmızı, Altın";
+    QTest::newRow("1000 kilo") << QList<int>{1, 0, 5, 1} << "1000 Kilo Ohm  ± % 10"
+                               << "Kahverengi, Siyah, Yeşil, Gümüş";
+    QTest::newRow("10 mega renksiz") << QList<int>{1, 0, 6, 2} << "10 Mega Ohm  ± % 20"
+                                     << "Kahverengi, Siyah, Mavi, Renksiz";
+    QTest::newRow("10000 mega") << QList<int>{1, 0, 9, 0} << "10000 Mega Ohm  ± % 5"
+                                << "Kahverengi, Siyah, Beyaz, Altın";
+    QTest::newRow("4,7 gold") << QList<int>{4, 7, 10, 0} << "4,7 Ohm  ± % 5"
+                              << "Sarı, Mor, Altın, Altın";
+    QTest::newRow("0,47 silver") << QList<int>{4, 7, 11, 1} << "0,47 Ohm  ± % 10"
+                                 << "Sarı, Mor, Gümüş, Gümüş";
+    QTest::newRow("0,01 silver") << QList<int>{0, 1, 11, 0} << "0,01 Ohm  ± % 5"
+                                 << "Siyah, Kahverengi, Gümüş, Altın";
 }
 
 void TestForm1::hesapla()
 {
     QFETCH(QList<int>, choice);
     QFETCH(QString, text);
+    QFETCH(QString, bands);
     Form1 &form = Form1::instance();
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     choose(form, choice[0], choice[1], choice[2], choice[3]);
 
+    AnnouncementSpy spy;
     QTest::mouseClick(form.Command1, Qt::LeftButton);
 
     QCOMPARE(form.Text1->text(), inUserFormat(text));
+    QCOMPARE(spy.heard, QStringList{form.Text1->text()});
+    QCOMPARE(QAccessible::queryAccessibleInterface(form.Shape1)->text(QAccessible::Description),
+             bands);
     QCOMPARE(form.sonuc(), form.Text1->text());
     QCOMPARE(form.deger(), form.sonuc()
                                .section(u' ', 0, 0)
@@ -213,8 +245,12 @@ void TestForm1::enterPressesHesapla()
     QWidget *target = form.findChild<QWidget *>(focus);
     target->setFocus();
 
+    AnnouncementSpy spy;
     QTest::keyClick(target, Qt::Key_Return);
     QCOMPARE(form.Text1->text(), QStringLiteral("22 Kilo Ohm  ± % 10"));
+    // Heard where the user is: the focus stays there.
+    QCOMPARE(spy.heard, QStringList{form.Text1->text()});
+    QCOMPARE(QApplication::focusWidget(), target);
 
     form.Text1->clear();
     QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
