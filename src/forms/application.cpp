@@ -1,9 +1,9 @@
 #include "forms/application.h"
 
 #include "forms/accessibility.h"
+#include "forms/designer.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
@@ -12,12 +12,9 @@ void prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Tavlora"));
 
-    // The windows are laid out for a small 8-point face; Qt's usual default
-    // on Linux is wider and would clip captions at the design sizes.
-    QFont font(QStringLiteral("Liberation Sans Narrow"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    // For windows built without a design table, such as message boxes; the
+    // forms carry the face themselves.
+    QApplication::setFont(designer::windowFont());
 
     // The program ends when the main window closes, not when the last
     // visible window goes.

@@ -59,11 +59,15 @@ QWidget *createControl(const Control &c, QWidget *parent)
     case Kind::Label:
         return new WrappedLabel(caption, parent);
     case Kind::Shape:
-        return new Shape(Shape::Outline::Rectangle, false, parent);
-    case Kind::RoundedShape:
-        return new Shape(Shape::Outline::RoundedRectangle, false, parent);
+        return new Shape(Shape::Outline::Rectangle, false, Shape::Pen::WindowText, parent);
+    case Kind::RoundedShape: {
+        auto *shape =
+            new Shape(Shape::Outline::RoundedRectangle, true, Shape::Pen::WindowText, parent);
+        shape->setFillColor(c.fill);
+        return shape;
+    }
     case Kind::Band: {
-        auto *band = new Shape(Shape::Outline::Rectangle, true, parent);
+        auto *band = new Shape(Shape::Outline::Rectangle, true, Shape::Pen::Black, parent);
         band->setFillColor(c.fill);
         return band;
     }
@@ -77,9 +81,24 @@ QWidget *createControl(const Control &c, QWidget *parent)
 
 } // namespace
 
+QFont windowFont()
+{
+    // The windows are laid out for a small 8-point narrow face; Qt's usual
+    // default on Linux is wider and would clip captions at the design sizes.
+    QFont font(QStringLiteral("Liberation Sans Narrow"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
 void applyWindow(QWidget *window, const Window &design)
 {
     window->setWindowTitle(QString::fromUtf8(design.caption));
+    // Set on the window itself, not only as the application's font: platform
+    // themes (qt6ct, KDE's) replace that after start-up and on every change
+    // of their settings, and the fixed layout would clip. Larger text comes
+    // from scaling the whole window instead.
+    window->setFont(windowFont());
     const QSize client = twips::toPixels(design.clientWidth, design.clientHeight);
     window->resize(client);
     if (design.placement == Placement::Centred) {

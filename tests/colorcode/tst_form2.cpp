@@ -69,7 +69,11 @@ void TestForm2::initTestCase()
 void TestForm2::designState()
 {
     QVERIFY(!Form2::existing());
+    // The window keeps its face when a platform theme sets the application's.
+    ThemeFont themeFont;
     Form2 &entry = openEntry();
+    QCOMPARE(entry.Option5->font().family(), QStringLiteral("Liberation Sans Narrow"));
+    QCOMPARE(entry.Option5->font().pointSize(), 8);
     QCOMPARE(entry.windowTitle(), QStringLiteral("Değer Giriniz"));
     QCOMPARE(entry.size(), QSize(225, 153));
     QCOMPARE(entry.minimumSize(), entry.maximumSize());
