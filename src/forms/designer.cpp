@@ -1,6 +1,7 @@
 #include "forms/designer.h"
 
 #include "forms/controls.h"
+#include "forms/placement.h"
 #include "forms/twips.h"
 
 #include <QButtonGroup>
@@ -107,6 +108,26 @@ void applyWindow(QWidget *window, const Window &design)
             window->move(area.center() - QPoint(client.width() / 2, client.height() / 2));
         }
     }
+}
+
+void placeBesideOwner(QWidget *window)
+{
+    const QWidget *owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    if (!owner || !owner->isVisible()) {
+        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+        return;
+    }
+    // The window's own frame is not known before it is shown; it is taken to
+    // be as wide as the owner's.
+    const QRect ownerFrame = owner->frameGeometry();
+    const QSize frame = ownerFrame.size() - owner->size();
+    // A little room between the two frames.
+    const int gap = 8;
+    window->move(placement::besideOwner(ownerFrame, window->size() + frame, area, gap));
 }
 
 void buildControls(QWidget *window, std::span<const Control> controls)

@@ -47,7 +47,11 @@ struct Control {
     colorcode::ColourValue fill; // bands and rounded shapes: the design fill
 };
 
-enum class Placement { Centred, SystemDefault };
+enum class Placement {
+    Centred,       // centred on the screen
+    SystemDefault, // where the window system puts it
+    BesideOwner,   // first shown beside the window it belongs to (placeBesideOwner)
+};
 
 struct Window {
     const char *caption;
@@ -60,6 +64,10 @@ QFont windowFont();
 
 // Sets caption, font, client size and position of the window itself.
 void applyWindow(QWidget *window, const Window &design);
+
+// Moves a window with Placement::BesideOwner, before it is first shown, next
+// to its owner on the owner's screen; where no side has room, centred there.
+void placeBesideOwner(QWidget *window);
 
 // Creates the controls as children of `window`, in table order (later rows
 // are drawn above earlier ones), then chains the tab order.

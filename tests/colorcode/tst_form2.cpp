@@ -9,9 +9,13 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
+
+#include <memory>
 
 namespace
 {
@@ -108,6 +112,16 @@ void TestForm2::opensWithoutBlocking()
     QVERIFY(main.isVisible());
     QVERIFY(main.isEnabled());
     QCOMPARE(entry.focusWidget(), entry.Text1);
+    // Beside the main window on its screen, covering nothing of it.
+    QVERIFY(QTest::qWaitForWindowExposed(&entry));
+    QCOMPARE(entry.screen(), main.screen());
+    QVERIFY2(!entry.frameGeometry().intersects(main.frameGeometry()),
+             qPrintable(QStringLiteral("%1,%2 %3x%4")
+                            .arg(entry.frameGeometry().x())
+                            .arg(entry.frameGeometry().y())
+                            .arg(entry.frameGeometry().width())
+                            .arg(entry.frameGeometry().height())));
+    QVERIFY(main.screen()->availableGeometry().contains(entry.frameGeometry()));
 
     // The main window still calculates while the entry window is open.
     main.Combo1->setCurrentIndex(2);
@@ -274,6 +288,9 @@ void TestForm2::groupsAreIndependent()
 void TestForm2::hidingKeepsTextAndOptions()
 {
     Form2 &entry = openEntry();
+    // Where the user has moved it, it opens again.
+    entry.move(entry.pos() + QPoint(-10, 12));
+    const QPoint left = entry.pos();
     entry.Text1->setText(QStringLiteral("68"));
     entry.Option3->click();
     entry.Option5->click();
@@ -281,6 +298,7 @@ void TestForm2::hidingKeepsTextAndOptions()
 
     Form2 &again = openEntry();
     QCOMPARE(&again, &entry);
+    QCOMPARE(again.pos(), left);
     QCOMPARE(again.Text1->text(), QStringLiteral("68"));
     QVERIFY(again.Option3->isChecked());
     QVERIFY(again.Option5->isChecked());
