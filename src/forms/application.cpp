@@ -6,7 +6,10 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImageReader>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
+#include <QTranslator>
 
 void prepareApplication()
 {
@@ -15,6 +18,16 @@ void prepareApplication()
     // For windows built without a design table, such as message boxes; the
     // forms carry the face themselves.
     QApplication::setFont(designer::windowFont());
+
+    // Qt's own texts (the text boxes' context menu, standard dialog buttons)
+    // in Turkish, like every caption of the program, whatever the regional
+    // settings; without Qt's translations installed they stay English.
+    auto *qtTexts = new QTranslator(qApp);
+    if (qtTexts->load(QLocale(QLocale::Turkish, QLocale::Turkey), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
+    else
+        delete qtTexts;
 
     // The program ends when the main window closes, not when the last
     // visible window goes.

@@ -53,6 +53,7 @@ private slots:
     void initTestCase();
     void designState();
     void opensWithoutBlocking();
+    void contextMenuInTurkish();
     void tamam_data();
     void tamam();
     void enterPressesTamam();
@@ -131,6 +132,20 @@ void TestForm2::opensWithoutBlocking()
     QTest::mouseClick(main.Command1, Qt::LeftButton);
     QCOMPARE(main.Text1->text(), QStringLiteral("22 Ohm  ± % 5"));
     QVERIFY(entry.isVisible());
+    entry.hide();
+}
+
+void TestForm2::contextMenuInTurkish()
+{
+    // Qt's own texts speak Turkish, as the program's captions do.
+    Form2 &entry = openEntry();
+    std::unique_ptr<QMenu> menu(entry.Text1->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        if (!action->isSeparator())
+            texts << action->text().section(u'\t', 0, 0);
+    QCOMPARE(texts, (QStringList{"&Geri al", "&Yinele", "Ke&s", "&Kopyala", "Ya&pıştır", "Sil",
+                                 "Tümünü Seç"}));
     entry.hide();
 }
 
