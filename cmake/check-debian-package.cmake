@@ -19,8 +19,9 @@ execute_process(COMMAND dpkg-deb --field ${debs} Depends
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "dpkg-deb --field failed: ${status}")
 endif()
-# The Qt libraries come from the program's own links; the font by hand.
-foreach(package libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation)
+# The Qt libraries come from the program's own links; the font and Qt's
+# translations by hand.
+foreach(package libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation qt6-translations-l10n)
     if(NOT depends MATCHES "(^|, )${package}( |,|$)")
         message(FATAL_ERROR "Depends lacks ${package}: ${depends}")
     endif()

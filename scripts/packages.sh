@@ -21,3 +21,6 @@ screenshot_packages=("${build_packages[@]}" xvfb xdotool imagemagick)
 test_packages+=(libx11-dev libxdamage-dev clang-14 libclang-rt-14-dev)
 # The start-up benchmark's X server.
 bench_packages=(xvfb)
+# The window tests also run on Xvfb under GTK's and qt6ct's platform themes,
+# and with Qt's own texts in Turkish.
+test_packages+=(xvfb xauth qt6-gtk-platformtheme qt6ct qt6-translations-l10n)

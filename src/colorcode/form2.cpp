@@ -44,6 +44,19 @@ Form2::Form2()
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 }
 
+void Form2::setVisible(bool visible)
+{
+    // Opened the first time beside the main window, so that it covers
+    // neither the lists it sets nor the result; afterwards it stays where
+    // the user left it. Placed before the window system sees it, so that
+    // the position counts the frame.
+    if (visible && !m_placed) {
+        designer::placeBesideOwner(this);
+        m_placed = true;
+    }
+    Form::setVisible(visible);
+}
+
 void Form2::showEvent(QShowEvent *event)
 {
     Form::showEvent(event);

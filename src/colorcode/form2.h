@@ -28,9 +28,13 @@ public:
     QRadioButton *Option5;
     QRadioButton *Option6;
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void Command1_Click();
+
+    bool m_placed = false;
 };

@@ -12,7 +12,7 @@ namespace form2design
 
 using namespace designer;
 
-inline constexpr Window window{"Değer Giriniz", 3375, 2295, Placement::Centred};
+inline constexpr Window window{"Değer Giriniz", 3375, 2295, Placement::BesideOwner};
 
 // The unit options sit inside Frame1; the tolerance options lie on the form
 // itself, over the empty Frame2, so the two groups never clear each other.

@@ -1,23 +1,33 @@
 #include "forms/application.h"
 
 #include "forms/accessibility.h"
+#include "forms/designer.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QIcon>
 #include <QImageReader>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
+#include <QTranslator>
 
 void prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Tavlora"));
 
-    // The windows are laid out for a small 8-point face; Qt's usual default
-    // on Linux is wider and would clip captions at the design sizes.
-    QFont font(QStringLiteral("Liberation Sans Narrow"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    // For windows built without a design table, such as message boxes; the
+    // forms carry the face themselves.
+    QApplication::setFont(designer::windowFont());
+
+    // Qt's own texts (the text boxes' context menu, standard dialog buttons)
+    // in Turkish, like every caption of the program, whatever the regional
+    // settings; without Qt's translations installed they stay English.
+    auto *qtTexts = new QTranslator(qApp);
+    if (qtTexts->load(QLocale(QLocale::Turkish, QLocale::Turkey), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
+    else
+        delete qtTexts;
 
     // The program ends when the main window closes, not when the last
     // visible window goes.

@@ -9,8 +9,8 @@ QColor toQColor(colorcode::ColourValue value)
     return QColor(colorcode::redOf(value), colorcode::greenOf(value), colorcode::blueOf(value));
 }
 
-Shape::Shape(Outline outline, bool solidFill, QWidget *parent)
-    : QWidget(parent), m_outline(outline), m_solidFill(solidFill)
+Shape::Shape(Outline outline, bool solidFill, Pen pen, QWidget *parent)
+    : QWidget(parent), m_outline(outline), m_solidFill(solidFill), m_pen(pen)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
@@ -29,7 +29,9 @@ void Shape::paintEvent(QPaintEvent *)
     QPainter painter(this);
     // A one-pixel outline drawn inside the widget, like the design's shapes.
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    const QColor pen =
+        m_pen == Pen::Black ? QColor(Qt::black) : palette().color(QPalette::WindowText);
+    painter.setPen(QPen(pen, 1));
     painter.setBrush(m_solidFill ? QBrush(toQColor(m_fill)) : Qt::NoBrush);
     if (m_outline == Outline::RoundedRectangle) {
         painter.setRenderHint(QPainter::Antialiasing);

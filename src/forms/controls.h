@@ -16,8 +16,11 @@ class Shape : public QWidget
     Q_OBJECT
 public:
     enum class Outline { Rectangle, RoundedRectangle };
+    // The outline follows the window's text colour, or stays black where the
+    // shape lies on a face of its own, as the bands on the resistor body do.
+    enum class Pen { WindowText, Black };
 
-    Shape(Outline outline, bool solidFill, QWidget *parent = nullptr);
+    Shape(Outline outline, bool solidFill, Pen pen = Pen::WindowText, QWidget *parent = nullptr);
 
     colorcode::ColourValue fillColor() const { return m_fill; }
     void setFillColor(colorcode::ColourValue value);
@@ -28,6 +31,7 @@ protected:
 private:
     Outline m_outline;
     bool m_solidFill;
+    Pen m_pen;
     colorcode::ColourValue m_fill = 0x00FFFFFF;
 };
 

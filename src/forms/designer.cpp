@@ -2,6 +2,7 @@
 
 #include "forms/accessibility.h"
 #include "forms/controls.h"
+#include "forms/placement.h"
 #include "forms/twips.h"
 
 #include <QButtonGroup>
@@ -130,11 +131,15 @@ QWidget *createControl(const Control &c, QWidget *parent)
     case Kind::Label:
         return new WrappedLabel(caption, parent);
     case Kind::Shape:
-        return new Shape(Shape::Outline::Rectangle, false, parent);
-    case Kind::RoundedShape:
-        return new Shape(Shape::Outline::RoundedRectangle, false, parent);
+        return new Shape(Shape::Outline::Rectangle, false, Shape::Pen::WindowText, parent);
+    case Kind::RoundedShape: {
+        auto *shape =
+            new Shape(Shape::Outline::RoundedRectangle, true, Shape::Pen::WindowText, parent);
+        shape->setFillColor(c.fill);
+        return shape;
+    }
     case Kind::Band: {
-        auto *band = new Shape(Shape::Outline::Rectangle, true, parent);
+        auto *band = new Shape(Shape::Outline::Rectangle, true, Shape::Pen::Black, parent);
         band->setFillColor(c.fill);
         return band;
     }
@@ -148,9 +153,24 @@ QWidget *createControl(const Control &c, QWidget *parent)
 
 } // namespace
 
+QFont windowFont()
+{
+    // The windows are laid out for a small 8-point narrow face; Qt's usual
+    // default on Linux is wider and would clip captions at the design sizes.
+    QFont font(QStringLiteral("Liberation Sans Narrow"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
 void applyWindow(QWidget *window, const Window &design)
 {
     window->setWindowTitle(QString::fromUtf8(design.caption));
+    // Set on the window itself, not only as the application's font: platform
+    // themes (qt6ct, KDE's) replace that after start-up and on every change
+    // of their settings, and the fixed layout would clip. Larger text comes
+    // from scaling the whole window instead.
+    window->setFont(windowFont());
     const QSize client = twips::toPixels(design.clientWidth, design.clientHeight);
     window->resize(client);
     if (design.placement == Placement::Centred) {
@@ -159,6 +179,26 @@ void applyWindow(QWidget *window, const Window &design)
             window->move(area.center() - QPoint(client.width() / 2, client.height() / 2));
         }
     }
+}
+
+void placeBesideOwner(QWidget *window)
+{
+    const QWidget *owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    if (!owner || !owner->isVisible()) {
+        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+        return;
+    }
+    // The window's own frame is not known before it is shown; it is taken to
+    // be as wide as the owner's.
+    const QRect ownerFrame = owner->frameGeometry();
+    const QSize frame = ownerFrame.size() - owner->size();
+    // A little room between the two frames.
+    const int gap = 8;
+    window->move(placement::besideOwner(ownerFrame, window->size() + frame, area, gap));
 }
 
 void buildControls(QWidget *window, std::span<const Control> controls)

@@ -5,6 +5,7 @@
 
 #include "colorcode/bandtables.h"
 
+#include <QFont>
 #include <QWidget>
 
 #include <span>
@@ -20,8 +21,8 @@ enum class Kind {
     Frame,        // frame without caption; may hold options
     Label,        // left-aligned, word-wrapped text; a run of spaces ends a line
     Shape,        // rectangle, outline only
-    RoundedShape, // rounded rectangle, outline only
-    Band,         // rectangle with a solid fill
+    RoundedShape, // rounded rectangle filled with its face colour, text-coloured outline
+    Band,         // rectangle with a solid fill and a black outline, drawn on a face
     Line,         // left/top give one end, width/height the way to the other
 };
 
@@ -43,10 +44,14 @@ struct Control {
     unsigned flags;
     const char *container;       // nullptr: directly on the form
     const char *accessibleName;  // nullptr: the caption speaks for itself
-    colorcode::ColourValue fill; // bands: the design fill
+    colorcode::ColourValue fill; // bands and rounded shapes: the design fill
 };
 
-enum class Placement { Centred, SystemDefault };
+enum class Placement {
+    Centred,       // centred on the screen
+    SystemDefault, // where the window system puts it
+    BesideOwner,   // first shown beside the window it belongs to (placeBesideOwner)
+};
 
 struct Window {
     const char *caption;
@@ -54,8 +59,15 @@ struct Window {
     Placement placement;
 };
 
-// Sets caption, client size and position of the window itself.
+// The face every window is laid out for: Liberation Sans Narrow, 8 points.
+QFont windowFont();
+
+// Sets caption, font, client size and position of the window itself.
 void applyWindow(QWidget *window, const Window &design);
+
+// Moves a window with Placement::BesideOwner, before it is first shown, next
+// to its owner on the owner's screen; where no side has room, centred there.
+void placeBesideOwner(QWidget *window);
 
 // Creates the controls as children of `window`, in table order (later rows
 // are drawn above earlier ones), then chains the tab order.

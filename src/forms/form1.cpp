@@ -72,6 +72,12 @@ Form1::Form1()
     fillMultiplierList(Combo3);
     fillToleranceList(Combo4);
 
+    // GNOME's and GTK's platform themes make a closed list open on Enter;
+    // here Enter belongs to "Hesapla". Alt+Down and F4 still open a list, and
+    // Enter inside an open one goes to its popup, never to the list itself.
+    for (QComboBox *list : {Combo1, Combo2, Combo3, Combo4})
+        list->installEventFilter(this);
+
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
@@ -158,16 +164,35 @@ void Form1::Command3_Click()
     about.activateWindow();
 }
 
+namespace
+{
+
+bool isEnter(const QKeyEvent *event)
+{
+    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+           !(event->modifiers() & ~Qt::KeypadModifier);
+}
+
+} // namespace
+
 void Form1::keyPressEvent(QKeyEvent *event)
 {
     // Enter presses "Hesapla" wherever the focus is, unless a button has it:
     // a focused button presses itself before the key gets here.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        !(event->modifiers() & ~Qt::KeypadModifier)) {
+    if (isEnter(event)) {
         Command1->click();
         return;
     }
     Form::keyPressEvent(event);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent *>(event))) {
+        Command1->click();
+        return true;
+    }
+    return Form::eventFilter(watched, event);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

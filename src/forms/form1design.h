@@ -13,10 +13,15 @@ using namespace designer;
 
 inline constexpr Window window{"Tavlora", 5790, 2475, Placement::Centred};
 
+// The resistor body's face: the light grey the bands were chosen against, the
+// window colour of Qt's default light palette. Filled, it keeps them apart on
+// dark and coloured themes too, where the window behind would not.
+inline constexpr colorcode::ColourValue bodyFace = 0x00EFEFEF;
+
 // clang-format off
 inline constexpr std::array<Control, 15> controls{{
 //   name         kind               caption                               left  top   width height tab flags          container accessible   fill
-    {"Shape1",    Kind::RoundedShape, "",                                  2280, 1920, 1335, 375, -1, NoFlags,        nullptr, "Direnç",    0},
+    {"Shape1",    Kind::RoundedShape, "",                                  2280, 1920, 1335, 375, -1, NoFlags,        nullptr, "Direnç",    bodyFace},
     {"Line1",     Kind::Line,         "",                                  1920, 2115,  375,   0, -1, NoFlags,        nullptr, nullptr,     0},
     {"Line2",     Kind::Line,         "",                                  3600, 2115,  360,   0, -1, NoFlags,        nullptr, nullptr,     0},
     {"Shape2(0)", Kind::Band,         "",                                  2520, 1920,  135, 375, -1, NoFlags,        nullptr, nullptr,     0x00FFFFFF},

@@ -9,9 +9,13 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
+
+#include <memory>
 
 namespace
 {
@@ -49,6 +53,7 @@ private slots:
     void initTestCase();
     void designState();
     void opensWithoutBlocking();
+    void contextMenuInTurkish();
     void tamam_data();
     void tamam();
     void enterPressesTamam();
@@ -71,7 +76,11 @@ void TestForm2::initTestCase()
 void TestForm2::designState()
 {
     QVERIFY(!Form2::existing());
+    // The window keeps its face when a platform theme sets the application's.
+    ThemeFont themeFont;
     Form2 &entry = openEntry();
+    QCOMPARE(entry.Option5->font().family(), QStringLiteral("Liberation Sans Narrow"));
+    QCOMPARE(entry.Option5->font().pointSize(), 8);
     QCOMPARE(entry.windowTitle(), QStringLiteral("Değer Giriniz"));
     QCOMPARE(entry.size(), QSize(225, 153));
     QCOMPARE(entry.minimumSize(), entry.maximumSize());
@@ -120,6 +129,16 @@ void TestForm2::opensWithoutBlocking()
     QVERIFY(main.isVisible());
     QVERIFY(main.isEnabled());
     QCOMPARE(entry.focusWidget(), entry.Text1);
+    // Beside the main window on its screen, covering nothing of it.
+    QVERIFY(QTest::qWaitForWindowExposed(&entry));
+    QCOMPARE(entry.screen(), main.screen());
+    QVERIFY2(!entry.frameGeometry().intersects(main.frameGeometry()),
+             qPrintable(QStringLiteral("%1,%2 %3x%4")
+                            .arg(entry.frameGeometry().x())
+                            .arg(entry.frameGeometry().y())
+                            .arg(entry.frameGeometry().width())
+                            .arg(entry.frameGeometry().height())));
+    QVERIFY(main.screen()->availableGeometry().contains(entry.frameGeometry()));
 
     // The main window still calculates while the entry window is open.
     main.Combo1->setCurrentIndex(2);
@@ -129,6 +148,20 @@ void TestForm2::opensWithoutBlocking()
     QTest::mouseClick(main.Command1, Qt::LeftButton);
     QCOMPARE(main.Text1->text(), QStringLiteral("22 Ohm  ± % 5"));
     QVERIFY(entry.isVisible());
+    entry.hide();
+}
+
+void TestForm2::contextMenuInTurkish()
+{
+    // Qt's own texts speak Turkish, as the program's captions do.
+    Form2 &entry = openEntry();
+    std::unique_ptr<QMenu> menu(entry.Text1->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        if (!action->isSeparator())
+            texts << action->text().section(u'\t', 0, 0);
+    QCOMPARE(texts, (QStringList{"&Geri al", "&Yinele", "Ke&s", "&Kopyala", "Ya&pıştır", "Sil",
+                                 "Tümünü Seç"}));
     entry.hide();
 }
 
@@ -380,6 +413,9 @@ void TestForm2::optionKeys()
 void TestForm2::hidingKeepsTextAndOptions()
 {
     Form2 &entry = openEntry();
+    // Where the user has moved it, it opens again.
+    entry.move(entry.pos() + QPoint(-10, 12));
+    const QPoint left = entry.pos();
     entry.Text1->setText(QStringLiteral("68"));
     entry.Option3->click();
     entry.Option5->click();
@@ -387,6 +423,7 @@ void TestForm2::hidingKeepsTextAndOptions()
 
     Form2 &again = openEntry();
     QCOMPARE(&again, &entry);
+    QCOMPARE(again.pos(), left);
     QCOMPARE(again.Text1->text(), QStringLiteral("68"));
     QVERIFY(again.Option3->isChecked());
     QVERIFY(again.Option5->isChecked());

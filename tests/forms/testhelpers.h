@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFont>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,6 +16,9 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 // "4,7 Kilo Ohm" written for a decimal comma, in the user's own format.
 inline QString inUserFormat(QString text)
@@ -93,4 +97,32 @@ protected:
         }
         return false;
     }
+};
+
+// Contrast of two colours as WCAG 2 measures it, from 1 to 21.
+inline double contrastRatio(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a) + 0.05;
+    const double lb = luminance(b) + 0.05;
+    return std::max(la, lb) / std::min(la, lb);
+}
+
+// While it lives, the application font is a larger, wider one, as platform
+// themes such as qt6ct set it after start-up.
+struct ThemeFont {
+    QFont before = QApplication::font();
+    ThemeFont()
+    {
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
+        // Shown windows hear of the change through the event queue.
+        QCoreApplication::sendPostedEvents();
+    }
+    ~ThemeFont() { QApplication::setFont(before); }
 };

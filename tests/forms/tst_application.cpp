@@ -46,6 +46,10 @@ void TestApplication::desktopEntryMatches()
     QVERIFY2(entry.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(entry.fileName()));
     const QStringList lines = QString::fromUtf8(entry.readAll()).split(u'\n');
     QVERIFY(lines.contains(QStringLiteral("Icon=") + QGuiApplication::desktopFileName()));
+    // On X11 docks match windows by their class, which Qt takes from the
+    // application's name.
+    QVERIFY(
+        lines.contains(QStringLiteral("StartupWMClass=") + QCoreApplication::applicationName()));
 }
 
 QTEST_MAIN(TestApplication)

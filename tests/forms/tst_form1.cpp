@@ -4,6 +4,7 @@
 #include "forms/form1.h"
 #include "testhelpers.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
@@ -28,12 +29,27 @@ const QColor screenColour[12] = {{0, 0, 0},       {128, 64, 0},    {255, 0, 0}, 
                                  {255, 255, 0},   {0, 255, 0},     {0, 0, 255},   {128, 0, 128},
                                  {128, 128, 128}, {255, 255, 255}, {192, 192, 0}, {224, 224, 224}};
 
+QColor colourAt(const QImage &image, QPoint point)
+{
+    // The grab is in device pixels; the geometry in the window's own.
+    return image.pixelColor((QPointF(point) * image.devicePixelRatio()).toPoint());
+}
+
 QColor centreColour(QWidget *window, QWidget *part)
 {
-    const QImage image = window->grab().toImage();
-    // The grab is in device pixels; the geometry in the window's own.
-    return image.pixelColor(
-        (QPointF(part->geometry().center()) * image.devicePixelRatio()).toPoint());
+    return colourAt(window->grab().toImage(), part->geometry().center());
+}
+
+// A dark theme's colours, as KDE's Breeze Dark or Adwaita dark give them.
+QPalette darkPalette()
+{
+    QPalette dark;
+    for (auto role : {QPalette::Window, QPalette::Button})
+        dark.setColor(role, QColor(0x31, 0x36, 0x3b));
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(role, QColor(0xfc, 0xfc, 0xfc));
+    dark.setColor(QPalette::Base, QColor(0x1b, 0x1e, 0x20));
+    return dark;
 }
 
 } // namespace
@@ -47,11 +63,15 @@ private slots:
     void captionsShownWhole();
     void drawingHoldsTogether();
     void accessibleNames();
+    void bandsStandOut_data();
+    void bandsStandOut();
     void hesapla_data();
     void hesapla();
     void enterPressesHesapla_data();
     void enterPressesHesapla();
     void enterOnAnotherButton();
+    void openListTakesEnter_data();
+    void openListTakesEnter();
     void renksizThenAltin();
     void unchosenListChangesNothing_data();
     void unchosenListChangesNothing();
@@ -98,7 +118,14 @@ void TestForm1::startUp()
 
 void TestForm1::captionsShownWhole()
 {
+    // The window keeps its face when a platform theme sets the application's.
+    ThemeFont themeFont;
     Form1 &form = Form1::instance();
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{form.Combo1, form.Command2, form.Text1}) {
+        QCOMPARE(control->font().family(), QStringLiteral("Liberation Sans Narrow"));
+        QCOMPARE(control->font().pointSize(), 8);
+    }
     for (QComboBox *list : {form.Combo1, form.Combo2, form.Combo3, form.Combo4})
         for (int i = 0; i < list->count(); ++i)
             QVERIFY2(captionFits(list, list->itemText(i)), qPrintable(list->itemText(i)));
@@ -124,6 +151,43 @@ void TestForm1::drawingHoldsTogether()
     QVERIFY(left.right() >= body.left() && left.right() <= body.left() + 2);
     QVERIFY(right.left() <= body.right() && right.left() >= body.right() - 2);
     QVERIFY(qAbs(left.top() - body.center().y()) <= 2);
+}
+
+void TestForm1::bandsStandOut_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("theme's palette") << false;
+    QTest::newRow("dark palette") << true;
+}
+
+void TestForm1::bandsStandOut()
+{
+    QFETCH(bool, dark);
+    Form1 &form = Form1::instance();
+    if (dark)
+        form.setPalette(darkPalette());
+    choose(form, 0, 1, 2, 0); // Siyah first
+    form.direnchesapla();
+
+    const QImage image = form.grab().toImage();
+    const QRect body = form.findChild<Shape *>(QStringLiteral("Shape1"))->geometry();
+    const QRect firstBand = form.Shape2[0]->geometry();
+    const QColor face = colourAt(image, {(body.left() + firstBand.left()) / 2, body.center().y()});
+    const QColor siyah = colourAt(image, firstBand.center());
+    // Below the leads, left of the buttons: nothing but the window.
+    const QColor window = colourAt(image, {20, body.bottom()});
+    const QRect lead = form.findChild<QWidget *>(QStringLiteral("Line1"))->geometry();
+    const QColor leadColour = colourAt(image, {lead.center().x(), lead.top()});
+    const QColor outline = colourAt(image, {(body.left() + firstBand.left()) / 2, body.top()});
+    form.setPalette(QPalette());
+
+    QCOMPARE(siyah, QColor(Qt::black));
+    QVERIFY2(contrastRatio(siyah, face) >= 4.5, qPrintable(face.name()));
+    // Leads and outline stay visible against the window.
+    QVERIFY2(contrastRatio(leadColour, window) >= 3,
+             qPrintable(leadColour.name() + " on " + window.name()));
+    QVERIFY2(contrastRatio(outline, window) >= 3,
+             qPrintable(outline.name() + " on " + window.name()));
 }
 
 void TestForm1::accessibleNames()
@@ -276,6 +340,37 @@ void TestForm1::enterOnAnotherButton()
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window != &form)
             window->hide();
+}
+
+void TestForm1::openListTakesEnter_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Alt+Down") << int(Qt::Key_Down) << Qt::KeyboardModifiers(Qt::AltModifier);
+    QTest::newRow("F4") << int(Qt::Key_F4) << Qt::KeyboardModifiers();
+}
+
+void TestForm1::openListTakesEnter()
+{
+    // A list still opens from the keyboard, and Enter in the open list
+    // chooses the entry and closes it, without calculating.
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    Form1 &form = Form1::instance();
+    form.activateWindow();
+    choose(form, 2, 2, 3, 1);
+    form.Text1->clear();
+    form.Combo2->setFocus();
+
+    QTest::keyClick(form.Combo2, Qt::Key(key), modifiers);
+    QWidget *popup = form.Combo2->view()->window();
+    QTRY_VERIFY(popup->isVisible());
+    QTest::keyClick(form.Combo2->view(), Qt::Key_Down);
+    QTest::keyClick(form.Combo2->view(), Qt::Key_Return);
+
+    QTRY_VERIFY(!popup->isVisible());
+    QCOMPARE(form.Combo2->currentIndex(), 3);
+    QVERIFY(form.Text1->text().isEmpty());
 }
 
 void TestForm1::renksizThenAltin()
