@@ -4,7 +4,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavlora)
 set(CPACK_PACKAGE_VENDOR "The Tavlora developers")
-set(CPACK_PACKAGE_CONTACT "The Tavlora developers <tavlora@example.org>")
+set(CPACK_PACKAGE_CONTACT "${TAVLORA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "resistor colour code calculator, bands to value and back (Turkish)")
 set(CPACK_PACKAGE_DESCRIPTION
     "Tavlora turns the four colour bands of a resistor into its value and\n"

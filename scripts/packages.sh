@@ -21,3 +21,10 @@ screenshot_packages=("${build_packages[@]}" xvfb xdotool imagemagick)
 test_packages+=(libx11-dev libxdamage-dev clang-14 libclang-rt-14-dev)
 # The start-up benchmark's X server.
 bench_packages=(xvfb)
+
+# The manual pages are made from their scdoc sources at build time; the
+# tests check the Debian package with lintian.
+build_packages+=(scdoc)
+test_packages+=(scdoc lintian)
+package_packages+=(scdoc)
+screenshot_packages+=(scdoc)
