@@ -24,6 +24,7 @@ if(TAVLORA_HARDENING AND DPKG_BUILDFLAGS AND NOT CMAKE_BUILD_TYPE STREQUAL "Debu
             add_compile_options(${flags})
         endif()
         string(JOIN " " TAVLORA_${kind} ${flags})
+        set(TAVLORA_HARDENED ON)
     endforeach()
     message(STATUS "Debian build flags: ${TAVLORA_CPPFLAGS} ${TAVLORA_CXXFLAGS} ${TAVLORA_LDFLAGS}")
 endif()
