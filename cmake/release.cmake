@@ -16,3 +16,12 @@ endif()
 set(TAVLORA_RELEASE_DATE ${CMAKE_MATCH_2})
 days_since_epoch(${TAVLORA_RELEASE_DATE} days)
 math(EXPR TAVLORA_RELEASE_EPOCH "${days} * 86400")
+
+# Software centres show the newest release of the AppStream data.
+set(metainfo ${PROJECT_SOURCE_DIR}/data/org.example.Tavlora.metainfo.xml)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${metainfo})
+file(STRINGS ${metainfo} newest REGEX "<release " LIMIT_COUNT 1)
+if(NOT newest MATCHES "version=\"${PROJECT_VERSION}\" date=\"${TAVLORA_RELEASE_DATE}\"")
+    message(FATAL_ERROR "${metainfo}: the newest release must be ${PROJECT_VERSION} of "
+                        "${TAVLORA_RELEASE_DATE}, as in CHANGELOG.md, not: ${newest}")
+endif()
