@@ -7,5 +7,6 @@ source scripts/packages.sh
 scripts/install-deps.sh "${package_packages[@]}"
 cmake -S . -B build -G Ninja
 cmake --build build
-cpack -G DEB --config build/CPackConfig.cmake -B build
+# The package's folders get the usual modes whatever the caller's umask.
+(umask 022 && cpack -G DEB --config build/CPackConfig.cmake -B build)
 ls build/tavlora_*.deb

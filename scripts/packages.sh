@@ -22,5 +22,14 @@ test_packages+=(libx11-dev libxdamage-dev clang-14 libclang-rt-14-dev)
 # The start-up benchmark's X server.
 bench_packages=(xvfb)
 # The window tests also run on Xvfb under GTK's and qt6ct's platform themes,
-# and with Qt's own texts in Turkish.
+# and with Qt's own texts in Turkish, which the program shows wherever it
+# runs.
+build_packages+=(qt6-translations-l10n)
 test_packages+=(xvfb xauth qt6-gtk-platformtheme qt6ct qt6-translations-l10n)
+
+# The manual pages are made from their scdoc sources at build time; the
+# tests check the Debian package with lintian.
+build_packages+=(scdoc)
+test_packages+=(scdoc lintian)
+package_packages+=(scdoc)
+screenshot_packages+=(scdoc)

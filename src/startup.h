@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+
+// What happens before the first window: the command line, and the
+// connection to the desktop.
+
+// Answers -h/--help and -v/--version on standard output and refuses
+// anything else that is not one of Qt's own options (-style, -platform ...),
+// which Qt takes from the same arguments later. Returns the exit status when
+// there is nothing more to do, nothing when the windows should start. Needs
+// no display.
+std::optional<int> handleCommandLine(int argc, const char *const argv[]);
+
+// Held while the application object connects to the desktop. Without a
+// desktop Qt would abort, with advice to reinstall the program; this instead
+// says in one line that Tavlora needs a desktop session and ends the program
+// with status 1. What Qt reports meanwhile is held back and passed on once
+// the connection stands.
+class DesktopConnection
+{
+public:
+    DesktopConnection();
+    ~DesktopConnection();
+    DesktopConnection(const DesktopConnection &) = delete;
+    DesktopConnection &operator=(const DesktopConnection &) = delete;
+
+    // The application object exists: Qt's messages go their usual way again.
+    void established();
+};
