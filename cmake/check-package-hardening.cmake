@@ -4,15 +4,7 @@
 # _FORTIFY_SOURCE, and no .comment section.
 # Expects CPACK, BUILD_DIR, OUT and PROGRAM_SOURCE (a source file of the program).
 
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE output
-        ERROR_VARIABLE output)
-    if(NOT status EQUAL 0)
-        string(JOIN " " command ${ARGN})
-        message(FATAL_ERROR "${command}: ${status}\n${output}")
-    endif()
-    set(output "${output}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/run.cmake)
 
 file(REMOVE_RECURSE ${OUT})
 run(sh -c "umask 022 && exec \"$0\" -G DEB --config \"$1\" -B \"$2\""

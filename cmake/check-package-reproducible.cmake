@@ -3,14 +3,7 @@
 # the same byte for byte.
 # Expects CPACK, SOURCE_DIR, BUILD_DIR, BUILD_TYPE, TARGETS (comma-separated) and OUT.
 
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE output
-        ERROR_VARIABLE output)
-    if(NOT status EQUAL 0)
-        string(JOIN " " command ${ARGN})
-        message(FATAL_ERROR "${command}: ${status}\n${output}")
-    endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/run.cmake)
 
 file(REMOVE_RECURSE ${OUT})
 set(rebuild ${OUT}/elsewhere/build)

@@ -51,9 +51,9 @@ private:
 };
 
 // A left-aligned label that wraps its text at word boundaries, where a run
-// of two or more spaces always ends a line. The design's texts use such runs
-// to start new lines; in the original's wider face they were always wide
-// enough to push the next word over, in Qt's narrower one they are not.
+// of two or more spaces always ends a line. The about text uses such runs to
+// start new lines, and in a narrow face a run alone is not always wide
+// enough to push the next word over.
 class WrappedLabel : public QLabel
 {
     Q_OBJECT
