@@ -1,12 +1,15 @@
 #pragma once
 
-// What every band colour means. The position of an entry in its list is its
-// colour code: the digit lists take the digit from the index, the multiplier
-// and tolerance lists take their numbers from the entry's item data.
+// What every band colour means, one table per role: digit, multiplier,
+// tolerance and temperature coefficient. The position of an entry in its
+// table is its index in the list that shows it; the entry carries the
+// colour's text, its number in that role and the paint it is drawn with.
 //
-// A multiplier is kept as its power of ten, not as the factor itself: gold
-// and silver multiply by 0,1 and 0,01, which no integer item data can hold,
-// while -1 and -2 can, and whole powers keep every value exact.
+// Numbers are whole so that no value or text can carry binary noise:
+//   digit:       the digit itself;
+//   multiplier:  the power of ten (Altın -1, Gümüş -2, Pembe -3);
+//   tolerance:   hundredths of a percent (± 0,25 % is 25);
+//   coefficient: ppm/K.
 
 #include <array>
 #include <cstddef>
@@ -31,32 +34,61 @@ constexpr int blueOf(ColourValue c)
     return static_cast<int>((c >> 16) & 0xFFu);
 }
 
-struct ColourEntry {
-    const char *text;        // UTF-8
-    std::int32_t powerOfTen; // the multiplier is 10 to this power
+// The colours themselves, whatever role they play: reading a resistor from
+// its other end needs to know which digit a tolerance colour would be.
+enum class Colour {
+    Siyah,
+    Kahverengi,
+    Kirmizi,
+    Turuncu,
+    Sari,
+    Yesil,
+    Mavi,
+    Mor,
+    Gri,
+    Beyaz,
+    Altin,
+    Gumus,
+    Pembe,
+    Renksiz, // no band at all
+};
+
+struct BandEntry {
+    Colour colour;
+    const char *text;    // UTF-8
+    std::int32_t number; // the meaning in the entry's role, see above
     ColourValue paint;
 };
 
 inline constexpr ColourValue altinPaint = 0x0000C0C0;
 inline constexpr ColourValue gumusPaint = 0x00E0E0E0;
+// A clear pink, apart from Kırmızı and from the light resistor body.
+inline constexpr ColourValue pembePaint = 0x00B469FF;
+// Never drawn: "Renksiz" hides its band.
+inline constexpr ColourValue renksizPaint = 0x00000000;
 
-// First digit, second digit and multiplier lists share these ten entries.
-inline constexpr std::array<ColourEntry, 10> colourList{{
-    {"Siyah", 0, 0x00000000},
-    {"Kahverengi", 1, 0x00004080},
-    {"Kırmızı", 2, 0x000000FF},
-    {"Turuncu", 3, 0x000080FF},
-    {"Sarı", 4, 0x0000FFFF},
-    {"Yeşil", 5, 0x0000FF00},
-    {"Mavi", 6, 0x00FF0000},
-    {"Mor", 7, 0x00800080},
-    {"Gri", 8, 0x00808080},
-    {"Beyaz", 9, 0x00FFFFFF},
+// The digit lists.
+inline constexpr std::array<BandEntry, 10> colourList{{
+    {Colour::Siyah, "Siyah", 0, 0x00000000},
+    {Colour::Kahverengi, "Kahverengi", 1, 0x00004080},
+    {Colour::Kirmizi, "Kırmızı", 2, 0x000000FF},
+    {Colour::Turuncu, "Turuncu", 3, 0x000080FF},
+    {Colour::Sari, "Sarı", 4, 0x0000FFFF},
+    {Colour::Yesil, "Yeşil", 5, 0x0000FF00},
+    {Colour::Mavi, "Mavi", 6, 0x00FF0000},
+    {Colour::Mor, "Mor", 7, 0x00800080},
+    {Colour::Gri, "Gri", 8, 0x00808080},
+    {Colour::Beyaz, "Beyaz", 9, 0x00FFFFFF},
 }};
 
-// The multiplier list goes on after "Beyaz" with the fractional bands of
-// small resistors, painted like the tolerance bands of the same metal.
-inline constexpr std::array<ColourEntry, 12> multiplierList{{
+constexpr BandEntry withNumber(const BandEntry &entry, std::int32_t number)
+{
+    return {entry.colour, entry.text, number, entry.paint};
+}
+
+// The multiplier list: the digit colours with their power of ten, then the
+// fractional bands of small resistors.
+inline constexpr std::array<BandEntry, 13> multiplierList{{
     colourList[0],
     colourList[1],
     colourList[2],
@@ -67,18 +99,20 @@ inline constexpr std::array<ColourEntry, 12> multiplierList{{
     colourList[7],
     colourList[8],
     colourList[9],
-    {"Altın", -1, altinPaint},
-    {"Gümüş", -2, gumusPaint},
+    {Colour::Altin, "Altın", -1, altinPaint},
+    {Colour::Gumus, "Gümüş", -2, gumusPaint},
+    {Colour::Pembe, "Pembe", -3, pembePaint},
 }};
 
-inline constexpr int smallestPowerOfTen = -2;
+inline constexpr int smallestPowerOfTen = -3;
 inline constexpr int largestPowerOfTen = 9;
 
-// The entry of the multiplier list for a power of ten from -2 to 9.
+// The entry of the multiplier list for a power of ten from -3 to 9; -1 for
+// any other.
 constexpr int multiplierIndexOf(int powerOfTen)
 {
     for (std::size_t i = 0; i < multiplierList.size(); ++i)
-        if (multiplierList[i].powerOfTen == powerOfTen)
+        if (multiplierList[i].number == powerOfTen)
             return static_cast<int>(i);
     return -1;
 }
@@ -86,17 +120,53 @@ constexpr int multiplierIndexOf(int powerOfTen)
 // The digit lists carry no numbers of their own: the digit is the index.
 inline constexpr std::int32_t digitItemData = 0;
 
-struct ToleranceEntry {
-    const char *text; // UTF-8
-    std::int32_t percent;
-};
-
-inline constexpr std::array<ToleranceEntry, 3> toleranceList{{
-    {"Altın", 5},
-    {"Gümüş", 10},
-    {"Renksiz", 20},
+// The tolerance list: the first three entries are the ones every four-band
+// resistor has always been read with, the rest follow in colour-code order.
+inline constexpr std::array<BandEntry, 11> toleranceList{{
+    {Colour::Altin, "Altın", 500, altinPaint},
+    {Colour::Gumus, "Gümüş", 1000, gumusPaint},
+    {Colour::Renksiz, "Renksiz", 2000, renksizPaint},
+    withNumber(colourList[1], 100),
+    withNumber(colourList[2], 200),
+    withNumber(colourList[3], 5),
+    withNumber(colourList[4], 2),
+    withNumber(colourList[5], 50),
+    withNumber(colourList[6], 25),
+    withNumber(colourList[7], 10),
+    withNumber(colourList[8], 1),
 }};
 
+inline constexpr int altinToleranceIndex = 0;
+inline constexpr int gumusToleranceIndex = 1;
 inline constexpr int renksizIndex = 2;
+
+// The value-entry window's three tolerance options choose these entries, in
+// this order; its other tolerances follow the table.
+static_assert(toleranceList[altinToleranceIndex].number == 500);
+static_assert(toleranceList[gumusToleranceIndex].number == 1000);
+static_assert(toleranceList[renksizIndex].number == 2000 &&
+              toleranceList[renksizIndex].colour == Colour::Renksiz);
+
+// The temperature coefficient of six-band resistors. Not monotonic in the
+// colour order (Turuncu 15, Sarı 25): always read it from the table.
+inline constexpr std::array<BandEntry, 9> coefficientList{{
+    withNumber(colourList[0], 250),
+    withNumber(colourList[1], 100),
+    withNumber(colourList[2], 50),
+    withNumber(colourList[3], 15),
+    withNumber(colourList[4], 25),
+    withNumber(colourList[5], 20),
+    withNumber(colourList[6], 10),
+    withNumber(colourList[7], 5),
+    withNumber(colourList[8], 1),
+}};
+
+// The band counts a resistor can have, and the digit bands each carries.
+inline constexpr int minBandCount = 4;
+inline constexpr int maxBandCount = 6;
+constexpr int digitBandsFor(int bandCount)
+{
+    return bandCount == 4 ? 2 : 3;
+}
 
 } // namespace colorcode

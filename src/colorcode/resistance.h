@@ -1,20 +1,24 @@
 #pragma once
 
 // Turning a colour code into the value text the main window shows, such as
-// "4,7 Kilo Ohm  ± % 5".
+// "4,7 Kilo Ohm  ± % 5" or "19,2 Kilo Ohm  ± % 1  10 ppm/K".
+
+#include "colorcode/exactvalue.h"
 
 #include <QLocale>
 #include <QString>
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace colorcode
 {
 
 struct Resistance {
-    double deger = 0; // scaled to the unit shown: ohms, kilo-ohms or mega-ohms
-    QString sonuc;    // the whole result text
+    double deger = 0;  // scaled to the unit shown: ohms, kilo-ohms or mega-ohms
+    QString sonuc;     // the whole result text
+    ExactValue value;  // in ohms, normalised
 };
 
 // Unit and tolerance literals, spaces included: the unit ends in a space and
@@ -24,11 +28,22 @@ inline constexpr char16_t kiloOhmLiteral[] = u" Kilo Ohm ";
 inline constexpr char16_t megaOhmLiteral[] = u" Mega Ohm ";
 inline constexpr char16_t toleranceLiteral[] = u" \u00B1 % ";
 
-// firstDigit and secondDigit are list indices (the digit itself), powerOfTen
-// and tolerancePercent the item data of the chosen entries. Nothing when a
-// digit lies outside 0 to 9 or the power outside -2 to 9.
-std::optional<Resistance> calculateResistance(int firstDigit, int secondDigit,
+// digits are the digit bands (two for four bands, three for five and six),
+// powerOfTen, toleranceHundredths and ppmPerKelvin the numbers of the chosen
+// multiplier, tolerance and coefficient entries; a coefficient only with six
+// bands. Nothing when a digit lies outside 0 to 9, there are not two or three
+// of them, or the power lies outside -3 to 9.
+std::optional<Resistance> calculateResistance(std::span<const int> digits,
                                               std::int32_t powerOfTen,
-                                              std::int32_t tolerancePercent, const QLocale &locale);
+                                              std::int32_t toleranceHundredths,
+                                              std::optional<std::int32_t> ppmPerKelvin,
+                                              const QLocale &locale);
+
+// A value in ohms with the result's unit rule (above 1000 Kilo, above 1000
+// Kilo Mega), without trailing space: "4,7 Kilo Ohm", "0,123 Ohm".
+QString valueText(const ExactValue &ohms, const QLocale &locale);
+
+// A tolerance in hundredths of a percent as a number: "5", "0,25".
+QString percentText(std::int32_t hundredths, const QLocale &locale);
 
 } // namespace colorcode

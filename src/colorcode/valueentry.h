@@ -1,13 +1,16 @@
 #pragma once
 
-// Reading a typed resistance value into the band lists: the first two
-// significant digits become the digit bands, the count of the remaining
-// digits plus the power of ten of the unit or letter the multiplier band.
+// Reading a typed resistance value into the band lists, in two steps: the
+// text becomes an exact number (or the reason it is refused), and the number
+// becomes the bands of a band count.
+
+#include "colorcode/exactvalue.h"
 
 #include <QChar>
 #include <QString>
 
-#include <optional>
+#include <variant>
+#include <vector>
 
 namespace colorcode
 {
@@ -23,21 +26,9 @@ enum class ValueError {
     NotNumber,      // not one of the accepted forms
     WrongSeparator, // the other decimal mark: never guessed as grouping
     LowercaseM,     // milli in SI, mega on resistors
-    TooLarge,       // needs more than nine trailing zeros
-    TooSmall,       // above zero, below 0,01 ohm
+    TooLarge,       // above what the band count can show
+    TooSmall,       // above zero, below 0,001 ohm
     TooLong,        // as long as the box holds
-};
-
-struct BandIndices {
-    int first = 0; // digit = index in the colour list
-    int second = 0;
-    int multiplier = 0; // index in the multiplier list
-    bool operator==(const BandIndices &) const = default;
-};
-
-struct ValueReading {
-    std::optional<BandIndices> bands;
-    std::optional<ValueError> error;
 };
 
 // Accepts, after trimming any white space and dropping invisible format and
@@ -48,14 +39,39 @@ struct ValueReading {
 //   in place of the decimal mark ("4K7", "R47") or after the number
 //   ("470R", "4,7 K"), read as written whatever the unit;
 //   any of these followed by "Ω" or "ohm", read as written.
-// Leading zeros are dropped; digits beyond the second are cut, not rounded
-// ("4712" gives 4, 7 and two zeros), as four bands carry only two digits.
-// Below 0,1 ohm a third significant digit would need a band below silver, so
-// the value is cut to hundredths instead ("0,015" gives 0,01). Zero is
-// Siyah, Siyah, Siyah.
-ValueReading readTypedValue(const QString &text, Unit unit, QChar decimalSeparator);
+// The number is exact and normalised; its range is not checked here.
+std::variant<ExactValue, ValueError> readTypedNumber(const QString &text, Unit unit,
+                                                     QChar decimalSeparator);
 
-// What the user is told about a rejected value, with the user's separator.
-QString valueErrorMessage(ValueError error, QChar decimalSeparator);
+struct BandIndices {
+    std::vector<int> digits; // digit = index in the digit list; two or three
+    int multiplier = 0;      // index in the multiplier list
+    bool operator==(const BandIndices &) const = default;
+};
+
+using BandsOrError = std::variant<BandIndices, ValueError>;
+
+// The bands of a band count (4, 5 or 6) for a value. The first digit band is
+// the first significant digit; fewer digits are padded with Siyah, further
+// ones cut, not rounded. Where that would need a multiplier below Pembe the
+// digits move right behind leading Siyah bands with Pembe as multiplier,
+// cut beyond. Zero is Siyah in every value band.
+BandsOrError bandsFor(const ExactValue &value, int bandCount);
+
+// Both steps at once.
+BandsOrError readTypedValue(const QString &text, Unit unit, QChar decimalSeparator,
+                            int bandCount);
+
+// The value bands stand for: their digits times their multiplier.
+ExactValue valueOf(const BandIndices &bands);
+
+// Whether the band count shows the value without cutting a digit: some whole
+// number below 100 (four bands) or 1000 (five, six) times a power of ten
+// from -3 to 9.
+bool showsExactly(const ExactValue &value, int bandCount);
+
+// What the user is told about a rejected value, with the user's separator
+// and the limits of the band count.
+QString valueErrorMessage(ValueError error, QChar decimalSeparator, int bandCount);
 
 } // namespace colorcode
