@@ -16,9 +16,9 @@ namespace colorcode
 {
 
 struct Resistance {
-    double deger = 0;  // scaled to the unit shown: ohms, kilo-ohms or mega-ohms
-    QString sonuc;     // the whole result text
-    ExactValue value;  // in ohms, normalised
+    double deger = 0; // scaled to the unit shown: ohms, kilo-ohms or mega-ohms
+    QString sonuc;    // the whole result text
+    ExactValue value; // in ohms, normalised
 };
 
 // Unit and tolerance literals, spaces included: the unit ends in a space and
@@ -33,8 +33,7 @@ inline constexpr char16_t toleranceLiteral[] = u" \u00B1 % ";
 // multiplier, tolerance and coefficient entries; a coefficient only with six
 // bands. Nothing when a digit lies outside 0 to 9, there are not two or three
 // of them, or the power lies outside -3 to 9.
-std::optional<Resistance> calculateResistance(std::span<const int> digits,
-                                              std::int32_t powerOfTen,
+std::optional<Resistance> calculateResistance(std::span<const int> digits, std::int32_t powerOfTen,
                                               std::int32_t toleranceHundredths,
                                               std::optional<std::int32_t> ppmPerKelvin,
                                               const QLocale &locale);

@@ -59,8 +59,7 @@ using BandsOrError = std::variant<BandIndices, ValueError>;
 BandsOrError bandsFor(const ExactValue &value, int bandCount);
 
 // Both steps at once.
-BandsOrError readTypedValue(const QString &text, Unit unit, QChar decimalSeparator,
-                            int bandCount);
+BandsOrError readTypedValue(const QString &text, Unit unit, QChar decimalSeparator, int bandCount);
 
 // The value bands stand for: their digits times their multiplier.
 ExactValue valueOf(const BandIndices &bands);
