@@ -1,17 +1,22 @@
 #include "colorcode/form2.h"
 
+#include "colorcode/bandtables.h"
 #include "colorcode/form2design.h"
+#include "colorcode/resistance.h"
 #include "colorcode/valueentry.h"
 #include "forms/accessibility.h"
 #include "forms/conversions.h"
 #include "forms/form1.h"
 #include "forms/messages.h"
+#include "forms/twips.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <variant>
 
 using designer::control;
 
@@ -23,7 +28,6 @@ Form2::Form2()
                                    Qt::MSWindowsFixedSizeDialogHint)
 {
     designer::applyWindow(this, form2design::window);
-    setFixedSize(size());
     designer::buildControls(this, form2design::controls);
 
     Text1 = control<QLineEdit>(this, "Text1");
@@ -36,12 +40,57 @@ Form2::Form2()
     Option4 = control<QRadioButton>(this, "Option4");
     Option5 = control<QRadioButton>(this, "Option5");
     Option6 = control<QRadioButton>(this, "Option6");
+    Frame3 = control<QGroupBox>(this, "Frame3");
+    Frame4 = control<QGroupBox>(this, "Frame4");
+
+    // Captioned like the design's "% 5", with the user's separator.
+    const QLocale locale = conversions::numberLocale();
+    for (const form2design::OptionEntry &o : form2design::toleranceOptions) {
+        auto *option = control<QRadioButton>(this, QString::fromLatin1(o.option));
+        if (option->text().isEmpty())
+            option->setText(QStringLiteral("% ") +
+                            colorcode::percentText(
+                                colorcode::toleranceList[std::size_t(o.index)].number, locale));
+    }
+    for (const form2design::OptionEntry &o : form2design::coefficientOptions)
+        control<QRadioButton>(this, QString::fromLatin1(o.option))
+            ->setText(conversions::integerToText(
+                          colorcode::coefficientList[std::size_t(o.index)].number) +
+                      QStringLiteral(" ppm/K"));
 
     // A longer paste is cut to this length and then refused as too long,
     // never read as the different value its first characters spell.
     Text1->setMaxLength(colorcode::maxTypedLength);
 
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+
+    Form1 &main = Form1::instance();
+    setBandCount(main.bandCount());
+    connect(&main, &Form1::bandCountChanged, this, &Form2::setBandCount);
+}
+
+void Form2::setBandCount(int bandCount)
+{
+    Frame4->setVisible(bandCount == 6);
+    const int height =
+        bandCount == 6 ? form2design::clientHeightSixBands : form2design::clientHeight;
+    setFixedSize(twips::toPixels(form2design::window.clientWidth, height));
+}
+
+int Form2::chosenTolerance() const
+{
+    for (const form2design::OptionEntry &o : form2design::toleranceOptions)
+        if (control<QRadioButton>(this, QString::fromLatin1(o.option))->isChecked())
+            return o.index;
+    return colorcode::altinToleranceIndex;
+}
+
+int Form2::chosenCoefficient() const
+{
+    for (const form2design::OptionEntry &o : form2design::coefficientOptions)
+        if (control<QRadioButton>(this, QString::fromLatin1(o.option))->isChecked())
+            return o.index;
+    return 1;
 }
 
 void Form2::setVisible(bool visible)
@@ -73,35 +122,31 @@ void Form2::Command1_Click()
         unit = Unit::Mohm;
 
     // Checked whole before anything on the main window changes, with the
-    // decimal separator the main window shows.
+    // decimal separator the main window shows and its band count.
+    Form1 &main = Form1::instance();
+    const int bandCount = main.bandCount();
     const QChar separator = conversions::numberLocale().decimalPoint().at(0);
-    const colorcode::ValueReading reading =
-        colorcode::readTypedValue(Text1->text(), unit, separator);
-    if (!reading.bands) {
-        showWarning(this, windowTitle(), colorcode::valueErrorMessage(*reading.error, separator));
+    const colorcode::BandsOrError reading =
+        colorcode::readTypedValue(Text1->text(), unit, separator, bandCount);
+    if (const auto *error = std::get_if<colorcode::ValueError>(&reading)) {
+        showWarning(this, windowTitle(),
+                    colorcode::valueErrorMessage(*error, separator, bandCount));
         Text1->selectAll();
         Text1->setFocus();
         return;
     }
+    const auto &bands = std::get<colorcode::BandIndices>(reading);
 
-    Form1 &main = Form1::instance();
-    if (Option4->isChecked())
-        main.Combo4->setCurrentIndex(0);
-    if (Option5->isChecked())
-        main.Combo4->setCurrentIndex(1);
-    if (Option6->isChecked())
-        main.Combo4->setCurrentIndex(2);
-    main.Combo1->setCurrentIndex(reading.bands->first);
-    main.Combo2->setCurrentIndex(reading.bands->second);
-    main.Combo3->setCurrentIndex(reading.bands->multiplier);
+    main.Combo4->setCurrentIndex(chosenTolerance());
+    if (bandCount == 6)
+        main.Combo6->setCurrentIndex(chosenCoefficient());
+    const auto lists = main.valueLists();
+    for (std::size_t i = 0; i + 1 < lists.size(); ++i)
+        lists[i]->setCurrentIndex(bands.digits[i]);
+    main.Combo3->setCurrentIndex(bands.multiplier);
 
     main.direncrekhesapla();
+    // Announces the outcome on the main window once this one has gone.
     main.direnchesapla();
-    // The outcome is heard on the main window once this one has gone: the
-    // four colours, then the value.
-    QStringList colours;
-    for (const QComboBox *list : {main.Combo1, main.Combo2, main.Combo3, main.Combo4})
-        colours << list->currentText();
-    announce(&main, colours.join(QStringLiteral(", ")) + QStringLiteral(". ") + main.sonuc());
     hide();
 }

@@ -27,14 +27,22 @@ public:
     QRadioButton *Option4;
     QRadioButton *Option5;
     QRadioButton *Option6;
+    QGroupBox *Frame3; // the finer tolerances
+    QGroupBox *Frame4; // the temperature coefficient, six bands
 
     void setVisible(bool visible) override;
+
+    // Shows the coefficient options with six bands only.
+    void setBandCount(int bandCount);
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void Command1_Click();
+    // The chosen entries, as indices into the tolerance and coefficient tables.
+    int chosenTolerance() const;
+    int chosenCoefficient() const;
 
     bool m_placed = false;
 };

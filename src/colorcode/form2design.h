@@ -12,12 +12,12 @@ namespace form2design
 
 using namespace designer;
 
-inline constexpr Window window{"Değer Giriniz", 3375, 2295, Placement::BesideOwner};
+inline constexpr Window window{"Değer Giriniz", 3375, 3135, Placement::BesideOwner};
 
 // The unit options sit inside Frame1; the tolerance options lie on the form
 // itself, over the empty Frame2, so the two groups never clear each other.
 // clang-format off
-inline constexpr std::array<Control, 10> controls{{
+inline constexpr std::array<Control, 29> controls{{
 //   name        kind           caption  left  top   width height tab flags               container accessible  fill
     {"Frame1",   Kind::Frame,   "",       600,  600,  975, 1095,  2, NoFlags,             nullptr,  "Birim",    0},
     {"Option1",  Kind::Option,  "Ohm",    120,  240,  735,  255,  5, Chosen,              "Frame1", nullptr,    0},
@@ -29,6 +29,52 @@ inline constexpr std::array<Control, 10> controls{{
     {"Option6",  Kind::Option,  "% 20",  1800, 1320,  735,  255,  9, NoFlags,             nullptr,  nullptr,    0},
     {"Text1",    Kind::TextBox, "",       360,  240, 2655,  285,  0, Centred,             nullptr,  "Değer",    0},
     {"Command1", Kind::Button,  "Tamam", 1080, 1800, 1215,  375,  1, DefaultButton,       nullptr,  nullptr,    0},
+    // The finer tolerances, below the design's controls: one group with the
+    // options above, captioned from the tolerance table.
+    {"Frame3",   Kind::Frame,   "",       120, 2280, 3135,  735, -1, NoFlags,             nullptr,  "Tolerans", 0},
+    {"Option7",  Kind::Option,  "",       240, 2400,  735,  255, 10, NoFlags,             nullptr,  nullptr,    0},
+    {"Option8",  Kind::Option,  "",       990, 2400,  735,  255, 11, NoFlags,             nullptr,  nullptr,    0},
+    {"Option9",  Kind::Option,  "",      1740, 2400,  735,  255, 12, NoFlags,             nullptr,  nullptr,    0},
+    {"Option10", Kind::Option,  "",      2490, 2400,  735,  255, 13, NoFlags,             nullptr,  nullptr,    0},
+    {"Option11", Kind::Option,  "",       240, 2640,  735,  255, 14, NoFlags,             nullptr,  nullptr,    0},
+    {"Option12", Kind::Option,  "",       990, 2640,  735,  255, 15, NoFlags,             nullptr,  nullptr,    0},
+    {"Option13", Kind::Option,  "",      1740, 2640,  735,  255, 16, NoFlags,             nullptr,  nullptr,    0},
+    {"Option14", Kind::Option,  "",      2490, 2640,  735,  255, 17, NoFlags,             nullptr,  nullptr,    0},
+    // The temperature coefficient, shown with six bands only.
+    {"Frame4",   Kind::Frame,   "",       120, 3120, 3135,  975, 18, NoFlags,             nullptr,  "Sıcaklık katsayısı", 0},
+    {"Option15", Kind::Option,  "",       120,  120,  975,  255, 19, NoFlags,             "Frame4", nullptr,    0},
+    {"Option16", Kind::Option,  "",      1125,  120,  975,  255, 20, Chosen,              "Frame4", nullptr,    0},
+    {"Option17", Kind::Option,  "",      2130,  120,  975,  255, 21, NoFlags,             "Frame4", nullptr,    0},
+    {"Option18", Kind::Option,  "",       120,  360,  975,  255, 22, NoFlags,             "Frame4", nullptr,    0},
+    {"Option19", Kind::Option,  "",      1125,  360,  975,  255, 23, NoFlags,             "Frame4", nullptr,    0},
+    {"Option20", Kind::Option,  "",      2130,  360,  975,  255, 24, NoFlags,             "Frame4", nullptr,    0},
+    {"Option21", Kind::Option,  "",       120,  600,  975,  255, 25, NoFlags,             "Frame4", nullptr,    0},
+    {"Option22", Kind::Option,  "",      1125,  600,  975,  255, 26, NoFlags,             "Frame4", nullptr,    0},
+    {"Option23", Kind::Option,  "",      2130,  600,  975,  255, 27, NoFlags,             "Frame4", nullptr,    0},
+}};
+// clang-format on
+
+// The window's height without and with the coefficient (twips).
+inline constexpr int clientHeight = 3135;
+inline constexpr int clientHeightSixBands = 4215;
+
+// Which entry each option chooses: tolerances from the largest down, the
+// coefficients likewise; indices into the tolerance and coefficient tables.
+struct OptionEntry {
+    const char *option;
+    int index;
+};
+
+// clang-format off
+inline constexpr std::array<OptionEntry, 11> toleranceOptions{{
+    {"Option4", 0}, {"Option5", 1}, {"Option6", 2},
+    {"Option7", 4}, {"Option8", 3}, {"Option9", 7}, {"Option10", 8},
+    {"Option11", 9}, {"Option12", 5}, {"Option13", 6}, {"Option14", 10},
+}};
+inline constexpr std::array<OptionEntry, 9> coefficientOptions{{
+    {"Option15", 0}, {"Option16", 1}, {"Option17", 2},
+    {"Option18", 4}, {"Option19", 5}, {"Option20", 3},
+    {"Option21", 6}, {"Option22", 7}, {"Option23", 8},
 }};
 // clang-format on
 

@@ -42,11 +42,19 @@ void Shape::paintEvent(QPaintEvent *)
     }
 }
 
-Line::Line(QPoint from, QPoint to, QWidget *parent) : QWidget(parent), m_from(from), m_to(to)
+Line::Line(QPoint from, QPoint to, QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+    setEnds(from, to);
+}
+
+void Line::setEnds(QPoint from, QPoint to)
+{
+    m_from = from;
+    m_to = to;
     setGeometry(QRect(from, to).normalized().adjusted(0, 0, 1, 1));
+    update();
 }
 
 void Line::paintEvent(QPaintEvent *)

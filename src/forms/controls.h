@@ -42,6 +42,8 @@ class Line : public QWidget
 public:
     Line(QPoint from, QPoint to, QWidget *parent = nullptr);
 
+    void setEnds(QPoint from, QPoint to);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -201,6 +201,21 @@ void placeBesideOwner(QWidget *window)
     window->move(placement::besideOwner(ownerFrame, window->size() + frame, area, gap));
 }
 
+void placeControl(QWidget *window, const QString &name, int left, int top, int width, int height)
+{
+    QWidget *widget = control<QWidget>(window, name);
+    if (auto *line = qobject_cast<Line *>(widget))
+        line->setEnds(twips::toPixels(left, top, 0, 0).topLeft(),
+                      twips::toPixels(left + width, top + height, 0, 0).topLeft());
+    else
+        widget->setGeometry(twips::toPixels(left, top, width, height));
+}
+
+void resizeWindow(QWidget *window, int clientWidth, int clientHeight)
+{
+    window->resize(twips::toPixels(clientWidth, clientHeight));
+}
+
 void buildControls(QWidget *window, std::span<const Control> controls)
 {
     std::vector<std::pair<int, QWidget *>> tabChain;

@@ -73,6 +73,13 @@ void placeBesideOwner(QWidget *window);
 // are drawn above earlier ones), then chains the tab order.
 void buildControls(QWidget *window, std::span<const Control> controls);
 
+// Moves and sizes a built control, in twips as in the design table; a line
+// runs from (left, top) by (width, height).
+void placeControl(QWidget *window, const QString &name, int left, int top, int width, int height);
+
+// Sets the window's client size, in twips.
+void resizeWindow(QWidget *window, int clientWidth, int clientHeight);
+
 // The control built for `name`; the table is fixed, so a miss is a
 // programming error and aborts.
 template <typename T> T *control(const QWidget *window, const QString &name)

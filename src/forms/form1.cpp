@@ -4,6 +4,7 @@
 #include "colorcode/bandtables.h"
 #include "colorcode/form2.h"
 #include "colorcode/resistance.h"
+#include "colorcode/valueentry.h"
 #include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/conversions.h"
@@ -17,35 +18,57 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+#include <span>
+#include <variant>
+
 using designer::control;
 
 namespace
 {
 
+void fillList(QComboBox *list, std::span<const colorcode::BandEntry> entries)
+{
+    for (const colorcode::BandEntry &entry : entries)
+        list->addItem(QString::fromUtf8(entry.text), entry.number);
+    list->setCurrentIndex(-1);
+}
+
+// The digit lists carry no numbers of their own: the digit is the index.
 void fillDigitList(QComboBox *list)
 {
-    for (const colorcode::ColourEntry &entry : colorcode::colourList)
+    for (const colorcode::BandEntry &entry : colorcode::colourList)
         list->addItem(QString::fromUtf8(entry.text), colorcode::digitItemData);
     list->setCurrentIndex(-1);
 }
 
-void fillMultiplierList(QComboBox *list)
+void fillBandCountList(QComboBox *list)
 {
-    for (const colorcode::ColourEntry &entry : colorcode::multiplierList)
-        list->addItem(QString::fromUtf8(entry.text), entry.powerOfTen);
-    list->setCurrentIndex(-1);
-}
-
-void fillToleranceList(QComboBox *list)
-{
-    for (const colorcode::ToleranceEntry &entry : colorcode::toleranceList)
-        list->addItem(QString::fromUtf8(entry.text), entry.percent);
-    list->setCurrentIndex(-1);
+    for (int count = colorcode::minBandCount; count <= colorcode::maxBandCount; ++count)
+        list->addItem(QStringLiteral("%1 bant").arg(count), count);
+    list->setCurrentIndex(0);
 }
 
 std::int32_t chosenItemData(const QComboBox *list)
 {
     return list->itemData(list->currentIndex()).toInt();
+}
+
+QString countWord(int bandCount)
+{
+    switch (bandCount) {
+    case 5:
+        return QStringLiteral("beş");
+    case 6:
+        return QStringLiteral("altı");
+    default:
+        return QStringLiteral("dört");
+    }
+}
+
+const form1design::BandLayout &layoutFor(int bandCount)
+{
+    return form1design::bandLayouts[std::size_t(bandCount - colorcode::minBandCount)];
 }
 
 } // namespace
@@ -59,6 +82,9 @@ Form1::Form1()
     Combo2 = control<QComboBox>(this, "Combo2");
     Combo3 = control<QComboBox>(this, "Combo3");
     Combo4 = control<QComboBox>(this, "Combo4");
+    Combo5 = control<QComboBox>(this, "Combo5");
+    Combo6 = control<QComboBox>(this, "Combo6");
+    Combo7 = control<QComboBox>(this, "Combo7");
     Text1 = control<QLineEdit>(this, "Text1");
     Command1 = control<QPushButton>(this, "Command1");
     Command2 = control<QPushButton>(this, "Command2");
@@ -69,74 +95,217 @@ Form1::Form1()
 
     fillDigitList(Combo1);
     fillDigitList(Combo2);
-    fillMultiplierList(Combo3);
-    fillToleranceList(Combo4);
+    fillDigitList(Combo5);
+    fillList(Combo3, colorcode::multiplierList);
+    fillList(Combo4, colorcode::toleranceList);
+    fillList(Combo6, colorcode::coefficientList);
+    fillBandCountList(Combo7);
+
+    // The new lists take their place in the row's tab order while shown;
+    // hidden, Tab passes them by.
+    QWidget::setTabOrder(Combo2, Combo5);
+    QWidget::setTabOrder(Combo5, Combo3);
+    QWidget::setTabOrder(Combo4, Combo6);
+    QWidget::setTabOrder(Combo6, Text1);
 
     // GNOME's and GTK's platform themes make a closed list open on Enter;
     // here Enter belongs to "Hesapla". Alt+Down and F4 still open a list, and
     // Enter inside an open one goes to its popup, never to the list itself.
-    for (QComboBox *list : {Combo1, Combo2, Combo3, Combo4})
+    for (QComboBox *list : {Combo1, Combo2, Combo3, Combo4, Combo5, Combo6, Combo7})
         list->installEventFilter(this);
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Combo7, &QComboBox::currentIndexChanged, this, &Form1::Combo7_Click);
 
     Form_Load();
 }
 
 void Form1::Form_Load()
 {
+    Combo5->setVisible(false);
+    Combo6->setVisible(false);
     // The resistor first shows as an empty body with its leads.
     Shape2[3]->setVisible(false);
     Shape2[0]->setVisible(false);
     Shape2[1]->setVisible(false);
     Shape2[2]->setVisible(false);
+    Shape2[4]->setVisible(false);
+    Shape2[5]->setVisible(false);
     Shape1->setAccessibleDescription(colorcode::describeBands({}, {}));
+}
+
+std::vector<QComboBox *> Form1::valueLists() const
+{
+    if (m_bandCount == 4)
+        return {Combo1, Combo2, Combo3};
+    return {Combo1, Combo2, Combo5, Combo3};
+}
+
+std::vector<QComboBox *> Form1::bandLists() const
+{
+    std::vector<QComboBox *> lists = valueLists();
+    lists.push_back(Combo4);
+    if (m_bandCount == 6)
+        lists.push_back(Combo6);
+    return lists;
+}
+
+QString Form1::resultAnnouncement() const
+{
+    QStringList colours;
+    for (const QComboBox *list : bandLists())
+        colours << list->currentText();
+    return colours.join(QStringLiteral(", ")) + QStringLiteral(". ") + m_sonuc;
 }
 
 void Form1::direnchesapla()
 {
     // A value needs a colour in every band; without one there is nothing
     // sound to compute, so nothing is changed.
-    const colorcode::BandChoice choice{Combo1->currentIndex(), Combo2->currentIndex(),
-                                       Combo3->currentIndex(), Combo4->currentIndex()};
-    if (!choice.complete()) {
+    const auto lists = bandLists();
+    if (std::ranges::any_of(lists,
+                            [](const QComboBox *list) { return list->currentIndex() < 0; })) {
         showWarning(this, QStringLiteral("Tavlora"),
-                    QStringLiteral("Lütfen dört bandın her biri için bir renk seçiniz."));
+                    QStringLiteral("Lütfen ") + countWord(m_bandCount) +
+                        QStringLiteral(" bandın her biri için bir renk seçiniz."));
         return;
     }
-
-    const auto result =
-        colorcode::calculateResistance(choice.first, choice.second, chosenItemData(Combo3),
-                                       chosenItemData(Combo4), conversions::numberLocale());
-    if (!result)
-        return;
-    m_deger = result->deger;
-    m_sonuc = result->sonuc;
-    Text1->setText(m_sonuc);
+    showResult();
     // Heard where the user is, without going to the result box.
-    announce(this, m_sonuc);
+    announce(this, resultAnnouncement());
     direncrekhesapla();
+}
+
+// Writes the value of complete lists to the result box; empties it when a
+// list has no choice.
+void Form1::showResult()
+{
+    std::vector<int> digits;
+    for (const QComboBox *list : valueLists())
+        if (list != Combo3)
+            digits.push_back(list->currentIndex());
+    std::optional<std::int32_t> coefficient;
+    if (m_bandCount == 6 && Combo6->currentIndex() >= 0)
+        coefficient = chosenItemData(Combo6);
+    const bool complete = std::ranges::none_of(
+        bandLists(), [](const QComboBox *list) { return list->currentIndex() < 0; });
+    const auto result =
+        complete
+            ? colorcode::calculateResistance(digits, chosenItemData(Combo3), chosenItemData(Combo4),
+                                             coefficient, conversions::numberLocale())
+            : std::nullopt;
+    m_deger = result ? result->deger : 0;
+    m_sonuc = result ? result->sonuc : QString();
+    Text1->setText(m_sonuc);
 }
 
 void Form1::direncrekhesapla()
 {
-    colorcode::BandShapes bands;
-    for (std::size_t i = 0; i < bands.size(); ++i)
-        bands[i] = {Shape2[i]->isVisibleTo(this), Shape2[i]->fillColor()};
+    const form1design::BandLayout &layout = layoutFor(m_bandCount);
+    std::vector<Shape *> shapes;
+    for (const form1design::PlacedBand &band : layout.bands)
+        if (band.name)
+            shapes.push_back(control<Shape>(this, QString::fromLatin1(band.name)));
 
-    colorcode::paintBands(bands, {Combo1->currentIndex(), Combo2->currentIndex(),
-                                  Combo3->currentIndex(), Combo4->currentIndex()});
-    Shape1->setAccessibleDescription(
-        colorcode::describeBands(bands, {Combo1->currentText(), Combo2->currentText(),
-                                         Combo3->currentText(), Combo4->currentText()}));
+    std::vector<colorcode::BandShape> bands;
+    for (const Shape *shape : shapes)
+        bands.push_back({shape->isVisibleTo(this), shape->fillColor()});
+    colorcode::BandChoice choice{Combo1->currentIndex(), Combo2->currentIndex(),
+                                 Combo3->currentIndex(), Combo4->currentIndex()};
+    choice.third = Combo5->currentIndex();
+    choice.coefficient = Combo6->currentIndex();
+    choice.bandCount = m_bandCount;
+    colorcode::paintBands(bands, choice);
+
+    QStringList entries;
+    for (const QComboBox *list : bandLists())
+        entries << list->currentText();
+    if (m_bandCount == 6 && Combo6->currentIndex() >= 0)
+        entries.back() += QStringLiteral(" ") + conversions::integerToText(chosenItemData(Combo6)) +
+                          QStringLiteral(" ppm/K");
+    const std::vector<QString> names(entries.begin(), entries.end());
+    Shape1->setAccessibleDescription(colorcode::describeBands(bands, names));
 
     // Tolerance band first, as the bands have always been shown.
-    for (std::size_t i : {3u, 0u, 1u, 2u}) {
-        Shape2[i]->setFillColor(bands[i].fill);
-        Shape2[i]->setVisible(bands[i].visible);
+    const std::size_t tolerance = std::size_t(valueLists().size());
+    shapes[tolerance]->setFillColor(bands[tolerance].fill);
+    shapes[tolerance]->setVisible(bands[tolerance].visible);
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        shapes[i]->setFillColor(bands[i].fill);
+        shapes[i]->setVisible(bands[i].visible);
     }
+}
+
+// The chosen value lists; nothing while one is unchosen.
+std::optional<colorcode::BandIndices> Form1::chosenValueBands() const
+{
+    colorcode::BandIndices bands;
+    for (const QComboBox *list : valueLists()) {
+        if (list->currentIndex() < 0)
+            return std::nullopt;
+        if (list != Combo3)
+            bands.digits.push_back(list->currentIndex());
+    }
+    bands.multiplier = Combo3->currentIndex();
+    return bands;
+}
+
+void Form1::Combo7_Click()
+{
+    const int from = m_bandCount;
+    const int to = chosenItemData(Combo7);
+    if (to == from || to < colorcode::minBandCount || to > colorcode::maxBandCount)
+        return;
+    const bool wasDrawn = Shape2[0]->isVisibleTo(this);
+
+    // Between four bands and more the value is kept where the new count shows
+    // it exactly, in the bands the value box gives it; otherwise the value
+    // lists start anew. Between five and six they stay as they are.
+    if ((from == 4) != (to == 4)) {
+        const std::optional<colorcode::BandIndices> before = chosenValueBands();
+        const std::optional<colorcode::BandIndices> bands =
+            before ? colorcode::sameValueBands(*before, to) : std::nullopt;
+        m_bandCount = to;
+        const auto lists = valueLists();
+        for (std::size_t i = 0; i + 1 < lists.size(); ++i)
+            lists[i]->setCurrentIndex(bands ? bands->digits[i] : -1);
+        Combo3->setCurrentIndex(bands ? bands->multiplier : -1);
+    }
+    // A list new to the count starts unchosen.
+    if (to == 6)
+        Combo6->setCurrentIndex(-1);
+    m_bandCount = to;
+
+    applyBandLayout(to);
+    showResult();
+    if (wasDrawn)
+        direncrekhesapla();
+    emit bandCountChanged(to);
+}
+
+void Form1::applyBandLayout(int bandCount)
+{
+    const form1design::BandLayout &layout = layoutFor(bandCount);
+    for (const form1design::Placed &p : layout.placed)
+        designer::placeControl(this, QString::fromLatin1(p.name), p.left, p.top, p.width, p.height);
+    std::vector<Shape *> shown;
+    for (const form1design::PlacedBand &band : layout.bands) {
+        if (!band.name)
+            continue;
+        designer::placeControl(this, QString::fromLatin1(band.name), band.left,
+                               form1design::bandTop, form1design::bandWidth,
+                               form1design::bandHeight);
+        shown.push_back(control<Shape>(this, QString::fromLatin1(band.name)));
+    }
+    // Bands of another count go; those of this one show once drawn.
+    for (Shape *band : Shape2)
+        if (std::ranges::find(shown, band) == shown.end())
+            band->setVisible(false);
+    Combo5->setVisible(bandCount >= 5);
+    Combo6->setVisible(bandCount == 6);
+    designer::resizeWindow(this, layout.clientWidth, form1design::window.clientHeight);
 }
 
 void Form1::Command1_Click()

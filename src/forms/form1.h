@@ -1,43 +1,66 @@
 #pragma once
 
+#include "colorcode/valueentry.h"
 #include "forms/form.h"
 
 #include <QString>
 
 #include <array>
+#include <optional>
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class Shape;
 
-// The main window: four band lists, the result box, the drawn resistor and
-// the buttons that calculate and lead to the other windows.
+// The main window: the band lists, the result box, the drawn resistor and
+// the buttons that calculate and lead to the other windows. Four bands at
+// start; the band count adds a third digit list (five) and the coefficient
+// list (six).
 class Form1 : public Form<Form1>
 {
     Q_OBJECT
 public:
     Form1();
 
-    // Reads the four lists, shows the value with unit and tolerance in
-    // Text1, then repaints the bands.
+    // Reads the lists, shows the value with unit and tolerance in Text1,
+    // then repaints the bands.
     void direnchesapla();
-    // Shows the four bands in the colours chosen in the lists.
+    // Shows the bands in the colours chosen in the lists.
     void direncrekhesapla();
 
     double deger() const { return m_deger; }
     QString sonuc() const { return m_sonuc; }
 
+    // 4, 5 or 6, as chosen in Combo7.
+    int bandCount() const { return m_bandCount; }
+    // The band lists of the current count, left to right.
+    std::vector<QComboBox *> bandLists() const;
+    // The digit lists and the multiplier list of the current count, in order.
+    std::vector<QComboBox *> valueLists() const;
+
+    // What a screen reader is told after a calculation: the bands, then the
+    // result.
+    QString resultAnnouncement() const;
+
     QComboBox *Combo1;
     QComboBox *Combo2;
     QComboBox *Combo3;
     QComboBox *Combo4;
+    QComboBox *Combo5; // third digit, five and six bands
+    QComboBox *Combo6; // temperature coefficient, six bands
+    QComboBox *Combo7; // band count
     QLineEdit *Text1;
     QPushButton *Command1;
     QPushButton *Command2;
     QPushButton *Command3;
     Shape *Shape1;
-    std::array<Shape *, 4> Shape2;
+    // First, second digit, multiplier, tolerance, third digit, coefficient.
+    std::array<Shape *, 6> Shape2;
+
+signals:
+    void bandCountChanged(int bandCount);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -50,7 +73,13 @@ private:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    void Combo7_Click();
+
+    void applyBandLayout(int bandCount);
+    std::optional<colorcode::BandIndices> chosenValueBands() const;
+    void showResult();
 
     double m_deger = 0;
     QString m_sonuc;
+    int m_bandCount = 4;
 };

@@ -19,7 +19,7 @@ inline constexpr Window window{"Tavlora", 5790, 2475, Placement::Centred};
 inline constexpr colorcode::ColourValue bodyFace = 0x00EFEFEF;
 
 // clang-format off
-inline constexpr std::array<Control, 15> controls{{
+inline constexpr std::array<Control, 20> controls{{
 //   name         kind               caption                               left  top   width height tab flags          container accessible   fill
     {"Shape1",    Kind::RoundedShape, "",                                  2280, 1920, 1335, 375, -1, NoFlags,        nullptr, "Direnç",    bodyFace},
     {"Line1",     Kind::Line,         "",                                  1920, 2115,  375,   0, -1, NoFlags,        nullptr, nullptr,     0},
@@ -28,6 +28,8 @@ inline constexpr std::array<Control, 15> controls{{
     {"Shape2(1)", Kind::Band,         "",                                  2760, 1920,  135, 375, -1, NoFlags,        nullptr, nullptr,     0x00000000},
     {"Shape2(2)", Kind::Band,         "",                                  3000, 1920,  135, 375, -1, NoFlags,        nullptr, nullptr,     0x00000000},
     {"Shape2(3)", Kind::Band,         "",                                  3240, 1920,  135, 375, -1, NoFlags,        nullptr, nullptr,     0x00E0E0E0},
+    {"Shape2(4)", Kind::Band,         "",                                  3000, 1920,  135, 375, -1, NoFlags,        nullptr, nullptr,     0x00000000},
+    {"Shape2(5)", Kind::Band,         "",                                  3240, 1920,  135, 375, -1, NoFlags,        nullptr, nullptr,     0x00000000},
     {"Combo1",    Kind::List,         "",                                   128,  120, 1215, 315,  0, NoFlags,        nullptr, "Birinci bant", 0},
     {"Combo2",    Kind::List,         "",                                  1568,  120, 1215, 315,  1, NoFlags,        nullptr, "İkinci bant", 0},
     {"Combo3",    Kind::List,         "",                                  3008,  120, 1215, 315,  2, NoFlags,        nullptr, "Çarpan",    0},
@@ -36,6 +38,71 @@ inline constexpr std::array<Control, 15> controls{{
     {"Command2",  Kind::Button,       "Değer Vererek Renk Kodlarını Bul", 1568,  960, 2655, 375,  6, NoFlags,        nullptr, nullptr,     0},
     {"Command1",  Kind::Button,       "Hesapla",                           1868, 1440, 2055, 375,  5, DefaultButton,  nullptr, nullptr,     0},
     {"Command3",  Kind::Button,       "HAKKINDA",                          4560, 2040, 1095, 375,  7, NoFlags,        nullptr, nullptr,     0},
+    // Five and six bands: the third digit and the coefficient, hidden with
+    // four; the band count in the free space under the first list.
+    {"Combo5",    Kind::List,         "",                                  3008,  120, 1215, 315, -1, NoFlags,        nullptr, "Üçüncü bant", 0},
+    {"Combo6",    Kind::List,         "",                                  7328,  120, 1215, 315, -1, NoFlags,        nullptr, "Sıcaklık katsayısı", 0},
+    {"Combo7",    Kind::List,         "",                                   128,  600, 1215, 315,  8, NoFlags,        nullptr, "Bant sayısı", 0},
+}};
+// clang-format on
+
+// Where the controls stand for each band count. With four bands the design's
+// places; each further band adds a list at the same pitch to the row, the
+// window grows by as much, the controls below keep centred under the row and
+// the resistor grows to carry its bands, the tolerance band apart from the
+// value bands and the coefficient nearest the end.
+struct Placed {
+    const char *name;
+    int left, top, width, height; // twips; a line runs from (left, top) by (width, height)
+};
+
+inline constexpr int bandTop = 1920;
+inline constexpr int bandWidth = 135;
+inline constexpr int bandHeight = 375;
+
+struct PlacedBand {
+    const char *name;
+    int left; // twips; top, width and height as the design's bands
+};
+
+struct BandLayout {
+    int clientWidth; // twips
+    std::array<Placed, 13> placed;
+    std::array<PlacedBand, 6> bands; // left to right; unused entries have no name
+};
+
+// clang-format off
+inline constexpr std::array<BandLayout, 3> bandLayouts{{
+    {5790, {{
+        {"Combo1",    128,  120, 1215, 315}, {"Combo2",   1568,  120, 1215, 315},
+        {"Combo5",   3008,  120, 1215, 315}, {"Combo3",   3008,  120, 1215, 315},
+        {"Combo4",   4448,  120, 1215, 315}, {"Combo6",   7328,  120, 1215, 315},
+        {"Text1",    1568,  600, 2655, 285}, {"Command2", 1568,  960, 2655, 375},
+        {"Command1", 1868, 1440, 2055, 375}, {"Command3", 4560, 2040, 1095, 375},
+        {"Shape1",   2280, 1920, 1335, 375}, {"Line1",    1920, 2115,  375,   0},
+        {"Line2",    3600, 2115,  360,   0},
+    }}, {{{"Shape2(0)", 2520}, {"Shape2(1)", 2760}, {"Shape2(2)", 3000}, {"Shape2(3)", 3240},
+          {nullptr, 0}, {nullptr, 0}}}},
+    {7230, {{
+        {"Combo1",    128,  120, 1215, 315}, {"Combo2",   1568,  120, 1215, 315},
+        {"Combo5",   3008,  120, 1215, 315}, {"Combo3",   4448,  120, 1215, 315},
+        {"Combo4",   5888,  120, 1215, 315}, {"Combo6",   7328,  120, 1215, 315},
+        {"Text1",    2288,  600, 2655, 285}, {"Command2", 2288,  960, 2655, 375},
+        {"Command1", 2588, 1440, 2055, 375}, {"Command3", 6000, 2040, 1095, 375},
+        {"Shape1",   2880, 1920, 1575, 375}, {"Line1",    2505, 2115,  375,   0},
+        {"Line2",    4440, 2115,  360,   0},
+    }}, {{{"Shape2(0)", 3120}, {"Shape2(1)", 3360}, {"Shape2(4)", 3600}, {"Shape2(2)", 3840},
+          {"Shape2(3)", 4155}, {nullptr, 0}}}},
+    {8670, {{
+        {"Combo1",    128,  120, 1215, 315}, {"Combo2",   1568,  120, 1215, 315},
+        {"Combo5",   3008,  120, 1215, 315}, {"Combo3",   4448,  120, 1215, 315},
+        {"Combo4",   5888,  120, 1215, 315}, {"Combo6",   7328,  120, 1215, 315},
+        {"Text1",    3008,  600, 2655, 285}, {"Command2", 3008,  960, 2655, 375},
+        {"Command1", 3308, 1440, 2055, 375}, {"Command3", 7440, 2040, 1095, 375},
+        {"Shape1",   3480, 1920, 1815, 375}, {"Line1",    3105, 2115,  375,   0},
+        {"Line2",    5280, 2115,  360,   0},
+    }}, {{{"Shape2(0)", 3720}, {"Shape2(1)", 3960}, {"Shape2(4)", 4200}, {"Shape2(2)", 4440},
+          {"Shape2(3)", 4755}, {"Shape2(5)", 4995}}}},
 }};
 // clang-format on
 

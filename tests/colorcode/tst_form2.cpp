@@ -20,10 +20,13 @@
 namespace
 {
 
+// The main window's band lists, left to right.
 QList<int> chosenLists(const Form1 &form)
 {
-    return {form.Combo1->currentIndex(), form.Combo2->currentIndex(), form.Combo3->currentIndex(),
-            form.Combo4->currentIndex()};
+    QList<int> chosen;
+    for (const QComboBox *list : form.bandLists())
+        chosen << list->currentIndex();
+    return chosen;
 }
 
 // Opens the value-entry window the way the user does.
@@ -82,7 +85,7 @@ void TestForm2::designState()
     QCOMPARE(entry.Option5->font().family(), QStringLiteral("Liberation Sans Narrow"));
     QCOMPARE(entry.Option5->font().pointSize(), 8);
     QCOMPARE(entry.windowTitle(), QStringLiteral("Değer Giriniz"));
-    QCOMPARE(entry.size(), QSize(225, 153));
+    QCOMPARE(entry.size(), QSize(225, 209));
     QCOMPARE(entry.minimumSize(), entry.maximumSize());
     QVERIFY(!(entry.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(entry.Text1->text().isEmpty());
@@ -92,22 +95,42 @@ void TestForm2::designState()
     QVERIFY(entry.Option4->isChecked());
     QVERIFY(entry.Command1->isDefault());
 
-    for (QRadioButton *option :
-         {entry.Option1, entry.Option2, entry.Option3, entry.Option4, entry.Option5, entry.Option6})
+    const QList<QRadioButton *> options = entry.findChildren<QRadioButton *>();
+    QCOMPARE(options.size(), 23);
+    for (QRadioButton *option : options)
         QVERIFY2(captionFits(option, option->text()), qPrintable(option->text()));
+    // The coefficient shows with six bands only, in a taller window.
+    QVERIFY(!entry.Frame4->isVisible());
+    Form1::instance().Combo7->setCurrentIndex(2);
+    QVERIFY(entry.Frame4->isVisible());
+    QCOMPARE(entry.size(), QSize(225, 281));
+    Form1::instance().Combo7->setCurrentIndex(0);
+    QCOMPARE(entry.size(), QSize(225, 209));
     QVERIFY(captionFits(entry.Command1, entry.Command1->text()));
 
     const QList<QPair<QWidget *, QString>> names{
-        {entry.Text1, "Değer"}, {entry.Frame1, "Birim"}, {entry.Frame2, "Tolerans"},
-        {entry.Option1, "Ohm"}, {entry.Option5, "% 10"}, {entry.Command1, "Tamam"}};
+        {entry.Text1, "Değer"},
+        {entry.Frame1, "Birim"},
+        {entry.Frame2, "Tolerans"},
+        {entry.Option1, "Ohm"},
+        {entry.Option5, "% 10"},
+        {entry.Command1, "Tamam"},
+        {entry.findChild<QRadioButton *>("Option9"), inUserFormat("% 0,5")},
+        {entry.findChild<QRadioButton *>("Option16"), "100 ppm/K"}};
     for (const auto &[widget, name] : names)
         QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
     QCOMPARE(QAccessible::queryAccessibleInterface(&entry)->role(), QAccessible::Dialog);
     // Each option is heard with its group, labelled by the frame it lies in
     // or over.
     const QList<QPair<QRadioButton *, QString>> groups{
-        {entry.Option1, "Birim"},    {entry.Option2, "Birim"},    {entry.Option3, "Birim"},
-        {entry.Option4, "Tolerans"}, {entry.Option5, "Tolerans"}, {entry.Option6, "Tolerans"}};
+        {entry.Option1, "Birim"},
+        {entry.Option2, "Birim"},
+        {entry.Option3, "Birim"},
+        {entry.Option4, "Tolerans"},
+        {entry.Option5, "Tolerans"},
+        {entry.Option6, "Tolerans"},
+        {entry.findChild<QRadioButton *>("Option14"), "Tolerans"},
+        {entry.findChild<QRadioButton *>("Option16"), "Sıcaklık katsayısı"}};
     for (const auto &[option, group] : groups) {
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(option);
         QCOMPARE(iface->role(), QAccessible::RadioButton);
@@ -171,40 +194,75 @@ void TestForm2::tamam_data()
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QList<int>>("lists");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("bandCount");
+    QTest::addColumn<QString>("tolerance");
 
     QTest::newRow("47 ohm") << "47"
-                            << "Ohm" << QList<int>{4, 7, 0, 0} << "47 Ohm  ± % 5";
+                            << "Ohm" << QList<int>{4, 7, 0, 0} << "47 Ohm  ± % 5" << 4 << "Option4";
     QTest::newRow("470 ohm") << "470"
-                             << "Ohm" << QList<int>{4, 7, 1, 0} << "470 Ohm  ± % 5";
+                             << "Ohm" << QList<int>{4, 7, 1, 0} << "470 Ohm  ± % 5" << 4
+                             << "Option4";
     QTest::newRow("4700 ohm") << "4700"
-                              << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
+                              << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5" << 4
+                              << "Option4";
     QTest::newRow("5 ohm") << "5"
-                           << "Ohm" << QList<int>{0, 5, 0, 0} << "5 Ohm  ± % 5";
+                           << "Ohm" << QList<int>{0, 5, 0, 0} << "5 Ohm  ± % 5" << 4 << "Option4";
     QTest::newRow("4 kohm") << "4"
-                            << "Kohm" << QList<int>{0, 4, 3, 0} << "4 Kilo Ohm  ± % 5";
+                            << "Kohm" << QList<int>{0, 4, 3, 0} << "4 Kilo Ohm  ± % 5" << 4
+                            << "Option4";
     QTest::newRow("47 kohm") << "47"
-                             << "Kohm" << QList<int>{4, 7, 3, 0} << "47 Kilo Ohm  ± % 5";
+                             << "Kohm" << QList<int>{4, 7, 3, 0} << "47 Kilo Ohm  ± % 5" << 4
+                             << "Option4";
     QTest::newRow("1 mohm") << "1"
-                            << "Mohm" << QList<int>{0, 1, 6, 0} << "1000 Kilo Ohm  ± % 5";
+                            << "Mohm" << QList<int>{0, 1, 6, 0} << "1000 Kilo Ohm  ± % 5" << 4
+                            << "Option4";
     QTest::newRow("22 mohm") << "22"
-                             << "Mohm" << QList<int>{2, 2, 6, 0} << "22 Mega Ohm  ± % 5";
-    QTest::newRow("cut, not rounded") << "4712"
-                                      << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
+                             << "Mohm" << QList<int>{2, 2, 6, 0} << "22 Mega Ohm  ± % 5" << 4
+                             << "Option4";
+    QTest::newRow("cut, not rounded")
+        << "4712"
+        << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5" << 4 << "Option4";
     QTest::newRow("largest") << " 99000 "
-                             << "Mohm" << QList<int>{9, 9, 9, 0} << "99000 Mega Ohm  ± % 5";
+                             << "Mohm" << QList<int>{9, 9, 9, 0} << "99000 Mega Ohm  ± % 5" << 4
+                             << "Option4";
     // The user's decimal separator, the letter code, gold (10) and silver (11).
-    QTest::newRow("4,7 with Kohm") << "4,7"
-                                   << "Kohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
+    QTest::newRow("4,7 with Kohm")
+        << "4,7"
+        << "Kohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5" << 4 << "Option4";
     QTest::newRow("4,7 ohm") << "4,7"
-                             << "Ohm" << QList<int>{4, 7, 10, 0} << "4,7 Ohm  ± % 5";
+                             << "Ohm" << QList<int>{4, 7, 10, 0} << "4,7 Ohm  ± % 5" << 4
+                             << "Option4";
     QTest::newRow("R47") << "R47"
-                         << "Mohm" << QList<int>{4, 7, 11, 0} << "0,47 Ohm  ± % 5";
+                         << "Mohm" << QList<int>{4, 7, 11, 0} << "0,47 Ohm  ± % 5" << 4
+                         << "Option4";
     QTest::newRow("4,7 kohm") << "4,7 kohm"
-                              << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
+                              << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5" << 4
+                              << "Option4";
     QTest::newRow("2M2") << "2M2"
-                         << "Ohm" << QList<int>{2, 2, 5, 0} << "2,2 Mega Ohm  ± % 5";
-    QTest::newRow("0,015 cut") << "0,015"
-                               << "Ohm" << QList<int>{0, 1, 11, 0} << "0,01 Ohm  ± % 5";
+                         << "Ohm" << QList<int>{2, 2, 5, 0} << "2,2 Mega Ohm  ± % 5" << 4
+                         << "Option4";
+    QTest::newRow("0,015 pembe") << "0,015"
+                                 << "Ohm" << QList<int>{1, 5, 12, 0} << "0,015 Ohm  ± % 5" << 4
+                                 << "Option4";
+    QTest::newRow("0,0015 cut to Siyah, Kahverengi, Pembe")
+        << "0,0015"
+        << "Ohm" << QList<int>{0, 1, 12, 0} << "0,001 Ohm  ± % 5" << 4 << "Option4";
+    // Five and six bands, and the finer tolerances and coefficients.
+    QTest::newRow("five: 4,99K ± 1 %")
+        << "4,99K"
+        << "Ohm" << QList<int>{4, 9, 9, 1, 3} << "4,99 Kilo Ohm  ± % 1" << 5 << "Option8";
+    QTest::newRow("five: 4K7 padded with Siyah")
+        << "4K7"
+        << "Ohm" << QList<int>{4, 7, 0, 1, 4} << "4,7 Kilo Ohm  ± % 2" << 5 << "Option7";
+    QTest::newRow("five: 47 ohm, ± 0,05 %")
+        << "47"
+        << "Ohm" << QList<int>{4, 7, 0, 10, 5} << "47 Ohm  ± % 0,05" << 5 << "Option12";
+    QTest::newRow("five: 0,047 behind Siyah")
+        << "0,047"
+        << "Ohm" << QList<int>{0, 4, 7, 12, 1} << "0,047 Ohm  ± % 10" << 5 << "Option5";
+    QTest::newRow("six: 19K2 100 ppm/K") << "19K2"
+                                         << "Ohm" << QList<int>{1, 9, 2, 2, 10, 1}
+                                         << "19,2 Kilo Ohm  ± % 0,01  100 ppm/K" << 6 << "Option14";
 }
 
 void TestForm2::tamam()
@@ -213,13 +271,16 @@ void TestForm2::tamam()
     QFETCH(QString, unit);
     QFETCH(QList<int>, lists);
     QFETCH(QString, text);
+    QFETCH(int, bandCount);
+    QFETCH(QString, tolerance);
 
     Form1 &main = Form1::instance();
+    main.Combo7->setCurrentIndex(bandCount - 4);
     Form2 &entry = openEntry();
     entry.Text1->clear();
     QTest::keyClicks(entry.Text1, inUserFormat(typed));
     unitOption(entry, unit)->click();
-    entry.Option4->click();
+    entry.findChild<QRadioButton *>(tolerance)->click();
 
     QTest::mouseClick(entry.Command1, Qt::LeftButton);
 
@@ -227,13 +288,16 @@ void TestForm2::tamam()
     QCOMPARE(main.Text1->text(), inUserFormat(text));
     QCOMPARE(main.Combo1->currentText(),
              QString::fromUtf8(colorcode::colourList[std::size_t(lists[0])].text));
+    const qsizetype multiplier = lists.size() == 4 ? 2 : 3;
     QCOMPARE(main.Combo3->currentText(),
-             QString::fromUtf8(colorcode::multiplierList[std::size_t(lists[2])].text));
-    for (std::size_t i = 0; i < 4; ++i)
+             QString::fromUtf8(colorcode::multiplierList[std::size_t(lists[multiplier])].text));
+    for (std::size_t i = 0; i < std::size_t(bandCount); ++i)
         QVERIFY(main.Shape2[i]->isVisible());
-    QCOMPARE(main.Shape2[2]->fillColor(), colorcode::multiplierList[std::size_t(lists[2])].paint);
+    QCOMPARE(main.Shape2[2]->fillColor(),
+             colorcode::multiplierList[std::size_t(lists[multiplier])].paint);
     QVERIFY(!entry.isVisible());
     QVERIFY(Form2::existing() == &entry);
+    main.Combo7->setCurrentIndex(0);
 }
 
 void TestForm2::enterPressesTamam()
@@ -284,10 +348,10 @@ void TestForm2::rejectedValueChangesNothing_data()
                                   << "Küçük \"m\" belirsiz: mega için \"M\" yazınız.";
     QTest::newRow("too large") << "100000"
                                << "Mohm" << large;
-    QTest::newRow("too small") << "0" + d + "001"
+    QTest::newRow("too small") << "0" + d + "0009"
                                << "Ohm"
                                << "Değer çok küçük: sıfırdan büyük en küçük değer 0" + d +
-                                      "01 Ohm.";
+                                      "001 Ohm.";
     QTest::newRow("as long as the box holds")
         << QString(64, u'1') << "Kohm"
         << "Değer çok uzun: en fazla 64 karakter girilebilir.";
@@ -402,7 +466,7 @@ void TestForm2::optionKeys()
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     QStringList nowChosen;
     for (QRadioButton *option : entry.findChildren<QRadioButton *>())
-        if (option->isChecked())
+        if (option->isChecked() && option->isVisibleTo(&entry))
             nowChosen << option->objectName();
     nowChosen.sort();
     QCOMPARE(nowChosen, chosen);

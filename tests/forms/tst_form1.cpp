@@ -15,6 +15,16 @@
 namespace
 {
 
+// Chooses the bands left to right; their number sets the band count.
+void chooseBands(Form1 &form, const QList<int> &choice)
+{
+    form.Combo7->setCurrentIndex(int(choice.size()) - 4);
+    const std::vector<QComboBox *> lists = form.bandLists();
+    QCOMPARE(lists.size(), std::size_t(choice.size()));
+    for (std::size_t i = 0; i < lists.size(); ++i)
+        lists[i]->setCurrentIndex(choice[qsizetype(i)]);
+}
+
 void choose(Form1 &form, int first, int second, int multiplier, int tolerance)
 {
     form.Combo1->setCurrentIndex(first);
@@ -25,9 +35,21 @@ void choose(Form1 &form, int first, int second, int multiplier, int tolerance)
 
 // The colours as they must reach the screen, in red, green, blue; the
 // multiplier list goes on with gold and silver.
-const QColor screenColour[12] = {{0, 0, 0},       {128, 64, 0},    {255, 0, 0},   {255, 128, 0},
+const QColor screenColour[13] = {{0, 0, 0},       {128, 64, 0},    {255, 0, 0},   {255, 128, 0},
                                  {255, 255, 0},   {0, 255, 0},     {0, 0, 255},   {128, 0, 128},
-                                 {128, 128, 128}, {255, 255, 255}, {192, 192, 0}, {224, 224, 224}};
+                                 {128, 128, 128}, {255, 255, 255}, {192, 192, 0}, {224, 224, 224},
+                                 {255, 105, 180}};
+
+// The band shapes of each band count, left to right.
+std::vector<Shape *> drawnBands(Form1 &form, int bandCount)
+{
+    auto &b = form.Shape2;
+    if (bandCount == 4)
+        return {b[0], b[1], b[2], b[3]};
+    if (bandCount == 5)
+        return {b[0], b[1], b[4], b[2], b[3]};
+    return {b[0], b[1], b[4], b[2], b[3], b[5]};
+}
 
 QColor colourAt(const QImage &image, QPoint point)
 {
@@ -59,8 +81,10 @@ class TestForm1 : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void init();
     void startUp();
     void captionsShownWhole();
+    void drawingHoldsTogether_data();
     void drawingHoldsTogether();
     void accessibleNames();
     void bandsStandOut_data();
@@ -75,12 +99,19 @@ private slots:
     void renksizThenAltin();
     void unchosenListChangesNothing_data();
     void unchosenListChangesNothing();
+    void bandCountSwitch_data();
+    void bandCountSwitch();
     void closingEndsProgram();
 };
 
 void TestForm1::initTestCase()
 {
     prepareApplication();
+}
+
+void TestForm1::init()
+{
+    Form1::instance().Combo7->setCurrentIndex(0);
 }
 
 void TestForm1::startUp()
@@ -100,14 +131,25 @@ void TestForm1::startUp()
     // The multiplier list carries powers of ten, from Siyah's 0 up to
     // Beyaz's 9, then Altın's -1 and Gümüş's -2.
     QCOMPARE(form.Combo1->count(), 10);
-    QCOMPARE(form.Combo3->count(), 12);
+    QCOMPARE(form.Combo3->count(), 13);
     QCOMPARE(form.Combo3->itemText(9), QStringLiteral("Beyaz"));
     QCOMPARE(form.Combo3->itemData(9).toInt(), 9);
     QCOMPARE(form.Combo3->itemText(10), QStringLiteral("Altın"));
     QCOMPARE(form.Combo3->itemData(10).toInt(), -1);
     QCOMPARE(form.Combo3->itemText(11), QStringLiteral("Gümüş"));
     QCOMPARE(form.Combo3->itemData(11).toInt(), -2);
-    QCOMPARE(form.Combo4->itemData(2).toInt(), 20);
+    QCOMPARE(form.Combo3->itemText(12), QStringLiteral("Pembe"));
+    QCOMPARE(form.Combo3->itemData(12).toInt(), -3);
+    // Tolerances in hundredths of a percent; the coefficient in ppm/K.
+    QCOMPARE(form.Combo4->count(), 11);
+    QCOMPARE(form.Combo4->itemData(2).toInt(), 2000);
+    QCOMPARE(form.Combo4->itemText(10), QStringLiteral("Gri"));
+    QCOMPARE(form.Combo4->itemData(10).toInt(), 1);
+    QCOMPARE(form.Combo6->itemData(3).toInt(), 15);
+    // Four bands at start: the third digit and the coefficient are hidden.
+    QCOMPARE(form.Combo7->currentText(), QStringLiteral("4 bant"));
+    QCOMPARE(form.bandCount(), 4);
+    QVERIFY(!form.Combo5->isVisible() && !form.Combo6->isVisible());
 
     // Resizing moves nothing.
     const QRect before = form.Command3->geometry();
@@ -134,23 +176,117 @@ void TestForm1::captionsShownWhole()
     QVERIFY(captionFits(form.Text1, QStringLiteral("10000 Mega Ohm  ± % 20")));
 }
 
+void TestForm1::drawingHoldsTogether_data()
+{
+    QTest::addColumn<int>("bandCount");
+    QTest::newRow("four") << 4;
+    QTest::newRow("five") << 5;
+    QTest::newRow("six") << 6;
+}
+
 void TestForm1::drawingHoldsTogether()
 {
+    QFETCH(int, bandCount);
     Form1 &form = Form1::instance();
+    form.show();
+    form.Combo7->setCurrentIndex(bandCount - 4);
     const QRect body = form.findChild<Shape *>(QStringLiteral("Shape1"))->geometry();
     int previousRight = body.left();
-    for (Shape *band : form.Shape2) {
+    QList<int> gaps;
+    for (Shape *band : drawnBands(form, bandCount)) {
         const QRect r = band->geometry();
         QVERIFY(body.contains(r));
         QVERIFY(r.left() > previousRight);
+        gaps << r.left() - previousRight;
         previousRight = r.right();
     }
+    // Four bands stand evenly; with more the tolerance band stands apart.
+    const int valueGap = gaps[1];
+    const int toleranceGap = gaps[bandCount == 4 ? 3 : 4];
+    QVERIFY(bandCount == 4 ? toleranceGap == valueGap : toleranceGap > valueGap);
     // The leads touch the body at its mid-height.
     const QRect left = form.findChild<QWidget *>(QStringLiteral("Line1"))->geometry();
     const QRect right = form.findChild<QWidget *>(QStringLiteral("Line2"))->geometry();
     QVERIFY(left.right() >= body.left() && left.right() <= body.left() + 2);
     QVERIFY(right.left() <= body.right() && right.left() >= body.right() - 2);
     QVERIFY(qAbs(left.top() - body.center().y()) <= 2);
+    // The lists stand in one row, in band order, inside the window; the
+    // hidden ones are no band of this count.
+    int listRight = 0;
+    for (QComboBox *list : form.bandLists()) {
+        QVERIFY(list->isVisible());
+        QVERIFY(list->geometry().left() > listRight);
+        listRight = list->geometry().right();
+    }
+    QVERIFY(listRight < form.width());
+    QCOMPARE(form.Combo5->isVisible(), bandCount > 4);
+    QCOMPARE(form.Combo6->isVisible(), bandCount == 6);
+    for (QWidget *control : std::initializer_list<QWidget *>{form.Command3, form.Combo7})
+        QVERIFY(form.rect().contains(control->geometry()));
+}
+
+void TestForm1::bandCountSwitch_data()
+{
+    QTest::addColumn<QList<int>>("before");
+    QTest::addColumn<int>("bandCount");
+    QTest::addColumn<QList<int>>("after");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("4 -> 5 keeps 4,7 kilo")
+        << QList<int>{4, 7, 2, 0} << 5 << QList<int>{4, 7, 0, 1, 0} << "4,7 Kilo Ohm  ± % 5";
+    QTest::newRow("5 -> 4 keeps 55 ohm")
+        << QList<int>{0, 5, 5, 0, 3} << 4 << QList<int>{5, 5, 0, 3} << "55 Ohm  ± % 1";
+    QTest::newRow("4 -> 5 from Altın")
+        << QList<int>{4, 7, 10, 1} << 5 << QList<int>{4, 7, 0, 11, 1} << "4,7 Ohm  ± % 10";
+    QTest::newRow("4 -> 6 from Pembe, coefficient unchosen")
+        << QList<int>{4, 7, 12, 0} << 6 << QList<int>{0, 4, 7, 12, 0, -1} << "";
+    QTest::newRow("5 -> 4 cannot show 4,99 kilo")
+        << QList<int>{4, 9, 9, 1, 3} << 4 << QList<int>{-1, -1, -1, 3} << "";
+    QTest::newRow("5 -> 4 cannot show 100 giga")
+        << QList<int>{1, 0, 0, 9, 3} << 4 << QList<int>{-1, -1, -1, 3} << "";
+    QTest::newRow("5 -> 6 keeps the lists")
+        << QList<int>{4, 9, 9, 1, 3} << 6 << QList<int>{4, 9, 9, 1, 3, -1} << "";
+    QTest::newRow("6 -> 5 recalculates")
+        << QList<int>{1, 9, 2, 2, 3, 6} << 5 << QList<int>{1, 9, 2, 2, 3} << "19,2 Kilo Ohm  ± % 1";
+    QTest::newRow("6 -> 4 keeps 10 kilo")
+        << QList<int>{1, 0, 0, 2, 4, 1} << 4 << QList<int>{1, 0, 3, 4} << "10 Kilo Ohm  ± % 2";
+    QTest::newRow("nothing chosen stays so")
+        << QList<int>{-1, -1, -1, 0} << 5 << QList<int>{-1, -1, -1, -1, 0} << "";
+}
+
+void TestForm1::bandCountSwitch()
+{
+    QFETCH(QList<int>, before);
+    QFETCH(int, bandCount);
+    QFETCH(QList<int>, after);
+    QFETCH(QString, text);
+    Form1 &form = Form1::instance();
+    form.show();
+    chooseBands(form, before);
+    if (!before.contains(-1))
+        form.direnchesapla();
+    QSignalSpy switched(&form, &Form1::bandCountChanged);
+
+    form.Combo7->setCurrentIndex(bandCount - 4);
+
+    QCOMPARE(switched.count(), 1);
+    QCOMPARE(form.bandCount(), bandCount);
+    QList<int> chosen;
+    for (const QComboBox *list : form.bandLists())
+        chosen << list->currentIndex();
+    QCOMPARE(chosen, after);
+    QCOMPARE(form.Text1->text(), inUserFormat(text));
+    QCOMPARE(form.sonuc(), form.Text1->text());
+    // The drawing shows the bands of the new count, in their colours.
+    if (!text.isEmpty()) {
+        const std::vector<Shape *> bands = drawnBands(form, bandCount);
+        const std::size_t tolerance = bandCount == 4 ? 3 : 4;
+        for (std::size_t i = 0; i < bands.size(); ++i)
+            QCOMPARE(bands[i]->isVisible(), i != tolerance || after[qsizetype(i)] != 2);
+        for (Shape *band : form.Shape2)
+            if (std::ranges::find(bands, band) == bands.end())
+                QVERIFY(!band->isVisible());
+    }
 }
 
 void TestForm1::bandsStandOut_data()
@@ -256,6 +392,15 @@ void TestForm1::hesapla_data()
                                  << "Sarı, Mor, Gümüş, Gümüş";
     QTest::newRow("0,01 silver") << QList<int>{0, 1, 11, 0} << "0,01 Ohm  ± % 5"
                                  << "Siyah, Kahverengi, Gümüş, Altın";
+    QTest::newRow("0,047 pembe, ± 2 %") << QList<int>{4, 7, 12, 4} << "0,047 Ohm  ± % 2"
+                                        << "Sarı, Mor, Pembe, Kırmızı";
+    QTest::newRow("five: 10 kilo ± 1 %") << QList<int>{1, 0, 0, 2, 3} << "10 Kilo Ohm  ± % 1"
+                                         << "Kahverengi, Siyah, Siyah, Kırmızı, Kahverengi";
+    QTest::newRow("five: 0,123 ± 0,5 %") << QList<int>{1, 2, 3, 12, 7} << "0,123 Ohm  ± % 0,5"
+                                         << "Kahverengi, Kırmızı, Turuncu, Pembe, Yeşil";
+    QTest::newRow("six: 19,2 kilo 10 ppm/K")
+        << QList<int>{1, 9, 2, 2, 3, 6} << "19,2 Kilo Ohm  ± % 1  10 ppm/K"
+        << "Kahverengi, Beyaz, Kırmızı, Kırmızı, Kahverengi, Mavi 10 ppm/K";
 }
 
 void TestForm1::hesapla()
@@ -267,13 +412,17 @@ void TestForm1::hesapla()
     form.show();
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    choose(form, choice[0], choice[1], choice[2], choice[3]);
+    chooseBands(form, choice);
 
     AnnouncementSpy spy;
     QTest::mouseClick(form.Command1, Qt::LeftButton);
 
     QCOMPARE(form.Text1->text(), inUserFormat(text));
-    QCOMPARE(spy.heard, QStringList{form.Text1->text()});
+    // One announcement: the bands, then the value.
+    QStringList colours;
+    for (const QComboBox *list : form.bandLists())
+        colours << list->currentText();
+    QCOMPARE(spy.heard, QStringList{colours.join(", ") + ". " + form.Text1->text()});
     QCOMPARE(QAccessible::queryAccessibleInterface(form.Shape1)->text(QAccessible::Description),
              bands);
     QCOMPARE(form.sonuc(), form.Text1->text());
@@ -282,12 +431,14 @@ void TestForm1::hesapla()
                                .replace(QLocale::system().decimalPoint(), QStringLiteral("."))
                                .toDouble());
 
-    // The bands reach the screen in their exact colours.
-    for (std::size_t i = 0; i < 3; ++i) {
-        QVERIFY(form.Shape2[i]->isVisible());
-        QCOMPARE(centreColour(&form, form.Shape2[i]), screenColour[choice[int(i)]]);
+    // The value bands reach the screen in their exact colours.
+    const std::vector<Shape *> drawn = drawnBands(form, int(choice.size()));
+    const std::size_t tolerance = choice.size() == 4 ? 3 : 4;
+    for (std::size_t i = 0; i < tolerance; ++i) {
+        QVERIFY(drawn[i]->isVisible());
+        QCOMPARE(centreColour(&form, drawn[i]), screenColour[choice[int(i)]]);
     }
-    QCOMPARE(form.Shape2[3]->isVisible(), choice[3] != 2);
+    QCOMPARE(drawn[tolerance]->isVisible(), choice[int(tolerance)] != 2);
 }
 
 void TestForm1::enterPressesHesapla_data()
@@ -313,7 +464,7 @@ void TestForm1::enterPressesHesapla()
     QTest::keyClick(target, Qt::Key_Return);
     QCOMPARE(form.Text1->text(), QStringLiteral("22 Kilo Ohm  ± % 10"));
     // Heard where the user is: the focus stays there.
-    QCOMPARE(spy.heard, QStringList{form.Text1->text()});
+    QCOMPARE(spy.heard, QStringList{"Kırmızı, Kırmızı, Turuncu, Gümüş. " + form.Text1->text()});
     QCOMPARE(QApplication::focusWidget(), target);
 
     form.Text1->clear();
@@ -394,29 +545,37 @@ void TestForm1::renksizThenAltin()
 
 void TestForm1::unchosenListChangesNothing_data()
 {
+    QTest::addColumn<int>("bandCount");
     QTest::addColumn<int>("unchosen");
-    QTest::newRow("first digit") << 0;
-    QTest::newRow("second digit") << 1;
-    QTest::newRow("multiplier") << 2;
-    QTest::newRow("tolerance") << 3;
+    QTest::addColumn<QString>("count");
+    QTest::newRow("first digit") << 4 << 0 << "dört";
+    QTest::newRow("second digit") << 4 << 1 << "dört";
+    QTest::newRow("multiplier") << 4 << 2 << "dört";
+    QTest::newRow("tolerance") << 4 << 3 << "dört";
+    QTest::newRow("five: third digit") << 5 << 2 << "beş";
+    QTest::newRow("six: coefficient") << 6 << 5 << "altı";
 }
 
 void TestForm1::unchosenListChangesNothing()
 {
+    QFETCH(int, bandCount);
     QFETCH(int, unchosen);
+    QFETCH(QString, count);
     Form1 &form = Form1::instance();
-    choose(form, 4, 7, 2, 0);
+    const QList<int> first = bandCount == 4 ? QList<int>{4, 7, 2, 0} : QList<int>{4, 7, 0, 2, 0, 1};
+    const QList<int> other = bandCount == 4 ? QList<int>{1, 1, 6, 2} : QList<int>{1, 1, 6, 6, 2, 3};
+    chooseBands(form, first.first(bandCount));
     form.direnchesapla();
     const QString text = form.Text1->text();
     const double deger = form.deger();
-    std::array<colorcode::ColourValue, 4> fills;
-    for (std::size_t i = 0; i < 4; ++i)
-        fills[i] = form.Shape2[i]->fillColor();
+    const std::vector<Shape *> bands = drawnBands(form, bandCount);
+    std::vector<colorcode::ColourValue> fills;
+    for (const Shape *band : bands)
+        fills.push_back(band->fillColor());
 
     // Other colours chosen, then one list emptied.
-    choose(form, 1, 1, 6, 2);
-    QComboBox *lists[] = {form.Combo1, form.Combo2, form.Combo3, form.Combo4};
-    lists[unchosen]->setCurrentIndex(-1);
+    chooseBands(form, other.first(bandCount));
+    form.bandLists()[std::size_t(unchosen)]->setCurrentIndex(-1);
 
     SeenMessage seen;
     answerNextMessage(seen);
@@ -424,14 +583,14 @@ void TestForm1::unchosenListChangesNothing()
 
     QVERIFY(seen.shown);
     QCOMPARE(seen.caption, QStringLiteral("Tavlora"));
-    QCOMPARE(seen.text, QStringLiteral("Lütfen dört bandın her biri için bir renk seçiniz."));
+    QCOMPARE(seen.text, "Lütfen " + count + " bandın her biri için bir renk seçiniz.");
     QCOMPARE(seen.buttons, QStringList{QStringLiteral("Tamam")});
     QCOMPARE(form.Text1->text(), text);
     QCOMPARE(form.sonuc(), text);
     QCOMPARE(form.deger(), deger);
-    for (std::size_t i = 0; i < 4; ++i) {
-        QCOMPARE(form.Shape2[i]->fillColor(), fills[i]);
-        QVERIFY(form.Shape2[i]->isVisible());
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        QCOMPARE(bands[i]->fillColor(), fills[i]);
+        QVERIFY(bands[i]->isVisible());
     }
     QVERIFY(form.isVisible());
 }

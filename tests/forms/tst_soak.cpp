@@ -30,6 +30,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <variant>
 
 namespace
 {
@@ -368,18 +369,19 @@ void TestSoak::perform(Action action)
         static const colorcode::Unit units[] = {colorcode::Unit::Ohm, colorcode::Unit::Kohm,
                                                 colorcode::Unit::Mohm};
         const QChar separator = conversions::numberLocale().decimalPoint().at(0);
-        const colorcode::ValueReading reading =
-            colorcode::readTypedValue(m_model.typed, units[m_model.unit], separator);
-        if (reading.bands) {
-            m_model.lists = {reading.bands->first, reading.bands->second, reading.bands->multiplier,
+        const colorcode::BandsOrError reading =
+            colorcode::readTypedValue(m_model.typed, units[m_model.unit], separator, 4);
+        const auto *bands = std::get_if<colorcode::BandIndices>(&reading);
+        const auto *error = std::get_if<colorcode::ValueError>(&reading);
+        if (bands) {
+            m_model.lists = {bands->digits[0], bands->digits[1], bands->multiplier,
                              m_model.tolerance};
             m_model.calculated = m_model.lists;
             m_model.entryShown = false;
             ++m_calculations;
         }
-        expectWarning(!reading.bands, QStringLiteral("Değer Giriniz"),
-                      reading.error ? colorcode::valueErrorMessage(*reading.error, separator)
-                                    : QString());
+        expectWarning(!bands, QStringLiteral("Değer Giriniz"),
+                      error ? colorcode::valueErrorMessage(*error, separator, 4) : QString());
         break;
     }
     case EscapeEntry:
@@ -459,9 +461,11 @@ void TestSoak::check()
         return;
     }
     const Lists &c = *m_model.calculated;
-    const auto expected = colorcode::calculateResistance(
-        c[0], c[1], colorcode::multiplierList[std::size_t(c[2])].powerOfTen,
-        colorcode::toleranceList[std::size_t(c[3])].percent, conversions::numberLocale());
+    const int digits[] = {c[0], c[1]};
+    const auto expected =
+        colorcode::calculateResistance(digits, colorcode::multiplierList[std::size_t(c[2])].number,
+                                       colorcode::toleranceList[std::size_t(c[3])].number,
+                                       std::nullopt, conversions::numberLocale());
     QVERIFY(expected);
     QCOMPARE(main->Text1->text(), expected->sonuc);
     QCOMPARE(main->sonuc(), expected->sonuc);
@@ -474,8 +478,7 @@ void TestSoak::check()
     const Shape *toleranceBand = main->Shape2[3];
     QCOMPARE(toleranceBand->isVisibleTo(main), c[3] != colorcode::renksizIndex);
     if (c[3] != colorcode::renksizIndex)
-        QCOMPARE(toleranceBand->fillColor(),
-                 c[3] == 0 ? colorcode::altinPaint : colorcode::gumusPaint);
+        QCOMPARE(toleranceBand->fillColor(), colorcode::toleranceList[std::size_t(c[3])].paint);
 }
 
 // Resident memory in a like state at both readings: the value box emptied
