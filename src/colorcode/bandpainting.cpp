@@ -10,68 +10,63 @@ namespace colorcode
 namespace
 {
 
-bool isColourIndex(int index)
+template <std::size_t N> bool isIndexOf(const std::array<BandEntry, N> &, int index)
 {
-    return index >= 0 && index < static_cast<int>(colourList.size());
+    return index >= 0 && index < int(N);
 }
 
-bool isMultiplierIndex(int index)
+// Fills a band from the chosen entry of its table; an index outside the
+// table (nothing chosen) leaves the fill as it was.
+template <std::size_t N>
+void fillFrom(const std::array<BandEntry, N> &table, BandShape &band, int index)
 {
-    return index >= 0 && index < static_cast<int>(multiplierList.size());
+    if (isIndexOf(table, index))
+        band.fill = table[std::size_t(index)].paint;
 }
 
-bool isToleranceIndex(int index)
+bool isBandCount(int count)
 {
-    return index >= 0 && index < static_cast<int>(toleranceList.size());
-}
-
-void fillFromColourList(BandShape &band, int index)
-{
-    if (isColourIndex(index))
-        band.fill = colourList[static_cast<std::size_t>(index)].paint;
-}
-
-void fillFromMultiplierList(BandShape &band, int index)
-{
-    if (isMultiplierIndex(index))
-        band.fill = multiplierList[static_cast<std::size_t>(index)].paint;
+    return count >= minBandCount && count <= maxBandCount;
 }
 
 } // namespace
 
 bool BandChoice::complete() const
 {
-    return isColourIndex(first) && isColourIndex(second) && isMultiplierIndex(multiplier) &&
-           isToleranceIndex(tolerance);
+    return isBandCount(bandCount) && isIndexOf(colourList, first) &&
+           isIndexOf(colourList, second) && (bandCount == 4 || isIndexOf(colourList, third)) &&
+           isIndexOf(multiplierList, multiplier) && isIndexOf(toleranceList, tolerance) &&
+           (bandCount != 6 || isIndexOf(coefficientList, coefficient));
 }
 
-void paintBands(BandShapes &bands, const BandChoice &choice)
+void paintBands(std::span<BandShape> bands, const BandChoice &choice)
 {
+    if (!isBandCount(choice.bandCount) || bands.size() != std::size_t(choice.bandCount))
+        return;
     for (BandShape &band : bands)
         band.visible = true;
 
-    fillFromColourList(bands[0], choice.first);
-    fillFromColourList(bands[1], choice.second);
-    fillFromMultiplierList(bands[2], choice.multiplier);
+    std::size_t next = 0;
+    fillFrom(colourList, bands[next++], choice.first);
+    fillFrom(colourList, bands[next++], choice.second);
+    if (choice.bandCount > 4)
+        fillFrom(colourList, bands[next++], choice.third);
+    fillFrom(multiplierList, bands[next++], choice.multiplier);
 
-    BandShape &tolerance = bands[3];
-    switch (choice.tolerance) {
-    case 0:
-        tolerance.fill = altinPaint;
-        break;
-    case 1:
-        tolerance.fill = gumusPaint;
-        break;
-    case renksizIndex:
-        // No colour, no band; the fill stays for the next time it shows.
+    // No colour, no band: "Renksiz" hides it, and its fill stays for the
+    // next time it shows.
+    BandShape &tolerance = bands[next++];
+    if (isIndexOf(toleranceList, choice.tolerance) &&
+        toleranceList[std::size_t(choice.tolerance)].colour == Colour::Renksiz)
         tolerance.visible = false;
-        break;
-    default:
-        break;
-    }
+    else
+        fillFrom(toleranceList, tolerance, choice.tolerance);
+
+    if (choice.bandCount == 6)
+        fillFrom(coefficientList, bands[next], choice.coefficient);
 }
 
-QString describeBands(const BandShapes &bands, const std::array<QString, 4> &entries)
+QString describeBands(std::span<const BandShape> bands, std::span<const QString> entries)
 {
     const bool anyShown =
         std::ranges::any_of(bands, [](const BandShape &band) { return band.visible; });

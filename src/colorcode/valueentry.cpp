@@ -96,17 +96,37 @@ bool dropOhm(std::u32string &s)
     return false;
 }
 
-ValueReading rejected(ValueError error)
+// The digits of a typed number after its leading zeros: its significant
+// digits and any zeros typed after them.
+std::string withoutLeadingZeros(const std::string &digits)
 {
-    return {std::nullopt, error};
+    const std::size_t first = digits.find_first_not_of('0');
+    return first == std::string::npos ? std::string() : digits.substr(first);
+}
+
+int digitAt(const std::string &digits, std::size_t at)
+{
+    return at < digits.size() ? digits[at] - '0' : 0;
+}
+
+// The digit bands read from position `from` of the digits on: cut beyond
+// the bands, Siyah where the digits run out.
+BandIndices bandsOf(const std::string &digits, std::size_t from, int digitBands, int power)
+{
+    BandIndices bands;
+    for (int i = 0; i < digitBands; ++i)
+        bands.digits.push_back(i < int(from) ? 0 : digitAt(digits, std::size_t(i) - from));
+    bands.multiplier = multiplierIndexOf(power);
+    return bands;
 }
 
 } // namespace
 
-ValueReading readTypedValue(const QString &text, Unit unit, QChar decimalSeparator)
+std::variant<ExactValue, ValueError> readTypedNumber(const QString &text, Unit unit,
+                                                     QChar decimalSeparator)
 {
     if (text.size() >= maxTypedLength)
-        return rejected(ValueError::TooLong);
+        return ValueError::TooLong;
 
     std::u32string s;
     for (const char32_t c : text.toUcs4())
@@ -114,7 +134,7 @@ ValueReading readTypedValue(const QString &text, Unit unit, QChar decimalSeparat
             s += c;
     trimSpaces(s);
     if (s.empty())
-        return rejected(ValueError::Empty);
+        return ValueError::Empty;
 
     const bool ownUnit = dropOhm(s);
     trimSpaces(s);
@@ -147,7 +167,7 @@ ValueReading readTypedValue(const QString &text, Unit unit, QChar decimalSeparat
         ++pos;
         readDigits(fraction);
         if (whole.empty() || fraction.empty())
-            return rejected(ValueError::NotNumber);
+            return ValueError::NotNumber;
     } else if (readLetter(pos)) {
         readDigits(fraction);
     }
@@ -158,42 +178,94 @@ ValueReading readTypedValue(const QString &text, Unit unit, QChar decimalSeparat
         readLetter(at);
     }
     if (pos != s.size() || (whole.empty() && fraction.empty()))
-        return rejected(ValueError::NotNumber);
+        return ValueError::NotNumber;
     if (wrongSeparator)
-        return rejected(ValueError::WrongSeparator);
+        return ValueError::WrongSeparator;
     if (lowercaseM)
-        return rejected(ValueError::LowercaseM);
+        return ValueError::LowercaseM;
 
     // The value is its digits times 10 to this power.
-    int power = letterPower >= 0 ? letterPower : ownUnit ? 0 : powerOfTenOf(unit);
-    power -= int(fraction.size());
-    std::string digits = whole + fraction;
-    const std::size_t firstNonZero = digits.find_first_not_of('0');
-    if (firstNonZero == std::string::npos)
-        return {BandIndices{0, 0, multiplierIndexOf(0)}, std::nullopt};
-    digits.erase(0, firstNonZero);
-
-    // The first two digits are read, the rest only counted with the power:
-    // that count is the multiplier. A single digit d is 0 and d.
-    const int count = int(digits.size());
-    int first = count >= 2 ? digits[0] - '0' : 0;
-    int second = digits[count >= 2 ? 1 : 0] - '0';
-    int multiplier = std::max(count - 2, 0) + power;
-    if (multiplier > largestPowerOfTen)
-        return rejected(ValueError::TooLarge);
-    if (multiplier < smallestPowerOfTen) {
-        // Below 0,1 ohm with a digit beyond the hundredths: no band goes
-        // below silver, so the value is cut to hundredths, if any are left.
-        if (count < 2 || multiplier < smallestPowerOfTen - 1)
-            return rejected(ValueError::TooSmall);
-        second = first;
-        first = 0;
-        multiplier = smallestPowerOfTen;
-    }
-    return {BandIndices{first, second, multiplierIndexOf(multiplier)}, std::nullopt};
+    const int power = (letterPower >= 0 ? letterPower
+                       : ownUnit        ? 0
+                                        : powerOfTenOf(unit)) -
+                      int(fraction.size());
+    ExactValue number{withoutLeadingZeros(whole + fraction), power};
+    return number.digits.empty() ? ExactValue{} : number;
 }
 
-QString valueErrorMessage(ValueError error, QChar decimalSeparator)
+BandsOrError bandsFor(const ExactValue &value, int bandCount)
+{
+    const int digitBands = digitBandsFor(bandCount);
+    // Four bands read the digits as given, trailing zeros included, as they
+    // always have ("4" kΩ is 0 and 4, "4000" Ω 4 and 0); more bands read only
+    // the value.
+    const ExactValue n = bandCount == 4
+                             ? ExactValue{withoutLeadingZeros(value.digits), value.powerOfTen}
+                             : normalised(value);
+    const std::string &digits = n.digits;
+    const int power = n.powerOfTen;
+    if (digits.empty())
+        return bandsOf({}, 0, digitBands, 0);
+    // The leading digit stands for 10 to this power.
+    const int leading = int(digits.size()) - 1 + power;
+    if (leading < smallestPowerOfTen)
+        return ValueError::TooSmall;
+    // Four bands have always shown a single typed digit d as 0 and d.
+    if (bandCount == 4 && digits.size() == 1 && power <= largestPowerOfTen)
+        return bandsOf(digits, 1, digitBands, power);
+    const int multiplier = leading - (digitBands - 1);
+    if (multiplier > largestPowerOfTen)
+        return ValueError::TooLarge;
+    // Below the smallest multiplier the digits move right behind Siyah bands.
+    if (multiplier < smallestPowerOfTen)
+        return bandsOf(digits, std::size_t(smallestPowerOfTen - multiplier), digitBands,
+                       smallestPowerOfTen);
+    return bandsOf(digits, 0, digitBands, multiplier);
+}
+
+BandsOrError readTypedValue(const QString &text, Unit unit, QChar decimalSeparator, int bandCount)
+{
+    const auto number = readTypedNumber(text, unit, decimalSeparator);
+    if (const ValueError *error = std::get_if<ValueError>(&number))
+        return *error;
+    return bandsFor(std::get<ExactValue>(number), bandCount);
+}
+
+ExactValue valueOf(const BandIndices &bands)
+{
+    ExactValue value;
+    for (const int digit : bands.digits)
+        value.digits += char('0' + std::clamp(digit, 0, 9));
+    if (bands.multiplier >= 0 && bands.multiplier < int(multiplierList.size()))
+        value.powerOfTen = multiplierList[std::size_t(bands.multiplier)].number;
+    return normalised(value);
+}
+
+bool showsExactly(const ExactValue &value, int bandCount)
+{
+    const ExactValue n = normalised(value);
+    if (n.digits.empty())
+        return true;
+    // n = k × 10^m with k below 10^digitBands: trailing zeros can move from
+    // the power into k as far as the bands have room.
+    const int room = digitBandsFor(bandCount) - int(n.digits.size());
+    return room >= 0 && n.powerOfTen >= smallestPowerOfTen &&
+           n.powerOfTen - room <= largestPowerOfTen;
+}
+
+std::optional<BandIndices> sameValueBands(const BandIndices &bands, int bandCount)
+{
+    const ExactValue value = valueOf(bands);
+    if (!showsExactly(value, bandCount))
+        return std::nullopt;
+    // Whole ohms written out, as the value is typed in Ohm: 4,7 kΩ as 4700.
+    ExactValue typed = value;
+    for (; typed.powerOfTen > 0 && !typed.digits.empty(); --typed.powerOfTen)
+        typed.digits += '0';
+    return std::get<BandIndices>(bandsFor(typed, bandCount));
+}
+
+QString valueErrorMessage(ValueError error, QChar decimalSeparator, int bandCount)
 {
     // Joined, not filled in with arg(): "4%17" would read as placeholder 17.
     const QString d(decimalSeparator);
@@ -209,10 +281,14 @@ QString valueErrorMessage(ValueError error, QChar decimalSeparator)
     case ValueError::LowercaseM:
         return QStringLiteral("Küçük \"m\" belirsiz: mega için \"M\" yazınız.");
     case ValueError::TooLarge:
-        return QStringLiteral("Değer çok büyük: en fazla 99000 Mega Ohm girilebilir.");
+        // The largest digits times the largest multiplier, in mega-ohms.
+        return QStringLiteral("Değer çok büyük: en fazla ") +
+               (digitBandsFor(bandCount) == 2 ? QStringLiteral("99000")
+                                              : QStringLiteral("999000")) +
+               QStringLiteral(" Mega Ohm girilebilir.");
     case ValueError::TooSmall:
         return QStringLiteral("Değer çok küçük: sıfırdan büyük en küçük değer 0") + d +
-               QStringLiteral("01 Ohm.");
+               QStringLiteral("001 Ohm.");
     case ValueError::TooLong:
         return QStringLiteral("Değer çok uzun: en fazla %1 karakter girilebilir.")
             .arg(maxTypedLength);

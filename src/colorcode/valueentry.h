@@ -9,6 +9,7 @@
 #include <QChar>
 #include <QString>
 
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -39,7 +40,9 @@ enum class ValueError {
 //   in place of the decimal mark ("4K7", "R47") or after the number
 //   ("470R", "4,7 K"), read as written whatever the unit;
 //   any of these followed by "Ω" or "ohm", read as written.
-// The number is exact and normalised; its range is not checked here.
+// The number is exact and as typed: leading zeros dropped, trailing ones
+// kept, as the four-band rule reads them; zero is the empty ExactValue. Its
+// range is not checked here.
 std::variant<ExactValue, ValueError> readTypedNumber(const QString &text, Unit unit,
                                                      QChar decimalSeparator);
 
@@ -55,19 +58,30 @@ using BandsOrError = std::variant<BandIndices, ValueError>;
 // the first significant digit; fewer digits are padded with Siyah, further
 // ones cut, not rounded. Where that would need a multiplier below Pembe the
 // digits move right behind leading Siyah bands with Pembe as multiplier,
-// cut beyond. Zero is Siyah in every value band.
+// cut beyond. Zero is Siyah in every value band. Four bands keep the rule
+// they have always had for a value given as a single digit d and no
+// trailing zeros ("4" kΩ, "0,5" Ω): 0 and d, times d's power of ten; so
+// they read the digits as given, where more bands read only the value.
+// TooSmall below 0,001 ohm; TooLarge from 100 GΩ on four bands, from
+// 1000 GΩ on five and six (values just below are cut, as any other).
 BandsOrError bandsFor(const ExactValue &value, int bandCount);
 
 // Both steps at once.
 BandsOrError readTypedValue(const QString &text, Unit unit, QChar decimalSeparator, int bandCount);
 
-// The value bands stand for: their digits times their multiplier.
+// The value bands stand for, normalised: their digits times their
+// multiplier. The indices must be entries of their lists.
 ExactValue valueOf(const BandIndices &bands);
 
 // Whether the band count shows the value without cutting a digit: some whole
 // number below 100 (four bands) or 1000 (five, six) times a power of ten
 // from -3 to 9.
 bool showsExactly(const ExactValue &value, int bandCount);
+
+// The same value in the bands of another count, those the value box gives
+// for it typed in Ohm (4 to 5 bands: Sarı Mor Kırmızı gives Sarı Mor Siyah
+// Kahverengi); nothing where that count cannot show it exactly.
+std::optional<BandIndices> sameValueBands(const BandIndices &bands, int bandCount);
 
 // What the user is told about a rejected value, with the user's separator
 // and the limits of the band count.

@@ -1,12 +1,13 @@
 #pragma once
 
 // The result text worked out independently of the program, in whole
-// hundredths of an ohm, for the tests and the fuzz target to hold the
+// thousandths of an ohm, for the tests and the fuzz target to hold the
 // program's text against.
 
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 // numerator / divisor written out by long division, trailing zeros dropped.
 inline QString exactDecimal(std::int64_t numerator, std::int64_t divisor, QChar separator)
@@ -23,16 +24,21 @@ inline QString exactDecimal(std::int64_t numerator, std::int64_t divisor, QChar 
     return text;
 }
 
-// The text for a whole number of hundredths of an ohm: ohms up to 1000,
-// kilo-ohms up to a million, mega-ohms above.
-inline QString expectedText(std::int64_t hundredths, int tolerancePercent, QChar separator)
+// The text for a whole number of thousandths of an ohm: ohms up to 1000,
+// kilo-ohms up to a million, mega-ohms above; the tolerance in hundredths of
+// a percent, and with six bands the coefficient.
+inline QString expectedText(std::int64_t thousandths, int toleranceHundredths, QChar separator,
+                            std::optional<int> ppm = std::nullopt)
 {
     QString text;
-    if (hundredths <= 1000 * 100)
-        text = exactDecimal(hundredths, 100, separator) + QStringLiteral(" Ohm ");
-    else if (hundredths <= 1000000 * 100)
-        text = exactDecimal(hundredths, 100000, separator) + QStringLiteral(" Kilo Ohm ");
+    if (thousandths <= 1000 * 1000)
+        text = exactDecimal(thousandths, 1000, separator) + QStringLiteral(" Ohm ");
+    else if (thousandths <= 1000000 * 1000)
+        text = exactDecimal(thousandths, 1000000, separator) + QStringLiteral(" Kilo Ohm ");
     else
-        text = exactDecimal(hundredths, 100000000, separator) + QStringLiteral(" Mega Ohm ");
-    return text + QStringLiteral(" \u00B1 % ") + QString::number(tolerancePercent);
+        text = exactDecimal(thousandths, 1000000000, separator) + QStringLiteral(" Mega Ohm ");
+    text += QStringLiteral(" \u00B1 % ") + exactDecimal(toleranceHundredths, 100, separator);
+    if (ppm)
+        text += QStringLiteral("  ") + QString::number(*ppm) + QStringLiteral(" ppm/K");
+    return text;
 }
