@@ -1,6 +1,7 @@
 #include "colorcode/standardvalues.h"
 
 #include "colorcode/bandtables.h"
+#include "colorcode/valueentry.h"
 
 #include <algorithm>
 #include <limits>
@@ -47,16 +48,6 @@ int compareValues(const ExactValue &a, const ExactValue &b)
             return da < db ? -1 : 1;
     }
     return 0;
-}
-
-// Whether some whole number with at most digitCount digits times a power of
-// ten the multiplier list has gives the normalised value.
-bool fitsBands(const ExactValue &normal, int digitCount)
-{
-    const int count = int(normal.digits.size());
-    const int lowestPower = std::max(smallestPowerOfTen, normal.powerOfTen + count - digitCount);
-    const int highestPower = std::min(largestPowerOfTen, normal.powerOfTen);
-    return count <= digitCount && lowestPower <= highestPower;
 }
 
 // Whole numbers of any length, nine decimal digits to a limb, lowest first;
@@ -291,7 +282,7 @@ Nearest nearestStandard(const ExactValue &value, const SeriesSet &set, int bandC
          decade >= lowestMagnitude && !nearest.below; --decade)
         for (auto s = significands.rbegin(); s != significands.rend(); ++s) {
             const ExactValue candidate = standardValue(*s, decade - 3);
-            if (compareValues(candidate, n) < 0 && fitsBands(candidate, digitCount)) {
+            if (compareValues(candidate, n) < 0 && showsExactly(candidate, bandCount)) {
                 nearest.below = Neighbour{candidate, errorHundredths(n, candidate)};
                 break;
             }
@@ -300,7 +291,7 @@ Nearest nearestStandard(const ExactValue &value, const SeriesSet &set, int bandC
          decade <= highestMagnitude && !nearest.above; ++decade)
         for (const std::int16_t s : significands) {
             const ExactValue candidate = standardValue(s, decade - 3);
-            if (compareValues(candidate, n) > 0 && fitsBands(candidate, digitCount)) {
+            if (compareValues(candidate, n) > 0 && showsExactly(candidate, bandCount)) {
                 nearest.above = Neighbour{candidate, errorHundredths(n, candidate)};
                 break;
             }
