@@ -1,8 +1,10 @@
 #include "colorcode/bandtables.h"
+#include "colorcode/entrypreview.h"
 #include "colorcode/readingdirection.h"
 #include "colorcode/resistance.h"
 #include "colorcode/standardvalues.h"
 #include "colorcode/standardvaluetext.h"
+#include "colorcode/valueentry.h"
 
 #include <QTest>
 
@@ -16,6 +18,8 @@ using namespace colorcode;
 
 Q_DECLARE_METATYPE(colorcode::Series)
 Q_DECLARE_METATYPE(colorcode::Colour)
+Q_DECLARE_METATYPE(colorcode::Unit)
+Q_DECLARE_METATYPE(colorcode::ValueError)
 
 namespace
 {
@@ -189,6 +193,9 @@ private slots:
     void direction();
     void everyChoice_data();
     void everyChoice();
+    void entry_data();
+    void entry();
+    void boxTextReadsBack();
 };
 
 void TestStandardValues::tables_data()
@@ -434,6 +441,120 @@ void TestStandardValues::everyChoice()
                     QCOMPARE(line, expected);
             }
     QVERIFY(hints > 0);
+}
+
+void TestStandardValues::entry_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Unit>("unit");
+    QTest::addColumn<int>("bandCount");
+    QTest::addColumn<int>("tolerance");
+    // The line, or the error whose refusal message it must be.
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<std::optional<ValueError>>("error");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("seriesLine");
+    // Each suggestion as its text and what it puts in the box.
+    QTest::addColumn<QStringList>("below");
+    QTest::addColumn<QStringList>("above");
+
+    const std::optional<ValueError> none;
+    QTest::newRow("4,8K ± 1 %, five bands")
+        << turkish << "4,8K" << Unit::Ohm << 5 << 100 << "4,8 Kilo Ohm olarak gösterilir" << none
+        << ""
+        << "E96/E24 değil; en yakın:" << QStringList{"4,75 Kilo Ohm (−1,04 %)", "4K75"}
+        << QStringList{"4,87 Kilo Ohm (+1,46 %)", "4K87"};
+    QTest::newRow("English") << english << "4.8K" << Unit::Ohm << 5 << 100
+                             << "4.8 Kilo Ohm olarak gösterilir" << none << ""
+                             << "E96/E24 değil; en yakın:"
+                             << QStringList{"4.75 Kilo Ohm (−1.04 %)", "4K75"}
+                             << QStringList{"4.87 Kilo Ohm (+1.46 %)", "4K87"};
+    // The suggestions are those of the typed value, not of the cut one.
+    QTest::newRow("cut, five bands would not")
+        << turkish << "4,75" << Unit::Kohm << 4 << 500
+        << "4 bantta 4,7 Kilo Ohm olarak gösterilir; 5 bant gerekir" << none
+        << "Yazılan 4,75 Kilo Ohm; gösterilen 4,7 Kilo Ohm"
+        << "E24 değil; en yakın:" << QStringList{"4,7 Kilo Ohm (−1,05 %)", "4K7"}
+        << QStringList{"5,1 Kilo Ohm (+7,37 %)", "5K1"};
+    QTest::newRow("cut by every band count")
+        << turkish << "4,7512" << Unit::Kohm << 5 << 500
+        << "5 bantta 4,75 Kilo Ohm olarak gösterilir; bantlar bu değeri tam gösteremez" << none
+        << "Yazılan 4,7512 Kilo Ohm; gösterilen 4,75 Kilo Ohm"
+        << "E24 değil; en yakın:" << QStringList{"4,7 Kilo Ohm (−1,08 %)", "4K7"}
+        << QStringList{"5,1 Kilo Ohm (+7,34 %)", "5K1"};
+    QTest::newRow("standard, cut on four bands")
+        << turkish << "4K99" << Unit::Mohm << 4 << 100
+        << "4 bantta 4,9 Kilo Ohm olarak gösterilir; 5 bant gerekir" << none
+        << "Yazılan 4,99 Kilo Ohm; gösterilen 4,9 Kilo Ohm"
+        << "E96 standart değeri" << QStringList{} << QStringList{};
+    QTest::newRow("too large, the largest shown below")
+        << turkish << "140G" << Unit::Mohm << 4 << 500 << "" << std::optional(ValueError::TooLarge)
+        << ""
+        << "E24 değil; en yakın:" << QStringList{"91000 Mega Ohm (−35,00 %)", "91G"}
+        << QStringList{};
+    QTest::newRow("too small, the smallest shown above")
+        << turkish << "0,0005" << Unit::Ohm << 4 << 500 << "" << std::optional(ValueError::TooSmall)
+        << ""
+        << "E24 değil; en yakın:" << QStringList{} << QStringList{"0,001 Ohm (+100,00 %)", "R001"};
+    QTest::newRow("refused") << turkish << "4.7" << Unit::Kohm << 4 << 500 << ""
+                             << std::optional(ValueError::WrongSeparator) << ""
+                             << "" << QStringList{} << QStringList{};
+    QTest::newRow("empty") << turkish << " " << Unit::Kohm << 4 << 500 << "" << none << ""
+                           << "" << QStringList{} << QStringList{};
+    QTest::newRow("zero") << turkish << "00" << Unit::Kohm << 6 << 500 << "0 Ohm olarak gösterilir"
+                          << none << ""
+                          << "" << QStringList{} << QStringList{};
+}
+
+void TestStandardValues::entry()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, typed);
+    QFETCH(Unit, unit);
+    QFETCH(int, bandCount);
+    QFETCH(int, tolerance);
+    QFETCH(QString, line);
+    QFETCH(std::optional<ValueError>, error);
+    QFETCH(QString, note);
+    QFETCH(QString, seriesLine);
+    QFETCH(QStringList, below);
+    QFETCH(QStringList, above);
+
+    const EntryPreview preview = entryPreview(typed, unit, bandCount, tolerance, locale);
+    const QChar separator = locale.decimalPoint().at(0);
+    QCOMPARE(preview.line, error ? valueErrorMessage(*error, separator, bandCount) : line);
+    QCOMPARE(preview.seriesLine, seriesLine);
+    const auto texts = [](const std::optional<Suggestion> &s) {
+        return s ? QStringList{s->text, s->boxText} : QStringList{};
+    };
+    QCOMPARE(texts(preview.below), below);
+    QCOMPARE(texts(preview.above), above);
+
+    // After "Tamam", the note on what was cut.
+    const auto number = readTypedNumber(typed, unit, separator);
+    if (const auto *value = std::get_if<ExactValue>(&number)) {
+        const BandsOrError bands = bandsFor(*value, bandCount);
+        if (const auto *shown = std::get_if<BandIndices>(&bands))
+            QCOMPARE(cutNote(*value, colorcode::valueOf(*shown), locale), note);
+    }
+}
+
+void TestStandardValues::boxTextReadsBack()
+{
+    // Every value a band count shows of every series, and the ends of the
+    // range: the box reads what the buttons put in it as that value.
+    std::vector<ExactValue> values{{}, {"1", -3}, {"99", 9}, {"999", 9}, {"1", 3}, {"1", 6}};
+    for (const std::int16_t s : e192Table)
+        for (int power = -5; power <= 9; ++power)
+            values.push_back(normalised({std::to_string(s), power}));
+    for (const ExactValue &value : values)
+        for (const Unit unit : {Unit::Ohm, Unit::Kohm, Unit::Mohm}) {
+            const QString text = boxTextOf(value);
+            const auto read = readTypedNumber(text, unit, u',');
+            QVERIFY2(std::holds_alternative<ExactValue>(read), qPrintable(text));
+            QVERIFY2(normalised(std::get<ExactValue>(read)) == value, qPrintable(text));
+        }
 }
 
 QTEST_APPLESS_MAIN(TestStandardValues)
