@@ -10,6 +10,9 @@
 #include <QTest>
 
 #include <array>
+#include <optional>
+#include <variant>
+#include <vector>
 
 using namespace colorcode;
 
@@ -19,19 +22,23 @@ namespace
 {
 
 struct Choice {
-    int first, second;
+    std::vector<int> digits;
     std::int32_t powerOfTen, tolerance;
 };
 
-// All 10 x 10 x 12 x 3 choices the four lists allow.
-std::vector<Choice> everyChoice()
+// Every choice the lists allow for two digits (10 x 10 x 13 x 11) or three
+// (10 x 10 x 10 x 13 x 11).
+std::vector<Choice> everyChoice(int digitBands)
 {
     std::vector<Choice> choices;
-    for (int f = 0; f < 10; ++f)
-        for (int s = 0; s < 10; ++s)
-            for (const ColourEntry &m : multiplierList)
-                for (const ToleranceEntry &t : toleranceList)
-                    choices.push_back({f, s, m.powerOfTen, t.percent});
+    for (int number = 0; number < (digitBands == 2 ? 100 : 1000); ++number)
+        for (const BandEntry &m : multiplierList)
+            for (const BandEntry &t : toleranceList) {
+                std::vector<int> digits;
+                for (int n = number, i = 0; i < digitBands; ++i, n /= 10)
+                    digits.insert(digits.begin(), n % 10);
+                choices.push_back({digits, m.number, t.number});
+            }
     return choices;
 }
 
@@ -50,23 +57,28 @@ private slots:
 void BenchRules::calculateResistance_data()
 {
     QTest::addColumn<QLocale>("locale");
-    QTest::newRow("3600 choices, Turkish") << QLocale(QLocale::Turkish, QLocale::Turkey);
-    QTest::newRow("3600 choices, English") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::addColumn<int>("bandCount");
+    const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("four bands, 14300 choices, Turkish") << turkish << 4;
+    QTest::newRow("four bands, 14300 choices, English") << english << 4;
+    QTest::newRow("five bands, 143000 choices, Turkish") << turkish << 5;
 }
 
 void BenchRules::calculateResistance()
 {
     QFETCH(QLocale, locale);
-    const std::vector<Choice> choices = everyChoice();
-    QCOMPARE(choices.size(), std::size_t(3600));
+    QFETCH(int, bandCount);
+    const std::vector<Choice> choices = everyChoice(digitBandsFor(bandCount));
+    QCOMPARE(choices.size(), std::size_t(bandCount == 4 ? 14300 : 143000));
     std::size_t next = 0;
     qsizetype characters = 0;
     QBENCHMARK
     {
         const Choice &c = choices[next];
         next = next + 1 == choices.size() ? 0 : next + 1;
-        const auto r =
-            colorcode::calculateResistance(c.first, c.second, c.powerOfTen, c.tolerance, locale);
+        const auto r = colorcode::calculateResistance(c.digits, c.powerOfTen, c.tolerance,
+                                                      std::nullopt, locale);
         characters += r->sonuc.size();
     }
     QVERIFY(characters > 0);
@@ -76,39 +88,46 @@ void BenchRules::readTypedValue_data()
 {
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<Unit>("unit");
+    QTest::addColumn<int>("bandCount");
 
     QTest::newRow("short values, Ohm")
         << QStringList{"47", "470", "4700", "1", "22", "100", "330", "68000", "0", "99"}
-        << Unit::Ohm;
+        << Unit::Ohm << 4;
     QTest::newRow("short values, Kohm")
-        << QStringList{"4", "47", "470", "1", "10", "2200", "33", "5", "680", "12"} << Unit::Kohm;
+        << QStringList{"4", "47", "470", "1", "10", "2200", "33", "5", "680", "12"} << Unit::Kohm
+        << 4;
     QTest::newRow("spaces and leading zeros")
-        << QStringList{"  47 ", "\t0047", "000000120", " 0 ", "0330\t"} << Unit::Ohm;
+        << QStringList{"  47 ", "\t0047", "000000120", " 0 ", "0330\t"} << Unit::Ohm << 4;
     QTest::newRow("rejected") << QStringList{"",    "   ",    "4.7",       "4m7",
                                              "-47", "ığüşöç", "100000000", "4K7J"}
-                              << Unit::Kohm;
+                              << Unit::Kohm << 4;
     QTest::newRow("decimals and letter code")
         << QStringList{"4,7",  "0,47", "0,015",  "4K7",   "R47",
                        "470R", "2M2",  "4,7 kΩ", "470 Ω", "99G"}
-        << Unit::Ohm;
+        << Unit::Ohm << 4;
     QTest::newRow("copied: other digits and invisible marks")
-        << QStringList{"٤٧", "４７", "\u200E47\u200F", "4\u200B7", "\u00A047\u3000"} << Unit::Ohm;
+        << QStringList{"٤٧", "４７", "\u200E47\u200F", "4\u200B7", "\u00A047\u3000"} << Unit::Ohm
+        << 4;
+    QTest::newRow("five bands: E96 values and below 0,1")
+        << QStringList{"4,99K", "10K", "1,02M", "0,047", "0,0015", "47", "100", "976R", "999G", "0"}
+        << Unit::Ohm << 5;
     QTest::newRow("long digit strings")
         << QStringList{QString(63, u'9'), QString(30, u'0') + "47", "12" + QString(9, u'0')}
-        << Unit::Ohm;
+        << Unit::Ohm << 4;
 }
 
 void BenchRules::readTypedValue()
 {
     QFETCH(QStringList, typed);
     QFETCH(Unit, unit);
+    QFETCH(int, bandCount);
     qsizetype next = 0;
     int accepted = 0;
     QBENCHMARK
     {
-        const ValueReading reading = colorcode::readTypedValue(typed[next], unit, u',');
+        const BandsOrError reading = colorcode::readTypedValue(typed[next], unit, u',', bandCount);
         next = next + 1 == typed.size() ? 0 : next + 1;
-        accepted += reading.bands.has_value();
+        accepted += std::holds_alternative<BandIndices>(reading);
     }
     QVERIFY(accepted >= 0);
 }

@@ -1,15 +1,16 @@
-// Reading a typed value, whatever is typed, with every unit and both
-// decimal separators: it never crashes or reads out of bounds, it accepts
-// exactly the texts it should, and what it accepts, shown again through the
-// result text, names the typed value cut to two significant digits.
+// Reading a typed value, whatever is typed, with every unit, both decimal
+// separators and four, five or six bands: it never crashes or reads out of
+// bounds, it accepts exactly the texts it should, and what it accepts, shown
+// again through the result text, names the typed value cut to the digits
+// the bands hold.
 //
 // The expectations come from an oracle of its own: the text is brought to
-// plain ASCII and matched against regular expressions, and the bands are
-// worked out from the position of the leading digit.
+// plain ASCII and matched against regular expressions, and each band is
+// worked out as the typed digit at the decimal position it stands for.
 //
 // Input: byte 0 chooses the unit (bits 0-1), the tolerance (bits 2-3), the
-// regional format (bit 4: point or comma) and whether the rest is UTF-8 or
-// UTF-16 (bit 5).
+// regional format (bit 4: point or comma), whether the rest is UTF-8 or
+// UTF-16 (bit 5) and the band count (bits 6-7: 4, 5, 6, 4).
 
 #include "colorcode/bandtables.h"
 #include "colorcode/resistance.h"
@@ -19,13 +20,17 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QString>
+#include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
+#include <variant>
+#include <vector>
 
 using namespace colorcode;
 
@@ -34,14 +39,13 @@ namespace
 
 struct Expected {
     std::optional<ValueError> error;
-    int first = 0;
-    int second = 0;
-    int power = 0; // of the multiplier band, -2 to 9
+    std::vector<int> digits; // of the digit bands
+    int power = 0;           // of the multiplier band, -3 to 9
 };
 
 Expected refused(ValueError error)
 {
-    return {error, 0, 0, 0};
+    return {error, {}, 0};
 }
 
 // The text in plain ASCII: digits of any script as 0-9, any white space as
@@ -74,7 +78,7 @@ QString plain(const QString &text, QChar separator)
 }
 
 // What the reading must give, worked out from the characters alone.
-Expected expectedReading(const QString &text, int unitPower, QChar separator)
+Expected expectedReading(const QString &text, int unitPower, QChar separator, int bandCount)
 {
     if (text.size() >= 64)
         return refused(ValueError::TooLong);
@@ -118,26 +122,26 @@ Expected expectedReading(const QString &text, int unitPower, QChar separator)
     QString digits = whole + fraction;
     while (digits.startsWith(u'0'))
         digits.remove(0, 1);
+    const int digitBands = bandCount == 4 ? 2 : 3;
     if (digits.isEmpty())
-        return {std::nullopt, 0, 0, 0};
+        return {std::nullopt, std::vector<int>(std::size_t(digitBands), 0), 0};
 
-    // The leading digit stands for 10 to this power.
+    // The leading digit stands for 10 to this power; the last digit band
+    // for the multiplier's. Four bands show one typed digit d as 0 and d.
     const int leading = int(digits.size()) - 1 + power;
-    if (leading < -2)
+    if (leading < -3)
         return refused(ValueError::TooSmall);
-    if (leading == -2) // a value from 0,01 to below 0,1: cut to hundredths
-        return {std::nullopt, 0, digits.at(0).digitValue(), -2};
     Expected e;
-    if (digits.size() == 1) {
-        e.second = digits.at(0).digitValue();
-        e.power = power;
-    } else {
-        e.first = digits.at(0).digitValue();
-        e.second = digits.at(1).digitValue();
-        e.power = leading - 1;
-    }
+    e.power =
+        bandCount == 4 && digits.size() == 1 && power <= 9 ? power : leading - (digitBands - 1);
     if (e.power > 9)
         return refused(ValueError::TooLarge);
+    e.power = std::max(e.power, -3);
+    for (int band = 0; band < digitBands; ++band) {
+        const int position = e.power + digitBands - 1 - band;
+        const int at = leading - position; // index in the typed digits
+        e.digits.push_back(at >= 0 && at < int(digits.size()) ? digits.at(at).digitValue() : 0);
+    }
     return e;
 }
 
@@ -155,11 +159,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     static const QLocale locales[2] = {QLocale::c(), QLocale(QLocale::Turkish, QLocale::Turkey)};
     static const Unit units[3] = {Unit::Ohm, Unit::Kohm, Unit::Mohm};
+    // Altın, Gümüş, Renksiz and a fractional one, Mavi (± 0,25 %).
+    static const int tolerances[4] = {0, 1, 2, 8};
     const unsigned choice = data[0];
     const int unitIndex = int(choice & 3u) % 3;
-    const int toleranceIndex = int((choice >> 2) & 3u) % 3;
+    const int toleranceIndex = tolerances[(choice >> 2) & 3u];
     const QLocale &locale = locales[(choice >> 4) & 1u];
     const QChar separator = locale.decimalPoint().at(0);
+    const int bandCount = 4 + int((choice >> 6) & 3u) % 3;
     ++data;
     --size;
 
@@ -171,46 +178,52 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
     }
 
-    const ValueReading reading = readTypedValue(text, units[unitIndex], separator);
-    const Expected expected = expectedReading(text, 3 * unitIndex, separator);
+    const BandsOrError reading = readTypedValue(text, units[unitIndex], separator, bandCount);
+    const Expected expected = expectedReading(text, 3 * unitIndex, separator, bandCount);
 
-    if (reading.bands.has_value() == reading.error.has_value())
-        fail("a reading must give either bands or an error", text);
+    const ValueError *error = std::get_if<ValueError>(&reading);
     if (expected.error) {
-        if (reading.error != expected.error)
+        if (!error || *error != *expected.error)
             fail("wrong error or none", text,
                  QStringLiteral("expected error %1, got %2")
                      .arg(int(*expected.error))
-                     .arg(reading.error ? int(*reading.error) : -1));
+                     .arg(error ? int(*error) : -1));
         return 0;
     }
-    if (!reading.bands)
-        fail("a valid value was rejected", text,
-             QStringLiteral("error %1").arg(int(*reading.error)));
+    if (error)
+        fail("a valid value was rejected", text, QStringLiteral("error %1").arg(int(*error)));
 
-    // Gold is the multiplier list's entry 10, silver its 11.
+    const BandIndices &b = std::get<BandIndices>(reading);
     const int multiplierIndex = expected.power >= 0 ? expected.power : 9 - expected.power;
-    const BandIndices &b = *reading.bands;
-    if (b != BandIndices{expected.first, expected.second, multiplierIndex})
+    if (b != BandIndices{expected.digits, multiplierIndex}) {
+        QStringList got, want;
+        for (const int d : b.digits)
+            got << QString::number(d);
+        for (const int d : expected.digits)
+            want << QString::number(d);
         fail("wrong bands", text,
-             QStringLiteral("got %1 %2 %3, expected %4 %5 %6")
-                 .arg(b.first)
-                 .arg(b.second)
+             QStringLiteral("got %1 %2, expected %3 %4")
+                 .arg(got.join(u' '))
                  .arg(b.multiplier)
-                 .arg(expected.first)
-                 .arg(expected.second)
+                 .arg(want.join(u' '))
                  .arg(multiplierIndex));
+    }
 
-    // Back through the colours to the result text, in hundredths of an ohm.
-    std::int64_t hundredths = 10 * expected.first + expected.second;
-    for (int i = -2; i < expected.power; ++i)
-        hundredths *= 10;
-    const int percent = toleranceList[std::size_t(toleranceIndex)].percent;
+    // Back through the colours to the result text, in thousandths of an ohm.
+    std::int64_t thousandths = 0;
+    for (const int d : expected.digits)
+        thousandths = 10 * thousandths + d;
+    for (int i = -3; i < expected.power; ++i)
+        thousandths *= 10;
+    const int hundredths = toleranceList[std::size_t(toleranceIndex)].number;
+    std::optional<std::int32_t> ppm;
+    if (bandCount == 6)
+        ppm = coefficientList[choice % coefficientList.size()].number;
     const auto result = calculateResistance(
-        b.first, b.second, multiplierList[std::size_t(b.multiplier)].powerOfTen, percent, locale);
+        b.digits, multiplierList[std::size_t(b.multiplier)].number, hundredths, ppm, locale);
     if (!result)
         fail("no result text for accepted bands", text);
-    const QString want = expectedText(hundredths, percent, separator);
+    const QString want = expectedText(thousandths, hundredths, separator, ppm);
     if (result->sonuc != want)
         fail("result text does not name the value", text,
              QStringLiteral("got \"%1\", expected \"%2\"").arg(result->sonuc, want));

@@ -2,7 +2,7 @@
 
 #include "colorcode/bandtables.h"
 
-#include <QList>
+#include <QList> // QString::toUcs4()
 
 #include <algorithm>
 #include <string>
@@ -109,13 +109,14 @@ int digitAt(const std::string &digits, std::size_t at)
     return at < digits.size() ? digits[at] - '0' : 0;
 }
 
-// The digit bands read from position `from` of the digits on: cut beyond
-// the bands, Siyah where the digits run out.
-BandIndices bandsOf(const std::string &digits, std::size_t from, int digitBands, int power)
+// The digit bands: `leadingSiyah` Siyah bands, then the digits, cut where
+// the bands end and padded with Siyah where the digits do.
+BandIndices bandsOf(const std::string &digits, std::size_t leadingSiyah, int digitBands, int power)
 {
     BandIndices bands;
     for (int i = 0; i < digitBands; ++i)
-        bands.digits.push_back(i < int(from) ? 0 : digitAt(digits, std::size_t(i) - from));
+        bands.digits.push_back(
+            i < int(leadingSiyah) ? 0 : digitAt(digits, std::size_t(i) - leadingSiyah));
     bands.multiplier = multiplierIndexOf(power);
     return bands;
 }
