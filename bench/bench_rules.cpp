@@ -6,6 +6,7 @@
 
 #include "colorcode/bandtables.h"
 #include "colorcode/entrypreview.h"
+#include "colorcode/readingdirection.h"
 #include "colorcode/resistance.h"
 #include "colorcode/standardvaluetext.h"
 #include "colorcode/valueentry.h"
@@ -50,16 +51,11 @@ std::vector<Choice> everyChoice(int digitBands)
 std::vector<std::vector<Colour>> everyColourChoice(int digitBands)
 {
     std::vector<std::vector<Colour>> choices;
-    for (const Choice &c : everyChoice(digitBands)) {
-        std::vector<Colour> bands;
-        for (const int digit : c.digits)
-            bands.push_back(colourList[std::size_t(digit)].colour);
-        bands.push_back(multiplierList[std::size_t(multiplierIndexOf(c.powerOfTen))].colour);
-        for (const BandEntry &t : toleranceList)
-            if (t.number == c.tolerance)
-                bands.push_back(t.colour);
-        choices.push_back(bands);
-    }
+    for (const Choice &c : everyChoice(digitBands))
+        for (int t = 0; t < int(toleranceList.size()); ++t)
+            if (toleranceList[std::size_t(t)].number == c.tolerance)
+                choices.push_back(
+                    bandColours(c.digits, multiplierIndexOf(c.powerOfTen), t, std::nullopt));
     return choices;
 }
 

@@ -58,20 +58,21 @@ EntryPreview entryPreview(const QString &typed, Unit unit, int bandCount,
 
     // The suggestions follow the typed value, not the cut one: a value too
     // large or too small for the bands still has its nearest one they show.
-    if (value.digits.empty())
+    if (normalised(value).digits.empty())
         return preview;
     const SeriesSet set = seriesFor(toleranceHundredths);
     preview.seriesLine = seriesVerdict(value, set);
     if (isStandard(value, set))
         return preview;
     const Nearest nearest = nearestStandard(value, set, bandCount);
-    const auto suggestion = [&locale](const Neighbour &n) {
-        return Suggestion{n.value, n.errorHundredths, neighbourText(n, locale), boxTextOf(n.value)};
+    const auto suggestion = [&locale](const Neighbour &n, bool below) {
+        return Suggestion{n.value, n.errorHundredths, neighbourText(n, below, locale),
+                          boxTextOf(n.value)};
     };
     if (nearest.below)
-        preview.below = suggestion(*nearest.below);
+        preview.below = suggestion(*nearest.below, true);
     if (nearest.above)
-        preview.above = suggestion(*nearest.above);
+        preview.above = suggestion(*nearest.above, false);
     if (preview.below || preview.above)
         preview.seriesLine += QStringLiteral("; en yakın:");
     return preview;

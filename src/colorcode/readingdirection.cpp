@@ -2,9 +2,6 @@
 
 #include "colorcode/standardvalues.h"
 
-#include <algorithm>
-#include <vector>
-
 namespace colorcode
 {
 
@@ -58,6 +55,25 @@ bool isStandardReading(const BandReading &reading)
 }
 
 } // namespace
+
+std::vector<Colour> bandColours(std::span<const int> digits, int multiplier, int tolerance,
+                                std::optional<int> coefficient)
+{
+    std::vector<Colour> colours;
+    const auto add = [&colours](const auto &list, int index) {
+        if (index < 0 || std::size_t(index) >= list.size())
+            return false;
+        colours.push_back(list[std::size_t(index)].colour);
+        return true;
+    };
+    for (const int digit : digits)
+        if (!add(colourList, digit))
+            return {};
+    if (!add(multiplierList, multiplier) || !add(toleranceList, tolerance) ||
+        (coefficient && !add(coefficientList, *coefficient)))
+        return {};
+    return colours;
+}
 
 std::optional<BandReading> readBands(std::span<const Colour> bands)
 {

@@ -7,13 +7,17 @@
 namespace colorcode
 {
 
-QString signedPercentText(std::int32_t hundredths, const QLocale &locale)
+namespace
 {
-    const std::int64_t magnitude = hundredths < 0 ? -std::int64_t(hundredths) : hundredths;
-    return (hundredths < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) +
+
+QString percentWithSign(bool negative, std::int64_t magnitude, const QLocale &locale)
+{
+    return (negative ? QStringLiteral("\u2212") : QStringLiteral("+")) +
            QString::number(magnitude / 100) + locale.decimalPoint() +
            QString::number(magnitude % 100).rightJustified(2, u'0') + QStringLiteral(" %");
 }
+
+} // namespace
 
 QString seriesVerdict(const ExactValue &value, const SeriesSet &set)
 {
@@ -23,10 +27,13 @@ QString seriesVerdict(const ExactValue &value, const SeriesSet &set)
     return seriesName(series) + QStringLiteral(" standart değeri");
 }
 
-QString neighbourText(const Neighbour &neighbour, const QLocale &locale)
+QString neighbourText(const Neighbour &neighbour, bool below, const QLocale &locale)
 {
+    const std::int64_t magnitude = neighbour.errorHundredths < 0
+                                       ? -std::int64_t(neighbour.errorHundredths)
+                                       : neighbour.errorHundredths;
     return valueText(neighbour.value, locale) + QStringLiteral(" (") +
-           signedPercentText(neighbour.errorHundredths, locale) + u')';
+           percentWithSign(below, magnitude, locale) + u')';
 }
 
 QString standardValueLine(std::span<const Colour> bands, const QLocale &locale)
@@ -41,11 +48,11 @@ QString standardValueLine(std::span<const Colour> bands, const QLocale &locale)
         if (nearest.below || nearest.above)
             line += QStringLiteral("; en yakın: ");
         if (nearest.below)
-            line += neighbourText(*nearest.below, locale);
+            line += neighbourText(*nearest.below, true, locale);
         if (nearest.below && nearest.above)
             line += QStringLiteral(", ");
         if (nearest.above)
-            line += neighbourText(*nearest.above, locale);
+            line += neighbourText(*nearest.above, false, locale);
     }
     if (const std::optional<BandReading> hint = reverseHint(bands))
         line += QStringLiteral(". Ters yönden: ") + valueText(hint->value, locale) +

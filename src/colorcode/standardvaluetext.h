@@ -18,16 +18,13 @@
 namespace colorcode
 {
 
-// A signed error in hundredths of a percent with two decimals: "+6,25 %",
-// "−2,08 %" (the minus sign U+2212).
-QString signedPercentText(std::int32_t hundredths, const QLocale &locale);
-
 // "E24 standart değeri" naming the series of the set that holds the value,
 // E24 when only that one does; "E96/E24 değil" naming the whole set.
 QString seriesVerdict(const ExactValue &value, const SeriesSet &set);
 
-// A neighbour as the lines name it: "4,7 Kilo Ohm (−2,08 %)".
-QString neighbourText(const Neighbour &neighbour, const QLocale &locale);
+// A neighbour as the lines name it: "4,7 Kilo Ohm (−2,08 %)". One below
+// the value keeps its minus sign when its error rounds to zero: "−0,00 %".
+QString neighbourText(const Neighbour &neighbour, bool below, const QLocale &locale);
 
 // The main window's line for the bands from left to right (4, 5 or 6, see
 // readBands): "E24 standart değeri", or "E24 değil; en yakın: 4,7 Kilo Ohm

@@ -389,16 +389,21 @@ void TestStandardValues::everyChoice()
 
     const int digitCount = bandCount - 2;
     int hints = 0;
-    std::vector<Colour> bands(static_cast<std::size_t>(bandCount));
+    std::vector<int> digitIndices(static_cast<std::size_t>(digitCount));
     for (int digits = 0; digits < int(tenTo(digitCount)); ++digits)
-        for (const BandEntry &m : multiplierList)
-            for (const BandEntry &t : toleranceList) {
-                for (int i = 0; i < digitCount; ++i)
-                    bands[std::size_t(i)] =
-                        colourList[std::size_t(digits / int(tenTo(digitCount - 1 - i)) % 10)]
-                            .colour;
-                bands[std::size_t(digitCount)] = m.colour;
-                bands[std::size_t(digitCount + 1)] = t.colour;
+        for (int mi = 0; mi < int(multiplierList.size()); ++mi)
+            for (int ti = 0; ti < int(toleranceList.size()); ++ti) {
+                const BandEntry &m = multiplierList[std::size_t(mi)];
+                const BandEntry &t = toleranceList[std::size_t(ti)];
+                std::vector<Colour> colours;
+                for (int i = 0; i < digitCount; ++i) {
+                    digitIndices[std::size_t(i)] = digits / int(tenTo(digitCount - 1 - i)) % 10;
+                    colours.push_back(colourList[std::size_t(digitIndices[std::size_t(i)])].colour);
+                }
+                colours.push_back(m.colour);
+                colours.push_back(t.colour);
+                const std::vector<Colour> bands = bandColours(digitIndices, mi, ti, std::nullopt);
+                QVERIFY(bands == colours);
 
                 const OracleReading forward = *oracleRead(bands, true);
                 QString expected;
@@ -441,6 +446,13 @@ void TestStandardValues::everyChoice()
                     QCOMPARE(line, expected);
             }
     QVERIFY(hints > 0);
+
+    // A list without a choice: no colours, so no line.
+    digitIndices[0] = -1;
+    QVERIFY(bandColours(digitIndices, 0, 0, std::nullopt).empty());
+    digitIndices[0] = 0;
+    QVERIFY(bandColours(digitIndices, 0, int(toleranceList.size()), std::nullopt).empty());
+    QVERIFY(bandColours(digitIndices, 0, 0, 9).empty());
 }
 
 void TestStandardValues::entry_data()
@@ -483,6 +495,12 @@ void TestStandardValues::entry_data()
         << "Yazılan 4,7512 Kilo Ohm; gösterilen 4,75 Kilo Ohm"
         << "E24 değil; en yakın:" << QStringList{"4,7 Kilo Ohm (−1,08 %)", "4K7"}
         << QStringList{"5,1 Kilo Ohm (+7,34 %)", "5K1"};
+    QTest::newRow("just above a standard value")
+        << turkish << "4,700001" << Unit::Kohm << 5 << 500
+        << "5 bantta 4,7 Kilo Ohm olarak gösterilir; bantlar bu değeri tam gösteremez" << none
+        << "Yazılan 4,700001 Kilo Ohm; gösterilen 4,7 Kilo Ohm"
+        << "E24 değil; en yakın:" << QStringList{"4,7 Kilo Ohm (−0,00 %)", "4K7"}
+        << QStringList{"5,1 Kilo Ohm (+8,51 %)", "5K1"};
     QTest::newRow("standard, cut on four bands")
         << turkish << "4K99" << Unit::Mohm << 4 << 100
         << "4 bantta 4,9 Kilo Ohm olarak gösterilir; 5 bant gerekir" << none
