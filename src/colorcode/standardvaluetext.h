@@ -11,8 +11,6 @@
 #include <QLocale>
 #include <QString>
 
-#include <cstdint>
-#include <optional>
 #include <span>
 
 namespace colorcode
