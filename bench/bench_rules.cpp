@@ -1,10 +1,14 @@
-// Cost of the rules per call: every colour choice turned into result text,
-// and typed values read into band indices. Each benchmark iteration is one
+// Cost of the rules per call: every colour choice turned into result text
+// and into the standard-value line, typed values read into band indices and
+// into the value-entry preview. Each benchmark iteration is one
 // call, so Qt Test reports the time per call; successive iterations walk the
 // whole table.
 
 #include "colorcode/bandtables.h"
+#include "colorcode/entrypreview.h"
+#include "colorcode/readingdirection.h"
 #include "colorcode/resistance.h"
+#include "colorcode/standardvaluetext.h"
 #include "colorcode/valueentry.h"
 
 #include <QTest>
@@ -42,6 +46,19 @@ std::vector<Choice> everyChoice(int digitBands)
     return choices;
 }
 
+// The same choices as colours from left to right, as the standard-value
+// line takes them.
+std::vector<std::vector<Colour>> everyColourChoice(int digitBands)
+{
+    std::vector<std::vector<Colour>> choices;
+    for (const Choice &c : everyChoice(digitBands))
+        for (int t = 0; t < int(toleranceList.size()); ++t)
+            if (toleranceList[std::size_t(t)].number == c.tolerance)
+                choices.push_back(
+                    bandColours(c.digits, multiplierIndexOf(c.powerOfTen), t, std::nullopt));
+    return choices;
+}
+
 } // namespace
 
 class BenchRules : public QObject
@@ -52,6 +69,10 @@ private slots:
     void calculateResistance();
     void readTypedValue_data();
     void readTypedValue();
+    void standardValueLine_data();
+    void standardValueLine();
+    void entryPreview_data();
+    void entryPreview();
 };
 
 void BenchRules::calculateResistance_data()
@@ -130,6 +151,58 @@ void BenchRules::readTypedValue()
         accepted += std::holds_alternative<BandIndices>(reading);
     }
     QVERIFY(accepted >= 0);
+}
+
+void BenchRules::standardValueLine_data()
+{
+    QTest::addColumn<int>("bandCount");
+    QTest::newRow("four bands, 14300 choices") << 4;
+    QTest::newRow("five bands, 143000 choices") << 5;
+}
+
+void BenchRules::standardValueLine()
+{
+    QFETCH(int, bandCount);
+    const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
+    const std::vector<std::vector<Colour>> choices = everyColourChoice(digitBandsFor(bandCount));
+    // Past the zero-ohm choices, which have no line.
+    std::size_t next = choices.size() / 2;
+    qsizetype characters = 0;
+    QBENCHMARK
+    {
+        characters += colorcode::standardValueLine(choices[next], turkish).size();
+        next = next + 1 == choices.size() ? 0 : next + 1;
+    }
+    QVERIFY(characters > 0);
+}
+
+void BenchRules::entryPreview_data()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<int>("bandCount");
+    QTest::addColumn<int>("tolerance");
+    QTest::newRow("four bands, ± 5 %")
+        << QStringList{"4,8K", "4,75K", "9,55K", "10490", "32", "150G", "0,0005", "4.7", "", "0"}
+        << 4 << 500;
+    QTest::newRow("five bands, ± 1 %")
+        << QStringList{"4,8K", "4K99", "0,0105", "999G", "1,25K", QString(63, u'9')} << 5 << 100;
+}
+
+void BenchRules::entryPreview()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(int, bandCount);
+    QFETCH(int, tolerance);
+    const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
+    qsizetype next = 0;
+    qsizetype characters = 0;
+    QBENCHMARK
+    {
+        characters += colorcode::entryPreview(typed[next], Unit::Ohm, bandCount, tolerance, turkish)
+                          .line.size();
+        next = next + 1 == typed.size() ? 0 : next + 1;
+    }
+    QVERIFY(characters > 0);
 }
 
 QTEST_APPLESS_MAIN(BenchRules)
