@@ -1,14 +1,16 @@
 #include "colorcode/form2.h"
 
 #include "colorcode/bandtables.h"
+#include "colorcode/entrypreview.h"
 #include "colorcode/form2design.h"
 #include "colorcode/resistance.h"
+#include "colorcode/standardvaluetext.h"
 #include "colorcode/valueentry.h"
 #include "forms/accessibility.h"
+#include "forms/controls.h"
 #include "forms/conversions.h"
 #include "forms/form1.h"
 #include "forms/messages.h"
-#include "forms/twips.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -20,6 +22,12 @@
 
 using designer::control;
 
+namespace
+{
+// The letter code a suggestion button puts in the box.
+const char suggestionProperty[] = "tavloraBoxText";
+} // namespace
+
 // Owned by the main window: a dialog of it, kept out of the task bar, and
 // gone with it when the program ends.
 Form2::Form2()
@@ -28,6 +36,7 @@ Form2::Form2()
                                    Qt::MSWindowsFixedSizeDialogHint)
 {
     designer::applyWindow(this, form2design::window);
+    setFixedSize(size());
     designer::buildControls(this, form2design::controls);
 
     Text1 = control<QLineEdit>(this, "Text1");
@@ -42,6 +51,13 @@ Form2::Form2()
     Option6 = control<QRadioButton>(this, "Option6");
     Frame3 = control<QGroupBox>(this, "Frame3");
     Frame4 = control<QGroupBox>(this, "Frame4");
+    Label1 = control<WrappedLabel>(this, "Label1");
+    Command2 = control<QPushButton>(this, "Command2");
+    Command3 = control<QPushButton>(this, "Command3");
+    // Read with the keyboard after the options, before the suggestions.
+    Label1->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    QWidget::setTabOrder(Option6, Label1);
+    QWidget::setTabOrder(Label1, Command2);
 
     // Captioned like the design's "% 5", with the user's separator.
     const QLocale locale = conversions::numberLocale();
@@ -63,6 +79,14 @@ Form2::Form2()
     Text1->setMaxLength(colorcode::maxTypedLength);
 
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    for (QPushButton *button : {Command2, Command3})
+        connect(button, &QPushButton::clicked, this, [this, button] { takeSuggestion(button); });
+    connect(Text1, &QLineEdit::textChanged, this, &Form2::updatePreview);
+    for (QRadioButton *option : findChildren<QRadioButton *>())
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                updatePreview();
+        });
 
     Form1 &main = Form1::instance();
     setBandCount(main.bandCount());
@@ -71,10 +95,50 @@ Form2::Form2()
 
 void Form2::setBandCount(int bandCount)
 {
+    m_bandCount = bandCount;
+    updatePreview();
     Frame4->setVisible(bandCount == 6);
-    const int height =
-        bandCount == 6 ? form2design::clientHeightSixBands : form2design::clientHeight;
-    setFixedSize(twips::toPixels(form2design::window.clientWidth, height));
+}
+
+colorcode::Unit Form2::chosenUnit() const
+{
+    if (Option2->isChecked())
+        return colorcode::Unit::Kohm;
+    if (Option3->isChecked())
+        return colorcode::Unit::Mohm;
+    return colorcode::Unit::Ohm;
+}
+
+void Form2::updatePreview()
+{
+    const colorcode::EntryPreview preview =
+        colorcode::entryPreview(Text1->text(), chosenUnit(), m_bandCount,
+                                colorcode::toleranceList[std::size_t(chosenTolerance())].number,
+                                conversions::numberLocale());
+    // Two lines: a run of spaces ends one.
+    QString text = preview.line;
+    if (!preview.seriesLine.isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral("  ")) + preview.seriesLine;
+    Label1->setText(text);
+    Label1->setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+    const std::pair<QPushButton *, const std::optional<colorcode::Suggestion> &> buttons[] = {
+        {Command2, preview.below}, {Command3, preview.above}};
+    for (const auto &[button, suggestion] : buttons) {
+        button->setVisible(suggestion.has_value());
+        button->setText(suggestion ? suggestion->text : QString());
+        button->setProperty(suggestionProperty, suggestion ? suggestion->boxText : QString());
+    }
+}
+
+void Form2::takeSuggestion(QPushButton *button)
+{
+    const QString boxText = button->property(suggestionProperty).toString();
+    if (boxText.isEmpty())
+        return;
+    Text1->setText(boxText);
+    // Heard at once: what is in the box now, and how it will be shown.
+    announce(this, boxText + QStringLiteral(": ") + Label1->text());
+    Text1->setFocus();
 }
 
 int Form2::chosenTolerance() const
@@ -114,12 +178,7 @@ void Form2::showEvent(QShowEvent *event)
 
 void Form2::Command1_Click()
 {
-    using colorcode::Unit;
-    Unit unit = Unit::Ohm;
-    if (Option2->isChecked())
-        unit = Unit::Kohm;
-    if (Option3->isChecked())
-        unit = Unit::Mohm;
+    const colorcode::Unit unit = chosenUnit();
 
     // Checked whole before anything on the main window changes, with the
     // decimal separator the main window shows and its band count.
@@ -144,6 +203,11 @@ void Form2::Command1_Click()
     for (std::size_t i = 0; i + 1 < lists.size(); ++i)
         lists[i]->setCurrentIndex(bands.digits[i]);
     main.Combo3->setCurrentIndex(bands.multiplier);
+    // No digit is dropped without a word: the main window says what was cut.
+    const auto typed = colorcode::readTypedNumber(Text1->text(), unit, separator);
+    if (const auto *number = std::get_if<colorcode::ExactValue>(&typed))
+        main.setCutNote(
+            colorcode::cutNote(*number, colorcode::valueOf(bands), conversions::numberLocale()));
 
     main.direncrekhesapla();
     // Announces the outcome on the main window once this one has gone.

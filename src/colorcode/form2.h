@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colorcode/valueentry.h"
 #include "forms/form.h"
 
 #include <QDialog>
@@ -8,6 +9,7 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class WrappedLabel;
 
 // The value-entry window: a typed value with unit and tolerance becomes the
 // band choice of the main window.
@@ -27,8 +29,11 @@ public:
     QRadioButton *Option4;
     QRadioButton *Option5;
     QRadioButton *Option6;
-    QGroupBox *Frame3; // the finer tolerances
-    QGroupBox *Frame4; // the temperature coefficient, six bands
+    QGroupBox *Frame3;     // the finer tolerances
+    QGroupBox *Frame4;     // the temperature coefficient, six bands
+    WrappedLabel *Label1;  // how the value will be shown, and its series
+    QPushButton *Command2; // the nearest standard value below
+    QPushButton *Command3; // and above
 
     void setVisible(bool visible) override;
 
@@ -40,9 +45,16 @@ protected:
 
 private:
     void Command1_Click();
+    // Puts a suggested standard value in the box.
+    void takeSuggestion(QPushButton *button);
+    // Says, while the user types, how the value will be shown and which
+    // standard values are nearest.
+    void updatePreview();
+    colorcode::Unit chosenUnit() const;
     // The chosen entries, as indices into the tolerance and coefficient tables.
     int chosenTolerance() const;
     int chosenCoefficient() const;
 
     bool m_placed = false;
+    int m_bandCount = 4;
 };

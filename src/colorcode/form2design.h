@@ -12,12 +12,12 @@ namespace form2design
 
 using namespace designer;
 
-inline constexpr Window window{"Değer Giriniz", 3375, 3135, Placement::BesideOwner};
+inline constexpr Window window{"Değer Giriniz", 5670, 3705, Placement::BesideOwner};
 
 // The unit options sit inside Frame1; the tolerance options lie on the form
 // itself, over the empty Frame2, so the two groups never clear each other.
 // clang-format off
-inline constexpr std::array<Control, 29> controls{{
+inline constexpr std::array<Control, 32> controls{{
 //   name        kind           caption  left  top   width height tab flags               container accessible  fill
     {"Frame1",   Kind::Frame,   "",       600,  600,  975, 1095,  2, NoFlags,             nullptr,  "Birim",    0},
     {"Option1",  Kind::Option,  "Ohm",    120,  240,  735,  255,  5, Chosen,              "Frame1", nullptr,    0},
@@ -29,37 +29,39 @@ inline constexpr std::array<Control, 29> controls{{
     {"Option6",  Kind::Option,  "% 20",  1800, 1320,  735,  255,  9, NoFlags,             nullptr,  nullptr,    0},
     {"Text1",    Kind::TextBox, "",       360,  240, 2655,  285,  0, Centred,             nullptr,  "Değer",    0},
     {"Command1", Kind::Button,  "Tamam", 1080, 1800, 1215,  375,  1, DefaultButton,       nullptr,  nullptr,    0},
-    // The finer tolerances, below the design's controls: one group with the
-    // options above, captioned from the tolerance table.
-    {"Frame3",   Kind::Frame,   "",       120, 2280, 3135,  735, -1, NoFlags,             nullptr,  "Tolerans", 0},
-    {"Option7",  Kind::Option,  "",       240, 2400,  735,  255, 10, NoFlags,             nullptr,  nullptr,    0},
-    {"Option8",  Kind::Option,  "",       990, 2400,  735,  255, 11, NoFlags,             nullptr,  nullptr,    0},
-    {"Option9",  Kind::Option,  "",      1740, 2400,  735,  255, 12, NoFlags,             nullptr,  nullptr,    0},
-    {"Option10", Kind::Option,  "",      2490, 2400,  735,  255, 13, NoFlags,             nullptr,  nullptr,    0},
-    {"Option11", Kind::Option,  "",       240, 2640,  735,  255, 14, NoFlags,             nullptr,  nullptr,    0},
-    {"Option12", Kind::Option,  "",       990, 2640,  735,  255, 15, NoFlags,             nullptr,  nullptr,    0},
-    {"Option13", Kind::Option,  "",      1740, 2640,  735,  255, 16, NoFlags,             nullptr,  nullptr,    0},
-    {"Option14", Kind::Option,  "",      2490, 2640,  735,  255, 17, NoFlags,             nullptr,  nullptr,    0},
+    // Under the design's controls: how the value will be shown, and the
+    // nearest standard values, each taken into the box by its button.
+    {"Label1",   Kind::Label,   "",       120, 2280, 3135,  450, -1, NoFlags,             nullptr,  "Gösterim", 0},
+    {"Command2", Kind::Button,  "",       120, 2790, 3135,  375, 10, NoFlags,             nullptr,  nullptr,    0},
+    {"Command3", Kind::Button,  "",       120, 3210, 3135,  375, 11, NoFlags,             nullptr,  nullptr,    0},
+    // Beside them the finer tolerances: one group with the options above,
+    // captioned from the tolerance table, in columns.
+    {"Frame3",   Kind::Frame,   "",      3375,  600, 2175, 1095, -1, NoFlags,             nullptr,  "Tolerans", 0},
+    {"Option7",  Kind::Option,  "",      3480,  720,  1005,  255, 12, NoFlags,             nullptr,  nullptr,    0},
+    {"Option8",  Kind::Option,  "",      3480,  960,  1005,  255, 13, NoFlags,             nullptr,  nullptr,    0},
+    {"Option9",  Kind::Option,  "",      3480, 1200,  1005,  255, 14, NoFlags,             nullptr,  nullptr,    0},
+    {"Option10", Kind::Option,  "",      3480, 1440,  1005,  255, 15, NoFlags,             nullptr,  nullptr,    0},
+    {"Option11", Kind::Option,  "",      4485,  720,  1005,  255, 16, NoFlags,             nullptr,  nullptr,    0},
+    {"Option12", Kind::Option,  "",      4485,  960,  1005,  255, 17, NoFlags,             nullptr,  nullptr,    0},
+    {"Option13", Kind::Option,  "",      4485, 1200,  1005,  255, 18, NoFlags,             nullptr,  nullptr,    0},
+    {"Option14", Kind::Option,  "",      4485, 1440,  1005,  255, 19, NoFlags,             nullptr,  nullptr,    0},
     // The temperature coefficient, shown with six bands only.
-    {"Frame4",   Kind::Frame,   "",       120, 3120, 3135,  975, 18, NoFlags,             nullptr,  "Sıcaklık katsayısı", 0},
-    {"Option15", Kind::Option,  "",       120,  120,  975,  255, 19, NoFlags,             "Frame4", nullptr,    0},
-    {"Option16", Kind::Option,  "",      1125,  120,  975,  255, 20, Chosen,              "Frame4", nullptr,    0},
-    {"Option17", Kind::Option,  "",      2130,  120,  975,  255, 21, NoFlags,             "Frame4", nullptr,    0},
-    {"Option18", Kind::Option,  "",       120,  360,  975,  255, 22, NoFlags,             "Frame4", nullptr,    0},
-    {"Option19", Kind::Option,  "",      1125,  360,  975,  255, 23, NoFlags,             "Frame4", nullptr,    0},
-    {"Option20", Kind::Option,  "",      2130,  360,  975,  255, 24, NoFlags,             "Frame4", nullptr,    0},
-    {"Option21", Kind::Option,  "",       120,  600,  975,  255, 25, NoFlags,             "Frame4", nullptr,    0},
-    {"Option22", Kind::Option,  "",      1125,  600,  975,  255, 26, NoFlags,             "Frame4", nullptr,    0},
-    {"Option23", Kind::Option,  "",      2130,  600,  975,  255, 27, NoFlags,             "Frame4", nullptr,    0},
+    {"Frame4",   Kind::Frame,   "",      3375, 1800, 2175, 1335, 20, NoFlags,             nullptr,  "Sıcaklık katsayısı", 0},
+    {"Option15", Kind::Option,  "",        105,  120,  1005,  255, 21, NoFlags,             "Frame4", nullptr,    0},
+    {"Option16", Kind::Option,  "",        105,  360,  1005,  255, 22, Chosen,              "Frame4", nullptr,    0},
+    {"Option17", Kind::Option,  "",        105,  600,  1005,  255, 23, NoFlags,             "Frame4", nullptr,    0},
+    {"Option18", Kind::Option,  "",        105,  840,  1005,  255, 24, NoFlags,             "Frame4", nullptr,    0},
+    {"Option19", Kind::Option,  "",        105, 1080,  1005,  255, 25, NoFlags,             "Frame4", nullptr,    0},
+    {"Option20", Kind::Option,  "",       1110,  120,  1005,  255, 26, NoFlags,             "Frame4", nullptr,    0},
+    {"Option21", Kind::Option,  "",       1110,  360,  1005,  255, 27, NoFlags,             "Frame4", nullptr,    0},
+    {"Option22", Kind::Option,  "",       1110,  600,  1005,  255, 28, NoFlags,             "Frame4", nullptr,    0},
+    {"Option23", Kind::Option,  "",       1110,  840,  1005,  255, 29, NoFlags,             "Frame4", nullptr,    0},
 }};
 // clang-format on
 
-// The window's height without and with the coefficient (twips).
-inline constexpr int clientHeight = 3135;
-inline constexpr int clientHeightSixBands = 4215;
-
 // Which entry each option chooses: tolerances from the largest down, the
-// coefficients likewise; indices into the tolerance and coefficient tables.
+// coefficients likewise, column by column; indices into the tolerance and
+// coefficient tables.
 struct OptionEntry {
     const char *option;
     int index;

@@ -66,9 +66,10 @@ protected:
         default:
             return false;
         }
-        // Top to bottom, as the options stand.
+        // Column by column, top to bottom, as the options stand.
         QList<QAbstractButton *> options = m_group->buttons();
-        std::ranges::stable_sort(options, {}, [](const QAbstractButton *b) { return b->y(); });
+        std::ranges::stable_sort(
+            options, {}, [](const QAbstractButton *b) { return std::pair(b->x(), b->y()); });
         const auto count = options.size();
         qsizetype at = options.indexOf(static_cast<QAbstractButton *>(watched));
         for (qsizetype tried = 1; tried < count; ++tried) {

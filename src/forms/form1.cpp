@@ -3,7 +3,9 @@
 #include "colorcode/bandpainting.h"
 #include "colorcode/bandtables.h"
 #include "colorcode/form2.h"
+#include "colorcode/readingdirection.h"
 #include "colorcode/resistance.h"
+#include "colorcode/standardvaluetext.h"
 #include "colorcode/valueentry.h"
 #include "forms/accessibility.h"
 #include "forms/controls.h"
@@ -11,6 +13,7 @@
 #include "forms/form1design.h"
 #include "forms/form3.h"
 #include "forms/messages.h"
+#include "forms/twips.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -90,6 +93,10 @@ Form1::Form1()
     Command2 = control<QPushButton>(this, "Command2");
     Command3 = control<QPushButton>(this, "Command3");
     Shape1 = control<Shape>(this, "Shape1");
+    Label1 = control<WrappedLabel>(this, "Label1");
+    // Read with the keyboard; in the tab order only while it says something.
+    Label1->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    Label1->setFocusPolicy(Qt::NoFocus);
     for (std::size_t i = 0; i < Shape2.size(); ++i)
         Shape2[i] = control<Shape>(this, QStringLiteral("Shape2(%1)").arg(i));
 
@@ -107,6 +114,7 @@ Form1::Form1()
     QWidget::setTabOrder(Combo5, Combo3);
     QWidget::setTabOrder(Combo4, Combo6);
     QWidget::setTabOrder(Combo6, Text1);
+    QWidget::setTabOrder(Combo7, Label1);
 
     // GNOME's and GTK's platform themes make a closed list open on Enter;
     // here Enter belongs to "Hesapla". Alt+Down and F4 still open a list, and
@@ -157,7 +165,10 @@ QString Form1::resultAnnouncement() const
     QStringList colours;
     for (const QComboBox *list : bandLists())
         colours << list->currentText();
-    return colours.join(QStringLiteral(", ")) + QStringLiteral(". ") + m_sonuc;
+    QString said = colours.join(QStringLiteral(", ")) + QStringLiteral(". ") + m_sonuc;
+    if (!m_standardLine.isEmpty())
+        said += QStringLiteral(". ") + m_standardLine;
+    return said;
 }
 
 void Form1::direnchesapla()
@@ -199,6 +210,46 @@ void Form1::showResult()
     m_deger = result ? result->deger : 0;
     m_sonuc = result ? result->sonuc : QString();
     Text1->setText(m_sonuc);
+
+    QString line;
+    if (result) {
+        const std::optional<int> coefficientIndex =
+            m_bandCount == 6 ? std::optional<int>(Combo6->currentIndex()) : std::nullopt;
+        const auto colours = colorcode::bandColours(digits, Combo3->currentIndex(),
+                                                    Combo4->currentIndex(), coefficientIndex);
+        line = colorcode::standardValueLine(colours, conversions::numberLocale());
+        if (!m_cutNote.isEmpty())
+            line = line.isEmpty() ? m_cutNote : m_cutNote + QStringLiteral(". ") + line;
+    }
+    m_cutNote.clear();
+    showStandardLine(line);
+}
+
+// The line as the label shows it: each value with its error on a line of
+// its own where the width allows (a run of spaces ends a line), a percentage
+// never parted from its sign.
+static QString displayedLine(QString line)
+{
+    line.replace(QStringLiteral("), "), QStringLiteral(")  "));
+    line.replace(QStringLiteral("en yakın: "), QStringLiteral("en yakın:  "));
+    line.replace(QStringLiteral(". Ters yönden"), QStringLiteral(".  Ters yönden"));
+    line.replace(QStringLiteral(" %)"), QStringLiteral("\u00A0%)"));
+    return line;
+}
+
+void Form1::showStandardLine(const QString &text)
+{
+    m_standardLine = text;
+    Label1->setText(displayedLine(text));
+    Label1->setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+    // A long line grows the window downwards rather than being cut off.
+    const form1design::BandLayout &layout = layoutFor(m_bandCount);
+    const int designHeight = twips::toPixels(form1design::labelHeight);
+    const int needed = int(Label1->lines().size()) * Label1->fontMetrics().lineSpacing();
+    const int extra = std::max(0, needed - designHeight);
+    Label1->resize(Label1->width(), designHeight + extra);
+    resize(twips::toPixels(layout.clientWidth),
+           twips::toPixels(form1design::window.clientHeight) + extra);
 }
 
 void Form1::direncrekhesapla()
@@ -306,6 +357,7 @@ void Form1::applyBandLayout(int bandCount)
     Combo5->setVisible(bandCount >= 5);
     Combo6->setVisible(bandCount == 6);
     designer::resizeWindow(this, layout.clientWidth, form1design::window.clientHeight);
+    showStandardLine(m_standardLine);
 }
 
 void Form1::Command1_Click()

@@ -13,6 +13,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class Shape;
+class WrappedLabel;
 
 // The main window: the band lists, the result box, the drawn resistor and
 // the buttons that calculate and lead to the other windows. Four bands at
@@ -40,9 +41,17 @@ public:
     // The digit lists and the multiplier list of the current count, in order.
     std::vector<QComboBox *> valueLists() const;
 
-    // What a screen reader is told after a calculation: the bands, then the
-    // result.
+    // What a screen reader is told after a calculation: the bands, the
+    // result, then the standard-value line.
     QString resultAnnouncement() const;
+
+    // Whether the value is a standard one, and which are nearest; empty
+    // before a calculation and for 0 Ohm.
+    QString standardLine() const { return m_standardLine; }
+
+    // Said once, in the standard-value line of the next calculation: the
+    // value-entry window tells what it cut from a typed value.
+    void setCutNote(const QString &note) { m_cutNote = note; }
 
     QComboBox *Combo1;
     QComboBox *Combo2;
@@ -56,6 +65,7 @@ public:
     QPushButton *Command2;
     QPushButton *Command3;
     Shape *Shape1;
+    WrappedLabel *Label1; // standard values
     // First, second digit, multiplier, tolerance, third digit, coefficient.
     std::array<Shape *, 6> Shape2;
 
@@ -78,8 +88,11 @@ private:
     void applyBandLayout(int bandCount);
     std::optional<colorcode::BandIndices> chosenValueBands() const;
     void showResult();
+    void showStandardLine(const QString &text);
 
     double m_deger = 0;
     QString m_sonuc;
+    QString m_cutNote;
+    QString m_standardLine;
     int m_bandCount = 4;
 };

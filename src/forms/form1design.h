@@ -19,7 +19,7 @@ inline constexpr Window window{"Tavlora", 5790, 2475, Placement::Centred};
 inline constexpr colorcode::ColourValue bodyFace = 0x00EFEFEF;
 
 // clang-format off
-inline constexpr std::array<Control, 20> controls{{
+inline constexpr std::array<Control, 21> controls{{
 //   name         kind               caption                               left  top   width height tab flags          container accessible   fill
     {"Shape1",    Kind::RoundedShape, "",                                  2280, 1920, 1335, 375, -1, NoFlags,        nullptr, "Direnç",    bodyFace},
     {"Line1",     Kind::Line,         "",                                  1920, 2115,  375,   0, -1, NoFlags,        nullptr, nullptr,     0},
@@ -43,6 +43,8 @@ inline constexpr std::array<Control, 20> controls{{
     {"Combo5",    Kind::List,         "",                                  3008,  120, 1215, 315, -1, NoFlags,        nullptr, "Üçüncü bant", 0},
     {"Combo6",    Kind::List,         "",                                  7328,  120, 1215, 315, -1, NoFlags,        nullptr, "Sıcaklık katsayısı", 0},
     {"Combo7",    Kind::List,         "",                                   128,  600, 1215, 315,  8, NoFlags,        nullptr, "Bant sayısı", 0},
+    // Standard values after a calculation, in the free space below it.
+    {"Label1",    Kind::Label,        "",                                   128, 1005, 1380, 1440, -1, NoFlags,       nullptr, nullptr,     0},
 }};
 // clang-format on
 
@@ -56,6 +58,7 @@ struct Placed {
     int left, top, width, height; // twips; a line runs from (left, top) by (width, height)
 };
 
+inline constexpr int labelHeight = 1440;
 inline constexpr int bandTop = 1920;
 inline constexpr int bandWidth = 135;
 inline constexpr int bandHeight = 375;
@@ -67,7 +70,7 @@ struct PlacedBand {
 
 struct BandLayout {
     int clientWidth; // twips
-    std::array<Placed, 13> placed;
+    std::array<Placed, 14> placed;
     std::array<PlacedBand, 6> bands; // left to right; unused entries have no name
 };
 
@@ -80,7 +83,7 @@ inline constexpr std::array<BandLayout, 3> bandLayouts{{
         {"Text1",    1568,  600, 2655, 285}, {"Command2", 1568,  960, 2655, 375},
         {"Command1", 1868, 1440, 2055, 375}, {"Command3", 4560, 2040, 1095, 375},
         {"Shape1",   2280, 1920, 1335, 375}, {"Line1",    1920, 2115,  375,   0},
-        {"Line2",    3600, 2115,  360,   0},
+        {"Line2",    3600, 2115,  360,   0}, {"Label1",    128, 1005, 1380, 1440},
     }}, {{{"Shape2(0)", 2520}, {"Shape2(1)", 2760}, {"Shape2(2)", 3000}, {"Shape2(3)", 3240},
           {nullptr, 0}, {nullptr, 0}}}},
     {7230, {{
@@ -90,7 +93,7 @@ inline constexpr std::array<BandLayout, 3> bandLayouts{{
         {"Text1",    2288,  600, 2655, 285}, {"Command2", 2288,  960, 2655, 375},
         {"Command1", 2588, 1440, 2055, 375}, {"Command3", 6000, 2040, 1095, 375},
         {"Shape1",   2880, 1920, 1575, 375}, {"Line1",    2505, 2115,  375,   0},
-        {"Line2",    4440, 2115,  360,   0},
+        {"Line2",    4440, 2115,  360,   0}, {"Label1",    128, 1005, 2100, 1440},
     }}, {{{"Shape2(0)", 3120}, {"Shape2(1)", 3360}, {"Shape2(4)", 3600}, {"Shape2(2)", 3840},
           {"Shape2(3)", 4155}, {nullptr, 0}}}},
     {8670, {{
@@ -100,7 +103,7 @@ inline constexpr std::array<BandLayout, 3> bandLayouts{{
         {"Text1",    3008,  600, 2655, 285}, {"Command2", 3008,  960, 2655, 375},
         {"Command1", 3308, 1440, 2055, 375}, {"Command3", 7440, 2040, 1095, 375},
         {"Shape1",   3480, 1920, 1815, 375}, {"Line1",    3105, 2115,  375,   0},
-        {"Line2",    5280, 2115,  360,   0},
+        {"Line2",    5280, 2115,  360,   0}, {"Label1",    128, 1005, 2820, 1440},
     }}, {{{"Shape2(0)", 3720}, {"Shape2(1)", 3960}, {"Shape2(4)", 4200}, {"Shape2(2)", 4440},
           {"Shape2(3)", 4755}, {"Shape2(5)", 4995}}}},
 }};

@@ -60,6 +60,7 @@ private slots:
     void tamam_data();
     void tamam();
     void enterPressesTamam();
+    void standardValues();
     void rejectedValueChangesNothing_data();
     void rejectedValueChangesNothing();
     void groupsAreIndependent();
@@ -85,7 +86,7 @@ void TestForm2::designState()
     QCOMPARE(entry.Option5->font().family(), QStringLiteral("Liberation Sans Narrow"));
     QCOMPARE(entry.Option5->font().pointSize(), 8);
     QCOMPARE(entry.windowTitle(), QStringLiteral("Değer Giriniz"));
-    QCOMPARE(entry.size(), QSize(225, 209));
+    QCOMPARE(entry.size(), QSize(378, 247));
     QCOMPARE(entry.minimumSize(), entry.maximumSize());
     QVERIFY(!(entry.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(entry.Text1->text().isEmpty());
@@ -99,13 +100,12 @@ void TestForm2::designState()
     QCOMPARE(options.size(), 23);
     for (QRadioButton *option : options)
         QVERIFY2(captionFits(option, option->text()), qPrintable(option->text()));
-    // The coefficient shows with six bands only, in a taller window.
+    // The coefficient shows with six bands only.
     QVERIFY(!entry.Frame4->isVisible());
     Form1::instance().Combo7->setCurrentIndex(2);
     QVERIFY(entry.Frame4->isVisible());
-    QCOMPARE(entry.size(), QSize(225, 281));
     Form1::instance().Combo7->setCurrentIndex(0);
-    QCOMPARE(entry.size(), QSize(225, 209));
+    QVERIFY(!entry.Frame4->isVisible());
     QVERIFY(captionFits(entry.Command1, entry.Command1->text()));
 
     const QList<QPair<QWidget *, QString>> names{
@@ -320,7 +320,53 @@ void TestForm2::enterPressesTamam()
     QVERIFY(spy.heard.isEmpty());
     QApplication::setActiveWindow(&main);
     QTRY_COMPARE(spy.heard,
-                 QStringList{QStringLiteral("Turuncu, Turuncu, Siyah, Renksiz. 33 Ohm  ± % 20")});
+                 QStringList{QStringLiteral(
+                     "Turuncu, Turuncu, Siyah, Renksiz. 33 Ohm  ± % 20. E6 standart değeri")});
+}
+
+void TestForm2::standardValues()
+{
+    // While typing: how the value will be shown and the nearest standard
+    // values of the tolerance's set, one action each to take.
+    Form1 &main = Form1::instance();
+    main.Combo7->setCurrentIndex(1);
+    Form2 &entry = openEntry();
+    QApplication::setActiveWindow(&entry);
+    entry.Option1->click();
+    entry.findChild<QRadioButton *>("Option8")->click(); // % 1
+    entry.Text1->setText(inUserFormat("4,8K"));
+    QCOMPARE(entry.Label1->text(),
+             inUserFormat("4,8 Kilo Ohm olarak gösterilir  E96/E24 değil; en yakın:"));
+    QVERIFY(entry.Command2->isVisible() && entry.Command3->isVisible());
+    QCOMPARE(entry.Command2->text(), inUserFormat("4,75 Kilo Ohm (−1,04 %)"));
+    QCOMPARE(entry.Command3->text(), inUserFormat("4,87 Kilo Ohm (+1,46 %)"));
+
+    AnnouncementSpy spy;
+    entry.Command2->setFocus();
+    QTest::keyClick(entry.Command2, Qt::Key_Space);
+    QCOMPARE(entry.Text1->text(), QStringLiteral("4K75"));
+    QCOMPARE(spy.heard.size(), 1);
+    QVERIFY(spy.heard.first().startsWith(inUserFormat("4K75: 4,75 Kilo Ohm olarak gösterilir")));
+    QVERIFY(!entry.Command2->isVisible()); // a standard value has no neighbours to offer
+    QTest::mouseClick(entry.Command1, Qt::LeftButton);
+    QCOMPARE(main.Text1->text(), inUserFormat("4,75 Kilo Ohm  ± % 1"));
+    QCOMPARE(main.standardLine(), QStringLiteral("E96 standart değeri"));
+
+    // A value the bands cut is named on the main window, once.
+    main.Combo7->setCurrentIndex(0);
+    openEntry();
+    entry.Option2->click();
+    entry.Option4->click();
+    entry.Text1->setText(inUserFormat("4,75"));
+    QCOMPARE(entry.Label1->text().section(u' ', 0, 6),
+             inUserFormat("4 bantta 4,7 Kilo Ohm olarak gösterilir;"));
+    QTest::mouseClick(entry.Command1, Qt::LeftButton);
+    QCOMPARE(main.Text1->text(), inUserFormat("4,7 Kilo Ohm  ± % 5"));
+    QCOMPARE(main.standardLine(),
+             inUserFormat("Yazılan 4,75 Kilo Ohm; gösterilen 4,7 Kilo Ohm. E24 standart değeri"));
+    main.direnchesapla();
+    QCOMPARE(main.standardLine(), QStringLiteral("E24 standart değeri"));
+    entry.Text1->clear();
 }
 
 void TestForm2::rejectedValueChangesNothing_data()
@@ -453,6 +499,8 @@ void TestForm2::optionKeys()
     QFETCH(QStringList, chosen);
     Form2 &entry = openEntry();
     QApplication::setActiveWindow(&entry);
+    // With nothing typed the preview says nothing and takes no Tab.
+    entry.Text1->clear();
     entry.Option1->click();
     entry.Option5->click();
     entry.Command1->setFocus();

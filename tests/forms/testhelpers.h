@@ -20,10 +20,14 @@
 #include <algorithm>
 #include <cmath>
 
-// "4,7 Kilo Ohm" written for a decimal comma, in the user's own format.
+// "4,7 Kilo Ohm" written for a decimal comma, in the user's own format; a
+// comma that separates words stays.
 inline QString inUserFormat(QString text)
 {
-    return text.replace(u',', QLocale::system().decimalPoint());
+    for (qsizetype i = 1; i + 1 < text.size(); ++i)
+        if (text[i] == u',' && text[i - 1].isDigit() && text[i + 1].isDigit())
+            text.replace(i, 1, QLocale::system().decimalPoint());
+    return text;
 }
 
 struct SeenMessage {

@@ -377,30 +377,51 @@ void TestForm1::hesapla_data()
     QTest::addColumn<QList<int>>("choice");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("bands");
+    QTest::addColumn<QString>("line");
 
     QTest::newRow("4,7 kilo") << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5"
-                              << "Sarı, Mor, Kırmızı, Altın";
+                              << "Sarı, Mor, Kırmızı, Altın"
+                              << "E24 standart değeri";
     QTest::newRow("1000 kilo") << QList<int>{1, 0, 5, 1} << "1000 Kilo Ohm  ± % 10"
-                               << "Kahverengi, Siyah, Yeşil, Gümüş";
+                               << "Kahverengi, Siyah, Yeşil, Gümüş"
+                               << "E12 standart değeri";
     QTest::newRow("10 mega renksiz") << QList<int>{1, 0, 6, 2} << "10 Mega Ohm  ± % 20"
-                                     << "Kahverengi, Siyah, Mavi, Renksiz";
+                                     << "Kahverengi, Siyah, Mavi, Renksiz"
+                                     << "E6 standart değeri";
     QTest::newRow("10000 mega") << QList<int>{1, 0, 9, 0} << "10000 Mega Ohm  ± % 5"
-                                << "Kahverengi, Siyah, Beyaz, Altın";
+                                << "Kahverengi, Siyah, Beyaz, Altın"
+                                << "E24 standart değeri";
     QTest::newRow("4,7 gold") << QList<int>{4, 7, 10, 0} << "4,7 Ohm  ± % 5"
-                              << "Sarı, Mor, Altın, Altın";
+                              << "Sarı, Mor, Altın, Altın"
+                              << "E24 standart değeri";
     QTest::newRow("0,47 silver") << QList<int>{4, 7, 11, 1} << "0,47 Ohm  ± % 10"
-                                 << "Sarı, Mor, Gümüş, Gümüş";
+                                 << "Sarı, Mor, Gümüş, Gümüş"
+                                 << "E12 standart değeri";
     QTest::newRow("0,01 silver") << QList<int>{0, 1, 11, 0} << "0,01 Ohm  ± % 5"
-                                 << "Siyah, Kahverengi, Gümüş, Altın";
+                                 << "Siyah, Kahverengi, Gümüş, Altın"
+                                 << "E24 standart değeri";
+    QTest::newRow("4,8 kilo, not standard")
+        << QList<int>{4, 8, 2, 0} << "4,8 Kilo Ohm  ± % 5"
+        << "Sarı, Gri, Kırmızı, Altın"
+        << "E24 değil; en yakın: 4,7 Kilo Ohm (−2,08 %), 5,1 Kilo Ohm (+6,25 %)";
     QTest::newRow("0,047 pembe, ± 2 %") << QList<int>{4, 7, 12, 4} << "0,047 Ohm  ± % 2"
-                                        << "Sarı, Mor, Pembe, Kırmızı";
+                                        << "Sarı, Mor, Pembe, Kırmızı"
+                                        << "E24 standart değeri";
     QTest::newRow("five: 10 kilo ± 1 %") << QList<int>{1, 0, 0, 2, 3} << "10 Kilo Ohm  ± % 1"
-                                         << "Kahverengi, Siyah, Siyah, Kırmızı, Kahverengi";
+                                         << "Kahverengi, Siyah, Siyah, Kırmızı, Kahverengi"
+                                         << "E96 standart değeri";
     QTest::newRow("five: 0,123 ± 0,5 %") << QList<int>{1, 2, 3, 12, 7} << "0,123 Ohm  ± % 0,5"
-                                         << "Kahverengi, Kırmızı, Turuncu, Pembe, Yeşil";
+                                         << "Kahverengi, Kırmızı, Turuncu, Pembe, Yeşil"
+                                         << "E192 standart değeri";
+    QTest::newRow("five: read from the other end")
+        << QList<int>{1, 1, 9, 9, 6} << "119000 Mega Ohm  ± % 0,02"
+        << "Kahverengi, Kahverengi, Beyaz, Beyaz, Sarı"
+        << "E192/E24 değil; en yakın: 118000 Mega Ohm (−0,84 %), 120000 Mega Ohm (+0,84 %). "
+           "Ters yönden: 4,99 Kilo Ohm ± % 1";
     QTest::newRow("six: 19,2 kilo 10 ppm/K")
         << QList<int>{1, 9, 2, 2, 3, 6} << "19,2 Kilo Ohm  ± % 1  10 ppm/K"
-        << "Kahverengi, Beyaz, Kırmızı, Kırmızı, Kahverengi, Mavi 10 ppm/K";
+        << "Kahverengi, Beyaz, Kırmızı, Kırmızı, Kahverengi, Mavi 10 ppm/K"
+        << "E96/E24 değil; en yakın: 19,1 Kilo Ohm (−0,52 %), 19,6 Kilo Ohm (+2,08 %)";
 }
 
 void TestForm1::hesapla()
@@ -408,6 +429,7 @@ void TestForm1::hesapla()
     QFETCH(QList<int>, choice);
     QFETCH(QString, text);
     QFETCH(QString, bands);
+    QFETCH(QString, line);
     Form1 &form = Form1::instance();
     form.show();
     form.activateWindow();
@@ -418,11 +440,13 @@ void TestForm1::hesapla()
     QTest::mouseClick(form.Command1, Qt::LeftButton);
 
     QCOMPARE(form.Text1->text(), inUserFormat(text));
-    // One announcement: the bands, then the value.
     QStringList colours;
     for (const QComboBox *list : form.bandLists())
         colours << list->currentText();
-    QCOMPARE(spy.heard, QStringList{colours.join(", ") + ". " + form.Text1->text()});
+    // One announcement: the bands, the value, then the standard-value line.
+    QCOMPARE(form.standardLine(), inUserFormat(line));
+    QCOMPARE(spy.heard, QStringList{colours.join(", ") + ". " + form.Text1->text() + ". " +
+                                    form.standardLine()});
     QCOMPARE(QAccessible::queryAccessibleInterface(form.Shape1)->text(QAccessible::Description),
              bands);
     QCOMPARE(form.sonuc(), form.Text1->text());
@@ -464,7 +488,8 @@ void TestForm1::enterPressesHesapla()
     QTest::keyClick(target, Qt::Key_Return);
     QCOMPARE(form.Text1->text(), QStringLiteral("22 Kilo Ohm  ± % 10"));
     // Heard where the user is: the focus stays there.
-    QCOMPARE(spy.heard, QStringList{"Kırmızı, Kırmızı, Turuncu, Gümüş. " + form.Text1->text()});
+    QCOMPARE(spy.heard, QStringList{"Kırmızı, Kırmızı, Turuncu, Gümüş. " + form.Text1->text() +
+                                    ". E12 standart değeri"});
     QCOMPARE(QApplication::focusWidget(), target);
 
     form.Text1->clear();
