@@ -34,7 +34,8 @@ constexpr std::string_view version = "Tavlora " TAVLORA_VERSION "\n"
                                      "MIT lisansı ile dağıtılır.\n";
 
 // Qt's options, as QGuiApplication, QApplication and the X11 platform take
-// them; Qt also accepts each with two dashes.
+// them as of Qt 6.4 (kept by hand: re-check on a Qt upgrade); Qt also accepts
+// each with two dashes.
 constexpr std::string_view qtOptionsWithValue[] = {"platform",
                                                    "platformpluginpath",
                                                    "platformtheme",
