@@ -188,7 +188,7 @@ void TestForm2::tamam_data()
                             << "Mohm" << QList<int>{0, 1, 6, 0} << "1000 Kilo Ohm  ± % 5";
     QTest::newRow("22 mohm") << "22"
                              << "Mohm" << QList<int>{2, 2, 6, 0} << "22 Mega Ohm  ± % 5";
-    QTest::newRow("cut, not rounded") << "4712"
+    QTest::newRow("cut, not rounded") << "4782"
                                       << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
     QTest::newRow("largest") << " 99000 "
                              << "Mohm" << QList<int>{9, 9, 9, 0} << "99000 Mega Ohm  ± % 5";

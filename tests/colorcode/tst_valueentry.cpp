@@ -93,7 +93,7 @@ void TestValueEntry::accepted_data()
     QTest::newRow("one digit") << "5" << Unit::Ohm << 0 << 5 << 0;
     QTest::newRow("one digit kohm") << "4" << Unit::Kohm << 0 << 4 << 3;
     QTest::newRow("1 mohm") << "1" << Unit::Mohm << 0 << 1 << 6;
-    QTest::newRow("cut, not rounded") << "4712" << Unit::Ohm << 4 << 7 << 2;
+    QTest::newRow("cut, not rounded") << "4782" << Unit::Ohm << 4 << 7 << 2;
     QTest::newRow("leading zero dropped") << "047" << Unit::Ohm << 4 << 7 << 0;
     QTest::newRow("zero") << "0" << Unit::Ohm << 0 << 0 << 0;
     QTest::newRow("zeros") << "000" << Unit::Ohm << 0 << 0 << 0;
