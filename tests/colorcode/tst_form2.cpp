@@ -44,6 +44,15 @@ QRadioButton *unitOption(Form2 &entry, const QString &unit)
     return entry.Option1;
 }
 
+// The tolerance option by its caption.
+QRadioButton *toleranceOption(Form2 &entry, const QString &tolerance)
+{
+    for (QRadioButton *option : {entry.Option4, entry.Option5, entry.Option6})
+        if (option->text() == tolerance)
+            return option;
+    return nullptr;
+}
+
 } // namespace
 
 class TestForm2 : public QObject
@@ -169,48 +178,66 @@ void TestForm2::tamam_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("tolerance");
     QTest::addColumn<QList<int>>("lists");
     QTest::addColumn<QString>("text");
 
     QTest::newRow("47 ohm") << "47"
-                            << "Ohm" << QList<int>{4, 7, 0, 0} << "47 Ohm  ± % 5";
+                            << "Ohm"
+                            << "% 5" << QList<int>{4, 7, 0, 0} << "47 Ohm  ± % 5";
     QTest::newRow("470 ohm") << "470"
-                             << "Ohm" << QList<int>{4, 7, 1, 0} << "470 Ohm  ± % 5";
+                             << "Ohm"
+                             << "% 5" << QList<int>{4, 7, 1, 0} << "470 Ohm  ± % 5";
     QTest::newRow("4700 ohm") << "4700"
-                              << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
+                              << "Ohm"
+                              << "% 5" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
     QTest::newRow("5 ohm") << "5"
-                           << "Ohm" << QList<int>{0, 5, 0, 0} << "5 Ohm  ± % 5";
+                           << "Ohm"
+                           << "% 5" << QList<int>{0, 5, 0, 0} << "5 Ohm  ± % 5";
     QTest::newRow("4 kohm") << "4"
-                            << "Kohm" << QList<int>{0, 4, 3, 0} << "4 Kilo Ohm  ± % 5";
-    QTest::newRow("47 kohm") << "47"
-                             << "Kohm" << QList<int>{4, 7, 3, 0} << "47 Kilo Ohm  ± % 5";
+                            << "Kohm"
+                            << "% 5" << QList<int>{0, 4, 3, 0} << "4 Kilo Ohm  ± % 5";
+    QTest::newRow("47 kohm, % 10") << "47"
+                                   << "Kohm"
+                                   << "% 10" << QList<int>{4, 7, 3, 1} << "47 Kilo Ohm  ± % 10";
     QTest::newRow("1 mohm") << "1"
-                            << "Mohm" << QList<int>{0, 1, 6, 0} << "1000 Kilo Ohm  ± % 5";
-    QTest::newRow("22 mohm") << "22"
-                             << "Mohm" << QList<int>{2, 2, 6, 0} << "22 Mega Ohm  ± % 5";
+                            << "Mohm"
+                            << "% 5" << QList<int>{0, 1, 6, 0} << "1000 Kilo Ohm  ± % 5";
+    QTest::newRow("22 mohm, % 20") << "22"
+                                   << "Mohm"
+                                   << "% 20" << QList<int>{2, 2, 6, 2} << "22 Mega Ohm  ± % 20";
     QTest::newRow("cut, not rounded") << "4782"
-                                      << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
+                                      << "Ohm"
+                                      << "% 5" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
     QTest::newRow("largest") << " 99000 "
-                             << "Mohm" << QList<int>{9, 9, 9, 0} << "99000 Mega Ohm  ± % 5";
+                             << "Mohm"
+                             << "% 5" << QList<int>{9, 9, 9, 0} << "99000 Mega Ohm  ± % 5";
     // The user's decimal separator, the letter code, gold (10) and silver (11).
     QTest::newRow("4,7 with Kohm") << "4,7"
-                                   << "Kohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
+                                   << "Kohm"
+                                   << "% 5" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
     QTest::newRow("4,7 ohm") << "4,7"
-                             << "Ohm" << QList<int>{4, 7, 10, 0} << "4,7 Ohm  ± % 5";
+                             << "Ohm"
+                             << "% 5" << QList<int>{4, 7, 10, 0} << "4,7 Ohm  ± % 5";
     QTest::newRow("R47") << "R47"
-                         << "Mohm" << QList<int>{4, 7, 11, 0} << "0,47 Ohm  ± % 5";
+                         << "Mohm"
+                         << "% 5" << QList<int>{4, 7, 11, 0} << "0,47 Ohm  ± % 5";
     QTest::newRow("4,7 kohm") << "4,7 kohm"
-                              << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
+                              << "Ohm"
+                              << "% 5" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5";
     QTest::newRow("2M2") << "2M2"
-                         << "Ohm" << QList<int>{2, 2, 5, 0} << "2,2 Mega Ohm  ± % 5";
+                         << "Ohm"
+                         << "% 5" << QList<int>{2, 2, 5, 0} << "2,2 Mega Ohm  ± % 5";
     QTest::newRow("0,015 cut") << "0,015"
-                               << "Ohm" << QList<int>{0, 1, 11, 0} << "0,01 Ohm  ± % 5";
+                               << "Ohm"
+                               << "% 5" << QList<int>{0, 1, 11, 0} << "0,01 Ohm  ± % 5";
 }
 
 void TestForm2::tamam()
 {
     QFETCH(QString, typed);
     QFETCH(QString, unit);
+    QFETCH(QString, tolerance);
     QFETCH(QList<int>, lists);
     QFETCH(QString, text);
 
@@ -219,7 +246,9 @@ void TestForm2::tamam()
     entry.Text1->clear();
     QTest::keyClicks(entry.Text1, inUserFormat(typed));
     unitOption(entry, unit)->click();
-    entry.Option4->click();
+    QRadioButton *toleranceChoice = toleranceOption(entry, tolerance);
+    QVERIFY2(toleranceChoice, qPrintable(tolerance));
+    toleranceChoice->click();
 
     QTest::mouseClick(entry.Command1, Qt::LeftButton);
 
@@ -229,8 +258,9 @@ void TestForm2::tamam()
              QString::fromUtf8(colorcode::colourList[std::size_t(lists[0])].text));
     QCOMPARE(main.Combo3->currentText(),
              QString::fromUtf8(colorcode::multiplierList[std::size_t(lists[2])].text));
-    for (std::size_t i = 0; i < 4; ++i)
+    for (std::size_t i = 0; i < 3; ++i)
         QVERIFY(main.Shape2[i]->isVisible());
+    QCOMPARE(main.Shape2[3]->isVisible(), lists[3] != colorcode::renksizIndex);
     QCOMPARE(main.Shape2[2]->fillColor(), colorcode::multiplierList[std::size_t(lists[2])].paint);
     QVERIFY(!entry.isVisible());
     QVERIFY(Form2::existing() == &entry);
