@@ -2,7 +2,6 @@
 
 #include "colorcode/form2design.h"
 #include "colorcode/valueentry.h"
-#include "forms/accessibility.h"
 #include "forms/conversions.h"
 #include "forms/form1.h"
 #include "forms/messages.h"
@@ -96,12 +95,8 @@ void Form2::Command1_Click()
     main.Combo3->setCurrentIndex(reading.bands->multiplier);
 
     main.direncrekhesapla();
+    // Its announcement is the only one: heard on the main window as soon as
+    // the user is back there.
     main.direnchesapla();
-    // The outcome is heard on the main window once this one has gone: the
-    // four colours, then the value.
-    QStringList colours;
-    for (const QComboBox *list : {main.Combo1, main.Combo2, main.Combo3, main.Combo4})
-        colours << list->currentText();
-    announce(&main, colours.join(QStringLiteral(", ")) + QStringLiteral(". ") + main.sonuc());
     hide();
 }

@@ -115,9 +115,18 @@ void Form1::direnchesapla()
     m_deger = result->deger;
     m_sonuc = result->sonuc;
     Text1->setText(m_sonuc);
-    // Heard where the user is, without going to the result box.
-    announce(this, m_sonuc);
+    // Heard where the user is, without going to the result box; from the
+    // value-entry window, once the user is back here.
+    announce(this, resultAnnouncement());
     direncrekhesapla();
+}
+
+QString Form1::resultAnnouncement() const
+{
+    QStringList colours;
+    for (const QComboBox *list : {Combo1, Combo2, Combo3, Combo4})
+        colours << list->currentText();
+    return colours.join(QStringLiteral(", ")) + QStringLiteral(". ") + m_sonuc;
 }
 
 void Form1::direncrekhesapla()

@@ -25,6 +25,10 @@ public:
     // Shows the four bands in the colours chosen in the lists.
     void direncrekhesapla();
 
+    // What is spoken after a calculation: the bands, then the value, as
+    // the main window shows them.
+    QString resultAnnouncement() const;
+
     double deger() const { return m_deger; }
     QString sonuc() const { return m_sonuc; }
 

@@ -250,6 +250,11 @@ void TestForm2::tamam()
     QVERIFY2(toleranceChoice, qPrintable(tolerance));
     toleranceChoice->click();
 
+    // With the main window already active the outcome is heard at once:
+    // still once only.
+    QApplication::setActiveWindow(&main);
+    QCOMPARE(QApplication::activeWindow(), &main);
+    AnnouncementSpy spy;
     QTest::mouseClick(entry.Command1, Qt::LeftButton);
 
     QCOMPARE(chosenLists(main), lists);
@@ -262,6 +267,13 @@ void TestForm2::tamam()
         QVERIFY(main.Shape2[i]->isVisible());
     QCOMPARE(main.Shape2[3]->isVisible(), lists[3] != colorcode::renksizIndex);
     QCOMPARE(main.Shape2[2]->fillColor(), colorcode::multiplierList[std::size_t(lists[2])].paint);
+    const QStringList bands{
+        QString::fromUtf8(colorcode::colourList[std::size_t(lists[0])].text),
+        QString::fromUtf8(colorcode::colourList[std::size_t(lists[1])].text),
+        QString::fromUtf8(colorcode::multiplierList[std::size_t(lists[2])].text),
+        QString::fromUtf8(colorcode::toleranceList[std::size_t(lists[3])].text)};
+    QCOMPARE(spy.heard, QStringList{bands.join(QStringLiteral(", ")) + QStringLiteral(". ") +
+                                    main.Text1->text()});
     QVERIFY(!entry.isVisible());
     QVERIFY(Form2::existing() == &entry);
 }
