@@ -16,6 +16,7 @@ namespace
 
 const char groupLabelProperty[] = "tavloraGroupLabel";
 const char dialogProperty[] = "tavloraDialog";
+const char programWindowProperty[] = "tavloraWindow";
 
 // Holds the notification; its role keeps Orca from saying "bildirim" first.
 class AnnouncementBar : public QWidget
@@ -191,6 +192,11 @@ public:
     }
 };
 
+// Stands in for Qt's own QAccessibleComboBox, which as of Qt 6.4 on Linux
+// reports the chosen entry as the list's name (so its own name, "Birinci
+// bant", is never heard) and offers no text interface for its value. To be
+// checked again on a Qt upgrade: once Qt reports the list's own name, this
+// may go.
 class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
@@ -277,10 +283,9 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     // A named drawing is a picture; its description says what it shows.
     if (className == QLatin1String("Shape") && !widget->accessibleName().isEmpty())
         return new QAccessibleWidget(widget, QAccessible::Graphic);
-    // Asked first for the most derived class: one of the program's forms.
-    const bool programForm = className == QLatin1String(object->metaObject()->className()) &&
-                             !className.startsWith(u'Q');
-    if (programForm && widget->isWindow())
+    // One of the program's own windows, as marked where it is made; never a
+    // window a platform theme or plugin brings.
+    if (widget->isWindow() && widget->property(programWindowProperty).toBool())
         return new FormAccessible(widget);
     return nullptr;
 }
@@ -289,11 +294,13 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
 
 void installAccessibility()
 {
-    static bool installed = false;
-    if (!installed) {
-        QAccessible::installFactory(factory);
-        installed = true;
-    }
+    // Qt keeps a factory once, however often it is installed.
+    QAccessible::installFactory(factory);
+}
+
+void markAsProgramWindow(QWidget *window)
+{
+    window->setProperty(programWindowProperty, true);
 }
 
 void announce(QWidget *window, const QString &text)

@@ -12,6 +12,10 @@ class QComboBox;
 class QString;
 class QWidget;
 
+// The program's own windows, marked where each is made: they are the ones
+// presented as windows (or dialogs).
+void markAsProgramWindow(QWidget *window);
+
 // Has a screen reader speak `text` without moving the focus. Qt 6.4 has no
 // announcement event, and Orca ignores text changes away from the focus; it
 // does speak a notification that appears, so the text is shown to it as one,

@@ -52,6 +52,12 @@ QPalette darkPalette()
     return dark;
 }
 
+// A window of a class that does not begin with "Q", as a theme may bring.
+class ThemeWindow : public QWidget
+{
+    Q_OBJECT
+};
+
 } // namespace
 
 class TestForm1 : public QObject
@@ -210,6 +216,10 @@ void TestForm1::accessibleNames()
         QVERIFY(widget->focusPolicy() & Qt::TabFocus);
     }
     QCOMPARE(QAccessible::queryAccessibleInterface(&form)->role(), QAccessible::Window);
+    // A window the program did not make, such as a platform theme's, is left
+    // to Qt, whatever its class is called.
+    ThemeWindow themeWindow;
+    QVERIFY(QAccessible::queryAccessibleInterface(&themeWindow)->role() != QAccessible::Window);
     // The drawing is a picture that says which bands it shows: none yet.
     QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(form.Shape1);
     QCOMPARE(picture->role(), QAccessible::Graphic);
