@@ -99,4 +99,9 @@ inline constexpr std::array<ToleranceEntry, 3> toleranceList{{
 
 inline constexpr int renksizIndex = 2;
 
+// The value-entry window's tolerance options choose these entries by their
+// place: "% 5", "% 10" and "% 20" in that order.
+static_assert(toleranceList[0].percent == 5 && toleranceList[1].percent == 10 &&
+              toleranceList[2].percent == 20 && renksizIndex == 2);
+
 } // namespace colorcode
