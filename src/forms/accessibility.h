@@ -29,8 +29,8 @@ void markAsProgramWindow(QWidget *window);
 void announce(QWidget *window, const QString &text);
 
 // Has a screen reader speak the list's new entry when an arrow (or Home, End,
-// a page key) changes it in the closed list: Qt 6.4 tells Orca nothing it
-// would speak then.
+// a page key) changes it in the closed list, each step of a held key with
+// its own entry: Qt 6.4 tells Orca nothing it would speak then.
 void announceChoiceChanges(QComboBox *list);
 
 // Option buttons are heard with the name of their group, given by `label`

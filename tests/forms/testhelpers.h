@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -87,16 +88,34 @@ public:
 
     QStringList heard;
 
+    // What a screen reader that comes to each announcement late reads from
+    // it now.
+    QStringList readLate() const
+    {
+        QStringList texts;
+        for (const QPointer<QObject> &notification : m_notifications) {
+            QAccessibleInterface *iface =
+                notification ? QAccessible::queryAccessibleInterface(notification) : nullptr;
+            texts << (iface ? iface->text(QAccessible::Name) : QStringLiteral("(gone)"));
+        }
+        return texts;
+    }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Show) {
             QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(watched);
-            if (iface && iface->role() == QAccessible::Notification)
+            if (iface && iface->role() == QAccessible::Notification) {
                 heard << iface->text(QAccessible::Name);
+                m_notifications << watched;
+            }
         }
         return false;
     }
+
+private:
+    QList<QPointer<QObject>> m_notifications;
 };
 
 // Contrast of two colours as WCAG 2 measures it, from 1 to 21.
