@@ -78,6 +78,10 @@ private:
         if (m_pending.isNull() || !isActive())
             return;
         const QString text = std::exchange(m_pending, QString());
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        QAccessibleAnnouncementEvent event(m_window, text);
+        QAccessible::updateAccessibility(&event);
+#else
         // The appearance is what Orca speaks. Hidden again at once, or the
         // window's next showing would bring the old text back. The newest
         // stay, for a screen reader that comes to them late.
@@ -87,10 +91,14 @@ private:
         const auto shown = findChildren<Announcement *>(QString(), Qt::FindDirectChildrenOnly);
         for (qsizetype i = 0; i + keptAnnouncements < shown.size(); ++i)
             delete shown[i];
+#endif
     }
 
     // The window itself, not one of its dialogs, as isActiveWindow() has it.
-    bool isActive() const { return QApplication::activeWindow() == m_window; }
+    bool isActive() const
+    {
+        return QApplication::activeWindow() == m_window;
+    }
 
     static constexpr qsizetype keptAnnouncements = 16;
 

@@ -16,11 +16,11 @@ class QWidget;
 // presented as windows (or dialogs).
 void markAsProgramWindow(QWidget *window);
 
-// Has a screen reader speak `text` without moving the focus. Qt 6.4 has no
-// announcement event, and Orca ignores text changes away from the focus; it
-// does speak a notification that appears, so the text is shown to it as one,
-// held in a status bar of no size (which keeps Orca from saying the role).
-// Sighted users see nothing.
+// Has a screen reader speak `text` without moving the focus. From Qt 6.8 on
+// that is Qt's announcement event. Qt 6.4 has none, and Orca ignores text
+// changes away from the focus; it does speak a notification that appears, so
+// the text is shown to it as one, held in a status bar of no size (which
+// keeps Orca from saying the role). Sighted users see nothing.
 //
 // While `window` is not the active window (a dialog is about to close onto
 // it), the text waits until the window is active and its focus has settled:
