@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Orca walk: are the results heard without moving? Keyboard only.
-   ../shared/tools/orca/run-walk.sh build/src/tavlora scripts/walk-heard.py"""
+   Run it with the Orca walk tools, giving the program and this script."""
 import os
+import re
 import sys
 
 from walklib import Walk, heard  # on the path through orca-session.sh
@@ -15,9 +16,44 @@ def expect(said, pattern, what):
         w.note("NOT HEARD: " + what)
 
 
+def once(said, pattern, what):
+    """The result is heard exactly once for one action."""
+    count = sum(1 for s in said if re.search(pattern, s))
+    if count != 1:
+        w.note(f"HEARD {count} TIMES, NOT ONCE: {what}")
+
+
+COLOURS = ["Siyah", "Kahverengi", "Kırmızı", "Turuncu", "Sarı", "Yeşil", "Mavi", "Mor", "Gri",
+           "Beyaz"]
+
+
+def hold(key, seconds, label):
+    """Holds a key down, so that the keyboard repeats it as a user's does."""
+    return w.act(label, ["xdotool", "keydown", key, "sleep", str(seconds), "keyup", key])
+
+
+def spoken_colours(said):
+    return [s.strip(" .") for s in said if s.strip(" .") in COLOURS]
+
+
 try:
-    w.section("Lists: names, and arrows in a closed list")
+    w.section("Hold Down in a closed list: each step heard with its own colour")
     w.tab_to(r"^Birinci bant\b")
+    expect(w.key("Home", "key Home (first entry)"), r"\bSiyah\b", "Siyah after Home")
+    steps = spoken_colours(hold("Down", 0.9, "hold Down for 0,9 s (the key repeats)"))
+    w.key("Tab")
+    now = spoken_colours(w.key("shift+Tab", "key shift+Tab (back: the list's entry now)"))
+    # Each repeat moves one entry on from Siyah: Kahverengi, Kırmızı, ...
+    if len(steps) < 2:
+        w.note(f"NOT REPEATED: {steps}")
+    elif steps != COLOURS[1:1 + len(steps)]:
+        w.note(f"WRONG COLOURS WHILE HELD: {steps}")
+    elif now != steps[-1:]:
+        w.note(f"LAST HEARD {steps[-1]}, BUT THE LIST SHOWS {now}")
+    else:
+        w.note(f"{len(steps)} steps, each its own colour: {', '.join(steps)}")
+
+    w.section("Lists: names, and arrows in a closed list")
     w.until("s", r"\bSarı\b", limit=3)
     expect(w.key("Down", "key Down (closed list)"), r"\bYeşil\b", "Yeşil after Down")
     expect(w.key("Up", "key Up (closed list)"), r"\bSarı\b", "Sarı after Up")
@@ -31,9 +67,10 @@ try:
     expect(w.key("Down", "key Down (Altın)"), r"\bAltın\b", "Altın after Down")
 
     w.section("Hesapla: Enter, then Space on the button")
-    expect(w.key("Return", "key Return (Hesapla)", wait=2), r"4,7 Kilo Ohm", "result after Enter")
+    result = r"Sarı, Mor, Kırmızı, Altın\. 4,7 Kilo Ohm"
+    once(w.key("Return", "key Return (Hesapla)", wait=2), result, "bands and result after Enter")
     w.tab_to(r"^Hesapla\b")
-    expect(w.key("space", "key space (Hesapla)", wait=2), r"4,7 Kilo Ohm", "result after Space")
+    once(w.key("space", "key space (Hesapla)", wait=2), result, "bands and result after Space")
     w.key("KP_Enter", "key KP_Enter (Orca: where am I; focus stayed?)")
 
     w.section("The picture, by flat review")
@@ -52,8 +89,9 @@ try:
     expect(w.key("Tab"), r"Tolerans", "the tolerance group's name")
     expect(w.key("Down", "key Down (next tolerance)"), r"% 10\b", "% 10 after Down")
     w.tab_to(r"\bTamam\b")
-    expect(w.key("Return", "key Return (Tamam)", wait=3), r"Sarı, Mor, Turuncu, Gümüş",
-           "the colours after Tamam")
+    said = w.key("Return", "key Return (Tamam)", wait=3)
+    once(said, r"Sarı, Mor, Turuncu, Gümüş\. 47 Kilo Ohm", "bands and result after Tamam")
+    once(said, r"47 Kilo Ohm", "the result after Tamam")
 
     w.section("About window: open and close")
     w.tab_to("HAKKINDA")

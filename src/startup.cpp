@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -24,7 +25,8 @@ constexpr std::string_view usage =
     "Qt'nin kendi seçenekleri de geçerlidir; örneğin -style ADI,\n"
     "-platform ADI, -reverse.\n"
     "\n"
-    "Çıkış durumu: 0 olağan, 1 masaüstü oturumu yoksa, 2 yanlış seçenekte.\n"
+    "Çıkış durumu: 0 olağan, 1 masaüstü oturumu ya da Qt platform eklentisi\n"
+    "yoksa, 2 yanlış seçenekte.\n"
     "Ayrıntılar ve klavye kullanımı için: man tavlora\n";
 
 constexpr std::string_view version = "Tavlora " TAVLORA_VERSION "\n"
@@ -32,7 +34,8 @@ constexpr std::string_view version = "Tavlora " TAVLORA_VERSION "\n"
                                      "MIT lisansı ile dağıtılır.\n";
 
 // Qt's options, as QGuiApplication, QApplication and the X11 platform take
-// them; Qt also accepts each with two dashes.
+// them as of Qt 6.4 (kept by hand: re-check on a Qt upgrade); Qt also accepts
+// each with two dashes.
 constexpr std::string_view qtOptionsWithValue[] = {"platform",
                                                    "platformpluginpath",
                                                    "platformtheme",
@@ -122,16 +125,87 @@ std::mutex heldLock;
 std::vector<HeldMessage> held;
 QtMessageHandler usualHandler = nullptr;
 
+bool isConnectionFailure(const QString &reason)
+{
+    // xcb's and wayland's words when the display does not answer.
+    return reason.contains(QLatin1String("connect to display"), Qt::CaseInsensitive) ||
+           reason.contains(QLatin1String("wl_display"));
+}
+
+QString quotedName(const QString &text)
+{
+    const qsizetype open = text.indexOf(u'"');
+    const qsizetype close = text.indexOf(u'"', open + 1);
+    return open < 0 || close < 0 ? QString() : text.mid(open + 1, close - open - 1);
+}
+
+// Why Qt could not start, in one line that names the cause and quotes Qt.
+// Qt tries each platform plugin asked for in turn and logs why each failed
+// before it gives up: a plugin not found, or one found that reported its own
+// reason (the last thing it logged) and would not start. Only when every
+// plugin failed for want of a display is there no desktop to speak of.
+QString startFailure(const std::vector<HeldMessage> &messages, const QString &fatal)
+{
+    struct Failure {
+        QString plugin;
+        bool found;
+        QString reason;
+    };
+    std::vector<Failure> failures;
+    QString lastReason;
+    for (const HeldMessage &message : messages) {
+        if (message.category != "qt.qpa.plugin") {
+            if (message.type != QtDebugMsg && message.type != QtInfoMsg)
+                lastReason = message.text;
+            continue;
+        }
+        const QString plugin = quotedName(message.text);
+        if (message.text.startsWith(QLatin1String("Could not find the Qt platform plugin")))
+            failures.push_back({plugin, false, message.text});
+        else if (message.text.startsWith(QLatin1String("Could not load the Qt platform plugin")))
+            failures.push_back({plugin, true, lastReason.isEmpty() ? message.text : lastReason});
+        lastReason.clear();
+    }
+
+    const auto fixable = std::find_if(failures.begin(), failures.end(), [](const Failure &f) {
+        return !f.found || !isConnectionFailure(f.reason);
+    });
+    if (fixable == failures.end() && !failures.empty())
+        return QStringLiteral("masaüstü oturumu bulunamadı; Tavlora bir masaüstü oturumunda "
+                              "(X11 ya da Wayland) çalışır");
+    if (fixable == failures.end())
+        return QStringLiteral("Qt başlatılamadı (Qt: %1)")
+            .arg(fatal.section(u'\n', 0, 0).simplified());
+
+    const QString qt = QStringLiteral(" (Qt: %1)").arg(fixable->reason.simplified());
+    if (fixable->found)
+        return QStringLiteral("\"%1\" adlı Qt platform eklentisi bulundu ama başlatılamadı")
+                   .arg(fixable->plugin) +
+               qt;
+    QString line =
+        QStringLiteral("\"%1\" adlı Qt platform eklentisi bulunamadı").arg(fixable->plugin) + qt;
+    // Debian's Qt brings the Wayland plugins in a package of their own.
+    if (fixable->plugin.startsWith(QLatin1String("wayland")))
+        return line + QStringLiteral("; qt6-wayland paketini kurunuz");
+    const QLatin1String available("Available platform plugins are: ");
+    if (const qsizetype at = fatal.indexOf(available); at >= 0) {
+        QString names = fatal.mid(at + available.size()).section(u'\n', 0, 0).trimmed();
+        if (names.endsWith(u'.'))
+            names.chop(1);
+        line += QStringLiteral("; kurulu olanlar: ") + names;
+    }
+    return line;
+}
+
 void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
+    const std::lock_guard lock(heldLock);
     if (type == QtFatalMsg) {
-        // Qt is about to abort because it found no window system to talk to.
-        std::fputs("tavlora: masaüstü oturumu bulunamadı; Tavlora bir masaüstü oturumunda "
-                   "(X11 ya da Wayland) çalışır\n",
-                   stderr);
+        // Qt is about to abort: it could not start a window system.
+        const QString line = QStringLiteral("tavlora: ") + startFailure(held, text) + u'\n';
+        std::fputs(line.toUtf8().constData(), stderr);
         std::_Exit(1);
     }
-    const std::lock_guard lock(heldLock);
     held.push_back({type, context.category ? context.category : "", text});
 }
 

@@ -12,11 +12,13 @@
 // no display.
 std::optional<int> handleCommandLine(int argc, const char *const argv[]);
 
-// Held while the application object connects to the desktop. Without a
-// desktop Qt would abort, with advice to reinstall the program; this instead
-// says in one line that Tavlora needs a desktop session and ends the program
-// with status 1. What Qt reports meanwhile is held back and passed on once
-// the connection stands.
+// Held while the application object connects to the desktop. When that
+// fails Qt would abort, with advice to reinstall the program; this instead
+// says in one line what failed and ends the program with status 1: that
+// Tavlora needs a desktop session when no display answered, or which platform
+// plugin was missing or would not start, with Qt's reason and the fix where
+// it is known. What Qt reports meanwhile is held back and passed on once the
+// connection stands.
 class DesktopConnection
 {
 public:

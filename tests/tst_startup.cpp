@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
@@ -71,6 +73,23 @@ void TestStartup::commandLine_data()
     QTest::newRow("unreachable X display named on the command line")
         << QStringList{"-platform", "xcb", "-display", ":7301"} << none << 1 << QString()
         << noDesktop;
+
+    // A platform plugin that is missing is named, with Qt's reason and the fix.
+    QTest::newRow("-platform yok")
+        << QStringList{"-platform", "yok"} << none << 1 << QString()
+        << QStringLiteral("\"yok\" adlı Qt platform eklentisi bulunamadı (Qt: Could not find the "
+                          "Qt platform plugin \"yok\"");
+    // Without a Wayland display the plugin, where installed, finds no desktop.
+    const bool waylandInstalled =
+        QDir(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"))
+            .exists(QStringLiteral("libqwayland-generic.so"));
+    QTest::newRow("QT_QPA_PLATFORM=wayland")
+        << QStringList() << QStringList{"QT_QPA_PLATFORM=wayland"} << 1 << QString()
+        << (waylandInstalled ? noDesktop
+                             : QStringLiteral("\"wayland\" adlı Qt platform eklentisi "
+                                              "bulunamadı (Qt: Could not find the Qt platform "
+                                              "plugin \"wayland\" in \"\"); qt6-wayland "
+                                              "paketini kurunuz"));
 }
 
 void TestStartup::commandLine()

@@ -210,7 +210,8 @@ void Form2::Command1_Click()
             colorcode::cutNote(*number, colorcode::valueOf(bands), conversions::numberLocale()));
 
     main.direncrekhesapla();
-    // Announces the outcome on the main window once this one has gone.
+    // Its announcement is the only one: heard on the main window as soon as
+    // the user is back there.
     main.direnchesapla();
     hide();
 }

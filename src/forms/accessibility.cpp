@@ -11,39 +11,48 @@
 #include <QKeyEvent>
 #include <QRadioButton>
 
+#include <utility>
+
 namespace
 {
 
 const char groupLabelProperty[] = "tavloraGroupLabel";
 const char dialogProperty[] = "tavloraDialog";
+const char programWindowProperty[] = "tavloraWindow";
 
-// Holds the notification; its role keeps Orca from saying "bildirim" first.
-class AnnouncementBar : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit AnnouncementBar(QWidget *window) : QWidget(window)
-    {
-        setObjectName(QStringLiteral("announcementBar"));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-        setGeometry(0, 0, 0, 0);
-    }
-};
-
-// The notification Orca speaks each time it appears.
+// One announcement: a notification Orca speaks as it appears. Each text has
+// its own, never renamed: Orca reads the name when it comes to the event,
+// and a held arrow key announces faster than that, so a shared one would be
+// heard with a later text.
 class Announcement : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Announcement(QWidget *window) : QWidget(new AnnouncementBar(window)), m_window(window)
+    Announcement(QWidget *bar, const QString &text) : QWidget(bar)
     {
         setObjectName(QStringLiteral("announcement"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         setGeometry(0, 0, 0, 0);
+        setAccessibleName(text);
         hide();
-        parentWidget()->show();
+    }
+};
+
+// Holds a window's announcements, in a status bar of no size (its role
+// keeps Orca from saying "bildirim" first), and the text that waits for the
+// window to become active.
+class AnnouncementBar : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit AnnouncementBar(QWidget *window) : QWidget(window), m_window(window)
+    {
+        setObjectName(QStringLiteral("announcementBar"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 0, 0);
+        show();
         m_window->installEventFilter(this);
     }
 
@@ -59,7 +68,7 @@ protected:
     {
         // Queued: the activation's focus change reaches Orca first.
         if (watched == m_window && event->type() == QEvent::WindowActivate && !m_pending.isNull())
-            QMetaObject::invokeMethod(this, &Announcement::present, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &AnnouncementBar::present, Qt::QueuedConnection);
         return false;
     }
 
@@ -68,35 +77,60 @@ private:
     {
         if (m_pending.isNull() || !isActive())
             return;
-        setAccessibleName(m_pending);
-        m_pending.clear();
+        const QString text = std::exchange(m_pending, QString());
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        QAccessibleAnnouncementEvent event(m_window, text);
+        QAccessible::updateAccessibility(&event);
+#else
         // The appearance is what Orca speaks. Hidden again at once, or the
-        // window's next showing would bring the old text back.
-        show();
-        hide();
+        // window's next showing would bring the old text back. The newest
+        // stay, for a screen reader that comes to them late.
+        auto *announcement = new Announcement(this, text);
+        announcement->show();
+        announcement->hide();
+        const auto shown = findChildren<Announcement *>(QString(), Qt::FindDirectChildrenOnly);
+        for (qsizetype i = 0; i + keptAnnouncements < shown.size(); ++i)
+            delete shown[i];
+#endif
     }
 
     // The window itself, not one of its dialogs, as isActiveWindow() has it.
-    bool isActive() const { return QApplication::activeWindow() == m_window; }
+    bool isActive() const
+    {
+        return QApplication::activeWindow() == m_window;
+    }
+
+    static constexpr qsizetype keptAnnouncements = 16;
 
     QWidget *m_window;
     QString m_pending;
 };
 
 // Watches the keys Orca is silent on in a closed list, lets the list handle
-// them as ever, then has the new entry spoken. A first letter, or an entry
-// taken from the open list, Orca speaks itself.
+// them as ever, and has each new entry spoken as the key chooses it, so
+// that every step of a held key is heard with its own entry. A first
+// letter, or an entry taken from the open list, Orca speaks itself.
 class ChoiceWatch : public QObject
 {
 public:
-    explicit ChoiceWatch(QComboBox *list) : QObject(list), m_list(list) {}
+    explicit ChoiceWatch(QComboBox *list) : QObject(list), m_list(list)
+    {
+        connect(list, &QComboBox::activated, this, &ChoiceWatch::chosen);
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        switch (static_cast<QKeyEvent *>(event)->key()) {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+            m_arrow = event->type() == QEvent::KeyPress &&
+                      isArrow(static_cast<QKeyEvent *>(event)->key());
+        return false;
+    }
+
+private:
+    static bool isArrow(int key)
+    {
+        switch (key) {
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_Left:
@@ -105,24 +139,21 @@ protected:
         case Qt::Key_End:
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
-            break;
+            return true;
         default:
             return false;
         }
-        const int before = m_list->currentIndex();
-        QMetaObject::invokeMethod(
-            this,
-            [this, before] {
-                const int now = m_list->currentIndex();
-                if (now != before && now >= 0 && m_list->hasFocus() && !m_list->view()->isVisible())
-                    announce(m_list->window(), m_list->currentText());
-            },
-            Qt::QueuedConnection);
-        return false;
     }
 
-private:
+    // The list chose `index` while it handled the key.
+    void chosen(int index)
+    {
+        if (std::exchange(m_arrow, false) && m_list->hasFocus() && !m_list->view()->isVisible())
+            announce(m_list->window(), m_list->itemText(index));
+    }
+
     QComboBox *m_list;
+    bool m_arrow = false;
 };
 
 // Asked each time: a form may be built, and so asked about, before it says
@@ -191,6 +222,11 @@ public:
     }
 };
 
+// Stands in for Qt's own QAccessibleComboBox, which as of Qt 6.4 on Linux
+// reports the chosen entry as the list's name (so its own name, "Birinci
+// bant", is never heard) and offers no text interface for its value. To be
+// checked again on a Qt upgrade: once Qt reports the list's own name, this
+// may go.
 class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
@@ -277,10 +313,9 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     // A named drawing is a picture; its description says what it shows.
     if (className == QLatin1String("Shape") && !widget->accessibleName().isEmpty())
         return new QAccessibleWidget(widget, QAccessible::Graphic);
-    // Asked first for the most derived class: one of the program's forms.
-    const bool programForm = className == QLatin1String(object->metaObject()->className()) &&
-                             !className.startsWith(u'Q');
-    if (programForm && widget->isWindow())
+    // One of the program's own windows, as marked where it is made; never a
+    // window a platform theme or plugin brings.
+    if (widget->isWindow() && widget->property(programWindowProperty).toBool())
         return new FormAccessible(widget);
     return nullptr;
 }
@@ -289,11 +324,13 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
 
 void installAccessibility()
 {
-    static bool installed = false;
-    if (!installed) {
-        QAccessible::installFactory(factory);
-        installed = true;
-    }
+    // Qt keeps a factory once, however often it is installed.
+    QAccessible::installFactory(factory);
+}
+
+void markAsProgramWindow(QWidget *window)
+{
+    window->setProperty(programWindowProperty, true);
 }
 
 void announce(QWidget *window, const QString &text)
@@ -302,8 +339,9 @@ void announce(QWidget *window, const QString &text)
         return;
     // The window's own, not that of a dialog it owns.
     auto *bar = window->findChild<AnnouncementBar *>(QString(), Qt::FindDirectChildrenOnly);
-    auto *announcement = bar ? bar->findChild<Announcement *>() : new Announcement(window);
-    announcement->say(text);
+    if (!bar)
+        bar = new AnnouncementBar(window);
+    bar->say(text);
 }
 
 void announceChoiceChanges(QComboBox *list)

@@ -12,11 +12,15 @@ class QComboBox;
 class QString;
 class QWidget;
 
-// Has a screen reader speak `text` without moving the focus. Qt 6.4 has no
-// announcement event, and Orca ignores text changes away from the focus; it
-// does speak a notification that appears, so the text is shown to it as one,
-// held in a status bar of no size (which keeps Orca from saying the role).
-// Sighted users see nothing.
+// The program's own windows, marked where each is made: they are the ones
+// presented as windows (or dialogs).
+void markAsProgramWindow(QWidget *window);
+
+// Has a screen reader speak `text` without moving the focus. From Qt 6.8 on
+// that is Qt's announcement event. Qt 6.4 has none, and Orca ignores text
+// changes away from the focus; it does speak a notification that appears, so
+// the text is shown to it as one, held in a status bar of no size (which
+// keeps Orca from saying the role). Sighted users see nothing.
 //
 // While `window` is not the active window (a dialog is about to close onto
 // it), the text waits until the window is active and its focus has settled:
@@ -25,8 +29,8 @@ class QWidget;
 void announce(QWidget *window, const QString &text);
 
 // Has a screen reader speak the list's new entry when an arrow (or Home, End,
-// a page key) changes it in the closed list: Qt 6.4 tells Orca nothing it
-// would speak then.
+// a page key) changes it in the closed list, each step of a held key with
+// its own entry: Qt 6.4 tells Orca nothing it would speak then.
 void announceChoiceChanges(QComboBox *list);
 
 // Option buttons are heard with the name of their group, given by `label`

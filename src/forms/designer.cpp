@@ -166,6 +166,9 @@ QFont windowFont()
 
 void applyWindow(QWidget *window, const Window &design)
 {
+    // First, so that a screen reader asking about the window while it is
+    // built already knows it as one of the program's.
+    markAsProgramWindow(window);
     window->setWindowTitle(QString::fromUtf8(design.caption));
     // Set on the window itself, not only as the application's font: platform
     // themes (qt6ct, KDE's) replace that after start-up and on every change

@@ -184,7 +184,8 @@ void Form1::direnchesapla()
         return;
     }
     showResult();
-    // Heard where the user is, without going to the result box.
+    // Heard where the user is, without going to the result box; from the
+    // value-entry window, once the user is back here.
     announce(this, resultAnnouncement());
     direncrekhesapla();
 }

@@ -210,17 +210,17 @@ void TestForm2::tamam_data()
     QTest::newRow("4 kohm") << "4"
                             << "Kohm" << QList<int>{0, 4, 3, 0} << "4 Kilo Ohm  ± % 5" << 4
                             << "Option4";
-    QTest::newRow("47 kohm") << "47"
-                             << "Kohm" << QList<int>{4, 7, 3, 0} << "47 Kilo Ohm  ± % 5" << 4
-                             << "Option4";
+    QTest::newRow("47 kohm, % 10")
+        << "47"
+        << "Kohm" << QList<int>{4, 7, 3, 1} << "47 Kilo Ohm  ± % 10" << 4 << "Option5";
     QTest::newRow("1 mohm") << "1"
                             << "Mohm" << QList<int>{0, 1, 6, 0} << "1000 Kilo Ohm  ± % 5" << 4
                             << "Option4";
-    QTest::newRow("22 mohm") << "22"
-                             << "Mohm" << QList<int>{2, 2, 6, 0} << "22 Mega Ohm  ± % 5" << 4
-                             << "Option4";
+    QTest::newRow("22 mohm, % 20")
+        << "22"
+        << "Mohm" << QList<int>{2, 2, 6, 2} << "22 Mega Ohm  ± % 20" << 4 << "Option6";
     QTest::newRow("cut, not rounded")
-        << "4712"
+        << "4782"
         << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5" << 4 << "Option4";
     QTest::newRow("largest") << " 99000 "
                              << "Mohm" << QList<int>{9, 9, 9, 0} << "99000 Mega Ohm  ± % 5" << 4
@@ -282,19 +282,37 @@ void TestForm2::tamam()
     unitOption(entry, unit)->click();
     entry.findChild<QRadioButton *>(tolerance)->click();
 
+    // With the main window already active the outcome is heard at once:
+    // still once only.
+    QApplication::setActiveWindow(&main);
+    QCOMPARE(QApplication::activeWindow(), &main);
+    AnnouncementSpy spy;
     QTest::mouseClick(entry.Command1, Qt::LeftButton);
 
     QCOMPARE(chosenLists(main), lists);
     QCOMPARE(main.Text1->text(), inUserFormat(text));
-    QCOMPARE(main.Combo1->currentText(),
-             QString::fromUtf8(colorcode::colourList[std::size_t(lists[0])].text));
+    // The lists' entries, by the tables: digits, multiplier, tolerance and,
+    // with six bands, the coefficient.
     const qsizetype multiplier = lists.size() == 4 ? 2 : 3;
-    QCOMPARE(main.Combo3->currentText(),
-             QString::fromUtf8(colorcode::multiplierList[std::size_t(lists[multiplier])].text));
+    QStringList bands;
+    for (qsizetype i = 0; i < lists.size(); ++i) {
+        const std::size_t at = std::size_t(lists[i]);
+        const char *name = i < multiplier        ? colorcode::colourList[at].text
+                           : i == multiplier     ? colorcode::multiplierList[at].text
+                           : i == multiplier + 1 ? colorcode::toleranceList[at].text
+                                                 : colorcode::coefficientList[at].text;
+        bands << QString::fromUtf8(name);
+    }
+    QCOMPARE(main.Combo1->currentText(), bands[0]);
+    QCOMPARE(main.Combo3->currentText(), bands[multiplier]);
     for (std::size_t i = 0; i < std::size_t(bandCount); ++i)
-        QVERIFY(main.Shape2[i]->isVisible());
+        QCOMPARE(main.Shape2[i]->isVisible(),
+                 i != 3 || lists[multiplier + 1] != colorcode::renksizIndex);
     QCOMPARE(main.Shape2[2]->fillColor(),
              colorcode::multiplierList[std::size_t(lists[multiplier])].paint);
+    QCOMPARE(spy.heard,
+             QStringList{bands.join(QStringLiteral(", ")) + QStringLiteral(". ") +
+                         main.Text1->text() + QStringLiteral(". ") + main.standardLine()});
     QVERIFY(!entry.isVisible());
     QVERIFY(Form2::existing() == &entry);
     main.Combo7->setCurrentIndex(0);

@@ -111,7 +111,7 @@ void TestValueEntry::accepted_data()
         << "4" << Unit::Kohm << QList<int>{0, 4, 3} << QList<int>{4, 0, 0, 1};
     QTest::newRow("1 mohm") << "1" << Unit::Mohm << QList<int>{0, 1, 6} << QList<int>{1, 0, 0, 4};
     QTest::newRow("cut, not rounded")
-        << "4712" << Unit::Ohm << QList<int>{4, 7, 2} << QList<int>{4, 7, 1, 1};
+        << "4782" << Unit::Ohm << QList<int>{4, 7, 2} << QList<int>{4, 7, 8, 1};
     QTest::newRow("leading zero dropped")
         << "047" << Unit::Ohm << QList<int>{4, 7, 0} << QList<int>{4, 7, 0, 10};
     QTest::newRow("zero") << "0" << Unit::Ohm << QList<int>{0, 0, 0} << QList<int>{0, 0, 0, 0};

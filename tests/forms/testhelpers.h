@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -83,24 +84,74 @@ inline bool captionFits(QWidget *widget, const QString &caption)
 // The texts the program announces to a screen reader: the names of the
 // notifications that appear (Qt tells the screen reader of each appearance).
 // Accessibility is off on the offscreen platform, so the appearances are seen
-// as the widgets' own show events.
+// as the widgets' own show events. From Qt 6.8 on the program sends Qt's
+// announcement event instead, seen through Qt's accessibility update handler.
 class AnnouncementSpy : public QObject
 {
 public:
-    AnnouncementSpy() { qApp->installEventFilter(this); }
+    AnnouncementSpy()
+    {
+        qApp->installEventFilter(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        current = this;
+        previous = QAccessible::installUpdateHandler(&AnnouncementSpy::update);
+#endif
+    }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    ~AnnouncementSpy() override
+    {
+        QAccessible::installUpdateHandler(previous);
+        current = nullptr;
+    }
+#endif
 
     QStringList heard;
+
+    // What a screen reader that comes to each announcement late reads from
+    // it now.
+    QStringList readLate() const
+    {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        return heard; // Qt's event carries its text
+#else
+        QStringList texts;
+        for (const QPointer<QObject> &notification : m_notifications) {
+            QAccessibleInterface *iface =
+                notification ? QAccessible::queryAccessibleInterface(notification) : nullptr;
+            texts << (iface ? iface->text(QAccessible::Name) : QStringLiteral("(gone)"));
+        }
+        return texts;
+#endif
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Show) {
             QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(watched);
-            if (iface && iface->role() == QAccessible::Notification)
+            if (iface && iface->role() == QAccessible::Notification) {
                 heard << iface->text(QAccessible::Name);
+                m_notifications << watched;
+            }
         }
         return false;
     }
+
+private:
+    QList<QPointer<QObject>> m_notifications;
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    static void update(QAccessibleEvent *event)
+    {
+        if (current && event->type() == QAccessible::Announcement)
+            current->heard << static_cast<QAccessibleAnnouncementEvent *>(event)->message();
+        if (previous)
+            previous(event);
+    }
+
+    static inline AnnouncementSpy *current = nullptr;
+    static inline QAccessible::UpdateHandler previous = nullptr;
+#endif
 };
 
 // Contrast of two colours as WCAG 2 measures it, from 1 to 21.
