@@ -73,8 +73,20 @@ try:
     once(w.key("space", "key space (Hesapla)", wait=2), result, "bands and result after Space")
     w.key("KP_Enter", "key KP_Enter (Orca: where am I; focus stayed?)")
 
+    w.section("No standard value: the nearest ones end what is heard, and Tab reads them")
+    w.tab_to(r"^İkinci bant\b")
+    w.until("g", r"\bGri\b", limit=3)
+    once(w.key("Return", "key Return (Hesapla)", wait=3),
+         r"Sarı, Gri, Kırmızı, Altın\. 4,8 Kilo Ohm .*E24 değil; en yakın: 4,7 Kilo Ohm",
+         "bands, result and the nearest standard values after Enter")
+    expect(w.tab_to(r"E24 değil"), r"5,1 Kilo Ohm", "the line, read by Tab")
+    w.tab_to(r"^İkinci bant\b")
+    w.until("m", r"\bMor\b", limit=3)
+    once(w.key("Return", "key Return (Hesapla)", wait=3), r"E24 standart değeri",
+         "a standard value said so")
+
     w.section("The picture, by flat review")
-    w.until("KP_Right", r"Direnç", limit=20)
+    w.until("KP_Right", r"Direnç", limit=40)
     expect(w.key("KP_Insert+KP_Begin", "key Orca+KP_Begin (the object under review)"),
            r"Sarı, Mor, Kırmızı, Altın", "the bands in the picture's description")
     w.key("KP_Subtract", "key KP_Subtract (leave flat review)")
