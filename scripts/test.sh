@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 scripts/install-deps.sh "${test_packages[@]}"
 
-cmake -S . -B build -G Ninja
+# build/ is shared with run.sh and package.sh, which leave the tests out.
+cmake -S . -B build -G Ninja -DBUILD_TESTING=ON
 cmake --build build
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
 
