@@ -77,6 +77,10 @@ WrappedLabel::WrappedLabel(const QString &text, QWidget *parent) : QLabel(text, 
 
 QStringList WrappedLabel::lines() const
 {
+    // An empty label, as the main window's standard-value line is at
+    // start, costs no regular expression engine.
+    if (text().isEmpty())
+        return {};
     static const QRegularExpression spaceRun(QStringLiteral(" {2,}"));
     QStringList result;
     const qreal width = contentsRect().width();
