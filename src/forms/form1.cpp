@@ -94,8 +94,6 @@ Form1::Form1()
     Command3 = control<QPushButton>(this, "Command3");
     Shape1 = control<Shape>(this, "Shape1");
     Label1 = control<WrappedLabel>(this, "Label1");
-    // Read with the keyboard; in the tab order only while it says something.
-    Label1->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     Label1->setFocusPolicy(Qt::NoFocus);
     for (std::size_t i = 0; i < Shape2.size(); ++i)
         Shape2[i] = control<Shape>(this, QStringLiteral("Shape2(%1)").arg(i));
@@ -242,6 +240,11 @@ void Form1::showStandardLine(const QString &text)
 {
     m_standardLine = text;
     Label1->setText(displayedLine(text));
+    // Read with the keyboard, and in the tab order, only while it says
+    // something; an empty line at start builds no text control.
+    Label1->setTextInteractionFlags(text.isEmpty()
+                                        ? Qt::NoTextInteraction
+                                        : Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     Label1->setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
     // A long line grows the window downwards rather than being cut off.
     const form1design::BandLayout &layout = layoutFor(m_bandCount);
