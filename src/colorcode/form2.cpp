@@ -185,8 +185,13 @@ void Form2::Command1_Click()
     Form1 &main = Form1::instance();
     const int bandCount = main.bandCount();
     const QChar separator = conversions::numberLocale().decimalPoint().at(0);
+    // Read once: the number as typed, then its bands, so that what the bands
+    // cut can be told.
+    const auto typed = colorcode::readTypedNumber(Text1->text(), unit, separator);
+    const auto *number = std::get_if<colorcode::ExactValue>(&typed);
     const colorcode::BandsOrError reading =
-        colorcode::readTypedValue(Text1->text(), unit, separator, bandCount);
+        number ? colorcode::bandsFor(*number, bandCount)
+               : colorcode::BandsOrError(std::get<colorcode::ValueError>(typed));
     if (const auto *error = std::get_if<colorcode::ValueError>(&reading)) {
         showWarning(this, windowTitle(),
                     colorcode::valueErrorMessage(*error, separator, bandCount));
@@ -204,10 +209,8 @@ void Form2::Command1_Click()
         lists[i]->setCurrentIndex(bands.digits[i]);
     main.Combo3->setCurrentIndex(bands.multiplier);
     // No digit is dropped without a word: the main window says what was cut.
-    const auto typed = colorcode::readTypedNumber(Text1->text(), unit, separator);
-    if (const auto *number = std::get_if<colorcode::ExactValue>(&typed))
-        main.setCutNote(
-            colorcode::cutNote(*number, colorcode::valueOf(bands), conversions::numberLocale()));
+    main.setCutNote(
+        colorcode::cutNote(*number, colorcode::valueOf(bands), conversions::numberLocale()));
 
     main.direncrekhesapla();
     // Its announcement is the only one: heard on the main window as soon as

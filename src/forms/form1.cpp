@@ -173,9 +173,7 @@ void Form1::direnchesapla()
 {
     // A value needs a colour in every band; without one there is nothing
     // sound to compute, so nothing is changed.
-    const auto lists = bandLists();
-    if (std::ranges::any_of(lists,
-                            [](const QComboBox *list) { return list->currentIndex() < 0; })) {
+    if (!allChosen()) {
         showWarning(this, QStringLiteral("Tavlora"),
                     QStringLiteral("Lütfen ") + countWord(m_bandCount) +
                         QStringLiteral(" bandın her biri için bir renk seçiniz."));
@@ -192,20 +190,15 @@ void Form1::direnchesapla()
 // list has no choice.
 void Form1::showResult()
 {
-    std::vector<int> digits;
-    for (const QComboBox *list : valueLists())
-        if (list != Combo3)
-            digits.push_back(list->currentIndex());
+    const std::optional<colorcode::BandIndices> value = chosenValueBands();
     std::optional<std::int32_t> coefficient;
     if (m_bandCount == 6 && Combo6->currentIndex() >= 0)
         coefficient = chosenItemData(Combo6);
-    const bool complete = std::ranges::none_of(
-        bandLists(), [](const QComboBox *list) { return list->currentIndex() < 0; });
-    const auto result =
-        complete
-            ? colorcode::calculateResistance(digits, chosenItemData(Combo3), chosenItemData(Combo4),
-                                             coefficient, conversions::numberLocale())
-            : std::nullopt;
+    const auto result = allChosen()
+                            ? colorcode::calculateResistance(value->digits, chosenItemData(Combo3),
+                                                             chosenItemData(Combo4), coefficient,
+                                                             conversions::numberLocale())
+                            : std::nullopt;
     m_deger = result ? result->deger : 0;
     m_sonuc = result ? result->sonuc : QString();
     Text1->setText(m_sonuc);
@@ -214,7 +207,7 @@ void Form1::showResult()
     if (result) {
         const std::optional<int> coefficientIndex =
             m_bandCount == 6 ? std::optional<int>(Combo6->currentIndex()) : std::nullopt;
-        const auto colours = colorcode::bandColours(digits, Combo3->currentIndex(),
+        const auto colours = colorcode::bandColours(value->digits, Combo3->currentIndex(),
                                                     Combo4->currentIndex(), coefficientIndex);
         line = colorcode::standardValueLine(colours, conversions::numberLocale());
         if (!m_cutNote.isEmpty())
@@ -291,6 +284,12 @@ void Form1::direncrekhesapla()
         shapes[i]->setFillColor(bands[i].fill);
         shapes[i]->setVisible(bands[i].visible);
     }
+}
+
+bool Form1::allChosen() const
+{
+    return std::ranges::none_of(bandLists(),
+                                [](const QComboBox *list) { return list->currentIndex() < 0; });
 }
 
 // The chosen value lists; nothing while one is unchosen.

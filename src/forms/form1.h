@@ -87,6 +87,8 @@ private:
 
     void applyBandLayout(int bandCount);
     std::optional<colorcode::BandIndices> chosenValueBands() const;
+    // Whether every list of the current band count has a choice.
+    bool allChosen() const;
     void showResult();
     void showStandardLine(const QString &text);
 
