@@ -4,6 +4,7 @@
 // call, so Qt Test reports the time per call; successive iterations walk the
 // whole table.
 
+#include "colorcode/bandselection.h"
 #include "colorcode/bandtables.h"
 #include "colorcode/entrypreview.h"
 #include "colorcode/readingdirection.h"
@@ -53,9 +54,12 @@ std::vector<std::vector<Colour>> everyColourChoice(int digitBands)
     std::vector<std::vector<Colour>> choices;
     for (const Choice &c : everyChoice(digitBands))
         for (int t = 0; t < int(toleranceList.size()); ++t)
-            if (toleranceList[std::size_t(t)].number == c.tolerance)
-                choices.push_back(
-                    bandColours(c.digits, multiplierIndexOf(c.powerOfTen), t, std::nullopt));
+            if (toleranceList[std::size_t(t)].number == c.tolerance) {
+                BandSelection selection = BandSelection::empty(int(c.digits.size()) + 2);
+                selection.setValueBands({c.digits, multiplierIndexOf(c.powerOfTen)});
+                selection.setEntry(Role::Tolerance, 0, t);
+                choices.push_back(selection.colours());
+            }
     return choices;
 }
 

@@ -16,8 +16,8 @@ namespace
 
 constexpr std::string_view usage =
     "Kullanım: tavlora [SEÇENEK]...\n"
-    "Direncin dört renk bandından değerini, yazılan bir değerden de renk\n"
-    "bantlarını bulur. Tavlora bir masaüstü oturumunda çalışır.\n"
+    "Direncin dört, beş ya da altı renk bandından değerini, yazılan bir\n"
+    "değerden de renk bantlarını bulur. Tavlora bir masaüstü oturumunda çalışır.\n"
     "\n"
     "  -h, --help        bu yardımı gösterir ve çıkar\n"
     "  -v, --version     sürüm bilgisini gösterir ve çıkar\n"

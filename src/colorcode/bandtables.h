@@ -14,6 +14,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace colorcode
 {
@@ -117,11 +118,9 @@ constexpr int multiplierIndexOf(int powerOfTen)
     return -1;
 }
 
-// The digit lists carry no numbers of their own: the digit is the index.
-inline constexpr std::int32_t digitItemData = 0;
-
-// The tolerance list: the first three entries are the ones every four-band
-// resistor has always been read with, the rest follow in colour-code order.
+// The tolerance list: the three tolerances of common four-band parts first,
+// where the value-entry window's first options expect them, the rest in
+// colour-code order.
 inline constexpr std::array<BandEntry, 11> toleranceList{{
     {Colour::Altin, "Altın", 500, altinPaint},
     {Colour::Gumus, "Gümüş", 1000, gumusPaint},
@@ -148,7 +147,8 @@ static_assert(toleranceList[renksizIndex].number == 2000 &&
               toleranceList[renksizIndex].colour == Colour::Renksiz);
 
 // The temperature coefficient of six-band resistors. Not monotonic in the
-// colour order (Turuncu 15, Sarı 25): always read it from the table.
+// colour order (Turuncu 15, Sarı 25): read it from the table, never from
+// the index.
 inline constexpr std::array<BandEntry, 9> coefficientList{{
     withNumber(colourList[0], 250),
     withNumber(colourList[1], 100),
@@ -161,12 +161,85 @@ inline constexpr std::array<BandEntry, 9> coefficientList{{
     withNumber(colourList[8], 1),
 }};
 
-// The band counts a resistor can have, and the digit bands each carries.
-inline constexpr int minBandCount = 4;
-inline constexpr int maxBandCount = 6;
+// What a band says: a digit, the power of ten, the tolerance or the
+// temperature coefficient.
+enum class Role { Digit, Multiplier, Tolerance, Coefficient };
+
+inline constexpr std::size_t roleCount = 4;
+
+// The entries of a role's list.
+constexpr std::span<const BandEntry> entriesOf(Role role)
+{
+    switch (role) {
+    case Role::Digit:
+        return colourList;
+    case Role::Multiplier:
+        return multiplierList;
+    case Role::Tolerance:
+        return toleranceList;
+    case Role::Coefficient:
+        return coefficientList;
+    }
+    return {};
+}
+
+// The one place that says what a band count means: the role of each band,
+// left to right.
+struct BandRoles {
+    int bandCount;
+    std::array<Role, 6> roles; // the first bandCount are used
+};
+
+// clang-format off
+inline constexpr std::array<BandRoles, 3> bandRoleTable{{
+    {4, {Role::Digit, Role::Digit, Role::Multiplier, Role::Tolerance}},
+    {5, {Role::Digit, Role::Digit, Role::Digit, Role::Multiplier, Role::Tolerance}},
+    {6, {Role::Digit, Role::Digit, Role::Digit, Role::Multiplier, Role::Tolerance,
+         Role::Coefficient}},
+}};
+// clang-format on
+
+inline constexpr int minBandCount = bandRoleTable.front().bandCount;
+inline constexpr int maxBandCount = bandRoleTable.back().bandCount;
+
+// The roles of a band count, left to right; none for a count the table
+// does not have.
+constexpr std::span<const Role> rolesOf(int bandCount)
+{
+    for (const BandRoles &entry : bandRoleTable)
+        if (entry.bandCount == bandCount)
+            return std::span<const Role>(entry.roles).first(std::size_t(entry.bandCount));
+    return {};
+}
+
+constexpr bool isBandCount(int bandCount)
+{
+    return !rolesOf(bandCount).empty();
+}
+
+// How many bands of a band count play a role.
+constexpr int bandsWithRole(int bandCount, Role role)
+{
+    int count = 0;
+    for (const Role r : rolesOf(bandCount))
+        count += r == role ? 1 : 0;
+    return count;
+}
+
+// The digit bands a band count carries.
 constexpr int digitBandsFor(int bandCount)
 {
-    return bandCount == 4 ? 2 : 3;
+    return bandsWithRole(bandCount, Role::Digit);
 }
+
+constexpr bool hasRole(int bandCount, Role role)
+{
+    return bandsWithRole(bandCount, role) > 0;
+}
+
+// Where the value-entry window and the switching rules rely on the table.
+static_assert(digitBandsFor(minBandCount) == 2 && digitBandsFor(maxBandCount) == 3);
+static_assert(hasRole(maxBandCount, Role::Coefficient) &&
+              !hasRole(minBandCount, Role::Coefficient));
 
 } // namespace colorcode

@@ -1,8 +1,10 @@
 #include "colorcode/entrypreview.h"
 
+#include "colorcode/bandselection.h"
 #include "colorcode/resistance.h"
 #include "colorcode/standardvalues.h"
 #include "colorcode/standardvaluetext.h"
+#include "colorcode/standardverdict.h"
 
 #include <variant>
 
@@ -46,11 +48,13 @@ EntryPreview entryPreview(const QString &typed, Unit unit, int bandCount,
     } else {
         const ExactValue shown = valueOf(std::get<BandIndices>(bands));
         const QString shownText = valueText(shown, locale) + QStringLiteral(" olarak gösterilir");
+        const std::optional<int> needed = fewestBandsFor(value);
         if (normalised(shown) == normalised(value))
             preview.line = shownText;
-        else if (bandCount == minBandCount && showsExactly(value, minBandCount + 1))
-            preview.line =
-                QStringLiteral("4 bantta ") + shownText + QStringLiteral("; 5 bant gerekir");
+        else if (needed && *needed > bandCount)
+            preview.line = QString::number(bandCount) + QStringLiteral(" bantta ") + shownText +
+                           QStringLiteral("; ") + QString::number(*needed) +
+                           QStringLiteral(" bant gerekir");
         else
             preview.line = QString::number(bandCount) + QStringLiteral(" bantta ") + shownText +
                            QStringLiteral("; bantlar bu değeri tam gösteremez");
@@ -58,24 +62,30 @@ EntryPreview entryPreview(const QString &typed, Unit unit, int bandCount,
 
     // The suggestions follow the typed value, not the cut one: a value too
     // large or too small for the bands still has its nearest one they show.
-    if (normalised(value).digits.empty())
+    preview.verdict = standardVerdict(value, toleranceHundredths, bandCount);
+    if (!preview.verdict)
         return preview;
-    const SeriesSet set = seriesFor(toleranceHundredths);
-    preview.seriesLine = seriesVerdict(value, set);
-    if (isStandard(value, set))
-        return preview;
-    const Nearest nearest = nearestStandard(value, set, bandCount);
     const auto suggestion = [&locale](const Neighbour &n, bool below) {
         return Suggestion{n.value, n.errorHundredths, neighbourText(n, below, locale),
                           boxTextOf(n.value)};
     };
-    if (nearest.below)
-        preview.below = suggestion(*nearest.below, true);
-    if (nearest.above)
-        preview.above = suggestion(*nearest.above, false);
+    if (preview.verdict->nearest.below)
+        preview.below = suggestion(*preview.verdict->nearest.below, true);
+    if (preview.verdict->nearest.above)
+        preview.above = suggestion(*preview.verdict->nearest.above, false);
+    preview.seriesLine = verdictHeadline(*preview.verdict);
     if (preview.below || preview.above)
         preview.seriesLine += QStringLiteral("; en yakın:");
     return preview;
+}
+
+QStringList EntryPreview::lines() const
+{
+    QStringList result;
+    for (const QString &text : {line, seriesLine})
+        if (!text.isEmpty())
+            result << text;
+    return result;
 }
 
 } // namespace colorcode

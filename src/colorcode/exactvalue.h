@@ -21,4 +21,8 @@ struct ExactValue {
 // compare equal exactly when their normalised forms do.
 ExactValue normalised(ExactValue value);
 
+// Orders two normalised values: negative, zero or positive as a is below,
+// equal to or above b.
+int compareValues(const ExactValue &a, const ExactValue &b);
+
 } // namespace colorcode

@@ -11,6 +11,7 @@
 #include "forms/conversions.h"
 #include "forms/form1.h"
 #include "forms/messages.h"
+#include "forms/twips.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <variant>
 
 using designer::control;
@@ -70,8 +72,7 @@ Form2::Form2()
     }
     for (const form2design::OptionEntry &o : form2design::coefficientOptions)
         control<QRadioButton>(this, QString::fromLatin1(o.option))
-            ->setText(conversions::integerToText(
-                          colorcode::coefficientList[std::size_t(o.index)].number) +
+            ->setText(QString::number(colorcode::coefficientList[std::size_t(o.index)].number) +
                       QStringLiteral(" ppm/K"));
 
     // A longer paste is cut to this length and then refused as too long,
@@ -97,7 +98,7 @@ void Form2::setBandCount(int bandCount)
 {
     m_bandCount = bandCount;
     updatePreview();
-    Frame4->setVisible(bandCount == 6);
+    Frame4->setVisible(colorcode::hasRole(bandCount, colorcode::Role::Coefficient));
 }
 
 colorcode::Unit Form2::chosenUnit() const
@@ -115,12 +116,10 @@ void Form2::updatePreview()
         colorcode::entryPreview(Text1->text(), chosenUnit(), m_bandCount,
                                 colorcode::toleranceList[std::size_t(chosenTolerance())].number,
                                 conversions::numberLocale());
-    // Two lines: a run of spaces ends one.
-    QString text = preview.line;
-    if (!preview.seriesLine.isEmpty())
-        text += (text.isEmpty() ? QString() : QStringLiteral("  ")) + preview.seriesLine;
+    const QString text = preview.lines().join(u'\n');
     Label1->setText(text);
     Label1->setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+    fitHint();
     const std::pair<QPushButton *, const std::optional<colorcode::Suggestion> &> buttons[] = {
         {Command2, preview.below}, {Command3, preview.above}};
     for (const auto &[button, suggestion] : buttons) {
@@ -128,6 +127,23 @@ void Form2::updatePreview()
         button->setText(suggestion ? suggestion->text : QString());
         button->setProperty(suggestionProperty, suggestion ? suggestion->boxText : QString());
     }
+}
+
+void Form2::fitHint()
+{
+    // The hint shows every line it has: the suggestions and the window move
+    // down by what it needs beyond its design height.
+    const int designHeight = twips::toPixels(form2design::hintHeight);
+    const int needed = int(Label1->lines().size()) * Label1->fontMetrics().lineSpacing();
+    const int extra = std::max(0, needed - designHeight);
+    Label1->resize(Label1->width(), designHeight + extra);
+    for (const form2design::Placed &p : form2design::belowHint)
+        designer::placeControl(this, QString::fromLatin1(p.name), p.left, p.top, p.width, p.height);
+    Command2->move(Command2->x(), Command2->y() + extra);
+    Command3->move(Command3->x(), Command3->y() + extra);
+    const QSize designed =
+        twips::toPixels(form2design::window.clientWidth, form2design::window.clientHeight);
+    setFixedSize(designed.width(), designed.height() + extra);
 }
 
 void Form2::takeSuggestion(QPushButton *button)
@@ -201,13 +217,11 @@ void Form2::Command1_Click()
     }
     const auto &bands = std::get<colorcode::BandIndices>(reading);
 
-    main.Combo4->setCurrentIndex(chosenTolerance());
-    if (bandCount == 6)
-        main.Combo6->setCurrentIndex(chosenCoefficient());
-    const auto lists = main.valueLists();
-    for (std::size_t i = 0; i + 1 < lists.size(); ++i)
-        lists[i]->setCurrentIndex(bands.digits[i]);
-    main.Combo3->setCurrentIndex(bands.multiplier);
+    colorcode::BandSelection chosen = main.selection();
+    chosen.setValueBands(bands);
+    chosen.setEntry(colorcode::Role::Tolerance, 0, chosenTolerance());
+    chosen.setEntry(colorcode::Role::Coefficient, 0, chosenCoefficient());
+    main.setLists(chosen);
     // No digit is dropped without a word: the main window says what was cut.
     main.setCutNote(
         colorcode::cutNote(*number, colorcode::valueOf(bands), conversions::numberLocale()));

@@ -50,6 +50,8 @@ private:
     // Says, while the user types, how the value will be shown and which
     // standard values are nearest.
     void updatePreview();
+    // Grows the window for every line of the hint, the suggestions below it.
+    void fitHint();
     colorcode::Unit chosenUnit() const;
     // The chosen entries, as indices into the tolerance and coefficient tables.
     int chosenTolerance() const;

@@ -31,7 +31,7 @@ inline constexpr std::array<Control, 32> controls{{
     {"Command1", Kind::Button,  "Tamam", 1080, 1800, 1215,  375,  1, DefaultButton,       nullptr,  nullptr,    0},
     // Under the design's controls: how the value will be shown, and the
     // nearest standard values, each taken into the box by its button.
-    {"Label1",   Kind::Label,   "",       120, 2280, 3135,  450, -1, NoFlags,             nullptr,  "Gösterim", 0},
+    {"Label1",   Kind::Label,   "",       120, 2280, 3135,  450, -1, NoFlags,             nullptr,  nullptr,    0},
     {"Command2", Kind::Button,  "",       120, 2790, 3135,  375, 10, NoFlags,             nullptr,  nullptr,    0},
     {"Command3", Kind::Button,  "",       120, 3210, 3135,  375, 11, NoFlags,             nullptr,  nullptr,    0},
     // Beside them the finer tolerances: one group with the options above,
@@ -58,6 +58,20 @@ inline constexpr std::array<Control, 32> controls{{
     {"Option23", Kind::Option,  "",       1110,  840,  1005,  255, 29, NoFlags,             "Frame4", nullptr,    0},
 }};
 // clang-format on
+
+// The hint's design height; a longer hint pushes the suggestions down.
+inline constexpr int hintHeight = 450;
+
+struct Placed {
+    const char *name;
+    int left, top, width, height; // twips
+};
+
+// The suggestions' design places, from which a longer hint moves them.
+inline constexpr std::array<Placed, 2> belowHint{{
+    {"Command2", 120, 2790, 3135, 375},
+    {"Command3", 120, 3210, 3135, 375},
+}};
 
 // Which entry each option chooses: tolerances from the largest down, the
 // coefficients likewise, column by column; indices into the tolerance and

@@ -10,10 +10,9 @@ namespace
 
 // The number of a colour in one role's list; nothing when that role has no
 // entry for it.
-template <std::size_t n>
-std::optional<std::int32_t> numberIn(const std::array<BandEntry, n> &list, Colour colour)
+std::optional<std::int32_t> numberIn(Role role, Colour colour)
 {
-    for (const BandEntry &entry : list)
+    for (const BandEntry &entry : entriesOf(role))
         if (entry.colour == colour)
             return entry.number;
     return std::nullopt;
@@ -21,31 +20,31 @@ std::optional<std::int32_t> numberIn(const std::array<BandEntry, n> &list, Colou
 
 std::optional<BandReading> read(std::span<const Colour> bands, bool siyahFirst)
 {
-    if (bands.size() < std::size_t(minBandCount) || bands.size() > std::size_t(maxBandCount))
-        return std::nullopt;
-    const std::size_t digitCount = std::size_t(digitBandsFor(int(bands.size())));
-    if (!siyahFirst && bands[0] == Colour::Siyah)
+    const std::span<const Role> roles = rolesOf(int(bands.size()));
+    if (roles.empty() || (!siyahFirst && bands[0] == Colour::Siyah))
         return std::nullopt;
 
     BandReading reading;
-    for (std::size_t i = 0; i < digitCount; ++i) {
-        const std::optional<std::int32_t> digit = numberIn(colourList, bands[i]);
-        if (!digit)
+    for (std::size_t band = 0; band < roles.size(); ++band) {
+        const std::optional<std::int32_t> number = numberIn(roles[band], bands[band]);
+        if (!number)
             return std::nullopt;
-        reading.value.digits += char('0' + *digit);
+        switch (roles[band]) {
+        case Role::Digit:
+            reading.value.digits += char('0' + *number);
+            break;
+        case Role::Multiplier:
+            reading.value.powerOfTen = *number;
+            break;
+        case Role::Tolerance:
+            reading.toleranceHundredths = *number;
+            break;
+        case Role::Coefficient:
+            reading.ppmPerKelvin = *number;
+            break;
+        }
     }
-    const auto power = numberIn(multiplierList, bands[digitCount]);
-    const auto tolerance = numberIn(toleranceList, bands[digitCount + 1]);
-    if (!power || !tolerance)
-        return std::nullopt;
-    reading.value.powerOfTen = *power;
     reading.value = normalised(reading.value);
-    reading.toleranceHundredths = *tolerance;
-    if (bands.size() == 6) {
-        reading.ppmPerKelvin = numberIn(coefficientList, bands[5]);
-        if (!reading.ppmPerKelvin)
-            return std::nullopt;
-    }
     return reading;
 }
 
@@ -55,25 +54,6 @@ bool isStandardReading(const BandReading &reading)
 }
 
 } // namespace
-
-std::vector<Colour> bandColours(std::span<const int> digits, int multiplier, int tolerance,
-                                std::optional<int> coefficient)
-{
-    std::vector<Colour> colours;
-    const auto add = [&colours](const auto &list, int index) {
-        if (index < 0 || std::size_t(index) >= list.size())
-            return false;
-        colours.push_back(list[std::size_t(index)].colour);
-        return true;
-    };
-    for (const int digit : digits)
-        if (!add(colourList, digit))
-            return {};
-    if (!add(multiplierList, multiplier) || !add(toleranceList, tolerance) ||
-        (coefficient && !add(coefficientList, *coefficient)))
-        return {};
-    return colours;
-}
 
 std::optional<BandReading> readBands(std::span<const Colour> bands)
 {

@@ -22,12 +22,6 @@ struct BandReading {
     bool operator==(const BandReading &) const = default;
 };
 
-// The colours of the main window's lists, by their indices in the digit,
-// multiplier, tolerance and (six bands) coefficient lists, left to right;
-// no colours at all when a list has no choice (-1) or another index.
-std::vector<Colour> bandColours(std::span<const int> digits, int multiplier, int tolerance,
-                                std::optional<int> coefficient);
-
 // The bands from left to right: four (digit, digit, multiplier, tolerance),
 // five (three digits, multiplier, tolerance) or six (five and the
 // coefficient). Nothing when there is another count or a colour is no entry

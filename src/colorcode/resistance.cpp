@@ -88,8 +88,7 @@ std::optional<Resistance> calculateResistance(std::span<const int> digits, std::
     r.sonuc = valueText(value, locale) + u' ' + QString::fromUtf16(toleranceLiteral) +
               percentText(toleranceHundredths, locale);
     if (ppmPerKelvin)
-        r.sonuc += QStringLiteral("  ") + conversions::integerToText(*ppmPerKelvin) +
-                   QStringLiteral(" ppm/K");
+        r.sonuc += QStringLiteral("  ") + QString::number(*ppmPerKelvin) + QStringLiteral(" ppm/K");
     return r;
 }
 

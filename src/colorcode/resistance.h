@@ -22,7 +22,7 @@ struct Resistance {
 };
 
 // Unit and tolerance literals, spaces included: the unit ends in a space and
-// the tolerance begins with one, so "±" always follows two spaces.
+// the tolerance begins with one, so "±" follows two spaces.
 inline constexpr char16_t ohmLiteral[] = u" Ohm ";
 inline constexpr char16_t kiloOhmLiteral[] = u" Kilo Ohm ";
 inline constexpr char16_t megaOhmLiteral[] = u" Mega Ohm ";

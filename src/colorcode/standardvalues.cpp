@@ -16,7 +16,7 @@ namespace
 
 int significantDigitsOf(Series series)
 {
-    return series == Series::E6 || series == Series::E12 || series == Series::E24 ? 2 : 3;
+    return infoOf(series).significantDigits;
 }
 
 // The significand a value would have as an entry of a series with that many
@@ -30,24 +30,6 @@ int significandOf(const ExactValue &normal, int digitCount)
         significand = significand * 10 +
                       (i < int(normal.digits.size()) ? normal.digits[std::size_t(i)] - '0' : 0);
     return significand;
-}
-
-// Orders two normalised, non-zero values: by where their first digit
-// stands, then digit by digit.
-int compareValues(const ExactValue &a, const ExactValue &b)
-{
-    const int magnitudeA = int(a.digits.size()) + a.powerOfTen;
-    const int magnitudeB = int(b.digits.size()) + b.powerOfTen;
-    if (magnitudeA != magnitudeB)
-        return magnitudeA < magnitudeB ? -1 : 1;
-    const std::size_t length = std::max(a.digits.size(), b.digits.size());
-    for (std::size_t i = 0; i < length; ++i) {
-        const char da = i < a.digits.size() ? a.digits[i] : '0';
-        const char db = i < b.digits.size() ? b.digits[i] : '0';
-        if (da != db)
-            return da < db ? -1 : 1;
-    }
-    return 0;
 }
 
 // Whole numbers of any length, nine decimal digits to a limb, lowest first;
@@ -128,11 +110,11 @@ Limbs times(const Limbs &a, std::uint32_t factor)
     return product;
 }
 
-// The largest q with q × divisor <= dividend, at most the largest int32.
-std::int32_t quotient(const Limbs &dividend, const Limbs &divisor)
+// The largest q with q × divisor <= dividend, at most limit.
+std::int64_t quotient(const Limbs &dividend, const Limbs &divisor, std::int64_t limit)
 {
     std::uint32_t low = 0;
-    std::uint32_t high = std::numeric_limits<std::int32_t>::max();
+    std::uint32_t high = std::uint32_t(limit);
     while (low < high) {
         const std::uint32_t middle = low + (high - low + 1) / 2;
         if (compareLimbs(times(divisor, middle), dividend) <= 0)
@@ -140,23 +122,33 @@ std::int32_t quotient(const Limbs &dividend, const Limbs &divisor)
         else
             high = middle - 1;
     }
-    return std::int32_t(low);
+    return low;
+}
+
+double toDouble(const Limbs &a)
+{
+    double result = 0;
+    for (std::size_t i = a.size(); i-- > 0;)
+        result = result * limbBase + a[i];
+    return result;
 }
 
 // (standard - value) / value in hundredths of a percent, half away from
 // zero: the magnitude is floor((20000 |standard - value| + value) / 2 value)
-// over both numbers written with the same power of ten. Beyond the int32
-// range, which no neighbour within the bands' range comes near, it stays at
-// its largest.
-std::int32_t errorHundredths(const ExactValue &value, const ExactValue &standard)
+// over both numbers written with the same power of ten, up to the limit.
+Neighbour neighbourOf(const ExactValue &value, const ExactValue &standard)
 {
     const int power = std::min(value.powerOfTen, standard.powerOfTen);
     const Limbs v = limbsOf(value.digits, value.powerOfTen - power);
     const Limbs s = limbsOf(standard.digits, standard.powerOfTen - power);
     const bool above = compareLimbs(s, v) > 0;
     const Limbs distance = above ? minus(s, v) : minus(v, s);
-    const std::int32_t magnitude = quotient(plus(times(distance, 20000), v), times(v, 2));
-    return above ? magnitude : -magnitude;
+    const std::int64_t magnitude =
+        quotient(plus(times(distance, 20000), v), times(v, 2), errorLimitHundredths);
+    // Both as doubles only for the ratio: each is exact to its first 16
+    // digits, so the quotient is as near as a double gets.
+    const double percent = toDouble(distance) / toDouble(v) * 100;
+    return {standard, above ? magnitude : -magnitude, above ? percent : -percent};
 }
 
 // The significands of a set's values as three digits, ascending, once per
@@ -192,55 +184,20 @@ ExactValue standardValue(std::int16_t significand, int powerOfTen)
 
 std::span<const std::int16_t> seriesTable(Series series)
 {
-    switch (series) {
-    case Series::E6:
-        return e6Table;
-    case Series::E12:
-        return e12Table;
-    case Series::E24:
-        return e24Table;
-    case Series::E48:
-        return e48Table;
-    case Series::E96:
-        return e96Table;
-    case Series::E192:
-        return e192Table;
-    }
-    return {};
+    return infoOf(series).values;
 }
 
 SeriesSet seriesFor(std::int32_t toleranceHundredths)
 {
-    if (toleranceHundredths >= 2000)
-        return {Series::E6, false};
-    if (toleranceHundredths >= 1000)
-        return {Series::E12, false};
-    if (toleranceHundredths >= 500)
-        return {Series::E24, false};
-    if (toleranceHundredths >= 200)
-        return {Series::E48, true};
-    if (toleranceHundredths >= 100)
-        return {Series::E96, true};
-    return {Series::E192, true};
+    for (const SeriesInfo &info : seriesInfoTable)
+        if (toleranceHundredths >= info.fromToleranceHundredths)
+            return {info.series, info.withE24};
+    return {seriesInfoTable.back().series, seriesInfoTable.back().withE24};
 }
 
 QString seriesName(Series series)
 {
-    switch (series) {
-    case Series::E6:
-        return QStringLiteral("E6");
-    case Series::E12:
-        return QStringLiteral("E12");
-    case Series::E24:
-        return QStringLiteral("E24");
-    case Series::E48:
-        return QStringLiteral("E48");
-    case Series::E96:
-        return QStringLiteral("E96");
-    case Series::E192:
-        return QStringLiteral("E192");
-    }
-    return {};
+    return QString::fromLatin1(infoOf(series).name);
 }
 
 QString seriesName(const SeriesSet &set)
@@ -283,7 +240,7 @@ Nearest nearestStandard(const ExactValue &value, const SeriesSet &set, int bandC
         for (auto s = significands.rbegin(); s != significands.rend(); ++s) {
             const ExactValue candidate = standardValue(*s, decade - 3);
             if (compareValues(candidate, n) < 0 && showsExactly(candidate, bandCount)) {
-                nearest.below = Neighbour{candidate, errorHundredths(n, candidate)};
+                nearest.below = neighbourOf(n, candidate);
                 break;
             }
         }
@@ -292,7 +249,7 @@ Nearest nearestStandard(const ExactValue &value, const SeriesSet &set, int bandC
         for (const std::int16_t s : significands) {
             const ExactValue candidate = standardValue(s, decade - 3);
             if (compareValues(candidate, n) > 0 && showsExactly(candidate, bandCount)) {
-                nearest.above = Neighbour{candidate, errorHundredths(n, candidate)};
+                nearest.above = neighbourOf(n, candidate);
                 break;
             }
         }

@@ -55,10 +55,6 @@ inline constexpr auto e12Table = everyNth<2>(e24Table);
 inline constexpr auto e48Table = everyNth<4>(e192Table);
 inline constexpr auto e96Table = everyNth<2>(e192Table);
 
-// A series' entries in ascending order: two-digit significands for E6 to
-// E24, three-digit ones for E48 to E192.
-std::span<const std::int16_t> seriesTable(Series series);
-
 // The values a tolerance's parts are made in. For ± 2 % and finer E24 counts
 // too: 1 % parts are sold in E24 values as well as in E96 ones.
 struct SeriesSet {
@@ -66,6 +62,42 @@ struct SeriesSet {
     bool withE24 = false;
     bool operator==(const SeriesSet &) const = default;
 };
+
+// Everything the program knows of a series, in one table: its name, its
+// entries in ascending order, their significant digits, the coarsest
+// tolerance whose parts are made in it and whether E24 values join it then.
+struct SeriesInfo {
+    Series series;
+    const char *name;
+    std::span<const std::int16_t> values;
+    int significantDigits;
+    std::int32_t fromToleranceHundredths; // this tolerance and finer, down to the next row's
+    bool withE24;
+};
+
+// Coarsest first: a tolerance takes the first row it reaches.
+// clang-format off
+inline constexpr std::array<SeriesInfo, 6> seriesInfoTable{{
+    {Series::E6,   "E6",   e6Table,   2, 2000, false},
+    {Series::E12,  "E12",  e12Table,  2, 1000, false},
+    {Series::E24,  "E24",  e24Table,  2,  500, false},
+    {Series::E48,  "E48",  e48Table,  3,  200, true},
+    {Series::E96,  "E96",  e96Table,  3,  100, true},
+    {Series::E192, "E192", e192Table, 3,    0, true},
+}};
+// clang-format on
+
+constexpr const SeriesInfo &infoOf(Series series)
+{
+    for (const SeriesInfo &info : seriesInfoTable)
+        if (info.series == series)
+            return info;
+    return seriesInfoTable.front();
+}
+
+// A series' entries in ascending order: two-digit significands for E6 to
+// E24, three-digit ones for E48 to E192.
+std::span<const std::int16_t> seriesTable(Series series);
 
 // ± 20 % E6, ± 10 % E12, ± 5 % E24, ± 2 % E48, ± 1 % E96, finer E192; the
 // last three with E24. Tolerances in hundredths of a percent.
@@ -82,11 +114,16 @@ bool isInSeries(const ExactValue &value, Series series);
 bool isStandard(const ExactValue &value, const SeriesSet &set);
 
 // The signed error of a standard value relative to the value it stands in
-// for, (standard − value) / value, in hundredths of a percent rounded half
-// away from zero: 33 Ω for 32 Ω is +313.
+// for, (standard − value) / value: in hundredths of a percent rounded half
+// away from zero (33 Ω for 32 Ω is +313), where it lies below 1000 %; from
+// there on errorHundredths is errorLimitHundredths and only errorPercent
+// tells how far. errorPercent is the unrounded error, the nearest double.
+inline constexpr std::int64_t errorLimitHundredths = 100000;
+
 struct Neighbour {
     ExactValue value; // normalised
-    std::int32_t errorHundredths = 0;
+    std::int64_t errorHundredths = 0;
+    double errorPercent = 0;
     bool operator==(const Neighbour &) const = default;
 };
 

@@ -1,6 +1,5 @@
 #include "colorcode/standardvaluetext.h"
 
-#include "colorcode/readingdirection.h"
 #include "colorcode/resistance.h"
 #include "colorcode/standardvalues.h"
 
@@ -10,54 +9,83 @@ namespace colorcode
 namespace
 {
 
-QString percentWithSign(bool negative, std::int64_t magnitude, const QLocale &locale)
+const QChar noBreak(0x00A0);
+
+QString percentWithSign(bool negative, std::int64_t magnitude, const QLocale &locale, QChar space)
 {
-    return (negative ? QStringLiteral("\u2212") : QStringLiteral("+")) +
-           QString::number(magnitude / 100) + locale.decimalPoint() +
-           QString::number(magnitude % 100).rightJustified(2, u'0') + QStringLiteral(" %");
+    const QString sign = negative ? QStringLiteral("\u2212") : QStringLiteral("+");
+    if (magnitude >= errorLimitHundredths)
+        return (negative ? QStringLiteral("<") : QStringLiteral(">")) + space + sign +
+               QString::number(errorLimitHundredths / 100) + space + u'%';
+    return sign + QString::number(magnitude / 100) + locale.decimalPoint() +
+           QString::number(magnitude % 100).rightJustified(2, u'0') + space + u'%';
+}
+
+QString reverseText(const BandReading &reading, const QLocale &locale, QChar space)
+{
+    return QStringLiteral("Ters yönden: ") + valueText(reading.value, locale) + u' ' +
+           QStringLiteral("\u00B1") + space + u'%' + space +
+           percentText(reading.toleranceHundredths, locale);
+}
+
+bool hasNeighbours(const StandardVerdict &verdict)
+{
+    return verdict.nearest.below || verdict.nearest.above;
 }
 
 } // namespace
 
-QString seriesVerdict(const ExactValue &value, const SeriesSet &set)
+QString verdictHeadline(const StandardVerdict &verdict)
 {
-    if (!isStandard(value, set))
-        return seriesName(set) + QStringLiteral(" değil");
-    const Series series = isInSeries(value, set.series) ? set.series : Series::E24;
-    return seriesName(series) + QStringLiteral(" standart değeri");
+    if (!verdict.standard())
+        return seriesName(verdict.set) + QStringLiteral(" değil");
+    if (!verdict.shown)
+        return seriesName(*verdict.holder) + QStringLiteral(" değeri; ") +
+               QString::number(verdict.bandCount) + QStringLiteral(" bant gösteremez");
+    return seriesName(*verdict.holder) + QStringLiteral(" standart değeri");
 }
 
-QString neighbourText(const Neighbour &neighbour, bool below, const QLocale &locale)
+QString neighbourText(const Neighbour &neighbour, bool below, const QLocale &locale, QChar space)
 {
-    const std::int64_t magnitude = neighbour.errorHundredths < 0
-                                       ? -std::int64_t(neighbour.errorHundredths)
-                                       : neighbour.errorHundredths;
+    const std::int64_t magnitude =
+        neighbour.errorHundredths < 0 ? -neighbour.errorHundredths : neighbour.errorHundredths;
     return valueText(neighbour.value, locale) + QStringLiteral(" (") +
-           percentWithSign(below, magnitude, locale) + u')';
+           percentWithSign(below, magnitude, locale, space) + u')';
+}
+
+QStringList verdictLines(const StandardVerdict &verdict, const QLocale &locale)
+{
+    QStringList lines{verdictHeadline(verdict)};
+    if (hasNeighbours(verdict))
+        lines.back() += QStringLiteral("; en yakın:");
+    if (verdict.nearest.below)
+        lines << neighbourText(*verdict.nearest.below, true, locale, noBreak);
+    if (verdict.nearest.above)
+        lines << neighbourText(*verdict.nearest.above, false, locale, noBreak);
+    if (verdict.reverse)
+        lines << reverseText(*verdict.reverse, locale, noBreak);
+    return lines;
+}
+
+QString verdictSpeech(const StandardVerdict &verdict, const QLocale &locale)
+{
+    QString line = verdictHeadline(verdict);
+    QStringList neighbours;
+    if (verdict.nearest.below)
+        neighbours << neighbourText(*verdict.nearest.below, true, locale);
+    if (verdict.nearest.above)
+        neighbours << neighbourText(*verdict.nearest.above, false, locale);
+    if (!neighbours.isEmpty())
+        line += QStringLiteral("; en yakın: ") + neighbours.join(QStringLiteral(", "));
+    if (verdict.reverse)
+        line += QStringLiteral(". ") + reverseText(*verdict.reverse, locale, u' ');
+    return line;
 }
 
 QString standardValueLine(std::span<const Colour> bands, const QLocale &locale)
 {
-    const std::optional<BandReading> reading = readBands(bands);
-    if (!reading || reading->value.digits.empty())
-        return {};
-    const SeriesSet set = seriesFor(reading->toleranceHundredths);
-    QString line = seriesVerdict(reading->value, set);
-    if (!isStandard(reading->value, set)) {
-        const Nearest nearest = nearestStandard(reading->value, set, int(bands.size()));
-        if (nearest.below || nearest.above)
-            line += QStringLiteral("; en yakın: ");
-        if (nearest.below)
-            line += neighbourText(*nearest.below, true, locale);
-        if (nearest.below && nearest.above)
-            line += QStringLiteral(", ");
-        if (nearest.above)
-            line += neighbourText(*nearest.above, false, locale);
-    }
-    if (const std::optional<BandReading> hint = reverseHint(bands))
-        line += QStringLiteral(". Ters yönden: ") + valueText(hint->value, locale) +
-                QStringLiteral(" \u00B1 % ") + percentText(hint->toleranceHundredths, locale);
-    return line;
+    const std::optional<StandardVerdict> verdict = standardVerdict(bands);
+    return verdict ? verdictSpeech(*verdict, locale) : QString();
 }
 
 QString cutNote(const ExactValue &typed, const ExactValue &shown, const QLocale &locale)

@@ -197,9 +197,9 @@ std::variant<ExactValue, ValueError> readTypedNumber(const QString &text, Unit u
 BandsOrError bandsFor(const ExactValue &value, int bandCount)
 {
     const int digitBands = digitBandsFor(bandCount);
-    // Four bands read the digits as given, trailing zeros included, as they
-    // always have ("4" kΩ is 0 and 4, "4000" Ω 4 and 0); more bands read only
-    // the value.
+    // Four bands read the digits as given, trailing zeros included ("4" kΩ
+    // is 0 and 4, "4000" Ω 4 and 0): a typed "4" keeps a leading Siyah band,
+    // the way such parts are marked. More bands read only the value.
     const ExactValue n = bandCount == 4
                              ? ExactValue{withoutLeadingZeros(value.digits), value.powerOfTen}
                              : normalised(value);
@@ -211,7 +211,8 @@ BandsOrError bandsFor(const ExactValue &value, int bandCount)
     const int leading = int(digits.size()) - 1 + power;
     if (leading < smallestPowerOfTen)
         return ValueError::TooSmall;
-    // Four bands have always shown a single typed digit d as 0 and d.
+    // Four bands show a single typed digit d as 0 and d, the digit in the
+    // second band: its multiplier then stays the power the digit was typed in.
     if (bandCount == 4 && digits.size() == 1 && power <= largestPowerOfTen)
         return bandsOf(digits, 1, digitBands, power);
     const int multiplier = leading - (digitBands - 1);

@@ -58,10 +58,10 @@ using BandsOrError = std::variant<BandIndices, ValueError>;
 // the first significant digit; fewer digits are padded with Siyah, further
 // ones cut, not rounded. Where that would need a multiplier below Pembe the
 // digits move right behind leading Siyah bands with Pembe as multiplier,
-// cut beyond. Zero is Siyah in every value band. Four bands keep the rule
-// they have always had for a value given as a single digit d and no
-// trailing zeros ("4" kΩ, "0,5" Ω): 0 and d, times d's power of ten; so
-// they read the digits as given, where more bands read only the value.
+// cut beyond. Zero is Siyah in every value band. Four bands show a value
+// given as a single digit d and no trailing zeros ("4" kΩ, "0,5" Ω) as 0 and
+// d, times d's power of ten; so they read the digits as given, where more
+// bands read only the value.
 // TooSmall below 0,001 ohm; TooLarge from 100 GΩ on four bands, from
 // 1000 GΩ on five and six (values just below are cut, as any other).
 BandsOrError bandsFor(const ExactValue &value, int bandCount);

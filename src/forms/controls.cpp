@@ -81,7 +81,7 @@ QStringList WrappedLabel::lines() const
     // start, costs no regular expression engine.
     if (text().isEmpty())
         return {};
-    static const QRegularExpression spaceRun(QStringLiteral(" {2,}"));
+    static const QRegularExpression spaceRun(QStringLiteral(" {2,}|\n"));
     QStringList result;
     const qreal width = contentsRect().width();
     for (const QString &piece : text().split(spaceRun, Qt::SkipEmptyParts)) {

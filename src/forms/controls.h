@@ -52,8 +52,8 @@ private:
     QPoint m_to;
 };
 
-// A left-aligned label that wraps its text at word boundaries, where a run
-// of two or more spaces always ends a line. The about text uses such runs to
+// A left-aligned label that wraps its text at word boundaries, where a line
+// break, or a run of two or more spaces, ends a line. The about text uses such runs to
 // start new lines, and in a narrow face a run alone is not always wide
 // enough to push the next word over.
 class WrappedLabel : public QLabel

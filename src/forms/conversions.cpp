@@ -10,11 +10,6 @@ QLocale numberLocale()
     return locale;
 }
 
-QString integerToText(std::int64_t value)
-{
-    return QString::number(value);
-}
-
 QString exactDecimalText(std::uint64_t units, int decimals, const QLocale &locale)
 {
     // ASCII digits on purpose: some locales write their own digits, and a

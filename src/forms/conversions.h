@@ -15,9 +15,6 @@ namespace conversions
 // user sees "4,7" and "10000", never "10.000".
 QLocale numberLocale();
 
-// Plain decimal digits, a leading "-" for negatives, no spaces.
-QString integerToText(std::int64_t value);
-
 // units / 10^decimals, written out exactly: digits 0 to 9 under every
 // locale, the locale's decimal separator, trailing zeros dropped ("470" with
 // 2 decimals is "4,7" for a Turkish user). For a whole number of hundredths

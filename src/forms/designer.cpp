@@ -131,8 +131,6 @@ QWidget *createControl(const Control &c, QWidget *parent)
     }
     case Kind::Label:
         return new WrappedLabel(caption, parent);
-    case Kind::Shape:
-        return new Shape(Shape::Outline::Rectangle, false, Shape::Pen::WindowText, parent);
     case Kind::RoundedShape: {
         auto *shape =
             new Shape(Shape::Outline::RoundedRectangle, true, Shape::Pen::WindowText, parent);

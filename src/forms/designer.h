@@ -20,7 +20,6 @@ enum class Kind {
     Option,       // option (radio) button
     Frame,        // frame without caption; may hold options
     Label,        // left-aligned, word-wrapped text; a run of spaces ends a line
-    Shape,        // rectangle, outline only
     RoundedShape, // rounded rectangle filled with its face colour, text-coloured outline
     Band,         // rectangle with a solid fill and a black outline, drawn on a face
     Line,         // left/top give one end, width/height the way to the other

@@ -37,41 +37,21 @@ void fillList(QComboBox *list, std::span<const colorcode::BandEntry> entries)
     list->setCurrentIndex(-1);
 }
 
-// The digit lists carry no numbers of their own: the digit is the index.
-void fillDigitList(QComboBox *list)
-{
-    for (const colorcode::BandEntry &entry : colorcode::colourList)
-        list->addItem(QString::fromUtf8(entry.text), colorcode::digitItemData);
-    list->setCurrentIndex(-1);
-}
-
 void fillBandCountList(QComboBox *list)
 {
-    for (int count = colorcode::minBandCount; count <= colorcode::maxBandCount; ++count)
-        list->addItem(QStringLiteral("%1 bant").arg(count), count);
+    for (const colorcode::BandRoles &entry : colorcode::bandRoleTable)
+        list->addItem(QStringLiteral("%1 bant").arg(entry.bandCount), entry.bandCount);
     list->setCurrentIndex(0);
 }
 
-std::int32_t chosenItemData(const QComboBox *list)
+std::size_t countIndex(int bandCount)
 {
-    return list->itemData(list->currentIndex()).toInt();
-}
-
-QString countWord(int bandCount)
-{
-    switch (bandCount) {
-    case 5:
-        return QStringLiteral("beş");
-    case 6:
-        return QStringLiteral("altı");
-    default:
-        return QStringLiteral("dört");
-    }
+    return std::size_t(bandCount - colorcode::minBandCount);
 }
 
 const form1design::BandLayout &layoutFor(int bandCount)
 {
-    return form1design::bandLayouts[std::size_t(bandCount - colorcode::minBandCount)];
+    return form1design::bandLayouts[countIndex(bandCount)];
 }
 
 } // namespace
@@ -98,12 +78,15 @@ Form1::Form1()
     for (std::size_t i = 0; i < Shape2.size(); ++i)
         Shape2[i] = control<Shape>(this, QStringLiteral("Shape2(%1)").arg(i));
 
-    fillDigitList(Combo1);
-    fillDigitList(Combo2);
-    fillDigitList(Combo5);
-    fillList(Combo3, colorcode::multiplierList);
-    fillList(Combo4, colorcode::toleranceList);
-    fillList(Combo6, colorcode::coefficientList);
+    // Which list shows which role: the one place that knows.
+    using colorcode::Role;
+    m_roleLists[std::size_t(Role::Digit)] = {Combo1, Combo2, Combo5};
+    m_roleLists[std::size_t(Role::Multiplier)] = {Combo3};
+    m_roleLists[std::size_t(Role::Tolerance)] = {Combo4};
+    m_roleLists[std::size_t(Role::Coefficient)] = {Combo6};
+    for (std::size_t role = 0; role < m_roleLists.size(); ++role)
+        for (QComboBox *list : m_roleLists[role])
+            fillList(list, colorcode::entriesOf(Role(role)));
     fillBandCountList(Combo7);
 
     // The new lists take their place in the row's tab order while shown;
@@ -133,37 +116,51 @@ void Form1::Form_Load()
     Combo5->setVisible(false);
     Combo6->setVisible(false);
     // The resistor first shows as an empty body with its leads.
-    Shape2[3]->setVisible(false);
-    Shape2[0]->setVisible(false);
-    Shape2[1]->setVisible(false);
-    Shape2[2]->setVisible(false);
-    Shape2[4]->setVisible(false);
-    Shape2[5]->setVisible(false);
-    Shape1->setAccessibleDescription(colorcode::describeBands({}, {}));
+    for (Shape *band : Shape2)
+        band->setVisible(false);
+    m_shown = colorcode::BandSelection::empty(m_bandCount);
+    drawBands(m_shown);
+    m_requested = size();
 }
 
-std::vector<QComboBox *> Form1::valueLists() const
+QComboBox *Form1::listFor(colorcode::Role role, int k) const
 {
-    if (m_bandCount == 4)
-        return {Combo1, Combo2, Combo3};
-    return {Combo1, Combo2, Combo5, Combo3};
+    const std::vector<QComboBox *> &lists = m_roleLists[std::size_t(role)];
+    return k >= 0 && std::size_t(k) < lists.size() ? lists[std::size_t(k)] : nullptr;
 }
 
 std::vector<QComboBox *> Form1::bandLists() const
 {
-    std::vector<QComboBox *> lists = valueLists();
-    lists.push_back(Combo4);
-    if (m_bandCount == 6)
-        lists.push_back(Combo6);
+    std::array<int, colorcode::roleCount> seen{};
+    std::vector<QComboBox *> lists;
+    for (const colorcode::Role role : colorcode::rolesOf(m_bandCount))
+        lists.push_back(listFor(role, seen[std::size_t(role)]++));
     return lists;
+}
+
+colorcode::BandSelection Form1::selection() const
+{
+    colorcode::BandSelection selection = colorcode::BandSelection::empty(m_bandCount);
+    const std::vector<QComboBox *> lists = bandLists();
+    for (std::size_t band = 0; band < lists.size(); ++band)
+        selection.entries[band] = lists[band]->currentIndex();
+    return selection;
+}
+
+void Form1::setLists(const colorcode::BandSelection &selection)
+{
+    if (selection.bandCount != m_bandCount)
+        return;
+    const std::vector<QComboBox *> lists = bandLists();
+    for (std::size_t band = 0; band < lists.size(); ++band)
+        lists[band]->setCurrentIndex(selection.entries[band]);
 }
 
 QString Form1::resultAnnouncement() const
 {
-    QStringList colours;
-    for (const QComboBox *list : bandLists())
-        colours << list->currentText();
-    QString said = colours.join(QStringLiteral(", ")) + QStringLiteral(". ") + m_sonuc;
+    const std::vector<QString> names = m_shown.colourNames();
+    QString said = QStringList(names.begin(), names.end()).join(QStringLiteral(", ")) +
+                   QStringLiteral(". ") + m_sonuc;
     if (!m_standardLine.isEmpty())
         said += QStringLiteral(". ") + m_standardLine;
     return said;
@@ -173,169 +170,141 @@ void Form1::direnchesapla()
 {
     // A value needs a colour in every band; without one there is nothing
     // sound to compute, so nothing is changed.
-    if (!allChosen()) {
+    const colorcode::BandSelection chosen = selection();
+    if (!chosen.complete()) {
         showWarning(this, QStringLiteral("Tavlora"),
-                    QStringLiteral("Lütfen ") + countWord(m_bandCount) +
+                    QStringLiteral("Lütfen ") +
+                        QString::fromUtf8(form1design::bandCountWords[countIndex(m_bandCount)]) +
                         QStringLiteral(" bandın her biri için bir renk seçiniz."));
         return;
     }
-    showResult();
+    m_dropped.reset();
+    showResult(chosen);
     // Heard where the user is, without going to the result box; from the
-    // value-entry window, once the user is back here.
+    // value-entry window, once the user is back there.
     announce(this, resultAnnouncement());
     direncrekhesapla();
 }
 
-// Writes the value of complete lists to the result box; empties it when a
-// list has no choice.
-void Form1::showResult()
+void Form1::direncrekhesapla()
 {
-    const std::optional<colorcode::BandIndices> value = chosenValueBands();
-    std::optional<std::int32_t> coefficient;
-    if (m_bandCount == 6 && Combo6->currentIndex() >= 0)
-        coefficient = chosenItemData(Combo6);
-    const auto result = allChosen()
-                            ? colorcode::calculateResistance(value->digits, chosenItemData(Combo3),
-                                                             chosenItemData(Combo4), coefficient,
-                                                             conversions::numberLocale())
-                            : std::nullopt;
+    drawBands(selection());
+}
+
+void Form1::showSelection(const colorcode::BandSelection &selection)
+{
+    showResult(selection);
+    drawBands(selection);
+}
+
+// Writes the value of a complete selection to the result box and its
+// standard-value line; empties both for an incomplete one.
+void Form1::showResult(const colorcode::BandSelection &selection)
+{
+    m_shown = selection;
+    const QLocale locale = conversions::numberLocale();
+    const std::optional<colorcode::Resistance> result = selection.result(locale);
     m_deger = result ? result->deger : 0;
     m_sonuc = result ? result->sonuc : QString();
     Text1->setText(m_sonuc);
 
-    QString line;
+    QStringList lines;
+    QString spoken;
     if (result) {
-        const std::optional<int> coefficientIndex =
-            m_bandCount == 6 ? std::optional<int>(Combo6->currentIndex()) : std::nullopt;
-        const auto colours = colorcode::bandColours(value->digits, Combo3->currentIndex(),
-                                                    Combo4->currentIndex(), coefficientIndex);
-        line = colorcode::standardValueLine(colours, conversions::numberLocale());
-        if (!m_cutNote.isEmpty())
-            line = line.isEmpty() ? m_cutNote : m_cutNote + QStringLiteral(". ") + line;
+        if (const auto verdict = colorcode::standardVerdict(selection)) {
+            lines = colorcode::verdictLines(*verdict, locale);
+            spoken = colorcode::verdictSpeech(*verdict, locale);
+        }
+        if (!m_cutNote.isEmpty()) {
+            lines.prepend(m_cutNote);
+            spoken = spoken.isEmpty() ? m_cutNote : m_cutNote + QStringLiteral(". ") + spoken;
+        }
     }
     m_cutNote.clear();
-    showStandardLine(line);
+    showStandardLine(lines, spoken);
 }
 
-// The line as the label shows it: each value with its error on a line of
-// its own where the width allows (a run of spaces ends a line), a percentage
-// never parted from its sign.
-static QString displayedLine(QString line)
+void Form1::showStandardLine(const QStringList &lines, const QString &spoken)
 {
-    line.replace(QStringLiteral("), "), QStringLiteral(")  "));
-    line.replace(QStringLiteral("en yakın: "), QStringLiteral("en yakın:  "));
-    line.replace(QStringLiteral(". Ters yönden"), QStringLiteral(".  Ters yönden"));
-    line.replace(QStringLiteral(" %)"), QStringLiteral("\u00A0%)"));
-    return line;
-}
-
-void Form1::showStandardLine(const QString &text)
-{
-    m_standardLine = text;
-    Label1->setText(displayedLine(text));
+    m_standardLine = spoken;
+    // One line of the verdict a line of the label; a long one wraps.
+    Label1->setText(lines.join(u'\n'));
     // Read with the keyboard, and in the tab order, only while it says
     // something; an empty line at start builds no text control.
-    Label1->setTextInteractionFlags(text.isEmpty()
-                                        ? Qt::NoTextInteraction
-                                        : Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    Label1->setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+    const bool empty = lines.isEmpty();
+    Label1->setTextInteractionFlags(
+        empty ? Qt::NoTextInteraction : Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    Label1->setFocusPolicy(empty ? Qt::NoFocus : Qt::StrongFocus);
     // A long line grows the window downwards rather than being cut off.
-    const form1design::BandLayout &layout = layoutFor(m_bandCount);
     const int designHeight = twips::toPixels(form1design::labelHeight);
     const int needed = int(Label1->lines().size()) * Label1->fontMetrics().lineSpacing();
-    const int extra = std::max(0, needed - designHeight);
-    Label1->resize(Label1->width(), designHeight + extra);
-    resize(twips::toPixels(layout.clientWidth),
-           twips::toPixels(form1design::window.clientHeight) + extra);
+    m_lineExtra = std::max(0, needed - designHeight);
+    Label1->resize(Label1->width(), designHeight + m_lineExtra);
+    fitWindow();
 }
 
-void Form1::direncrekhesapla()
+void Form1::fitWindow()
 {
     const form1design::BandLayout &layout = layoutFor(m_bandCount);
-    std::vector<Shape *> shapes;
-    for (const form1design::PlacedBand &band : layout.bands)
-        if (band.name)
-            shapes.push_back(control<Shape>(this, QString::fromLatin1(band.name)));
-
-    std::vector<colorcode::BandShape> bands;
-    for (const Shape *shape : shapes)
-        bands.push_back({shape->isVisibleTo(this), shape->fillColor()});
-    colorcode::BandChoice choice{Combo1->currentIndex(), Combo2->currentIndex(),
-                                 Combo3->currentIndex(), Combo4->currentIndex()};
-    choice.third = Combo5->currentIndex();
-    choice.coefficient = Combo6->currentIndex();
-    choice.bandCount = m_bandCount;
-    colorcode::paintBands(bands, choice);
-
-    QStringList entries;
-    for (const QComboBox *list : bandLists())
-        entries << list->currentText();
-    if (m_bandCount == 6 && Combo6->currentIndex() >= 0)
-        entries.back() += QStringLiteral(" ") + conversions::integerToText(chosenItemData(Combo6)) +
-                          QStringLiteral(" ppm/K");
-    const std::vector<QString> names(entries.begin(), entries.end());
-    Shape1->setAccessibleDescription(colorcode::describeBands(bands, names));
-
-    // Tolerance band first, as the bands have always been shown.
-    const std::size_t tolerance = std::size_t(valueLists().size());
-    shapes[tolerance]->setFillColor(bands[tolerance].fill);
-    shapes[tolerance]->setVisible(bands[tolerance].visible);
-    for (std::size_t i = 0; i < shapes.size(); ++i) {
-        shapes[i]->setFillColor(bands[i].fill);
-        shapes[i]->setVisible(bands[i].visible);
-    }
+    const QSize wanted(twips::toPixels(layout.clientWidth),
+                       twips::toPixels(form1design::window.clientHeight) + m_lineExtra);
+    m_requested = wanted.expandedTo(m_userSize);
+    if (size() != m_requested)
+        resize(m_requested);
 }
 
-bool Form1::allChosen() const
+void Form1::resizeEvent(QResizeEvent *event)
 {
-    return std::ranges::none_of(bandLists(),
-                                [](const QComboBox *list) { return list->currentIndex() < 0; });
+    // Only a size the program did not ask for is the user's.
+    if (event->size() != m_requested)
+        m_userSize = event->size();
+    Form::resizeEvent(event);
 }
 
-// The chosen value lists; nothing while one is unchosen.
-std::optional<colorcode::BandIndices> Form1::chosenValueBands() const
+void Form1::drawBands(const colorcode::BandSelection &selection)
 {
-    colorcode::BandIndices bands;
-    for (const QComboBox *list : valueLists()) {
-        if (list->currentIndex() < 0)
-            return std::nullopt;
-        if (list != Combo3)
-            bands.digits.push_back(list->currentIndex());
+    m_shown = selection;
+    const form1design::BandLayout &layout = layoutFor(m_bandCount);
+    const std::vector<colorcode::BandShape> bands = colorcode::bandShapes(selection);
+    std::size_t next = 0;
+    for (const form1design::PlacedBand &placed : layout.bands) {
+        if (!placed.name)
+            continue;
+        Shape *shape = control<Shape>(this, QString::fromLatin1(placed.name));
+        const colorcode::BandShape band =
+            next < bands.size() ? bands[next] : colorcode::BandShape{};
+        ++next;
+        shape->setFillColor(band.fill);
+        shape->setVisible(band.visible);
     }
-    bands.multiplier = Combo3->currentIndex();
-    return bands;
+    Shape1->setAccessibleDescription(colorcode::describeBands(selection));
 }
 
 void Form1::Combo7_Click()
 {
-    const int from = m_bandCount;
-    const int to = chosenItemData(Combo7);
-    if (to == from || to < colorcode::minBandCount || to > colorcode::maxBandCount)
+    const int to = Combo7->itemData(Combo7->currentIndex()).toInt();
+    if (to == m_bandCount || !colorcode::isBandCount(to))
         return;
-    const bool wasDrawn = Shape2[0]->isVisibleTo(this);
-
-    // Between four bands and more the value is kept where the new count shows
-    // it exactly, in the bands the value box gives it; otherwise the value
-    // lists start anew. Between five and six they stay as they are.
-    if ((from == 4) != (to == 4)) {
-        const std::optional<colorcode::BandIndices> before = chosenValueBands();
-        const std::optional<colorcode::BandIndices> bands =
-            before ? colorcode::sameValueBands(*before, to) : std::nullopt;
-        m_bandCount = to;
-        const auto lists = valueLists();
-        for (std::size_t i = 0; i + 1 < lists.size(); ++i)
-            lists[i]->setCurrentIndex(bands ? bands->digits[i] : -1);
-        Combo3->setCurrentIndex(bands ? bands->multiplier : -1);
-    }
-    // A list new to the count starts unchosen.
-    if (to == 6)
-        Combo6->setCurrentIndex(-1);
+    const colorcode::BandSwitch change = colorcode::switchBandCount(selection(), to, m_dropped);
     m_bandCount = to;
-
+    setLists(change.selection);
     applyBandLayout(to);
-    showResult();
-    if (wasDrawn)
-        direncrekhesapla();
+
+    // All four follow the new count: recalculated when it is complete,
+    // empty when it is not, so nothing shows that is not chosen.
+    showSelection(change.selection);
+    if (change.dropped) {
+        m_dropped = change.dropped;
+        const QString note =
+            colorcode::droppedNote(*change.dropped, to, conversions::numberLocale());
+        // The tolerance stays whole when the line wraps.
+        showStandardLine({QString(note).replace(QStringLiteral("\u00B1 % "),
+                                                QStringLiteral("\u00B1\u00A0%\u00A0"))},
+                         note);
+        announce(this, note);
+    } else if (change.selection.complete()) {
+        m_dropped.reset();
+    }
     emit bandCountChanged(to);
 }
 
@@ -357,10 +326,12 @@ void Form1::applyBandLayout(int bandCount)
     for (Shape *band : Shape2)
         if (std::ranges::find(shown, band) == shown.end())
             band->setVisible(false);
-    Combo5->setVisible(bandCount >= 5);
-    Combo6->setVisible(bandCount == 6);
-    designer::resizeWindow(this, layout.clientWidth, form1design::window.clientHeight);
-    showStandardLine(m_standardLine);
+    // The lists of this count show; the others go.
+    const std::vector<QComboBox *> lists = bandLists();
+    for (const std::vector<QComboBox *> &roleLists : m_roleLists)
+        for (QComboBox *list : roleLists)
+            list->setVisible(std::ranges::find(lists, list) != lists.end());
+    fitWindow();
 }
 
 void Form1::Command1_Click()
@@ -381,7 +352,9 @@ void Form1::Command3_Click()
 {
     // The about window takes the main window's place until KAPAT.
     hide();
-    Form2::instance().hide();
+    // Hidden only if it was ever opened: no window is built just to hide it.
+    if (Form2 *entry = Form2::existing())
+        entry->hide();
     Form3 &about = Form3::instance();
     about.show();
     about.raise();

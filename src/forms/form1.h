@@ -1,9 +1,12 @@
 #pragma once
 
+#include "colorcode/bandselection.h"
 #include "colorcode/valueentry.h"
 #include "forms/form.h"
 
+#include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -26,9 +29,9 @@ public:
     Form1();
 
     // Reads the lists, shows the value with unit and tolerance in Text1,
-    // then repaints the bands.
+    // the standard-value line, then repaints the bands.
     void direnchesapla();
-    // Shows the bands in the colours chosen in the lists.
+    // Shows the bands chosen in the lists; none while a list is unchosen.
     void direncrekhesapla();
 
     double deger() const { return m_deger; }
@@ -38,15 +41,25 @@ public:
     int bandCount() const { return m_bandCount; }
     // The band lists of the current count, left to right.
     std::vector<QComboBox *> bandLists() const;
-    // The digit lists and the multiplier list of the current count, in order.
-    std::vector<QComboBox *> valueLists() const;
+    // The list of the k-th band playing a role in the current count.
+    QComboBox *listFor(colorcode::Role role, int k = 0) const;
+
+    // What the lists hold now, read in one go.
+    colorcode::BandSelection selection() const;
+    // Sets the lists of the selection's band count (which must be the
+    // current one) to its entries.
+    void setLists(const colorcode::BandSelection &selection);
+    // What the result, the line, the drawing and its description show: the
+    // selection of the last calculation or band switch.
+    const colorcode::BandSelection &shownSelection() const { return m_shown; }
 
     // What a screen reader is told after a calculation: the bands, the
     // result, then the standard-value line.
     QString resultAnnouncement() const;
 
-    // Whether the value is a standard one, and which are nearest; empty
-    // before a calculation and for 0 Ohm.
+    // Whether the value is a standard one, and which are nearest, as one
+    // sentence; after a switch that dropped a value, what was dropped.
+    // Empty before a calculation and for 0 Ohm.
     QString standardLine() const { return m_standardLine; }
 
     // Said once, in the standard-value line of the next calculation: the
@@ -74,6 +87,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -86,15 +100,27 @@ private:
     void Combo7_Click();
 
     void applyBandLayout(int bandCount);
-    std::optional<colorcode::BandIndices> chosenValueBands() const;
-    // Whether every list of the current band count has a choice.
-    bool allChosen() const;
-    void showResult();
-    void showStandardLine(const QString &text);
+    // Result, line, drawing and description for a selection; all empty
+    // when it is incomplete.
+    void showSelection(const colorcode::BandSelection &selection);
+    void showResult(const colorcode::BandSelection &selection);
+    void drawBands(const colorcode::BandSelection &selection);
+    void showStandardLine(const QStringList &lines, const QString &spoken);
+    // The layout's size, grown for the line, never below the user's size.
+    void fitWindow();
 
     double m_deger = 0;
     QString m_sonuc;
     QString m_cutNote;
     QString m_standardLine;
-    int m_bandCount = 4;
+    int m_bandCount = colorcode::minBandCount;
+    colorcode::BandSelection m_shown;
+    // The value the last switch could not take along, until the next
+    // calculation; a switch back brings it back.
+    std::optional<colorcode::BandSelection> m_dropped;
+    // The lists of each role, digits left to right.
+    std::array<std::vector<QComboBox *>, colorcode::roleCount> m_roleLists;
+    int m_lineExtra = 0; // pixels the standard-value line grows the window by
+    QSize m_requested;   // the size the program last asked for
+    QSize m_userSize;    // the size the user last gave the window
 };

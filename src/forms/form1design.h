@@ -109,4 +109,56 @@ inline constexpr std::array<BandLayout, 3> bandLayouts{{
 }};
 // clang-format on
 
+// Checked against the four-band row: each further band adds one list pitch
+// to the row and to the window, and the controls below the row move by half
+// a pitch to stay centred under it.
+inline constexpr int listPitch = 1440;
+
+constexpr const Placed &placedOf(const BandLayout &layout, const char *name)
+{
+    for (const Placed &p : layout.placed) {
+        const char *a = p.name;
+        const char *b = name;
+        while (*a && *a == *b)
+            ++a, ++b;
+        if (*a == *b)
+            return p;
+    }
+    return layout.placed.front();
+}
+
+constexpr bool followsFourBandRow(std::size_t extraBands)
+{
+    const BandLayout &four = bandLayouts[0];
+    const BandLayout &layout = bandLayouts[extraBands];
+    const int shift = int(extraBands) * listPitch;
+    const int count = colorcode::bandRoleTable[extraBands].bandCount;
+    const int digitShift =
+        (colorcode::digitBandsFor(count) - colorcode::digitBandsFor(colorcode::minBandCount)) *
+        listPitch;
+    const auto moved = [&](const char *name, int by) {
+        const Placed &a = placedOf(four, name);
+        const Placed &b = placedOf(layout, name);
+        return b.left == a.left + by && b.top == a.top && b.width == a.width &&
+               b.height == a.height;
+    };
+    // The row: the multiplier and tolerance lists move along by a pitch for
+    // every digit band added before them.
+    return layout.clientWidth == four.clientWidth + shift && moved("Combo1", 0) &&
+           moved("Combo2", 0) && moved("Combo3", digitShift) && moved("Combo4", digitShift) &&
+           moved("Text1", shift / 2) && moved("Command2", shift / 2) &&
+           moved("Command1", shift / 2);
+}
+
+static_assert(followsFourBandRow(1) && followsFourBandRow(2));
+// The third digit list stands where the four-band multiplier does, and the
+// coefficient list one pitch right of the six-band tolerance list.
+static_assert(placedOf(bandLayouts[1], "Combo5").left == placedOf(bandLayouts[0], "Combo3").left);
+static_assert(placedOf(bandLayouts[2], "Combo6").left ==
+              placedOf(bandLayouts[2], "Combo4").left + listPitch);
+
+// The warning for an unchosen list names the band count in words.
+inline constexpr std::array<const char *, 3> bandCountWords{"dört", "beş", "altı"};
+static_assert(bandCountWords.size() == colorcode::bandRoleTable.size());
+
 } // namespace form1design

@@ -30,7 +30,8 @@ Form3::Form3()
 void Form3::Command1_Click()
 {
     Form1::instance().show();
-    Form2::instance().hide();
+    if (Form2 *entry = Form2::existing())
+        entry->hide();
     hide();
 }
 
@@ -39,5 +40,6 @@ void Form3::closedByFrame()
     // Closing the about window must never leave the program without a
     // window: it leads back to the main window, as KAPAT does.
     Form1::instance().show();
-    Form2::instance().hide();
+    if (Form2 *entry = Form2::existing())
+        entry->hide();
 }

@@ -1,4 +1,5 @@
 #include "colorcode/bandpainting.h"
+#include "colorcode/bandselection.h"
 
 #include <QTest>
 
@@ -9,25 +10,33 @@ namespace
 
 using Shapes = QList<BandShape>;
 
-// The bands as the main window shows them at start: hidden, design fills;
-// the bands of five and six after them, hidden and black.
-Shapes startBands(int count = 4)
+// A selection from list indices left to right; their number is the count.
+BandSelection selectionOf(const QList<int> &indices)
 {
-    Shapes bands{
-        {false, 0x00FFFFFF}, {false, 0x00000000}, {false, 0x00000000}, {false, 0x00E0E0E0}};
-    bands.resize(count, {false, 0});
-    return bands;
+    BandSelection selection = BandSelection::empty(int(indices.size()));
+    for (qsizetype i = 0; i < indices.size(); ++i)
+        selection.entries[std::size_t(i)] = indices[i];
+    return selection;
 }
 
-Shapes painted(Shapes bands, const BandChoice &choice)
+QList<int> indicesOf(const BandSelection &selection)
 {
-    paintBands(bands, choice);
-    return bands;
+    QList<int> indices;
+    for (std::size_t i = 0; i < selection.roles().size(); ++i)
+        indices << selection.entries[i];
+    return indices;
 }
+
+Shapes painted(const QList<int> &indices)
+{
+    const std::vector<BandShape> shapes = bandShapes(selectionOf(indices));
+    return Shapes(shapes.begin(), shapes.end());
+}
+
+const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
 
 } // namespace
 
-Q_DECLARE_METATYPE(colorcode::BandChoice)
 Q_DECLARE_METATYPE(colorcode::BandShape)
 
 class TestBandPainting : public QObject
@@ -36,93 +45,78 @@ class TestBandPainting : public QObject
 private slots:
     void paint_data();
     void paint();
-    void renksizThenAltin();
     void everyColourIndex();
+    void switching_data();
+    void switching();
+    void droppedComesBack();
 };
 
 void TestBandPainting::paint_data()
 {
-    QTest::addColumn<BandChoice>("choice");
+    QTest::addColumn<QList<int>>("choice");
     QTest::addColumn<Shapes>("expected");
+    QTest::addColumn<QString>("description");
 
     QTest::newRow("brown black red gold")
-        << BandChoice{1, 0, 2, 0}
-        << Shapes{{true, 0x00004080}, {true, 0}, {true, 0x000000FF}, {true, 0x0000C0C0}};
-    QTest::newRow("silver") << BandChoice{4, 7, 3, 1}
+        << QList<int>{1, 0, 2, 0}
+        << Shapes{{true, 0x00004080}, {true, 0}, {true, 0x000000FF}, {true, 0x0000C0C0}}
+        << "Kahverengi, Siyah, Kırmızı, Altın";
+    QTest::newRow("silver") << QList<int>{4, 7, 3, 1}
                             << Shapes{{true, 0x0000FFFF},
                                       {true, 0x00800080},
                                       {true, 0x000080FF},
-                                      {true, 0x00E0E0E0}};
+                                      {true, 0x00E0E0E0}}
+                            << "Sarı, Mor, Turuncu, Gümüş";
     QTest::newRow("gold multiplier")
-        << BandChoice{4, 7, 10, 0}
-        << Shapes{{true, 0x0000FFFF}, {true, 0x00800080}, {true, 0x0000C0C0}, {true, 0x0000C0C0}};
-    QTest::newRow("silver multiplier")
-        << BandChoice{4, 7, 11, 1}
-        << Shapes{{true, 0x0000FFFF}, {true, 0x00800080}, {true, 0x00E0E0E0}, {true, 0x00E0E0E0}};
-    QTest::newRow("renksiz hides, keeps fill")
-        << BandChoice{9, 8, 6, 2}
-        << Shapes{{true, 0x00FFFFFF}, {true, 0x00808080}, {true, 0x00FF0000}, {false, 0x00E0E0E0}};
-    // Unchosen lists leave their band in the colour it had: the design fill.
-    QTest::newRow("nothing chosen")
-        << BandChoice{-1, -1, -1, -1}
-        << Shapes{{true, 0x00FFFFFF}, {true, 0}, {true, 0}, {true, 0x00E0E0E0}};
+        << QList<int>{4, 7, 10, 0}
+        << Shapes{{true, 0x0000FFFF}, {true, 0x00800080}, {true, 0x0000C0C0}, {true, 0x0000C0C0}}
+        << "Sarı, Mor, Altın, Altın";
+    QTest::newRow("renksiz hides its band, still named")
+        << QList<int>{9, 8, 6, 2}
+        << Shapes{{true, 0x00FFFFFF}, {true, 0x00808080}, {true, 0x00FF0000}, {false, 0}}
+        << "Beyaz, Gri, Mavi, Renksiz";
+    // Nothing is drawn that is not chosen: one unchosen list hides all.
+    QTest::newRow("nothing chosen") << QList<int>{-1, -1, -1, -1} << Shapes(4) << "Renk seçilmedi";
     QTest::newRow("only second chosen")
-        << BandChoice{-1, 5, -1, -1}
-        << Shapes{{true, 0x00FFFFFF}, {true, 0x0000FF00}, {true, 0}, {true, 0x00E0E0E0}};
-
-    // Pembe and the tolerances beyond Renksiz, from their tables.
+        << QList<int>{-1, 5, -1, -1} << Shapes(4) << "Renk seçilmedi";
+    QTest::newRow("index beyond the list")
+        << QList<int>{4, 7, 13, 0} << Shapes(4) << "Renk seçilmedi";
     QTest::newRow("pembe multiplier, gri tolerance")
-        << BandChoice{4, 7, 12, 10}
-        << Shapes{{true, 0x0000FFFF}, {true, 0x00800080}, {true, pembePaint}, {true, 0x00808080}};
+        << QList<int>{4, 7, 12, 10}
+        << Shapes{{true, 0x0000FFFF}, {true, 0x00800080}, {true, pembePaint}, {true, 0x00808080}}
+        << "Sarı, Mor, Pembe, Gri";
     // Five bands: the third digit before the multiplier.
     QTest::newRow("five: 10 kilo, 1 %")
-        << BandChoice{.first = 1,
-                      .second = 0,
-                      .multiplier = 2,
-                      .tolerance = 3,
-                      .third = 0,
-                      .bandCount = 5}
-        << Shapes{{true, 0x00004080}, {true, 0}, {true, 0}, {true, 0x000000FF}, {true, 0x00004080}};
-    // Six bands: the coefficient last, its colour from its own table.
+        << QList<int>{1, 0, 0, 2, 3}
+        << Shapes{{true, 0x00004080}, {true, 0}, {true, 0}, {true, 0x000000FF}, {true, 0x00004080}}
+        << "Kahverengi, Siyah, Siyah, Kırmızı, Kahverengi";
+    // Six bands: the coefficient last, its colour and number from its table.
     QTest::newRow("six: 19,2 kilo, 1 %, 10 ppm/K")
-        << BandChoice{1, 9, 1, 3, 2, 6, 6}
+        << QList<int>{1, 9, 2, 1, 3, 6}
         << Shapes{{true, 0x00004080}, {true, 0x00FFFFFF}, {true, 0x000000FF},
-                  {true, 0x00004080}, {true, 0x00004080}, {true, 0x00FF0000}};
-    QTest::newRow("six: renksiz, no coefficient yet")
-        << BandChoice{1, 0, 0, 2, 0, -1, 6}
-        << Shapes{{true, 0x00004080}, {true, 0}, {true, 0}, {true, 0}, {false, 0}, {true, 0}};
-    // Shapes for another band count are left alone.
-    QTest::newRow("five bands for four shapes") << BandChoice{1, 0, 2, 3, 0, -1, 5} << startBands();
+                  {true, 0x00004080}, {true, 0x00004080}, {true, 0x00FF0000}}
+        << "Kahverengi, Beyaz, Kırmızı, Kahverengi, Kahverengi, Mavi 10 ppm/K";
+    QTest::newRow("six: no coefficient yet draws nothing")
+        << QList<int>{4, 7, 0, 1, 0, -1} << Shapes(6) << "Renk seçilmedi";
 }
 
 void TestBandPainting::paint()
 {
-    QFETCH(BandChoice, choice);
+    QFETCH(QList<int>, choice);
     QFETCH(Shapes, expected);
+    QFETCH(QString, description);
 
-    const Shapes bands = painted(startBands(int(expected.size())), choice);
-    QVERIFY(bands == expected);
-    // Painting again changes nothing.
-    QVERIFY(painted(bands, choice) == expected);
-    QCOMPARE(choice.complete(), choice.first >= 0 && choice.second >= 0 && choice.multiplier >= 0 &&
-                                    choice.tolerance >= 0 &&
-                                    (choice.bandCount < 6 || choice.coefficient >= 0));
-}
-
-void TestBandPainting::renksizThenAltin()
-{
-    Shapes bands = painted(startBands(), {1, 0, 2, 2});
-    QVERIFY(!bands[3].visible);
-    bands = painted(bands, {1, 0, 2, 0});
-    QVERIFY(bands[3].visible);
-    QCOMPARE(bands[3].fill, altinPaint);
+    QVERIFY(painted(choice) == expected);
+    QCOMPARE(describeBands(selectionOf(choice)), description);
+    QCOMPARE(selectionOf(choice).complete(),
+             !choice.contains(-1) && description != "Renk seçilmedi");
 }
 
 void TestBandPainting::everyColourIndex()
 {
-    // Each list paints its own band, by index alone, the same in all three.
+    // Each band in its own role's paint, by index alone.
     for (int i = 0; i < 10; ++i) {
-        const Shapes bands = painted(startBands(), {i, 9 - i, i, 0});
+        const Shapes bands = painted({i, 9 - i, i, 0});
         QCOMPARE(bands[0].fill, colourList[std::size_t(i)].paint);
         QCOMPARE(bands[1].fill, colourList[std::size_t(9 - i)].paint);
         QCOMPARE(bands[2].fill, colourList[std::size_t(i)].paint);
@@ -130,7 +124,7 @@ void TestBandPainting::everyColourIndex()
     // Every tolerance and coefficient in its colour: the colour's own paint.
     for (int t = 0; t < int(toleranceList.size()); ++t)
         for (int c = 0; c < int(coefficientList.size()); ++c) {
-            const Shapes bands = painted(startBands(6), {0, 0, 12, t, 0, c, 6});
+            const Shapes bands = painted({0, 0, 0, 12, t, c});
             const BandEntry &tolerance = toleranceList[std::size_t(t)];
             QCOMPARE(bands[3].fill, pembePaint);
             QCOMPARE(bands[4].visible, tolerance.colour != Colour::Renksiz);
@@ -140,6 +134,79 @@ void TestBandPainting::everyColourIndex()
                                             : tolerance.paint);
             QCOMPARE(bands[5].fill, colourList[std::size_t(c)].paint);
         }
+}
+
+void TestBandPainting::switching_data()
+{
+    QTest::addColumn<QList<int>>("before");
+    QTest::addColumn<int>("bandCount");
+    QTest::addColumn<QList<int>>("after");
+    QTest::addColumn<QString>("dropped");
+
+    QTest::newRow("4 -> 5 keeps 4,7 kilo")
+        << QList<int>{4, 7, 2, 0} << 5 << QList<int>{4, 7, 0, 1, 0} << "";
+    QTest::newRow("5 -> 4 keeps 55 ohm")
+        << QList<int>{0, 5, 5, 0, 3} << 4 << QList<int>{5, 5, 0, 3} << "";
+    QTest::newRow("4 -> 5 from Altın")
+        << QList<int>{4, 7, 10, 1} << 5 << QList<int>{4, 7, 0, 11, 1} << "";
+    QTest::newRow("4 -> 6 from Pembe, coefficient unchosen")
+        << QList<int>{4, 7, 12, 0} << 6 << QList<int>{0, 4, 7, 12, 0, -1} << "";
+    QTest::newRow("5 -> 4 cannot show 4,99 kilo")
+        << QList<int>{4, 9, 9, 1, 3} << 4 << QList<int>{-1, -1, -1, 3}
+        << "4 bantta gösterilemez: 4,99 Kilo Ohm ± % 1; 5 bant gerekir";
+    QTest::newRow("5 -> 4 cannot show 100 giga")
+        << QList<int>{1, 0, 0, 9, 3} << 4 << QList<int>{-1, -1, -1, 3}
+        << "4 bantta gösterilemez: 100000 Mega Ohm ± % 1; 5 bant gerekir";
+    QTest::newRow("6 -> 4 drops, tolerance unchosen")
+        << QList<int>{4, 9, 9, 1, -1, 1} << 4 << QList<int>{-1, -1, -1, -1}
+        << "4 bantta gösterilemez: 4,99 Kilo Ohm; 5 bant gerekir";
+    QTest::newRow("5 -> 6 keeps the lists")
+        << QList<int>{4, 9, 9, 1, 3} << 6 << QList<int>{4, 9, 9, 1, 3, -1} << "";
+    QTest::newRow("6 -> 5 drops the coefficient")
+        << QList<int>{1, 9, 2, 2, 3, 6} << 5 << QList<int>{1, 9, 2, 2, 3} << "";
+    QTest::newRow("6 -> 4 keeps 10 kilo")
+        << QList<int>{1, 0, 0, 2, 4, 1} << 4 << QList<int>{1, 0, 3, 4} << "";
+    QTest::newRow("nothing chosen stays so")
+        << QList<int>{-1, -1, -1, 0} << 5 << QList<int>{-1, -1, -1, -1, 0} << "";
+    QTest::newRow("part of the value chosen: nothing to drop")
+        << QList<int>{4, -1, 9, 1, 3} << 4 << QList<int>{-1, -1, -1, 3} << "";
+    QTest::newRow("not a band count: unchanged")
+        << QList<int>{4, 7, 2, 0} << 7 << QList<int>{4, 7, 2, 0} << "";
+}
+
+void TestBandPainting::switching()
+{
+    QFETCH(QList<int>, before);
+    QFETCH(int, bandCount);
+    QFETCH(QList<int>, after);
+    QFETCH(QString, dropped);
+
+    const BandSwitch change = switchBandCount(selectionOf(before), bandCount);
+    QCOMPARE(indicesOf(change.selection), after);
+    QCOMPARE(change.dropped.has_value(), !dropped.isEmpty());
+    if (change.dropped) {
+        QCOMPARE(*change.dropped, selectionOf(before));
+        QCOMPARE(droppedNote(*change.dropped, bandCount, turkish), dropped);
+    }
+}
+
+void TestBandPainting::droppedComesBack()
+{
+    // 4,99 kΩ ± 1 % 100 ppm/K on six bands, dropped by four: going back to
+    // a count that shows it brings it back, the tolerance as it is now.
+    const BandSelection six = selectionOf({4, 9, 9, 1, 3, 1});
+    const BandSwitch toFour = switchBandCount(six, 4);
+    QVERIFY(toFour.dropped);
+    BandSelection four = toFour.selection;
+    four.entries[3] = 0;
+    QCOMPARE(indicesOf(switchBandCount(four, 6, toFour.dropped).selection),
+             (QList<int>{4, 9, 9, 1, 0, 1}));
+    QCOMPARE(indicesOf(switchBandCount(four, 5, toFour.dropped).selection),
+             (QList<int>{4, 9, 9, 1, 0}));
+    // A value chosen since wins over the remembered one.
+    four.entries[0] = 2;
+    QCOMPARE(indicesOf(switchBandCount(four, 5, toFour.dropped).selection),
+             (QList<int>{-1, -1, -1, -1, 0}));
 }
 
 QTEST_APPLESS_MAIN(TestBandPainting)

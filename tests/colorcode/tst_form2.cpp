@@ -61,6 +61,7 @@ private slots:
     void tamam();
     void enterPressesTamam();
     void standardValues();
+    void hintFollowsAndShowsWhole();
     void rejectedValueChangesNothing_data();
     void rejectedValueChangesNothing();
     void groupsAreIndependent();
@@ -354,7 +355,7 @@ void TestForm2::standardValues()
     entry.findChild<QRadioButton *>("Option8")->click(); // % 1
     entry.Text1->setText(inUserFormat("4,8K"));
     QCOMPARE(entry.Label1->text(),
-             inUserFormat("4,8 Kilo Ohm olarak gösterilir  E96/E24 değil; en yakın:"));
+             inUserFormat("4,8 Kilo Ohm olarak gösterilir\nE96/E24 değil; en yakın:"));
     QVERIFY(entry.Command2->isVisible() && entry.Command3->isVisible());
     QCOMPARE(entry.Command2->text(), inUserFormat("4,75 Kilo Ohm (−1,04 %)"));
     QCOMPARE(entry.Command3->text(), inUserFormat("4,87 Kilo Ohm (+1,46 %)"));
@@ -384,6 +385,47 @@ void TestForm2::standardValues()
              inUserFormat("Yazılan 4,75 Kilo Ohm; gösterilen 4,7 Kilo Ohm. E24 standart değeri"));
     main.direnchesapla();
     QCOMPARE(main.standardLine(), QStringLiteral("E24 standart değeri"));
+    entry.Text1->clear();
+}
+
+void TestForm2::hintFollowsAndShowsWhole()
+{
+    Form1 &main = Form1::instance();
+    main.Combo7->setCurrentIndex(0);
+    Form2 &entry = openEntry();
+    entry.Option1->click();
+    entry.Option4->click();
+    entry.Text1->setText(inUserFormat("3,45K"));
+    // Every line of the hint shows, the suggestions below it and inside.
+    const QStringList hint{inUserFormat("4 bantta 3,4 Kilo Ohm olarak gösterilir; 5 bant gerekir"),
+                           QStringLiteral("E24 değil; en yakın:")};
+    QCOMPARE(entry.Label1->text(), hint.join(u'\n'));
+    const int shown = int(entry.Label1->lines().size()) * entry.Label1->fontMetrics().lineSpacing();
+    QVERIFY(entry.Label1->height() >= shown);
+    QVERIFY(entry.Command2->isVisible());
+    QVERIFY(entry.Command2->geometry().top() >= entry.Label1->geometry().top() + shown);
+    QVERIFY(entry.rect().contains(entry.Command3->geometry()));
+    // What a screen reader reads is what it says, and Tab reaches it.
+    QCOMPARE(entry.Label1->accessibleName(), QString());
+    QCOMPARE(entry.Label1->focusPolicy(), Qt::StrongFocus);
+
+    // The hint follows the band count and the tolerance as they change.
+    main.Combo7->setCurrentIndex(1);
+    QCOMPARE(entry.Label1->text().section(u'\n', 0, 0),
+             inUserFormat("3,45 Kilo Ohm olarak gösterilir"));
+    entry.findChild<QRadioButton *>("Option8")->click(); // % 1
+    QCOMPARE(entry.Label1->text().section(u'\n', 1), QStringLiteral("E96/E24 değil; en yakın:"));
+    // The coefficient is offered, and shown, with six bands only.
+    QVERIFY(!entry.Frame4->isVisible());
+    main.Combo7->setCurrentIndex(2);
+    QVERIFY(entry.Frame4->isVisible());
+    QTest::mouseClick(entry.Command1, Qt::LeftButton);
+    QVERIFY(main.Text1->text().endsWith(QStringLiteral("100 ppm/K")));
+    main.Combo7->setCurrentIndex(1);
+    main.direnchesapla();
+    QVERIFY(!main.Text1->text().contains(QStringLiteral("ppm/K")));
+    main.Combo7->setCurrentIndex(0);
+    entry.Option4->click();
     entry.Text1->clear();
 }
 

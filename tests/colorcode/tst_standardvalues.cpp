@@ -1,3 +1,4 @@
+#include "colorcode/bandselection.h"
 #include "colorcode/bandtables.h"
 #include "colorcode/entrypreview.h"
 #include "colorcode/readingdirection.h"
@@ -347,6 +348,14 @@ void TestStandardValues::direction_data()
     QTest::newRow("six bands, Beyaz is no coefficient")
         << QList<C>{C::Beyaz, C::Kahverengi, C::Kahverengi, C::Siyah, C::Kirmizi, C::Kahverengi}
         << "E48/E24 değil; en yakın: 910 Ohm (−0,11 %), 953 Ohm (+4,61 %)";
+    // From the other end 11 GΩ ± 0,02 %: no real part, so no hint.
+    QTest::newRow("no hint above 100 mega")
+        << QList<C>{C::Sari, C::Gri, C::Siyah, C::Kahverengi, C::Kahverengi}
+        << "E96/E24 değil; en yakın: 4,75 Kilo Ohm (−1,04 %), 4,87 Kilo Ohm (+1,46 %)";
+    QTest::newRow("hint of 100 mega itself")
+        << QList<C>{C::Kahverengi, C::Mor, C::Siyah, C::Kahverengi}
+        << "E96/E24 değil; en yakın: 16 Ohm (−5,88 %), 18 Ohm (+5,88 %). "
+           "Ters yönden: 100 Mega Ohm ± % 1";
     QTest::newRow("one neighbour") << QList<C>{C::Beyaz, C::Sari, C::Beyaz, C::Altin}
                                    << "E24 değil; en yakın: 91000 Mega Ohm (−3,19 %)";
     QTest::newRow("zero-ohm link") << QList<C>{C::Siyah, C::Siyah, C::Siyah, C::Altin} << "";
@@ -402,7 +411,10 @@ void TestStandardValues::everyChoice()
                 }
                 colours.push_back(m.colour);
                 colours.push_back(t.colour);
-                const std::vector<Colour> bands = bandColours(digitIndices, mi, ti, std::nullopt);
+                BandSelection selection = BandSelection::empty(bandCount);
+                selection.setValueBands({digitIndices, mi});
+                selection.setEntry(Role::Tolerance, 0, ti);
+                const std::vector<Colour> bands = selection.colours();
                 QVERIFY(bands == colours);
 
                 const OracleReading forward = *oracleRead(bands, true);
@@ -435,7 +447,9 @@ void TestStandardValues::everyChoice()
                         expected += "; en yakın: " + neighbours.join(", ");
                     const std::optional<OracleReading> reverse =
                         oracleRead({bands.rbegin(), bands.rend()}, false);
-                    if (reverse && standard[reverse->tolerance].count(reverse->value)) {
+                    // A reading from the other end above 100 MΩ is no real part's.
+                    if (reverse && standard[reverse->tolerance].count(reverse->value) &&
+                        reverse->value <= 100000000000ULL) {
                         expected += ". Ters yönden: " + valueText(exactOf(reverse->value), locale) +
                                     " ± % " + percentText(reverse->tolerance, locale);
                         ++hints;
@@ -448,11 +462,11 @@ void TestStandardValues::everyChoice()
     QVERIFY(hints > 0);
 
     // A list without a choice: no colours, so no line.
-    digitIndices[0] = -1;
-    QVERIFY(bandColours(digitIndices, 0, 0, std::nullopt).empty());
-    digitIndices[0] = 0;
-    QVERIFY(bandColours(digitIndices, 0, int(toleranceList.size()), std::nullopt).empty());
-    QVERIFY(bandColours(digitIndices, 0, 0, 9).empty());
+    BandSelection unchosen = BandSelection::empty(bandCount);
+    unchosen.setValueBands({digitIndices, 0});
+    QVERIFY(unchosen.colours().empty());
+    unchosen.setEntry(Role::Tolerance, 0, int(toleranceList.size()));
+    QVERIFY(unchosen.colours().empty());
 }
 
 void TestStandardValues::entry_data()
@@ -515,6 +529,21 @@ void TestStandardValues::entry_data()
         << turkish << "0,0005" << Unit::Ohm << 4 << 500 << "" << std::optional(ValueError::TooSmall)
         << ""
         << "E24 değil; en yakın:" << QStringList{} << QStringList{"0,001 Ohm (+100,00 %)", "R001"};
+    // A standard value beyond the bands says so, with the nearest they show.
+    QTest::newRow("standard, too large for four bands")
+        << turkish << "150G" << Unit::Ohm << 4 << 500 << "" << std::optional(ValueError::TooLarge)
+        << ""
+        << "E24 değeri; 4 bant gösteremez; en yakın:"
+        << QStringList{"91000 Mega Ohm (−39,33 %)", "91G"} << QStringList{};
+    QTest::newRow("standard, and five bands show it")
+        << turkish << "150G" << Unit::Ohm << 5 << 500 << "150000 Mega Ohm olarak gösterilir" << none
+        << ""
+        << "E24 standart değeri" << QStringList{} << QStringList{};
+    // 1000 % and more is said as such, never as a capped number.
+    QTest::newRow("far below the smallest")
+        << turkish << "0,000000000017" << Unit::Ohm << 4 << 500 << ""
+        << std::optional(ValueError::TooSmall) << ""
+        << "E24 değil; en yakın:" << QStringList{} << QStringList{"0,001 Ohm (> +1000 %)", "R001"};
     QTest::newRow("refused") << turkish << "4.7" << Unit::Kohm << 4 << 500 << ""
                              << std::optional(ValueError::WrongSeparator) << ""
                              << "" << QStringList{} << QStringList{};

@@ -107,6 +107,8 @@ private slots:
     void unchosenListChangesNothing();
     void bandCountSwitch_data();
     void bandCountSwitch();
+    void switchBackBringsValue();
+    void userSizeKept();
     void closingEndsProgram();
 };
 
@@ -237,27 +239,34 @@ void TestForm1::bandCountSwitch_data()
     QTest::addColumn<int>("bandCount");
     QTest::addColumn<QList<int>>("after");
     QTest::addColumn<QString>("text");
+    // What the standard-value line says, and what is heard.
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("heard");
 
-    QTest::newRow("4 -> 5 keeps 4,7 kilo")
-        << QList<int>{4, 7, 2, 0} << 5 << QList<int>{4, 7, 0, 1, 0} << "4,7 Kilo Ohm  ± % 5";
-    QTest::newRow("5 -> 4 keeps 55 ohm")
-        << QList<int>{0, 5, 5, 0, 3} << 4 << QList<int>{5, 5, 0, 3} << "55 Ohm  ± % 1";
-    QTest::newRow("4 -> 5 from Altın")
-        << QList<int>{4, 7, 10, 1} << 5 << QList<int>{4, 7, 0, 11, 1} << "4,7 Ohm  ± % 10";
-    QTest::newRow("4 -> 6 from Pembe, coefficient unchosen")
-        << QList<int>{4, 7, 12, 0} << 6 << QList<int>{0, 4, 7, 12, 0, -1} << "";
-    QTest::newRow("5 -> 4 cannot show 4,99 kilo")
-        << QList<int>{4, 9, 9, 1, 3} << 4 << QList<int>{-1, -1, -1, 3} << "";
-    QTest::newRow("5 -> 4 cannot show 100 giga")
-        << QList<int>{1, 0, 0, 9, 3} << 4 << QList<int>{-1, -1, -1, 3} << "";
-    QTest::newRow("5 -> 6 keeps the lists")
-        << QList<int>{4, 9, 9, 1, 3} << 6 << QList<int>{4, 9, 9, 1, 3, -1} << "";
-    QTest::newRow("6 -> 5 recalculates")
-        << QList<int>{1, 9, 2, 2, 3, 6} << 5 << QList<int>{1, 9, 2, 2, 3} << "19,2 Kilo Ohm  ± % 1";
-    QTest::newRow("6 -> 4 keeps 10 kilo")
-        << QList<int>{1, 0, 0, 2, 4, 1} << 4 << QList<int>{1, 0, 3, 4} << "10 Kilo Ohm  ± % 2";
     QTest::newRow("nothing chosen stays so")
-        << QList<int>{-1, -1, -1, 0} << 5 << QList<int>{-1, -1, -1, -1, 0} << "";
+        << QList<int>{-1, -1, -1, 0} << 5 << QList<int>{-1, -1, -1, -1, 0} << ""
+        << "" << QStringList{};
+    QTest::newRow("4 -> 5 keeps 4,7 kilo")
+        << QList<int>{4, 7, 2, 0} << 5 << QList<int>{4, 7, 0, 1, 0} << "4,7 Kilo Ohm  ± % 5"
+        << "E24 standart değeri" << QStringList{};
+    QTest::newRow("5 -> 4 keeps 55 ohm")
+        << QList<int>{0, 5, 5, 0, 3} << 4 << QList<int>{5, 5, 0, 3} << "55 Ohm  ± % 1"
+        << "E96/E24 değil; en yakın: 51 Ohm (−7,27 %), 56 Ohm (+1,82 %). "
+           "Ters yönden: 1000 Kilo Ohm ± % 0,5"
+        << QStringList{};
+    // A value four bands cannot show is said to be dropped, once.
+    QTest::newRow("5 -> 4 cannot show 4,99 kilo")
+        << QList<int>{4, 9, 9, 1, 3} << 4 << QList<int>{-1, -1, -1, 3} << ""
+        << "4 bantta gösterilemez: 4,99 Kilo Ohm ± % 1; 5 bant gerekir"
+        << QStringList{"4 bantta gösterilemez: 4,99 Kilo Ohm ± % 1; 5 bant gerekir"};
+    // No band is drawn while the new coefficient is unchosen.
+    QTest::newRow("5 -> 6 keeps the lists, draws nothing")
+        << QList<int>{4, 7, 0, 1, 0} << 6 << QList<int>{4, 7, 0, 1, 0, -1} << ""
+        << "" << QStringList{};
+    QTest::newRow("6 -> 5 recalculates")
+        << QList<int>{1, 9, 2, 2, 3, 6} << 5 << QList<int>{1, 9, 2, 2, 3} << "19,2 Kilo Ohm  ± % 1"
+        << "E96/E24 değil; en yakın: 19,1 Kilo Ohm (−0,52 %), 19,6 Kilo Ohm (+2,08 %)"
+        << QStringList{};
 }
 
 void TestForm1::bandCountSwitch()
@@ -266,12 +275,20 @@ void TestForm1::bandCountSwitch()
     QFETCH(int, bandCount);
     QFETCH(QList<int>, after);
     QFETCH(QString, text);
+    QFETCH(QString, line);
+    QFETCH(QStringList, heard);
     Form1 &form = Form1::instance();
     form.show();
+    QApplication::setActiveWindow(&form);
+    // A calculation first, so that no value dropped by an earlier switch
+    // waits to come back.
+    chooseBands(form, {1, 0, 2, 0});
+    form.direnchesapla();
     chooseBands(form, before);
     if (!before.contains(-1))
         form.direnchesapla();
     QSignalSpy switched(&form, &Form1::bandCountChanged);
+    AnnouncementSpy spy;
 
     form.Combo7->setCurrentIndex(bandCount - 4);
 
@@ -283,16 +300,60 @@ void TestForm1::bandCountSwitch()
     QCOMPARE(chosen, after);
     QCOMPARE(form.Text1->text(), inUserFormat(text));
     QCOMPARE(form.sonuc(), form.Text1->text());
-    // The drawing shows the bands of the new count, in their colours.
-    if (!text.isEmpty()) {
-        const std::vector<Shape *> bands = drawnBands(form, bandCount);
-        const std::size_t tolerance = bandCount == 4 ? 3 : 4;
-        for (std::size_t i = 0; i < bands.size(); ++i)
-            QCOMPARE(bands[i]->isVisible(), i != tolerance || after[qsizetype(i)] != 2);
-        for (Shape *band : form.Shape2)
-            if (std::ranges::find(bands, band) == bands.end())
-                QVERIFY(!band->isVisible());
+    QCOMPARE(form.standardLine(), inUserFormat(line));
+    QTRY_COMPARE(spy.heard.size(), heard.size());
+    for (qsizetype i = 0; i < heard.size(); ++i)
+        QCOMPARE(spy.heard[i], inUserFormat(heard[i]));
+    // The drawing shows the bands of the new count in their colours when
+    // there is a result, and no band at all when there is none.
+    const std::vector<Shape *> bands = drawnBands(form, bandCount);
+    const std::size_t tolerance = bandCount == 4 ? 3 : 4;
+    QStringList names;
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        QCOMPARE(bands[i]->isVisible(),
+                 !text.isEmpty() && (i != tolerance || after[qsizetype(i)] != 2));
+        if (!text.isEmpty())
+            names << form.bandLists()[i]->currentText();
     }
+    for (Shape *band : form.Shape2)
+        if (std::ranges::find(bands, band) == bands.end())
+            QVERIFY(!band->isVisible());
+    const QString description =
+        form.findChild<Shape *>(QStringLiteral("Shape1"))->accessibleDescription();
+    QCOMPARE(description, text.isEmpty() ? QStringLiteral("Renk seçilmedi") : names.join(", "));
+}
+
+void TestForm1::switchBackBringsValue()
+{
+    Form1 &form = Form1::instance();
+    form.show();
+    chooseBands(form, {4, 9, 9, 1, 3});
+    form.direnchesapla();
+    form.Combo7->setCurrentIndex(0);
+    QVERIFY(form.Text1->text().isEmpty());
+    form.Combo7->setCurrentIndex(1);
+    QCOMPARE(form.Text1->text(), inUserFormat("4,99 Kilo Ohm  ± % 1"));
+    QCOMPARE(form.standardLine(), QStringLiteral("E96 standart değeri"));
+}
+
+void TestForm1::userSizeKept()
+{
+    Form1 &form = Form1::instance();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QSize design = form.size();
+    // The user makes the window larger: calculations and switches keep it.
+    const QSize user = design + QSize(120, 80);
+    form.resize(user);
+    chooseBands(form, {4, 7, 2, 0});
+    form.direnchesapla();
+    QCOMPARE(form.size(), user);
+    form.Combo7->setCurrentIndex(2);
+    QCOMPARE(form.size().height(), user.height());
+    QVERIFY(form.size().width() >= user.width());
+    form.Combo7->setCurrentIndex(0);
+    QCOMPARE(form.size(), user);
+    form.resize(design);
 }
 
 void TestForm1::bandsStandOut_data()

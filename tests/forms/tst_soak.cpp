@@ -10,14 +10,17 @@
 //
 // TAVLORA_SOAK_ACTIONS sets the number of actions (default 10000).
 
+#include "colorcode/bandselection.h"
 #include "colorcode/bandtables.h"
 #include "colorcode/form2.h"
 #include "colorcode/resistance.h"
+#include "colorcode/standardvaluetext.h"
 #include "colorcode/valueentry.h"
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/conversions.h"
 #include "forms/form1.h"
+#include "forms/form1design.h"
 #include "forms/form3.h"
 #include "testhelpers.h"
 
@@ -42,12 +45,14 @@
 namespace
 {
 
-using Lists = std::array<int, 4>;
+using colorcode::BandSelection;
 
 // What the windows must show, worked out alongside the program.
 struct Model {
-    Lists lists{-1, -1, -1, -1};
-    std::optional<Lists> calculated; // the lists at the last calculation
+    BandSelection lists;                  // what the band lists hold, with their count
+    BandSelection shown;                  // the selection of the last calculation or switch
+    QString line;                         // the standard-value line as spoken
+    std::optional<BandSelection> dropped; // what the last switch could not take along
     bool aboutShown = false;
     bool aboutExists = false;
     bool entryShown = false;
@@ -137,6 +142,7 @@ private slots:
 
 private:
     enum Action {
+        SwitchCount,
         ChooseList,
         ListKey,
         Hesapla,
@@ -161,6 +167,7 @@ private:
     void perform(Action action);
     void expectWarning(bool shown, const QString &caption, const QString &text);
     void check();
+    void calculated(const QString &cutNote);
 #ifdef TAVLORA_SOAK_MEMORY
     long settledResidentKiB(long &asRead);
 #endif
@@ -178,10 +185,11 @@ private:
 const char *TestSoak::actionName(Action a)
 {
     static const char *const names[] = {
-        "choose in a list", "key in a list", "Hesapla",        "Enter in main window",
-        "open value entry", "type",          "paste",          "choose unit",
-        "choose tolerance", "Tamam",         "Enter in entry", "Escape in entry",
-        "close entry",      "HAKKINDA",      "KAPAT",          "close about",
+        "switch band count",    "choose in a list", "key in a list", "Hesapla",
+        "Enter in main window", "open value entry", "type",          "paste",
+        "choose unit",          "choose tolerance", "Tamam",         "Enter in entry",
+        "Escape in entry",      "close entry",      "HAKKINDA",      "KAPAT",
+        "close about",
     };
     return names[a];
 }
@@ -200,8 +208,9 @@ std::vector<TestSoak::Action> TestSoak::possibleActions() const
     // Only what a user can reach: the controls of the windows on screen.
     std::vector<Action> actions;
     if (!m_model.aboutShown)
-        actions.insert(actions.end(), {ChooseList, ChooseList, ChooseList, ChooseList, ListKey,
-                                       ListKey, Hesapla, Hesapla, Enter, OpenEntry, Hakkinda});
+        actions.insert(actions.end(),
+                       {SwitchCount, ChooseList, ChooseList, ChooseList, ChooseList, ListKey,
+                        ListKey, Hesapla, Hesapla, Enter, OpenEntry, Hakkinda});
     if (m_model.entryShown)
         actions.insert(actions.end(), {TypeKeys, TypeKeys, TypeKeys, PasteText, PasteText,
                                        ChooseUnit, ChooseUnit, ChooseTolerance, ChooseTolerance,
@@ -274,20 +283,40 @@ void TestSoak::expectWarning(bool shown, const QString &caption, const QString &
 void TestSoak::perform(Action action)
 {
     Form1 &main = Form1::instance();
-    const std::array<QComboBox *, 4> lists{main.Combo1, main.Combo2, main.Combo3, main.Combo4};
+    const std::vector<QComboBox *> lists = main.bandLists();
+    const QLocale locale = conversions::numberLocale();
     m_seen = SeenMessage();
-
     switch (action) {
+    case SwitchCount: {
+        const int index = pick(main.Combo7->count());
+        const int to = colorcode::bandRoleTable[std::size_t(index)].bandCount;
+        main.Combo7->setCurrentIndex(index);
+        if (to == m_model.lists.bandCount)
+            break;
+        const colorcode::BandSwitch change =
+            colorcode::switchBandCount(m_model.lists, to, m_model.dropped);
+        m_model.lists = m_model.shown = change.selection;
+        m_model.line = QString();
+        if (const auto verdict = colorcode::standardVerdict(change.selection))
+            m_model.line = colorcode::verdictSpeech(*verdict, locale);
+        if (change.dropped) {
+            m_model.dropped = change.dropped;
+            m_model.line = colorcode::droppedNote(*change.dropped, to, locale);
+        } else if (change.selection.complete()) {
+            m_model.dropped.reset();
+        }
+        break;
+    }
     case ChooseList: {
-        const int which = pick(4);
-        const int index = pick(lists[std::size_t(which)]->count());
-        lists[std::size_t(which)]->setCurrentIndex(index);
-        m_model.lists[std::size_t(which)] = index;
+        const std::size_t which = std::size_t(pick(int(lists.size())));
+        const int index = pick(lists[which]->count());
+        lists[which]->setCurrentIndex(index);
+        m_model.lists.entries[which] = index;
         break;
     }
     case ListKey: {
-        const std::size_t which = std::size_t(pick(4));
-        int &index = m_model.lists[which];
+        const std::size_t which = std::size_t(pick(int(lists.size())));
+        int &index = m_model.lists.entries[which];
         const int last = lists[which]->count() - 1;
         switch (pick(4)) {
         case 0:
@@ -321,14 +350,13 @@ void TestSoak::perform(Action action)
             else
                 QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
         }
-        const Lists &l = m_model.lists;
-        const bool complete = l[0] >= 0 && l[1] >= 0 && l[2] >= 0 && l[3] >= 0;
-        if (complete) {
-            m_model.calculated = l;
-            ++m_calculations;
-        }
+        const bool complete = m_model.lists.complete();
+        if (complete)
+            calculated(QString());
+        static const char *const words[] = {"dört", "beş", "altı"};
         expectWarning(!complete, QStringLiteral("Tavlora"),
-                      QStringLiteral("Lütfen dört bandın her biri için bir renk seçiniz."));
+                      QStringLiteral("Lütfen %1 bandın her biri için bir renk seçiniz.")
+                          .arg(QString::fromUtf8(words[m_model.lists.bandCount - 4])));
         break;
     }
     case OpenEntry:
@@ -381,20 +409,25 @@ void TestSoak::perform(Action action)
             QTest::keyClick(entry.Text1, Qt::Key_Return);
         static const colorcode::Unit units[] = {colorcode::Unit::Ohm, colorcode::Unit::Kohm,
                                                 colorcode::Unit::Mohm};
-        const QChar separator = conversions::numberLocale().decimalPoint().at(0);
+        const QChar separator = locale.decimalPoint().at(0);
+        const int count = m_model.lists.bandCount;
+        const auto typed =
+            colorcode::readTypedNumber(m_model.typed, units[m_model.unit], separator);
         const colorcode::BandsOrError reading =
-            colorcode::readTypedValue(m_model.typed, units[m_model.unit], separator, 4);
+            colorcode::readTypedValue(m_model.typed, units[m_model.unit], separator, count);
         const auto *bands = std::get_if<colorcode::BandIndices>(&reading);
         const auto *error = std::get_if<colorcode::ValueError>(&reading);
         if (bands) {
-            m_model.lists = {bands->digits[0], bands->digits[1], bands->multiplier,
-                             m_model.tolerance};
-            m_model.calculated = m_model.lists;
+            m_model.lists.setValueBands(*bands);
+            m_model.lists.setEntry(colorcode::Role::Tolerance, 0, m_model.tolerance);
+            // The coefficient option the window starts with: 100 ppm/K.
+            m_model.lists.setEntry(colorcode::Role::Coefficient, 0, 1);
             m_model.entryShown = false;
-            ++m_calculations;
+            calculated(colorcode::cutNote(std::get<colorcode::ExactValue>(typed),
+                                          colorcode::valueOf(*bands), locale));
         }
         expectWarning(!bands, QStringLiteral("Değer Giriniz"),
-                      error ? colorcode::valueErrorMessage(*error, separator, 4) : QString());
+                      error ? colorcode::valueErrorMessage(*error, separator, count) : QString());
         break;
     }
     case EscapeEntry:
@@ -408,19 +441,16 @@ void TestSoak::perform(Action action)
         break;
     case Hakkinda:
         QTest::mouseClick(main.Command3, Qt::LeftButton);
-        m_model.entryBuilt();
         m_model.entryShown = false;
         m_model.aboutShown = true;
         m_model.aboutExists = true;
         break;
     case Kapat:
         QTest::mouseClick(Form3::existing()->Command1, Qt::LeftButton);
-        m_model.entryBuilt();
         m_model.aboutShown = false;
         break;
     case CloseAbout:
         Form3::existing()->close();
-        m_model.entryBuilt();
         m_model.aboutShown = false;
         m_model.aboutExists = false;
         break;
@@ -463,35 +493,60 @@ void TestSoak::check()
         }
     }
 
-    // Lists, text and bands agree.
-    const Lists shown{main->Combo1->currentIndex(), main->Combo2->currentIndex(),
-                      main->Combo3->currentIndex(), main->Combo4->currentIndex()};
-    QCOMPARE(shown, m_model.lists);
-    if (!m_model.calculated) {
-        QVERIFY(main->Text1->text().isEmpty());
-        for (const Shape *band : main->Shape2)
+    // The lists hold what was chosen; result, line, drawing and its
+    // description all show the selection of the last calculation or switch.
+    QCOMPARE(main->bandCount(), m_model.lists.bandCount);
+    QCOMPARE(main->selection(), m_model.lists);
+    const BandSelection &shown = m_model.shown;
+    QCOMPARE(main->shownSelection(), shown);
+    const auto expected = shown.result(conversions::numberLocale());
+    QCOMPARE(main->Text1->text(), expected ? expected->sonuc : QString());
+    QCOMPARE(main->sonuc(), main->Text1->text());
+    QCOMPARE(main->deger(), expected ? expected->deger : 0.0);
+    QCOMPARE(main->standardLine(), m_model.line);
+
+    const auto &layout = form1design::bandLayouts[std::size_t(shown.bandCount - 4)];
+    std::vector<const Shape *> drawn;
+    QStringList names;
+    for (std::size_t band = 0; band < shown.roles().size(); ++band) {
+        const Shape *shape = main->findChild<Shape *>(QString::fromLatin1(layout.bands[band].name));
+        drawn.push_back(shape);
+        const auto entries = colorcode::entriesOf(shown.roles()[band]);
+        if (!shown.complete()) {
+            QVERIFY(!shape->isVisibleTo(main));
+            continue;
+        }
+        const colorcode::BandEntry &entry = entries[std::size_t(shown.entries[band])];
+        QCOMPARE(shape->isVisibleTo(main), entry.colour != colorcode::Colour::Renksiz);
+        QCOMPARE(shape->fillColor(), entry.paint);
+        names << QString::fromUtf8(entry.text) +
+                     (shown.roles()[band] == colorcode::Role::Coefficient
+                          ? QStringLiteral(" %1 ppm/K").arg(entry.number)
+                          : QString());
+    }
+    for (const Shape *band : main->Shape2)
+        if (std::find(drawn.begin(), drawn.end(), band) == drawn.end())
             QVERIFY(!band->isVisibleTo(main));
-        return;
-    }
-    const Lists &c = *m_model.calculated;
-    const int digits[] = {c[0], c[1]};
-    const auto expected =
-        colorcode::calculateResistance(digits, colorcode::multiplierList[std::size_t(c[2])].number,
-                                       colorcode::toleranceList[std::size_t(c[3])].number,
-                                       std::nullopt, conversions::numberLocale());
-    QVERIFY(expected);
-    QCOMPARE(main->Text1->text(), expected->sonuc);
-    QCOMPARE(main->sonuc(), expected->sonuc);
-    QCOMPARE(main->deger(), expected->deger);
-    for (std::size_t i = 0; i < 3; ++i) {
-        QVERIFY(main->Shape2[i]->isVisibleTo(main));
-        const auto &list = i == 2 ? colorcode::multiplierList.data() : colorcode::colourList.data();
-        QCOMPARE(main->Shape2[i]->fillColor(), list[c[i]].paint);
-    }
-    const Shape *toleranceBand = main->Shape2[3];
-    QCOMPARE(toleranceBand->isVisibleTo(main), c[3] != colorcode::renksizIndex);
-    if (c[3] != colorcode::renksizIndex)
-        QCOMPARE(toleranceBand->fillColor(), colorcode::toleranceList[std::size_t(c[3])].paint);
+    const QString description =
+        main->findChild<Shape *>(QStringLiteral("Shape1"))->accessibleDescription();
+    QCOMPARE(description,
+             names.isEmpty() ? QStringLiteral("Renk seçilmedi") : names.join(QStringLiteral(", ")));
+}
+
+// A calculation shows what the lists hold, its standard-value line led by
+// what a typed value lost.
+void TestSoak::calculated(const QString &cutNote)
+{
+    const QLocale locale = conversions::numberLocale();
+    m_model.shown = m_model.lists;
+    m_model.dropped.reset();
+    QString line;
+    if (const auto verdict = colorcode::standardVerdict(m_model.lists))
+        line = colorcode::verdictSpeech(*verdict, locale);
+    m_model.line = cutNote.isEmpty() ? line
+                   : line.isEmpty()  ? cutNote
+                                     : cutNote + QStringLiteral(". ") + line;
+    ++m_calculations;
 }
 
 #ifdef TAVLORA_SOAK_MEMORY
