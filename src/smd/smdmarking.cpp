@@ -147,8 +147,9 @@ MarkingReading threeDigit(const QString &code, bool bar, const QLocale &locale)
         return Readings{code, {plain}};
     }
 
-    // 8 and 9 as powers give 1 GΩ and more, which chips are not made in;
-    // old equipment used them for × 0,01 and × 0,1.
+    // Read plainly, 8 and 9 give 1 GΩ and more. Old equipment used them for
+    // × 0,01 and × 0,1, the likelier reading of such a code, so that comes
+    // first and the plain one beside it.
     const int oldPower = power == 8 ? -2 : -1;
     Reading old{MarkingFormat::OldThreeDigit,
                 valueOf(significant.toStdString(), oldPower),
@@ -277,9 +278,13 @@ MarkingReading eia96(const QString &code, const QLocale &locale)
         reading.notes << QStringLiteral("R ondalık okuması da aynı değeri verir");
         return Readings{code, {reading}};
     }
+    // Makers write the R reading's value in three digits: 10 Ω as 100.
+    const QString makersCode =
+        n >= 10 ? QString::number(n) + u'0' : QString::number(n) + QStringLiteral("R0");
     reading.notes << (letterChar == u'R'
-                          ? QStringLiteral("parça üzerinde EIA-96 okunur; sonda R ondalık "
-                                           "işareti makara etiketi yazımıdır")
+                          ? QStringLiteral("parça üzerinde EIA-96 okunur: üreticiler ") +
+                                colorcode::valueText(other->value, locale) + QStringLiteral("'u ") +
+                                makersCode + QStringLiteral(" yazar")
                           : QStringLiteral("parça üzerinde EIA-96 okunur; makara etiketlerinde "
                                            "E, Ohm yerine yazılır (") +
                                 code + QStringLiteral(" = ") +
@@ -528,8 +533,7 @@ Markings markingsFor(const ExactValue &ohms, const QLocale &locale)
         const QString link = QStringLiteral("0 Ohm köprü");
         return {{QStringLiteral("000"), {}, {link}},
                 {QStringLiteral("0000"), {}, {link}},
-                noCode(QStringLiteral("0 Ohm köprünün EIA-96 kodu yok; küçük yongalarda 0 ya da "
-                                      "00")),
+                noCode(QStringLiteral("0 Ohm köprünün EIA-96 kodu yok; 0 ya da 00 yazılır")),
                 std::nullopt};
     }
     Markings markings{digitCode(n, 2, locale), digitCode(n, 3, locale), {}, std::nullopt};
