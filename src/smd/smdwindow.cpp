@@ -1,0 +1,123 @@
+#include "smd/smdwindow.h"
+
+#include "colorcode/resistance.h"
+#include "colorcode/valueentry.h"
+#include "forms/accessibility.h"
+#include "forms/controls.h"
+#include "forms/conversions.h"
+#include "smd/smddesign.h"
+#include "smd/smdmarking.h"
+
+#include <QLineEdit>
+
+#include <variant>
+
+using designer::control;
+
+namespace
+{
+
+// The labels' lines: a run of two spaces ends one.
+const QString lineBreak = QStringLiteral("  ");
+
+void showLines(WrappedLabel *label, const QStringList &lines)
+{
+    label->setText(lines.join(lineBreak));
+    // Reached with Tab only while it says something.
+    label->setFocusPolicy(lines.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+} // namespace
+
+SmdWindow::SmdWindow(QWidget *owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint),
+      m_locale(conversions::numberLocale())
+{
+    designer::applyWindow(this, smddesign::window);
+    setFixedSize(size());
+    designer::buildControls(this, smddesign::controls);
+
+    codeBox = control<QLineEdit>(this, QStringLiteral("Text1"));
+    codeResult = control<WrappedLabel>(this, QStringLiteral("Label2"));
+    valueBox = control<QLineEdit>(this, QStringLiteral("Text2"));
+    valueResult = control<WrappedLabel>(this, QStringLiteral("Label4"));
+
+    codeBox->setPlaceholderText(QStringLiteral("472, 4R7, 01C"));
+    valueBox->setPlaceholderText(QStringLiteral("4K7, 4") + m_locale.decimalPoint() +
+                                 QStringLiteral("7 kΩ"));
+    for (QLineEdit *box : {codeBox, valueBox})
+        box->setMaxLength(colorcode::maxTypedLength);
+    // The results are read with the keyboard after their boxes.
+    for (WrappedLabel *result : {codeResult, valueResult}) {
+        result->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        result->setFocusPolicy(Qt::NoFocus);
+    }
+    QWidget::setTabOrder(codeBox, codeResult);
+    QWidget::setTabOrder(codeResult, valueBox);
+    QWidget::setTabOrder(valueBox, valueResult);
+
+    const std::pair<QTimer *, const WrappedLabel *> timers[] = {{&m_codeTimer, codeResult},
+                                                                {&m_valueTimer, valueResult}};
+    for (const auto &[timer, result] : timers) {
+        timer->setSingleShot(true);
+        timer->setInterval(smddesign::announceDelay);
+        connect(timer, &QTimer::timeout, this,
+                [this, timer, result] { announceResult(*timer, result); });
+    }
+    connect(codeBox, &QLineEdit::textChanged, this, &SmdWindow::showCode);
+    connect(valueBox, &QLineEdit::textChanged, this, &SmdWindow::showValue);
+    connect(codeBox, &QLineEdit::returnPressed, this,
+            [this] { announceResult(m_codeTimer, codeResult); });
+    connect(valueBox, &QLineEdit::returnPressed, this,
+            [this] { announceResult(m_valueTimer, valueResult); });
+}
+
+void SmdWindow::showCode()
+{
+    const QString text = codeBox->text();
+    showLines(codeResult, text.trimmed().isEmpty()
+                              ? QStringList()
+                              : smd::decodeLines(smd::readMarking(text, m_locale), m_locale, true));
+    m_codeTimer.start();
+}
+
+void SmdWindow::showValue()
+{
+    const QString text = valueBox->text();
+    QStringList lines;
+    if (!text.trimmed().isEmpty()) {
+        const QChar separator = m_locale.decimalPoint().at(0);
+        const auto typed = colorcode::readTypedNumber(text, colorcode::Unit::Ohm, separator);
+        if (const auto *value = std::get_if<colorcode::ExactValue>(&typed))
+            lines = QStringList{colorcode::valueText(*value, m_locale)} +
+                    smd::encodeLines(smd::markingsFor(*value, m_locale), m_locale);
+        else
+            // Six bands: the limits of the widest band count, which a
+            // number read alone never reaches.
+            lines << colorcode::valueErrorMessage(std::get<colorcode::ValueError>(typed), separator,
+                                                  6);
+    }
+    showLines(valueResult, lines);
+    m_valueTimer.start();
+}
+
+void SmdWindow::announceResult(QTimer &timer, const WrappedLabel *result)
+{
+    timer.stop();
+    const QString text = result->text();
+    if (!text.isEmpty())
+        announce(this, QString(text).replace(lineBreak, QStringLiteral(". ")));
+}
+
+void SmdWindow::setVisible(bool visible)
+{
+    // Beside the owner the first time, covering neither its result nor
+    // another tool; afterwards where the user left it.
+    if (visible && !m_placed) {
+        designer::placeBesideOwner(this);
+        m_placed = true;
+    }
+    QDialog::setVisible(visible);
+}
