@@ -1,0 +1,310 @@
+#include "photo/photoreading.h"
+
+#include "colorcode/standardvalues.h"
+#include "photo/bandprofile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace photo
+{
+
+using colorcode::Colour;
+
+namespace
+{
+
+// How each band colour looks on a body whose lacquer has been brought to
+// its neutral colour (bodyColour): round figures for paint under even
+// light. Altın and Gümüş are metallic: their colour depends on the light's
+// angle more than any paint's, so each has a second look.
+struct Look {
+    Colour colour;
+    Lab lab;
+};
+constexpr Look looks[] = {
+    {Colour::Siyah, {25, 2, 6}},     {Colour::Kahverengi, {40, 25, 22}},
+    {Colour::Kirmizi, {48, 55, 32}}, {Colour::Turuncu, {62, 40, 55}},
+    {Colour::Sari, {78, 0, 70}},     {Colour::Yesil, {42, -25, 5}},
+    {Colour::Mavi, {35, -2, -30}},   {Colour::Mor, {42, 20, -28}},
+    {Colour::Gri, {62, -2, 2}},      {Colour::Beyaz, {86, 0, 8}},
+    {Colour::Altin, {62, 10, 38}},   {Colour::Altin, {48, 8, 26}},
+    {Colour::Gumus, {68, 0, 2}},     {Colour::Gumus, {80, -2, 0}},
+    {Colour::Pembe, {68, 38, 8}},
+};
+
+constexpr int colourCount = 13; // every colour but Renksiz
+
+// Lightness counts less than hue: glare and shading change it along a band.
+double lookDistance(const Lab &x, const Lab &y)
+{
+    const double dL = (x.L - y.L) * 0.6;
+    return std::sqrt(dL * dL + (x.a - y.a) * (x.a - y.a) + (x.b - y.b) * (x.b - y.b));
+}
+
+// The cost of each colour for a band: the squared distance to its nearest
+// look, in units of the spread a band's colour shows between photos.
+std::array<double, colourCount> colourCosts(const Lab &lab)
+{
+    std::array<double, colourCount> costs;
+    costs.fill(1e9);
+    constexpr double spread = 10.0;
+    for (const Look &look : looks) {
+        const double d = lookDistance(lab, look.lab) / spread;
+        double &c = costs[std::size_t(look.colour)];
+        c = std::min(c, 0.5 * d * d);
+    }
+    return costs;
+}
+
+enum class Role { FirstDigit, Digit, Multiplier, Tolerance, Coefficient };
+
+template <std::size_t n> bool inList(const std::array<colorcode::BandEntry, n> &list, Colour colour)
+{
+    return std::any_of(list.begin(), list.end(),
+                       [colour](const colorcode::BandEntry &e) { return e.colour == colour; });
+}
+
+bool allowed(Role role, Colour colour)
+{
+    switch (role) {
+    case Role::FirstDigit:
+    case Role::Digit:
+        return inList(colorcode::colourList, colour);
+    case Role::Multiplier:
+        return inList(colorcode::multiplierList, colour);
+    case Role::Tolerance:
+        return inList(colorcode::toleranceList, colour) && colour != Colour::Renksiz;
+    case Role::Coefficient:
+        return inList(colorcode::coefficientList, colour);
+    }
+    return false;
+}
+
+// What real parts carry, as extra cost: a first digit is never Siyah; four
+// bands mostly end in Altın or Gümüş, five in Kahverengi or Kırmızı; Pembe
+// and Gümüş multipliers are rare.
+double prior(Role role, Colour colour, int bandCount)
+{
+    switch (role) {
+    case Role::FirstDigit:
+        return colour == Colour::Siyah ? 6.0 : 0.0;
+    case Role::Multiplier:
+        return colour == Colour::Pembe ? 2.5 : colour == Colour::Gumus ? 1.0 : 0.0;
+    case Role::Tolerance:
+        if (bandCount == 4)
+            return colour == Colour::Altin                                       ? 0.0
+                   : colour == Colour::Gumus                                     ? 0.5
+                   : (colour == Colour::Kahverengi || colour == Colour::Kirmizi) ? 1.5
+                                                                                 : 3.0;
+        return (colour == Colour::Kahverengi || colour == Colour::Kirmizi) ? 0.0
+               : (colour == Colour::Altin || colour == Colour::Gumus)      ? 1.0
+                                                                           : 1.5;
+    default:
+        return 0.0;
+    }
+}
+
+std::vector<Role> rolesFor(int bandCount)
+{
+    std::vector<Role> roles{Role::FirstDigit};
+    for (int i = 1; i < colorcode::digitBandsFor(bandCount); ++i)
+        roles.push_back(Role::Digit);
+    roles.push_back(Role::Multiplier);
+    roles.push_back(Role::Tolerance);
+    if (bandCount == 6)
+        roles.push_back(Role::Coefficient);
+    return roles;
+}
+
+struct Choice {
+    Colour colour;
+    double cost;
+};
+
+// The few likeliest colours of a band in a role, cheapest first.
+std::vector<Choice> choicesFor(const std::array<double, colourCount> &costs, Role role,
+                               int bandCount, std::size_t keep)
+{
+    std::vector<Choice> choices;
+    for (int c = 0; c < colourCount; ++c)
+        if (allowed(role, Colour(c)))
+            choices.push_back(
+                {Colour(c), costs[std::size_t(c)] + prior(role, Colour(c), bandCount)});
+    std::sort(choices.begin(), choices.end(),
+              [](const Choice &x, const Choice &y) { return x.cost < y.cost; });
+    if (choices.size() > keep)
+        choices.resize(keep);
+    return choices;
+}
+
+struct Candidate {
+    double cost = 0;
+    Reading reading;
+};
+
+bool sameValue(const colorcode::BandReading &x, const colorcode::BandReading &y)
+{
+    return x.value == y.value;
+}
+
+} // namespace
+
+std::vector<Colour> Reading::colours() const
+{
+    std::vector<Colour> out;
+    for (const ReadBand &b : bands)
+        out.push_back(b.colour);
+    return out;
+}
+
+PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
+{
+    PhotoReading result;
+    if (image.isEmpty())
+        return result;
+    std::optional<Body> body;
+    if (givenEnds) {
+        body = bodyBetween(image, *givenEnds, backgroundColour(image));
+        result.endsGiven = true;
+    } else {
+        body = findBody(image);
+    }
+    if (!body)
+        return result;
+    result.ends = body->ends;
+    result.thickness = body->thickness;
+
+    const Profile profile = sampleProfile(image, *body);
+    std::vector<Band> found = findBands(profile);
+    if (found.size() < 3)
+        return result;
+    // The strongest eight: more are glare and dirt.
+    if (found.size() > 8) {
+        std::vector<Band> strongest = found;
+        std::nth_element(strongest.begin(), strongest.begin() + 7, strongest.end(),
+                         [](const Band &x, const Band &y) { return x.contrast > y.contrast; });
+        const double least = strongest[7].contrast;
+        std::erase_if(found, [least](const Band &b) { return b.contrast < least; });
+        found.resize(std::min<std::size_t>(found.size(), 8));
+    }
+    const std::size_t n = found.size();
+    std::vector<std::array<double, colourCount>> costs;
+    for (const Band &b : found)
+        costs.push_back(colourCosts(b.colour));
+
+    std::vector<Candidate> candidates;
+    // Every choice of which found bands are bands (3 to 6 of them), read
+    // from either end.
+    for (unsigned subset = 0; subset < (1u << n); ++subset) {
+        const int chosen = std::popcount(subset);
+        if (chosen < 3 || chosen > 6)
+            continue;
+        double skipped = 0;
+        std::vector<std::size_t> members;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (subset & (1u << i))
+                members.push_back(i);
+            else
+                skipped += found[i].contrast / 4.0;
+        }
+        const int bandCount = chosen == 3 ? 4 : chosen;
+        const std::vector<Role> roles = rolesFor(bandCount);
+
+        for (const bool reverse : {false, true}) {
+            std::vector<std::size_t> order = members;
+            if (reverse)
+                std::reverse(order.begin(), order.end());
+
+            // The tolerance band stands apart: the gap before it is the
+            // widest, the one after the first band no wider than the rest.
+            double gapCost = 0;
+            if (chosen >= 4) {
+                std::vector<double> gaps;
+                for (std::size_t k = 0; k + 1 < members.size(); ++k)
+                    gaps.push_back(found[members[k + 1]].start - found[members[k]].end);
+                if (reverse)
+                    std::reverse(gaps.begin(), gaps.end());
+                const std::size_t toleranceGap = std::size_t(colorcode::digitBandsFor(bandCount));
+                const double widest = *std::max_element(gaps.begin(), gaps.end());
+                if (gaps[toleranceGap] >= widest * 0.999)
+                    gapCost -= 1.5;
+                if (gaps.front() >= widest * 0.999 && gaps.front() > gaps[toleranceGap] * 1.2)
+                    gapCost += 1.5;
+            }
+
+            // The likeliest colours per band, every combination.
+            std::vector<std::vector<Choice>> perBand;
+            for (std::size_t k = 0; k < order.size(); ++k)
+                perBand.push_back(
+                    choicesFor(costs[order[k]], roles[k], bandCount, order.size() > 4 ? 2 : 3));
+            std::vector<std::size_t> pick(order.size(), 0);
+            while (true) {
+                std::vector<Colour> colours;
+                double cost = skipped + gapCost;
+                for (std::size_t k = 0; k < order.size(); ++k) {
+                    colours.push_back(perBand[k][pick[k]].colour);
+                    cost += perBand[k][pick[k]].cost;
+                }
+                if (chosen == 3)
+                    colours.push_back(Colour::Renksiz);
+                if (const auto value = colorcode::readBands(colours)) {
+                    if (!colorcode::isStandard(value->value,
+                                               colorcode::seriesFor(value->toleranceHundredths)))
+                        cost += 3.0;
+                    if (chosen == 3)
+                        cost += 2.0; // parts without a tolerance band are rare
+                    Candidate c;
+                    c.cost = cost;
+                    c.reading.bandCount = bandCount;
+                    c.reading.value = *value;
+                    c.reading.fromSecondEnd = reverse;
+                    for (std::size_t k = 0; k < order.size(); ++k) {
+                        const Band &b = found[order[k]];
+                        ReadBand rb;
+                        rb.colour = colours[k];
+                        rb.sampled = {byteFromLinear(b.raw.r), byteFromLinear(b.raw.g),
+                                      byteFromLinear(b.raw.b)};
+                        rb.position = (b.start + b.end) / 2;
+                        // Doubtful: another allowed colour nearly as cheap.
+                        const std::vector<Choice> best =
+                            choicesFor(costs[order[k]], roles[k], bandCount, 2);
+                        rb.doubtful = best.size() > 1 && best[1].cost - best[0].cost < 1.0;
+                        c.reading.bands.push_back(rb);
+                    }
+                    if (chosen == 3) {
+                        ReadBand none;
+                        none.seen = false;
+                        none.doubtful = false;
+                        const Band &last = found[order.back()];
+                        none.position = reverse ? std::max(0.0, last.start - 0.1)
+                                                : std::min(1.0, last.end + 0.1);
+                        c.reading.bands.push_back(none);
+                    }
+                    candidates.push_back(std::move(c));
+                }
+                std::size_t k = 0;
+                while (k < pick.size() && ++pick[k] >= perBand[k].size())
+                    pick[k++] = 0;
+                if (k == pick.size())
+                    break;
+            }
+        }
+    }
+
+    std::sort(candidates.begin(), candidates.end(),
+              [](const Candidate &x, const Candidate &y) { return x.cost < y.cost; });
+    for (Candidate &c : candidates) {
+        if (result.readings.size() == 3)
+            break;
+        const bool seen =
+            std::any_of(result.readings.begin(), result.readings.end(),
+                        [&c](const Reading &r) { return sameValue(r.value, c.reading.value); });
+        if (!seen)
+            result.readings.push_back(std::move(c.reading));
+    }
+    return result;
+}
+
+} // namespace photo
