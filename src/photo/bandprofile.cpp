@@ -97,7 +97,7 @@ std::vector<Band> findBands(const Profile &profile)
     const double high = sorted[sorted.size() * 95 / 100];
     // Low enough to catch a faint Altın band; the reading decides which of
     // the faint ones are bands.
-    const double threshold = std::max(6.0, high * 0.2);
+    const double threshold = std::max(5.0, high * 0.15);
     const std::size_t minWidth = std::max<std::size_t>(2, n / 60);
 
     // Runs above the threshold, split where the distance falls to less than
@@ -141,6 +141,11 @@ std::vector<Band> findBands(const Profile &profile)
         // A run that reaches an end is the body's rounding off into the
         // lead and the background, not a band.
         if (to - from < minWidth || from == 0 || to == n)
+            continue;
+        // So is a run whose middle lies at the very end of the body: no
+        // band is printed on the cap's rounding.
+        const double middle = (double(from) + double(to)) / 2.0 / double(n);
+        if (middle < 0.06 || middle > 0.94)
             continue;
         // The band's colour from its middle: its edges blur into the body.
         const std::size_t inset = (to - from) / 4;

@@ -207,7 +207,7 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
             if (subset & (1u << i))
                 members.push_back(i);
             else
-                skipped += found[i].contrast / 4.0;
+                skipped += (found[i].contrast / 8.0) * (found[i].contrast / 8.0);
         }
         const int bandCount = chosen == 3 ? 4 : chosen;
         const std::vector<Role> roles = rolesFor(bandCount);
@@ -217,8 +217,8 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
             if (reverse)
                 std::reverse(order.begin(), order.end());
 
-            // The tolerance band stands apart: the gap before it is the
-            // widest, the one after the first band no wider than the rest.
+            // The tolerance band stands apart: the gap before it is wider
+            // than the others; read the wrong way, the first gap is.
             double gapCost = 0;
             if (chosen >= 4) {
                 std::vector<double> gaps;
@@ -227,10 +227,21 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
                 if (reverse)
                     std::reverse(gaps.begin(), gaps.end());
                 const std::size_t toleranceGap = std::size_t(colorcode::digitBandsFor(bandCount));
-                const double widest = *std::max_element(gaps.begin(), gaps.end());
-                if (gaps[toleranceGap] >= widest * 0.999)
-                    gapCost -= 1.5;
-                if (gaps.front() >= widest * 0.999 && gaps.front() > gaps[toleranceGap] * 1.2)
+                double widestOther = 0, sumOther = 0;
+                for (std::size_t k = 0; k < gaps.size(); ++k)
+                    if (k != toleranceGap) {
+                        widestOther = std::max(widestOther, gaps[k]);
+                        sumOther += gaps[k];
+                    }
+                const double meanOther = std::max(sumOther / double(gaps.size() - 1), 0.01);
+                const double apart = (gaps[toleranceGap] - widestOther) / meanOther;
+                gapCost -= 2.0 * std::clamp(apart, -1.0, 1.0);
+            } else {
+                // Three bands: the missing tolerance band would lie on the
+                // side with more room.
+                const double before = found[members.front()].start;
+                const double after = 1.0 - found[members.back()].end;
+                if ((reverse ? before : after) < (reverse ? after : before))
                     gapCost += 1.5;
             }
 
@@ -254,7 +265,11 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
                                                colorcode::seriesFor(value->toleranceHundredths)))
                         cost += 3.0;
                     if (chosen == 3)
-                        cost += 2.0; // parts without a tolerance band are rare
+                        cost += 4.0; // parts without a tolerance band are rare
+                    // Carbon film (beige) parts mostly carry four bands,
+                    // metal film (blue) ones five.
+                    if ((profile.kind == BodyKind::Beige) != (bandCount == 4))
+                        cost += 2.0;
                     Candidate c;
                     c.cost = cost;
                     c.reading.bandCount = bandCount;
