@@ -324,7 +324,10 @@ std::optional<Body> findBody(const RgbImage &image)
 
     std::vector<double> ts;
     std::vector<Span> spans;
-    for (double t = -halfLength * 1.6; t <= halfLength * 1.6; t += 1.0) {
+    // A light band across the body can split the patch found: look well
+    // beyond it.
+    const double scan = halfLength + 3.0 * best.thickness * f;
+    for (double t = -scan; t <= scan; t += 1.0) {
         ts.push_back(t);
         spans.push_back(
             crossSpan(image, d.background, d.threshold, cx + t * ux, cy + t * uy, vx, vy, reach));
