@@ -68,7 +68,7 @@ Profile sampleProfile(const RgbImage &image, const Body &body)
     const LinearRgb seen = linearFromLab(profile.rawBody);
     const LinearRgb wanted = linearFromLab(bodyColour(profile.kind));
     const auto gain = [](double want, double have) {
-        return std::clamp(want / std::max(have, 1e-4), 0.2, 8.0);
+        return std::clamp(want / std::max(have, 1e-4), 0.05, 40.0);
     };
     profile.gains = {gain(wanted.r, seen.r), gain(wanted.g, seen.g), gain(wanted.b, seen.b)};
     for (const LinearRgb &c : profile.raw)
@@ -97,7 +97,10 @@ std::vector<Band> findBands(const Profile &profile)
     const double high = sorted[sorted.size() * 95 / 100];
     // Low enough to catch a faint Altın band; the reading decides which of
     // the faint ones are bands.
-    const double threshold = std::max(5.0, high * 0.15);
+    // The body's own spread (noise, grain, a dim photo's amplified by the
+    // correction) sets the floor.
+    const double typical = sorted[sorted.size() / 2];
+    const double threshold = std::max({5.0, high * 0.15, typical * 1.5});
     const std::size_t minWidth = std::max<std::size_t>(2, n / 60);
 
     // Runs above the threshold, split where the distance falls to less than
