@@ -178,10 +178,14 @@ int main(int argc, char **argv)
 
     std::map<QString, Tally> own, given;
     std::map<std::pair<Colour, Colour>, QStringList> confusions;
-    std::vector<std::pair<int, bool>> confidences; // first reading's confidence, right or not
+    std::vector<std::pair<double, bool>> confidences; // first reading's confidence, right or not
     for (const Label &label : labels) {
         const QString source = label.file.section(u'-', 0, 0);
         const QString path = folder.filePath(label.file);
+        if (!QFile::exists(path)) {
+            out << "missing, not counted: " << label.file << "\n";
+            continue;
+        }
         for (const bool withEnds : {false, true}) {
             std::optional<photo::Ends> ends;
             if (withEnds) {
@@ -206,8 +210,8 @@ int main(int argc, char **argv)
                 }
             t.first += rank == 0;
             t.amongThree += rank >= 0;
-            if (!withEnds && !reading.readings.empty() && reading.readings[0].confidence)
-                confidences.emplace_back(*reading.readings[0].confidence, rank == 0);
+            if (!withEnds && !reading.readings.empty())
+                confidences.emplace_back(reading.readings[0].share, rank == 0);
             if (!withEnds && rank != 0 && !label.bands.empty() && !reading.readings.empty()) {
                 // The colours mixed up: the first reading against the truth,
                 // band by band, where the counts agree.
@@ -257,8 +261,9 @@ int main(int argc, char **argv)
                     pairs += 1;
                     above += c1 > c2 ? 1.0 : c1 == c2 ? 0.5 : 0.0;
                 }
-        out << "confidence: right above wrong in "
-            << (pairs ? QString::number(100 * above / pairs, 'f', 1) : u"–"_qs) << " % of pairs\n";
+        out << "share of the first reading: right above wrong in "
+            << (pairs ? QString::number(100 * above / pairs, 'f', 1) : u"–"_qs) << " % of " << pairs
+            << " pairs\n";
     }
     if (!confusions.empty()) {
         std::vector<std::pair<std::pair<Colour, Colour>, QStringList>> sorted(confusions.begin(),

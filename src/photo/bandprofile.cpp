@@ -20,7 +20,7 @@ double median(std::vector<double> &values)
 
 Lab bodyColour(BodyKind kind)
 {
-    return kind == BodyKind::Blue ? Lab{60, -8, -30} : Lab{72, 6, 24};
+    return kind == BodyKind::Blue ? Lab{66, -6, -30} : Lab{72, 6, 24};
 }
 
 Profile sampleProfile(const RgbImage &image, const Body &body)

@@ -114,7 +114,7 @@ FileReading readPhotoFile(const QString &path, std::optional<Ends> ends)
     if (reading.ends)
         out.ends = loaded.toPhoto(*reading.ends);
     for (const Reading &r : reading.readings)
-        out.readings.push_back({r.colours(), r.bandCount, r.value.value, r.confidence});
+        out.readings.push_back({r.colours(), r.bandCount, r.value.value, r.confidence, r.share});
     return out;
 }
 

@@ -49,6 +49,7 @@ struct FileReading {
         int bandCount = 0;
         colorcode::ExactValue ohms;
         std::optional<int> confidence; // percent, when known to mean something
+        double share = 0;              // see Reading::share
     };
     std::vector<Entry> readings; // best first, at most three
     std::optional<Ends> ends;    // the body ends used

@@ -24,23 +24,29 @@ struct Look {
     Lab lab;
 };
 constexpr Look looks[] = {
-    {Colour::Siyah, {25, 2, 6}},     {Colour::Kahverengi, {40, 25, 22}},
+    {Colour::Siyah, {25, 2, 6}},     {Colour::Kahverengi, {38, 22, 22}},
     {Colour::Kirmizi, {48, 55, 32}}, {Colour::Turuncu, {62, 40, 55}},
     {Colour::Sari, {78, 0, 70}},     {Colour::Yesil, {42, -25, 5}},
-    {Colour::Mavi, {35, -2, -30}},   {Colour::Mor, {42, 20, -28}},
+    {Colour::Mavi, {35, 4, -32}},    {Colour::Mor, {42, 20, -28}},
     {Colour::Gri, {62, -2, 2}},      {Colour::Beyaz, {86, 0, 8}},
-    {Colour::Altin, {62, 10, 38}},   {Colour::Altin, {48, 8, 26}},
+    {Colour::Altin, {62, 10, 38}},   {Colour::Altin, {52, 8, 30}},
     {Colour::Gumus, {68, 0, 2}},     {Colour::Gumus, {80, -2, 0}},
     {Colour::Pembe, {68, 38, 8}},
 };
 
 constexpr int colourCount = 13; // every colour but Renksiz
 
-// Lightness counts less than hue: glare and shading change it along a band.
+// Hue counts most. Lightness counts less: glare and shading change it along
+// a band. Chroma counts less among vivid colours: the same paint looks more
+// or less vivid from camera to camera, but keeps its hue.
 double lookDistance(const Lab &x, const Lab &y)
 {
     const double dL = (x.L - y.L) * 0.6;
-    return std::sqrt(dL * dL + (x.a - y.a) * (x.a - y.a) + (x.b - y.b) * (x.b - y.b));
+    const double cx = chroma(x), cy = chroma(y);
+    const double dC = (cx - cy) / (1.0 + 0.02 * std::max(cx, cy));
+    const double dH2 = std::max(0.0, (x.a - y.a) * (x.a - y.a) + (x.b - y.b) * (x.b - y.b) -
+                                         (cx - cy) * (cx - cy));
+    return std::sqrt(dL * dL + dC * dC + dH2);
 }
 
 // The cost of each colour for a band: the squared distance to its nearest
@@ -84,9 +90,12 @@ bool allowed(Role role, Colour colour)
 
 // What real parts carry, as extra cost: a first digit is never Siyah; four
 // bands mostly end in Altın or Gümüş, five in Kahverengi or Kırmızı; Pembe
-// and Gümüş multipliers are rare.
+// and Gümüş multipliers are rare, and so are the finest tolerances.
 double prior(Role role, Colour colour, int bandCount)
 {
+    const auto among = [colour](std::initializer_list<Colour> colours) {
+        return std::find(colours.begin(), colours.end(), colour) != colours.end();
+    };
     switch (role) {
     case Role::FirstDigit:
         return colour == Colour::Siyah ? 6.0 : 0.0;
@@ -94,13 +103,14 @@ double prior(Role role, Colour colour, int bandCount)
         return colour == Colour::Pembe ? 2.5 : colour == Colour::Gumus ? 1.0 : 0.0;
     case Role::Tolerance:
         if (bandCount == 4)
-            return colour == Colour::Altin                                       ? 0.0
-                   : colour == Colour::Gumus                                     ? 0.5
-                   : (colour == Colour::Kahverengi || colour == Colour::Kirmizi) ? 1.5
-                                                                                 : 3.0;
-        return (colour == Colour::Kahverengi || colour == Colour::Kirmizi) ? 0.0
-               : (colour == Colour::Altin || colour == Colour::Gumus)      ? 1.0
-                                                                           : 1.5;
+            return colour == Colour::Altin                        ? 0.0
+                   : colour == Colour::Gumus                      ? 0.5
+                   : among({Colour::Kahverengi, Colour::Kirmizi}) ? 1.5
+                                                                  : 3.0;
+        return among({Colour::Kahverengi, Colour::Kirmizi})        ? 0.0
+               : among({Colour::Altin, Colour::Gumus})             ? 1.0
+               : among({Colour::Yesil, Colour::Mavi, Colour::Mor}) ? 1.5
+                                                                   : 3.0;
     default:
         return 0.0;
     }
@@ -310,14 +320,22 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
 
     std::sort(candidates.begin(), candidates.end(),
               [](const Candidate &x, const Candidate &y) { return x.cost < y.cost; });
-    for (Candidate &c : candidates) {
-        if (result.readings.size() == 3)
-            break;
-        const bool seen =
-            std::any_of(result.readings.begin(), result.readings.end(),
-                        [&c](const Reading &r) { return sameValue(r.value, c.reading.value); });
+    // Each value's share of the likelihood, its best reading standing for it.
+    std::vector<const Candidate *> perValue;
+    for (const Candidate &c : candidates) {
+        const bool seen = std::any_of(perValue.begin(), perValue.end(), [&c](const Candidate *p) {
+            return sameValue(p->reading.value, c.reading.value);
+        });
         if (!seen)
-            result.readings.push_back(std::move(c.reading));
+            perValue.push_back(&c);
+    }
+    double total = 0;
+    for (const Candidate *c : perValue)
+        total += std::exp(perValue.front()->cost - c->cost);
+    for (std::size_t i = 0; i < perValue.size() && i < 3; ++i) {
+        Reading r = perValue[i]->reading;
+        r.share = std::exp(perValue.front()->cost - perValue[i]->cost) / total;
+        result.readings.push_back(std::move(r));
     }
     return result;
 }

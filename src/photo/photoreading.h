@@ -28,9 +28,13 @@ struct ReadBand {
 };
 
 struct Reading {
-    int bandCount = 0;             // 4, 5 or 6 (three bands read as four with Renksiz)
-    std::vector<ReadBand> bands;   // first digit first
-    colorcode::BandReading value;  // value, tolerance, coefficient
+    int bandCount = 0;            // 4, 5 or 6 (three bands read as four with Renksiz)
+    std::vector<ReadBand> bands;  // first digit first
+    colorcode::BandReading value; // value, tolerance, coefficient
+    // This reading's share of the likelihood of every value the bands could
+    // give, 0 to 1. The photo bench checks whether it tells right readings
+    // from wrong ones; until it does, `confidence` stays empty.
+    double share = 0;
     std::optional<int> confidence; // percent; only where it has been shown to mean something
     bool fromSecondEnd = false;    // the first digit lies at the ends' second point
 
