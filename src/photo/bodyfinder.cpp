@@ -403,15 +403,36 @@ Body bodyBetween(const RgbImage &image, const Ends &ends, const Lab &background)
     const double length = std::hypot(dx, dy);
     if (length < 1)
         return body;
-    const double ux = dx / length, uy = dy / length;
+    const double ux = dx / length, uy = dy / length, vx = -uy, vy = ux;
     const Detection d = detect(image);
+    // Across the middle of the body: its thickness, and how far off its
+    // middle line the marked one runs, as a straight line fitted through the
+    // middles of the spans.
     std::vector<double> thicknesses;
+    double sumT = 0, sumO = 0, sumTT = 0, sumTO = 0, count = 0;
     for (double t = length * 0.2; t <= length * 0.8; t += 1.0) {
         const Span s = crossSpan(image, background, d.threshold, ends.first.x + t * ux,
-                                 ends.first.y + t * uy, -uy, ux, length);
-        thicknesses.push_back(2 * std::min(s.negative, s.positive));
+                                 ends.first.y + t * uy, vx, vy, length);
+        thicknesses.push_back(s.total());
+        const double offset = (s.positive - s.negative) / 2;
+        sumT += t;
+        sumO += offset;
+        sumTT += t * t;
+        sumTO += t * offset;
+        count += 1;
     }
-    body.thickness = std::max(2.0, median(thicknesses));
+    body.thickness = std::clamp(median(thicknesses), 2.0, length * 0.6);
+    const double denominator = count * sumTT - sumT * sumT;
+    if (count >= 3 && denominator > 0) {
+        const double slope = (count * sumTO - sumT * sumO) / denominator;
+        const double shift = (sumO - slope * sumT) / count;
+        const double atFirst = shift, atSecond = shift + slope * length;
+        // Only a small correction: a marked line far off is the user's
+        // choice, not a slip.
+        if (std::abs(atFirst) < body.thickness / 2 && std::abs(atSecond) < body.thickness / 2)
+            body.ends = {{ends.first.x + atFirst * vx, ends.first.y + atFirst * vy},
+                         {ends.second.x + atSecond * vx, ends.second.y + atSecond * vy}};
+    }
     return body;
 }
 

@@ -38,7 +38,8 @@ Lab backgroundColour(const RgbImage &image);
 std::optional<Body> findBody(const RgbImage &image);
 
 // The body between ends someone gave: its thickness measured across the
-// line between them.
+// line between them, and that line moved onto the body's middle where it
+// runs a little off it.
 Body bodyBetween(const RgbImage &image, const Ends &ends, const Lab &background);
 
 // The colour at a point, bilinear between pixel centres; outside the image,

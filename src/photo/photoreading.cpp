@@ -183,7 +183,7 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
     }
     if (!body)
         return result;
-    result.ends = body->ends;
+    result.ends = givenEnds ? *givenEnds : body->ends;
     result.thickness = body->thickness;
 
     const Profile profile = sampleProfile(image, *body);
