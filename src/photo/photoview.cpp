@@ -58,7 +58,8 @@ void PhotoView::fitToView()
         return;
     }
     m_zoom = std::min(double(width()) / m_image.width(), double(height()) / m_image.height());
-    m_offset = {(width() - m_image.width() * m_zoom) / 2, (height() - m_image.height() * m_zoom) / 2};
+    m_offset = {(width() - m_image.width() * m_zoom) / 2,
+                (height() - m_image.height() * m_zoom) / 2};
     update();
 }
 
@@ -121,9 +122,10 @@ void PhotoView::describe()
     QString text = QStringLiteral("Birinci uç %1; ikinci uç %2.")
                        .arg(where(m_ends->first), where(m_ends->second));
     if (m_current >= 0)
-        text = QStringLiteral("%1 seçili. ").arg(m_current == 0 ? QStringLiteral("Birinci uç")
-                                                                  : QStringLiteral("İkinci uç")) +
-               text + QStringLiteral(" Ok tuşları taşır, Enter yeniden okur.");
+        text =
+            QStringLiteral("%1 seçili. ")
+                .arg(m_current == 0 ? QStringLiteral("Birinci uç") : QStringLiteral("İkinci uç")) +
+            text + QStringLiteral(" Ok tuşları taşır, Enter yeniden okur.");
     setAccessibleDescription(text);
 }
 
@@ -161,7 +163,8 @@ void PhotoView::paintEvent(QPaintEvent *)
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(Qt::black, current ? 5 : 4));
         p.drawEllipse(at, handleRadius, handleRadius);
-        p.setPen(QPen(current ? palette().color(QPalette::Highlight) : QColor(Qt::yellow), current ? 3 : 2));
+        p.setPen(QPen(current ? palette().color(QPalette::Highlight) : QColor(Qt::yellow),
+                      current ? 3 : 2));
         p.drawEllipse(at, handleRadius, handleRadius);
         p.setPen(Qt::white);
         p.drawText(QRectF(at + QPointF(handleRadius, -handleRadius * 2.5), QSizeF(20, 16)),
@@ -227,10 +230,18 @@ void PhotoView::keyPressEvent(QKeyEvent *event)
     const double step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
     QPointF move;
     switch (event->key()) {
-    case Qt::Key_Left: move = {-step, 0}; break;
-    case Qt::Key_Right: move = {step, 0}; break;
-    case Qt::Key_Up: move = {0, -step}; break;
-    case Qt::Key_Down: move = {0, step}; break;
+    case Qt::Key_Left:
+        move = {-step, 0};
+        break;
+    case Qt::Key_Right:
+        move = {step, 0};
+        break;
+    case Qt::Key_Up:
+        move = {0, -step};
+        break;
+    case Qt::Key_Down:
+        move = {0, step};
+        break;
     case Qt::Key_Plus:
         zoomAround(rect().center(), 1.25);
         return;

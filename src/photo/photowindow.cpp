@@ -6,11 +6,12 @@
 #include "forms/designer.h"
 #include "photo/photoview.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QClipboard>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -32,7 +33,7 @@ using colorcode::Colour;
 namespace
 {
 
-constexpr int swatchesRole = Qt::UserRole;  // QVariantList of QColor, invalid for Renksiz
+constexpr int swatchesRole = Qt::UserRole;     // QVariantList of QColor, invalid for Renksiz
 constexpr int doubtfulRole = Qt::UserRole + 1; // QVariantList of bool
 
 QString colourName(Colour colour)
@@ -66,7 +67,8 @@ QString resultText(const Reading &reading)
         digits, numberIn(colorcode::multiplierList, colours[digitCount]),
         numberIn(colorcode::toleranceList, colours[digitCount + 1]), reading.value.ppmPerKelvin,
         conversions::numberLocale());
-    return result ? result->sonuc.trimmed() : colorcode::valueText(reading.value.value, conversions::numberLocale());
+    return result ? result->sonuc.trimmed()
+                  : colorcode::valueText(reading.value.value, conversions::numberLocale());
 }
 
 // A proposal in the list: a swatch of the colour sampled for each band
@@ -94,19 +96,30 @@ public:
         const QVariantList colours = index.data(swatchesRole).toList();
         const QVariantList doubtful = index.data(doubtfulRole).toList();
         const int room = int(colours.size()) * (swatch + gap) + 2 * gap;
-        QStyleOptionViewItem shifted = option;
-        shifted.rect.setLeft(option.rect.left() + room);
-        // The row's selection behind the swatches too.
-        QStyleOptionViewItem background = option;
-        background.text.clear();
-        QStyledItemDelegate::paint(painter, background, index);
-        QStyledItemDelegate::paint(painter, shifted, index);
+        // The row's background and selection across its width, then the text
+        // after the swatches.
+        QStyleOptionViewItem row = option;
+        initStyleOption(&row, index);
+        const QString text = row.text;
+        row.text.clear();
+        const QWidget *widget = option.widget;
+        QStyle *style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &row, painter, widget);
+        const QRect textRect = option.rect.adjusted(room, 0, -gap, 0);
+        painter->save();
+        painter->setPen(option.palette.color(
+            option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(row.font);
+        painter->drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
+                          row.fontMetrics.elidedText(text, Qt::ElideRight, textRect.width()));
+        painter->restore();
 
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing, false);
         const int top = option.rect.top() + (option.rect.height() - swatch) / 2;
         for (qsizetype i = 0; i < colours.size(); ++i) {
-            const QRect box(option.rect.left() + gap + int(i) * (swatch + gap), top, swatch, swatch);
+            const QRect box(option.rect.left() + gap + int(i) * (swatch + gap), top, swatch,
+                            swatch);
             const QColor colour = colours[i].value<QColor>();
             if (colour.isValid()) {
                 painter->fillRect(box, colour);
@@ -286,12 +299,12 @@ void PhotoWindow::finished()
     std::optional<Job> next = std::move(m_waiting);
     m_waiting.reset();
     if (!(next && next->load))
-        show(*outcome);
+        present(*outcome);
     if (next)
         start(std::move(*next));
 }
 
-void PhotoWindow::show(const Outcome &outcome)
+void PhotoWindow::present(const Outcome &outcome)
 {
     if (outcome.loaded) {
         if (!outcome.loaded->error.isEmpty()) {
@@ -375,8 +388,8 @@ void PhotoWindow::proposalChosen()
     std::vector<PhotoView::Mark> marks;
     if (chosen)
         for (const ReadBand &b : m_reading.readings[std::size_t(row)].bands) {
-            marks.push_back({b.position, b.seen ? QColor(b.sampled[0], b.sampled[1], b.sampled[2])
-                                                : QColor()});
+            marks.push_back(
+                {b.position, b.seen ? QColor(b.sampled[0], b.sampled[1], b.sampled[2]) : QColor()});
         }
     m_view->setMarks(std::move(marks));
 }

@@ -75,7 +75,7 @@ private:
 
     void start(Job job);
     void finished();
-    void show(const Outcome &outcome);
+    void present(const Outcome &outcome);
     void chooseFile();
     void paste();
     void use();

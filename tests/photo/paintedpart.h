@@ -122,5 +122,4 @@ inline RgbImage paint(const Part &part, int width = 480, int height = 360)
     return image;
 }
 
-
 } // namespace paintedpart

@@ -3,10 +3,10 @@
 // each of which a real photo brings.
 
 #include "colorcode/bandtables.h"
+#include "paintedpart.h"
 #include "photo/colourscience.h"
 #include "photo/photoloader.h"
 #include "photo/photoreading.h"
-#include "paintedpart.h"
 
 #include <QBuffer>
 #include <QImage>
