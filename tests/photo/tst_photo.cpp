@@ -10,6 +10,8 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -127,6 +129,7 @@ private slots:
     void paintedPart_data();
     void paintedPart();
     void givenEndsReplaceFoundOnes();
+    void rotatedLargeFile();
     void emptyImageReadsNothing();
 };
 
@@ -335,6 +338,51 @@ void TestPhoto::emptyImageReadsNothing()
     // A plain table: no body, no reading.
     const RgbImage plain = makeImage(320, 240, 200);
     QVERIFY(readPhoto(plain).readings.empty());
+}
+
+void TestPhoto::rotatedLargeFile()
+{
+    // A phone's photo: large, stored on its side with the camera's rotation
+    // noted. It opens upright and smaller; positions in and out are the
+    // photo's own pixels.
+    using enum colorcode::Colour;
+    const Part part{{Kahverengi, Siyah, Turuncu, Altin}, beige, {{150, 210}, {320, 150}}, 48};
+    const RgbImage painted = paint(part);
+    const QImage upright = QImage(painted.rgb.data(), painted.width, painted.height,
+                                  painted.width * 3, QImage::Format_RGB888)
+                               .scaled(painted.width * 8, painted.height * 8);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("telefon.jpg"));
+    QImageWriter writer(path);
+    // Stored turned a quarter the other way, to be turned back on opening.
+    writer.setTransformation(QImageIOHandler::TransformationRotate90);
+    QVERIFY(writer.write(upright.transformed(QTransform().rotate(-90))));
+
+    const LoadedPhoto loaded = loadPhoto(path);
+    QVERIFY2(loaded.error.isEmpty(), qPrintable(loaded.error));
+    QCOMPARE(loaded.fullSize, upright.size());
+    QCOMPARE(std::max(loaded.image.width, loaded.image.height), readingLongSide);
+    QCOMPARE(loaded.image.width > loaded.image.height, true);
+
+    const FileReading found = readPhotoFile(path);
+    QVERIFY(found.error.isEmpty());
+    QVERIFY(!found.readings.empty());
+    QCOMPARE(found.readings.front().ohms, (colorcode::ExactValue{"1", 4}));
+    QCOMPARE(found.readings.front().bands, part.bands);
+    QVERIFY(found.ends);
+    // The ends found, in the photo's pixels: near the drawn body's middle.
+    const Point middle{(found.ends->first.x + found.ends->second.x) / 2,
+                       (found.ends->first.y + found.ends->second.y) / 2};
+    QVERIFY(distance(middle, {235 * 8, 180 * 8}) < 40);
+
+    // Given ends come back as given.
+    const Ends marked{{150 * 8 - 150, 210 * 8 + 50}, {320 * 8 + 150, 150 * 8 - 50}};
+    const FileReading given = readPhotoFile(path, marked);
+    QVERIFY(given.ends);
+    QVERIFY(distance(given.ends->first, marked.first) < 1e-6);
+    QVERIFY(distance(given.ends->second, marked.second) < 1e-6);
+    QVERIFY(!given.readings.empty());
+    QCOMPARE(given.readings.front().ohms, (colorcode::ExactValue{"1", 4}));
 }
 
 QTEST_GUILESS_MAIN(TestPhoto)
