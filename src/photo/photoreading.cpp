@@ -149,15 +149,16 @@ std::vector<Choice> choicesFor(const std::array<double, colourCount> &costs, Rol
     return choices;
 }
 
+// A reading considered: which found bands, in which order, as which colours.
 struct Candidate {
     double cost = 0;
-    Reading reading;
+    std::vector<std::size_t> order; // indices into the found bands, first digit first
+    std::vector<Colour> colours;    // Renksiz last for three bands
+    colorcode::BandReading value;
 };
 
-bool sameValue(const colorcode::BandReading &x, const colorcode::BandReading &y)
-{
-    return x.value == y.value;
-}
+// Above this distance from the body's colour a band is plainly there.
+constexpr double plainContrast = 12.0;
 
 } // namespace
 
@@ -280,34 +281,7 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
                     // metal film (blue) ones five.
                     if ((profile.kind == BodyKind::Beige) != (bandCount == 4))
                         cost += 2.0;
-                    Candidate c;
-                    c.cost = cost;
-                    c.reading.bandCount = bandCount;
-                    c.reading.value = *value;
-                    c.reading.fromSecondEnd = reverse;
-                    for (std::size_t k = 0; k < order.size(); ++k) {
-                        const Band &b = found[order[k]];
-                        ReadBand rb;
-                        rb.colour = colours[k];
-                        rb.sampled = {byteFromLinear(b.raw.r), byteFromLinear(b.raw.g),
-                                      byteFromLinear(b.raw.b)};
-                        rb.position = (b.start + b.end) / 2;
-                        // Doubtful: another allowed colour nearly as cheap.
-                        const std::vector<Choice> best =
-                            choicesFor(costs[order[k]], roles[k], bandCount, 2);
-                        rb.doubtful = best.size() > 1 && best[1].cost - best[0].cost < 1.0;
-                        c.reading.bands.push_back(rb);
-                    }
-                    if (chosen == 3) {
-                        ReadBand none;
-                        none.seen = false;
-                        none.doubtful = false;
-                        const Band &last = found[order.back()];
-                        none.position = reverse ? std::max(0.0, last.start - 0.1)
-                                                : std::min(1.0, last.end + 0.1);
-                        c.reading.bands.push_back(none);
-                    }
-                    candidates.push_back(std::move(c));
+                    candidates.push_back({cost, order, colours, *value});
                 }
                 std::size_t k = 0;
                 while (k < pick.size() && ++pick[k] >= perBand[k].size())
@@ -322,19 +296,47 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
               [](const Candidate &x, const Candidate &y) { return x.cost < y.cost; });
     // Each value's share of the likelihood, its best reading standing for it.
     std::vector<const Candidate *> perValue;
-    for (const Candidate &c : candidates) {
-        const bool seen = std::any_of(perValue.begin(), perValue.end(), [&c](const Candidate *p) {
-            return sameValue(p->reading.value, c.reading.value);
-        });
-        if (!seen)
+    for (const Candidate &c : candidates)
+        if (std::none_of(perValue.begin(), perValue.end(),
+                         [&c](const Candidate *p) { return p->value.value == c.value.value; }))
             perValue.push_back(&c);
-    }
     double total = 0;
     for (const Candidate *c : perValue)
         total += std::exp(perValue.front()->cost - c->cost);
+
     for (std::size_t i = 0; i < perValue.size() && i < 3; ++i) {
-        Reading r = perValue[i]->reading;
-        r.share = std::exp(perValue.front()->cost - perValue[i]->cost) / total;
+        const Candidate &c = *perValue[i];
+        Reading r;
+        r.bandCount = int(c.colours.size());
+        r.value = c.value;
+        r.share = std::exp(perValue.front()->cost - c.cost) / total;
+        r.fromSecondEnd = c.order.size() > 1 && c.order.front() > c.order.back();
+        const std::vector<Role> roles = rolesFor(r.bandCount);
+        for (std::size_t k = 0; k < c.order.size(); ++k) {
+            const Band &b = found[c.order[k]];
+            ReadBand rb;
+            rb.colour = c.colours[k];
+            rb.sampled = {byteFromLinear(b.raw.r), byteFromLinear(b.raw.g),
+                          byteFromLinear(b.raw.b)};
+            rb.position = (b.start + b.end) / 2;
+            // Doubtful: faint, or another colour its place allows fits
+            // nearly as well.
+            const std::vector<Choice> best =
+                choicesFor(costs[c.order[k]], roles[k], r.bandCount, 2);
+            rb.doubtful = b.contrast < plainContrast ||
+                          (best.size() > 1 && best[1].cost - best[0].cost < 1.0);
+            r.bands.push_back(rb);
+        }
+        if (c.colours.size() > c.order.size()) {
+            // No tolerance band: where it would be, past the last band.
+            const Band &last = found[c.order.back()];
+            ReadBand none;
+            none.colour = Colour::Renksiz;
+            none.seen = false;
+            none.position =
+                r.fromSecondEnd ? std::max(0.0, last.start - 0.1) : std::min(1.0, last.end + 0.1);
+            r.bands.push_back(none);
+        }
         result.readings.push_back(std::move(r));
     }
     return result;
