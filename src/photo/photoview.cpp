@@ -132,9 +132,11 @@ void PhotoView::describe()
 void PhotoView::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), palette().color(QPalette::Dark));
+    // A dark surround, as photo viewers have: it neither glares nor takes
+    // the photo's light colours for its own.
+    p.fillRect(rect(), QColor(48, 48, 48));
     if (m_image.isNull()) {
-        p.setPen(palette().color(QPalette::BrightText));
+        p.setPen(Qt::white);
         p.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
                    QStringLiteral("Fotoğrafı açın, buraya sürükleyip bırakın ya da Ctrl+V ile "
                                   "yapıştırın."));
