@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <deque>
 
 namespace photo
 {
@@ -114,7 +113,7 @@ Mask squareFilter(const Mask &mask, int width, int height, int size, bool erode)
 {
     const int half = size / 2;
     Mask row(mask.size()), out(mask.size());
-    const std::uint8_t outside = erode ? 0 : 0;
+    constexpr std::uint8_t outside = 0; // beyond the edge: background
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             std::uint8_t v = erode ? 1 : 0;

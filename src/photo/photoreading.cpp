@@ -4,8 +4,7 @@
 #include "photo/bandprofile.h"
 
 #include <algorithm>
-#include <cmath>
-#include <map>
+#include <bit>
 
 namespace photo
 {
