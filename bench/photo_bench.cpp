@@ -1,0 +1,280 @@
+// How well bands are read from photos: for a folder of photos with a
+// labels.csv (file,value_ohms[,bands,...]) and, when given, a file of hand-
+// marked body ends (file,x1,y1,x2,y2), the share of photos per source (the
+// file name up to its first '-') whose true value is the first reading and
+// among the three, with the ends Tavlora finds and with the marked ones, and
+// the time per photo (opening and reading). With --verbose, every photo
+// read wrong, and the colour pairs mixed up most.
+//
+//   photo_bench FOLDER [--ends FILE] [--verbose]
+
+#include "colorcode/bandtables.h"
+#include "colorcode/exactvalue.h"
+#include "photo/photoloader.h"
+#include "photo/photoreading.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMap>
+#include <QTextStream>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+using colorcode::Colour;
+
+namespace
+{
+
+struct Label {
+    QString file;
+    colorcode::ExactValue value;
+    std::vector<Colour> bands; // empty when not given
+};
+
+// "4.7", "10000000", "0.47" to an exact value; nothing for anything else.
+std::optional<colorcode::ExactValue> exactFrom(const QString &text)
+{
+    colorcode::ExactValue v;
+    int afterPoint = -1;
+    for (const QChar c : text.trimmed()) {
+        if (c == u'.' && afterPoint < 0) {
+            afterPoint = 0;
+        } else if (c.isDigit()) {
+            v.digits += char(c.unicode());
+            if (afterPoint >= 0)
+                ++afterPoint;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (v.digits.empty())
+        return std::nullopt;
+    v.powerOfTen = afterPoint > 0 ? -afterPoint : 0;
+    return colorcode::normalised(v);
+}
+
+std::optional<Colour> colourNamed(const QString &name)
+{
+    for (const auto &e : colorcode::multiplierList)
+        if (name == QString::fromUtf8(e.text))
+            return e.colour;
+    for (const auto &e : colorcode::toleranceList)
+        if (name == QString::fromUtf8(e.text))
+            return e.colour;
+    return std::nullopt;
+}
+
+QString colourName(Colour c)
+{
+    for (const auto &e : colorcode::multiplierList)
+        if (e.colour == c)
+            return QString::fromUtf8(e.text);
+    return QStringLiteral("Renksiz");
+}
+
+QString bandsText(const std::vector<Colour> &bands)
+{
+    QStringList names;
+    for (const Colour c : bands)
+        names << colourName(c);
+    return names.join(u' ');
+}
+
+QString valueText(const colorcode::ExactValue &v)
+{
+    return QString::fromStdString(v.digits.empty() ? "0" : v.digits) + u'e' +
+           QString::number(v.powerOfTen);
+}
+
+QStringList csvRows(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QStringList rows = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    return rows;
+}
+
+std::vector<Label> readLabels(const QString &path)
+{
+    std::vector<Label> labels;
+    const QStringList rows = csvRows(path);
+    if (rows.isEmpty())
+        return labels;
+    const QStringList header = rows.front().trimmed().split(u',');
+    const qsizetype fileColumn = header.indexOf(u"file"_qs);
+    const qsizetype valueColumn = header.indexOf(u"value_ohms"_qs);
+    const qsizetype bandsColumn = header.indexOf(u"bands"_qs);
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        const QStringList cells = rows[i].trimmed().split(u',');
+        if (fileColumn < 0 || valueColumn < 0 || cells.size() <= std::max(fileColumn, valueColumn))
+            continue;
+        const auto value = exactFrom(cells[valueColumn]);
+        if (!value)
+            continue;
+        Label label{cells[fileColumn], *value, {}};
+        if (bandsColumn >= 0 && bandsColumn < cells.size())
+            for (const QString &name : cells[bandsColumn].split(u' ', Qt::SkipEmptyParts))
+                if (const auto c = colourNamed(name))
+                    label.bands.push_back(*c);
+        labels.push_back(label);
+    }
+    return labels;
+}
+
+std::map<QString, photo::Ends> readEnds(const QString &path)
+{
+    std::map<QString, photo::Ends> ends;
+    const QStringList rows = csvRows(path);
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        const QStringList c = rows[i].trimmed().split(u',');
+        if (c.size() < 5)
+            continue;
+        const auto number = [&c](int k) { return QLocale::c().toDouble(c[k]); };
+        ends[c[0]] = {{number(1), number(2)}, {number(3), number(4)}};
+    }
+    return ends;
+}
+
+struct Tally {
+    int photos = 0, first = 0, amongThree = 0;
+    double milliseconds = 0, slowest = 0;
+};
+
+QString percent(int part, int whole)
+{
+    return whole ? QString::number(100.0 * part / whole, 'f', 1) + u" %"_qs : u"–"_qs;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    const bool verbose = args.removeAll(u"--verbose"_qs) > 0;
+    QString endsPath;
+    if (const qsizetype at = args.indexOf(u"--ends"_qs); at >= 0 && at + 1 < args.size()) {
+        endsPath = args[at + 1];
+        args.remove(at, 2);
+    }
+    QTextStream out(stdout);
+    if (args.size() != 1) {
+        out << "usage: photo_bench FOLDER [--ends FILE] [--verbose]\n";
+        return 2;
+    }
+    const QDir folder(args[0]);
+    const std::vector<Label> labels = readLabels(folder.filePath(u"labels.csv"_qs));
+    const std::map<QString, photo::Ends> marked =
+        endsPath.isEmpty() ? std::map<QString, photo::Ends>{} : readEnds(endsPath);
+    if (labels.empty()) {
+        out << "no labels in " << folder.filePath(u"labels.csv"_qs) << "\n";
+        return 2;
+    }
+
+    std::map<QString, Tally> own, given;
+    std::map<std::pair<Colour, Colour>, QStringList> confusions;
+    std::vector<std::pair<double, bool>> confidences; // first reading's confidence, right or not
+    for (const Label &label : labels) {
+        const QString source = label.file.section(u'-', 0, 0);
+        const QString path = folder.filePath(label.file);
+        if (!QFile::exists(path)) {
+            out << "missing, not counted: " << label.file << "\n";
+            continue;
+        }
+        for (const bool withEnds : {false, true}) {
+            std::optional<photo::Ends> ends;
+            if (withEnds) {
+                const auto it = marked.find(label.file);
+                if (it == marked.end())
+                    continue;
+                ends = it->second;
+            }
+            QElapsedTimer timer;
+            timer.start();
+            const photo::FileReading reading = photo::readPhotoFile(path, ends);
+            const double ms = double(timer.nsecsElapsed()) / 1e6;
+            Tally &t = (withEnds ? given : own)[source];
+            ++t.photos;
+            t.milliseconds += ms;
+            t.slowest = std::max(t.slowest, ms);
+            int rank = -1;
+            for (std::size_t i = 0; i < reading.readings.size(); ++i)
+                if (reading.readings[i].ohms == label.value) {
+                    rank = int(i);
+                    break;
+                }
+            t.first += rank == 0;
+            t.amongThree += rank >= 0;
+            if (!withEnds && !reading.readings.empty())
+                confidences.emplace_back(reading.readings[0].share, rank == 0);
+            if (!withEnds && rank != 0 && !label.bands.empty() && !reading.readings.empty()) {
+                // The colours mixed up: the first reading against the truth,
+                // band by band, where the counts agree.
+                const auto &read = reading.readings[0].bands;
+                if (read.size() == label.bands.size())
+                    for (std::size_t k = 0; k < read.size(); ++k)
+                        if (read[k] != label.bands[k])
+                            confusions[{label.bands[k], read[k]}] << label.file;
+            }
+            if (verbose && rank != 0) {
+                out << (withEnds ? "  [marked ends] " : "  [own ends]    ") << label.file
+                    << "  true " << valueText(label.value) << " (" << bandsText(label.bands)
+                    << ")  rank " << (rank < 0 ? u"-"_qs : QString::number(rank + 1)) << "\n";
+                if (!reading.error.isEmpty())
+                    out << "      " << reading.error << "\n";
+                if (reading.ends)
+                    out << "      ends " << int(reading.ends->first.x) << ","
+                        << int(reading.ends->first.y) << " " << int(reading.ends->second.x) << ","
+                        << int(reading.ends->second.y) << "\n";
+                for (const auto &r : reading.readings)
+                    out << "      " << valueText(r.ohms) << "  " << bandsText(r.bands) << "\n";
+            }
+        }
+    }
+
+    out << "source  photos  own ends: first  among three  ms/photo (slowest)  |  marked ends: "
+           "photos  first  among three\n";
+    for (const auto &[source, t] : own) {
+        const Tally g = given.count(source) ? given.at(source) : Tally{};
+        out << source.leftJustified(8) << QString::number(t.photos).leftJustified(8)
+            << percent(t.first, t.photos).leftJustified(17)
+            << percent(t.amongThree, t.photos).leftJustified(13)
+            << (QString::number(t.milliseconds / t.photos, 'f', 1) + u" ("_qs +
+                QString::number(t.slowest, 'f', 1) + u')')
+                   .leftJustified(20)
+            << "|  " << QString::number(g.photos).leftJustified(20)
+            << percent(g.first, g.photos).leftJustified(7) << percent(g.amongThree, g.photos)
+            << "\n";
+    }
+    if (!confidences.empty()) {
+        // Whether confidence means something: how often a right first
+        // reading scores above a wrong one.
+        double above = 0, pairs = 0;
+        for (const auto &[c1, right1] : confidences)
+            for (const auto &[c2, right2] : confidences)
+                if (right1 && !right2) {
+                    pairs += 1;
+                    above += c1 > c2 ? 1.0 : c1 == c2 ? 0.5 : 0.0;
+                }
+        out << "share of the first reading: right above wrong in "
+            << (pairs ? QString::number(100 * above / pairs, 'f', 1) : u"–"_qs) << " % of " << pairs
+            << " pairs\n";
+    }
+    if (!confusions.empty()) {
+        std::vector<std::pair<std::pair<Colour, Colour>, QStringList>> sorted(confusions.begin(),
+                                                                              confusions.end());
+        std::stable_sort(sorted.begin(), sorted.end(), [](const auto &x, const auto &y) {
+            return x.second.size() > y.second.size();
+        });
+        out << "colours read wrong (true -> read), own ends, first reading:\n";
+        for (const auto &[pair, files] : sorted)
+            out << "  " << colourName(pair.first) << " -> " << colourName(pair.second) << "  "
+                << files.size() << "  " << files.join(u' ') << "\n";
+    }
+    return 0;
+}

@@ -1,0 +1,438 @@
+#include "photo/bodyfinder.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace photo
+{
+
+namespace
+{
+
+// The long side of the picture the body is looked for in: enough for a part
+// that fills a tenth of the frame, and fast.
+constexpr int detectionSide = 400;
+
+struct LabImage {
+    int width = 0, height = 0;
+    std::vector<Lab> pixels;
+    const Lab &at(int x, int y) const
+    {
+        return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+    }
+};
+
+LabImage labImage(const RgbImage &image)
+{
+    LabImage out{image.width, image.height, {}};
+    out.pixels.reserve(std::size_t(image.width) * std::size_t(image.height));
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            const std::uint8_t *p = image.pixel(x, y);
+            out.pixels.push_back(labFromSrgb(p[0], p[1], p[2]));
+        }
+    return out;
+}
+
+double squared(double v)
+{
+    return v * v;
+}
+
+// How unlike the background a colour is. Lightness counts half: shading and
+// uneven light change it across a plain background more than they change
+// hue.
+double objectDistance(const Lab &p, const Lab &background)
+{
+    return std::sqrt(squared((p.L - background.L) * 0.5) + squared(p.a - background.a) +
+                     squared(p.b - background.b));
+}
+
+Lab modeColour(const std::vector<Lab> &pixels)
+{
+    constexpr int lBins = 13, abBins = 16;
+    const auto binOf = [](const Lab &p) {
+        const int l = std::clamp(int(p.L / 8.0), 0, lBins - 1);
+        const int a = std::clamp(int((p.a + 64.0) / 8.0), 0, abBins - 1);
+        const int b = std::clamp(int((p.b + 64.0) / 8.0), 0, abBins - 1);
+        return (l * abBins + a) * abBins + b;
+    };
+    std::vector<int> counts(lBins * abBins * abBins, 0);
+    for (const Lab &p : pixels)
+        ++counts[std::size_t(binOf(p))];
+    const int mode = int(std::max_element(counts.begin(), counts.end()) - counts.begin());
+    Lab sum;
+    int n = 0;
+    for (const Lab &p : pixels)
+        if (binOf(p) == mode) {
+            sum.L += p.L;
+            sum.a += p.a;
+            sum.b += p.b;
+            ++n;
+        }
+    return {sum.L / n, sum.a / n, sum.b / n};
+}
+
+// Otsu's split of the distances into background and objects, kept within
+// sensible bounds: a plain background gives a split in its noise otherwise.
+double objectThreshold(const std::vector<double> &distances)
+{
+    constexpr int bins = 128;
+    std::array<double, bins> histogram{};
+    for (const double d : distances)
+        histogram[std::size_t(std::clamp(int(d), 0, bins - 1))] += 1;
+    const double total = double(distances.size());
+    double sumAll = 0;
+    for (int i = 0; i < bins; ++i)
+        sumAll += i * histogram[std::size_t(i)];
+    double weightBelow = 0, sumBelow = 0, bestVariance = -1;
+    int best = 0;
+    for (int i = 0; i < bins; ++i) {
+        weightBelow += histogram[std::size_t(i)];
+        sumBelow += i * histogram[std::size_t(i)];
+        const double weightAbove = total - weightBelow;
+        if (weightBelow <= 0 || weightAbove <= 0)
+            continue;
+        const double meanBelow = sumBelow / weightBelow;
+        const double meanAbove = (sumAll - sumBelow) / weightAbove;
+        const double variance = weightBelow * weightAbove * squared(meanBelow - meanAbove);
+        if (variance > bestVariance) {
+            bestVariance = variance;
+            best = i;
+        }
+    }
+    return std::clamp(best + 1.0, 12.0, 30.0);
+}
+
+using Mask = std::vector<std::uint8_t>;
+
+// The smallest (erode) or largest (dilate) value in a size × size square,
+// one direction after the other.
+Mask squareFilter(const Mask &mask, int width, int height, int size, bool erode)
+{
+    const int half = size / 2;
+    Mask row(mask.size()), out(mask.size());
+    constexpr std::uint8_t outside = 0; // beyond the edge: background
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t v = erode ? 1 : 0;
+            for (int d = -half; d <= half; ++d) {
+                const int sx = x + d;
+                const std::uint8_t m =
+                    (sx < 0 || sx >= width) ? outside : mask[std::size_t(y * width + sx)];
+                v = erode ? std::min(v, m) : std::max(v, m);
+            }
+            row[std::size_t(y * width + x)] = v;
+        }
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t v = erode ? 1 : 0;
+            for (int d = -half; d <= half; ++d) {
+                const int sy = y + d;
+                const std::uint8_t m =
+                    (sy < 0 || sy >= height) ? outside : row[std::size_t(sy * width + x)];
+                v = erode ? std::min(v, m) : std::max(v, m);
+            }
+            out[std::size_t(y * width + x)] = v;
+        }
+    return out;
+}
+
+struct Candidate {
+    double score = 0;
+    double cx = 0, cy = 0; // centroid, detection pixels
+    double ux = 1, uy = 0; // along the body
+    double length = 0, thickness = 0;
+};
+
+// Every patch of the opened mask that could be a body, the best kept.
+void collectCandidates(const Mask &mask, const std::vector<double> &distances, int width,
+                       int height, Candidate &best)
+{
+    std::vector<int> label(mask.size(), 0);
+    std::vector<int> stack;
+    for (int start = 0; start < width * height; ++start) {
+        if (!mask[std::size_t(start)] || label[std::size_t(start)])
+            continue;
+        label[std::size_t(start)] = 1;
+        stack.assign(1, start);
+        double n = 0, sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0, contrast = 0;
+        bool touchesEdge = false;
+        while (!stack.empty()) {
+            const int i = stack.back();
+            stack.pop_back();
+            const int x = i % width, y = i / width;
+            const double px = x + 0.5, py = y + 0.5;
+            n += 1;
+            sx += px;
+            sy += py;
+            sxx += px * px;
+            syy += py * py;
+            sxy += px * py;
+            contrast += distances[std::size_t(i)];
+            touchesEdge = touchesEdge || x == 0 || y == 0 || x == width - 1 || y == height - 1;
+            const int neighbours[4] = {x > 0 ? i - 1 : -1, x < width - 1 ? i + 1 : -1,
+                                       y > 0 ? i - width : -1, y < height - 1 ? i + width : -1};
+            for (const int j : neighbours)
+                if (j >= 0 && mask[std::size_t(j)] && !label[std::size_t(j)]) {
+                    label[std::size_t(j)] = 1;
+                    stack.push_back(j);
+                }
+        }
+        if (touchesEdge || n < std::max(20.0, 0.0004 * width * height))
+            continue;
+        const double cx = sx / n, cy = sy / n;
+        const double vxx = sxx / n - cx * cx, vyy = syy / n - cy * cy, vxy = sxy / n - cx * cy;
+        const double mean = (vxx + vyy) / 2,
+                     spread = std::sqrt(squared((vxx - vyy) / 2) + vxy * vxy);
+        const double l1 = mean + spread, l2 = std::max(mean - spread, 1e-6);
+        const double length = std::sqrt(12 * l1), thickness = std::sqrt(12 * l2);
+        const double ratio = length / thickness;
+        const double fill = n / (length * thickness);
+        if (ratio < 1.7 || ratio > 10 || fill < 0.55)
+            continue;
+        const double angle = 0.5 * std::atan2(2 * vxy, vxx - vyy);
+        const double offCentre = std::hypot(cx / width - 0.5, cy / height - 0.5);
+        const double shape = std::min(1.0, (ratio - 1.5) / 1.5);
+        const double score = n * shape * std::min(1.0, fill) * (1.0 - offCentre) * (contrast / n);
+        if (score > best.score)
+            best = {score, cx, cy, std::cos(angle), std::sin(angle), length, thickness};
+    }
+}
+
+// How far from a point the body reaches on either side across the axis:
+// the run of object pixels from the point outward, a gap of up to two
+// pixels (glare, a dark band edge) bridged.
+struct Span {
+    double negative = 0, positive = 0;
+    double total() const { return negative + positive; }
+};
+
+Span crossSpan(const RgbImage &image, const Lab &background, double threshold, double x, double y,
+               double vx, double vy, double reach)
+{
+    Span span;
+    for (const int side : {-1, 1}) {
+        double last = 0;
+        int gap = 0;
+        for (double d = 0; d <= reach; d += 1.0) {
+            const LinearRgb c = sampleLinear(image, x + side * d * vx, y + side * d * vy);
+            if (objectDistance(labFromLinear(c), background) > threshold) {
+                last = d + 0.5;
+                gap = 0;
+            } else if (++gap > 2) {
+                break;
+            }
+        }
+        (side < 0 ? span.negative : span.positive) = last;
+    }
+    return span;
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+struct Detection {
+    int factor = 1;
+    Lab background;
+    double threshold = 15;
+    std::vector<double> distances;
+    int width = 0, height = 0;
+};
+
+Detection detect(const RgbImage &image)
+{
+    Detection d;
+    d.factor =
+        std::max(1, (std::max(image.width, image.height) + detectionSide - 1) / detectionSide);
+    const RgbImage small = shrunk(image, d.factor);
+    const LabImage lab = labImage(small);
+    d.width = small.width;
+    d.height = small.height;
+    d.background = modeColour(lab.pixels);
+    d.distances.reserve(lab.pixels.size());
+    for (const Lab &p : lab.pixels)
+        d.distances.push_back(objectDistance(p, d.background));
+    d.threshold = objectThreshold(d.distances);
+    return d;
+}
+
+} // namespace
+
+LinearRgb sampleLinear(const RgbImage &image, double x, double y)
+{
+    const double fx = std::clamp(x - 0.5, 0.0, double(image.width - 1));
+    const double fy = std::clamp(y - 0.5, 0.0, double(image.height - 1));
+    const int x0 = int(fx), y0 = int(fy);
+    const int x1 = std::min(x0 + 1, image.width - 1), y1 = std::min(y0 + 1, image.height - 1);
+    const double tx = fx - x0, ty = fy - y0;
+    LinearRgb out;
+    const auto add = [&](int px, int py, double w) {
+        const std::uint8_t *p = image.pixel(px, py);
+        out.r += w * linearFromByte(p[0]);
+        out.g += w * linearFromByte(p[1]);
+        out.b += w * linearFromByte(p[2]);
+    };
+    add(x0, y0, (1 - tx) * (1 - ty));
+    add(x1, y0, tx * (1 - ty));
+    add(x0, y1, (1 - tx) * ty);
+    add(x1, y1, tx * ty);
+    return out;
+}
+
+Lab backgroundColour(const RgbImage &image)
+{
+    if (image.isEmpty())
+        return {};
+    return detect(image).background;
+}
+
+std::optional<Body> findBody(const RgbImage &image)
+{
+    if (image.isEmpty())
+        return std::nullopt;
+    const Detection d = detect(image);
+    Mask mask(d.distances.size());
+    for (std::size_t i = 0; i < mask.size(); ++i)
+        mask[i] = d.distances[i] > d.threshold;
+
+    Candidate best;
+    for (const int size : {3, 5, 7, 9, 13, 17}) {
+        const Mask opened = squareFilter(squareFilter(mask, d.width, d.height, size, true), d.width,
+                                         d.height, size, false);
+        collectCandidates(opened, d.distances, d.width, d.height, best);
+    }
+    if (best.score <= 0)
+        return std::nullopt;
+
+    // Along the axis at full size: where the span across falls below half the
+    // body's, the lead begins. The centres of the spans straighten the axis.
+    const double f = d.factor;
+    double cx = best.cx * f, cy = best.cy * f;
+    const double ux = best.ux, uy = best.uy;
+    const double vx = -uy, vy = ux;
+    const double reach = best.thickness * f * 1.5;
+    const double halfLength = best.length * f * 0.5;
+
+    std::vector<double> ts;
+    std::vector<Span> spans;
+    // A light band across the body can split the patch found: look well
+    // beyond it.
+    const double scan = halfLength + 3.0 * best.thickness * f;
+    for (double t = -scan; t <= scan; t += 1.0) {
+        ts.push_back(t);
+        spans.push_back(
+            crossSpan(image, d.background, d.threshold, cx + t * ux, cy + t * uy, vx, vy, reach));
+    }
+    std::vector<double> central;
+    for (std::size_t i = 0; i < ts.size(); ++i)
+        if (std::abs(ts[i]) < halfLength * 0.5)
+            central.push_back(spans[i].total());
+    const double typical = median(central);
+    if (typical <= 0)
+        return std::nullopt;
+
+    const auto centreIndex =
+        std::size_t(std::min_element(ts.begin(), ts.end(),
+                                     [](double a, double b) { return std::abs(a) < std::abs(b); }) -
+                    ts.begin());
+    // A light band (Beyaz, Gri) can look like the background all across the
+    // body: a short narrow stretch is bridged, a lead is longer.
+    const int bridge = std::max(3, int(typical * 0.4));
+    const auto walk = [&](int step) {
+        std::ptrdiff_t i = std::ptrdiff_t(centreIndex), last = i;
+        int low = 0;
+        while (i + step >= 0 && i + step < std::ptrdiff_t(ts.size())) {
+            i += step;
+            if (spans[std::size_t(i)].total() >= typical * 0.5) {
+                last = i;
+                low = 0;
+            } else if (++low > bridge) {
+                break;
+            }
+        }
+        return std::size_t(last);
+    };
+    const std::size_t firstIndex = walk(-1), lastIndex = walk(1);
+
+    // The middle of each span, fitted by a straight line: the axis the
+    // moments gave can lean off a bulging end.
+    double sumT = 0, sumO = 0, sumTT = 0, sumTO = 0, count = 0;
+    std::vector<double> thicknesses;
+    for (std::size_t i = firstIndex; i <= lastIndex; ++i) {
+        const double offset = (spans[i].positive - spans[i].negative) / 2;
+        sumT += ts[i];
+        sumO += offset;
+        sumTT += ts[i] * ts[i];
+        sumTO += ts[i] * offset;
+        count += 1;
+        thicknesses.push_back(spans[i].total());
+    }
+    double shift = 0, slope = 0;
+    const double denominator = count * sumTT - sumT * sumT;
+    if (count >= 3 && denominator > 0) {
+        slope = (count * sumTO - sumT * sumO) / denominator;
+        shift = (sumO - slope * sumT) / count;
+    }
+    const auto pointAt = [&](double t) {
+        const double o = shift + slope * t;
+        return Point{cx + t * ux + o * vx, cy + t * uy + o * vy};
+    };
+
+    Body body;
+    body.ends = {pointAt(ts[firstIndex] - 0.5), pointAt(ts[lastIndex] + 0.5)};
+    body.thickness = median(thicknesses);
+    body.background = d.background;
+    return body;
+}
+
+Body bodyBetween(const RgbImage &image, const Ends &ends, const Lab &background)
+{
+    Body body;
+    body.ends = ends;
+    body.background = background;
+    const double dx = ends.second.x - ends.first.x, dy = ends.second.y - ends.first.y;
+    const double length = std::hypot(dx, dy);
+    if (length < 1)
+        return body;
+    const double ux = dx / length, uy = dy / length, vx = -uy, vy = ux;
+    const Detection d = detect(image);
+    // Across the middle of the body: its thickness, and how far off its
+    // middle line the marked one runs, as a straight line fitted through the
+    // middles of the spans.
+    std::vector<double> thicknesses;
+    double sumT = 0, sumO = 0, sumTT = 0, sumTO = 0, count = 0;
+    for (double t = length * 0.2; t <= length * 0.8; t += 1.0) {
+        const Span s = crossSpan(image, background, d.threshold, ends.first.x + t * ux,
+                                 ends.first.y + t * uy, vx, vy, length);
+        thicknesses.push_back(s.total());
+        const double offset = (s.positive - s.negative) / 2;
+        sumT += t;
+        sumO += offset;
+        sumTT += t * t;
+        sumTO += t * offset;
+        count += 1;
+    }
+    body.thickness = std::clamp(median(thicknesses), 2.0, length * 0.6);
+    const double denominator = count * sumTT - sumT * sumT;
+    if (count >= 3 && denominator > 0) {
+        const double slope = (count * sumTO - sumT * sumO) / denominator;
+        const double shift = (sumO - slope * sumT) / count;
+        const double atFirst = shift, atSecond = shift + slope * length;
+        // Only a small correction: a marked line far off is the user's
+        // choice, not a slip.
+        if (std::abs(atFirst) < body.thickness / 2 && std::abs(atSecond) < body.thickness / 2)
+            body.ends = {{ends.first.x + atFirst * vx, ends.first.y + atFirst * vy},
+                         {ends.second.x + atSecond * vx, ends.second.y + atSecond * vy}};
+    }
+    return body;
+}
+
+} // namespace photo

@@ -1,0 +1,49 @@
+#pragma once
+
+// Finding the resistor's body in a photo: the thick, elongated patch of a
+// colour unlike its surroundings, away from the edges; thin leads and round
+// glare spots are not bodies.
+
+#include "photo/colourscience.h"
+#include "photo/rgbimage.h"
+
+#include <optional>
+
+namespace photo
+{
+
+// A place in the image in pixels, origin top left; pixel (i, j) covers
+// [i, i+1) × [j, j+1).
+struct Point {
+    double x = 0, y = 0;
+    bool operator==(const Point &) const = default;
+};
+
+// The two ends of the body, where the leads leave it.
+struct Ends {
+    Point first, second;
+    bool operator==(const Ends &) const = default;
+};
+
+struct Body {
+    Ends ends;
+    double thickness = 0; // across the body, in image pixels
+    Lab background;       // the colour around it
+};
+
+// The colour most of the image has: what the part lies on.
+Lab backgroundColour(const RgbImage &image);
+
+// The body found in the image, or nothing.
+std::optional<Body> findBody(const RgbImage &image);
+
+// The body between ends someone gave: its thickness measured across the
+// line between them, and that line moved onto the body's middle where it
+// runs a little off it.
+Body bodyBetween(const RgbImage &image, const Ends &ends, const Lab &background);
+
+// The colour at a point, bilinear between pixel centres; outside the image,
+// the nearest edge pixel.
+LinearRgb sampleLinear(const RgbImage &image, double x, double y);
+
+} // namespace photo

@@ -1,0 +1,60 @@
+#pragma once
+
+// Opening a photo for reading: the camera's rotation applied, and the
+// picture made smaller while it is decoded, so a phone's 12-megapixel photo
+// opens fast. Positions given and returned are in the photo's pixels as
+// shown, after rotation, origin top left.
+
+#include "colorcode/exactvalue.h"
+#include "photo/photoreading.h"
+#include "photo/rgbimage.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace photo
+{
+
+// The long side photos are read at: enough for a body a tenth of the frame
+// long to show its bands over some 150 pixels.
+inline constexpr int readingLongSide = 1600;
+
+struct LoadedPhoto {
+    RgbImage image; // what is read, at most readingLongSide on its long side
+    QImage shown;   // the same pixels for showing
+    QSize fullSize; // the photo's size as shown, after rotation
+    QString error;  // Turkish, for the user; empty when it opened
+
+    // Image pixels per photo pixel.
+    double scale() const;
+    Ends toImage(const Ends &photoEnds) const;
+    Ends toPhoto(const Ends &imageEnds) const;
+};
+
+LoadedPhoto loadPhoto(const QString &path, int longSide = readingLongSide);
+// A picture from the clipboard or a drop, made smaller the same way.
+LoadedPhoto photoFromImage(const QImage &image, int longSide = readingLongSide);
+
+RgbImage rgbFromImage(const QImage &image);
+
+// For the command line: the readings of a photo file, ends in the photo's
+// pixels.
+struct FileReading {
+    struct Entry {
+        std::vector<colorcode::Colour> bands; // first digit first
+        int bandCount = 0;
+        colorcode::ExactValue ohms;
+        std::optional<int> confidence; // percent, when known to mean something
+        double share = 0;              // see Reading::share
+    };
+    std::vector<Entry> readings; // best first, at most three
+    std::optional<Ends> ends;    // the body ends used
+    QString error;
+};
+FileReading readPhotoFile(const QString &path, std::optional<Ends> ends = std::nullopt);
+
+} // namespace photo

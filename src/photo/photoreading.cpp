@@ -1,0 +1,345 @@
+#include "photo/photoreading.h"
+
+#include "colorcode/standardvalues.h"
+#include "photo/bandprofile.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+
+namespace photo
+{
+
+using colorcode::Colour;
+
+namespace
+{
+
+// How each band colour looks on a body whose lacquer has been brought to
+// its neutral colour (bodyColour): round figures for paint under even
+// light. Altın and Gümüş are metallic: their colour depends on the light's
+// angle more than any paint's, so each has a second look.
+struct Look {
+    Colour colour;
+    Lab lab;
+};
+constexpr Look looks[] = {
+    {Colour::Siyah, {25, 2, 6}},     {Colour::Kahverengi, {38, 22, 22}},
+    {Colour::Kirmizi, {48, 55, 32}}, {Colour::Turuncu, {62, 40, 55}},
+    {Colour::Sari, {78, 0, 70}},     {Colour::Yesil, {42, -25, 5}},
+    {Colour::Mavi, {35, 4, -32}},    {Colour::Mor, {42, 20, -28}},
+    {Colour::Gri, {62, -2, 2}},      {Colour::Beyaz, {86, 0, 8}},
+    {Colour::Altin, {62, 10, 38}},   {Colour::Altin, {52, 8, 30}},
+    {Colour::Gumus, {68, 0, 2}},     {Colour::Gumus, {80, -2, 0}},
+    {Colour::Pembe, {68, 38, 8}},
+};
+
+constexpr int colourCount = 13; // every colour but Renksiz
+
+// Hue counts most. Lightness counts less: glare and shading change it along
+// a band. Chroma counts less among vivid colours: the same paint looks more
+// or less vivid from camera to camera, but keeps its hue.
+double lookDistance(const Lab &x, const Lab &y)
+{
+    const double dL = (x.L - y.L) * 0.6;
+    const double cx = chroma(x), cy = chroma(y);
+    const double dC = (cx - cy) / (1.0 + 0.02 * std::max(cx, cy));
+    const double dH2 = std::max(0.0, (x.a - y.a) * (x.a - y.a) + (x.b - y.b) * (x.b - y.b) -
+                                         (cx - cy) * (cx - cy));
+    return std::sqrt(dL * dL + dC * dC + dH2);
+}
+
+// The cost of each colour for a band: the squared distance to its nearest
+// look, in units of the spread a band's colour shows between photos.
+std::array<double, colourCount> colourCosts(const Lab &lab)
+{
+    std::array<double, colourCount> costs;
+    costs.fill(1e9);
+    constexpr double spread = 10.0;
+    for (const Look &look : looks) {
+        const double d = lookDistance(lab, look.lab) / spread;
+        double &c = costs[std::size_t(look.colour)];
+        c = std::min(c, 0.5 * d * d);
+    }
+    return costs;
+}
+
+enum class Role { FirstDigit, Digit, Multiplier, Tolerance, Coefficient };
+
+template <std::size_t n> bool inList(const std::array<colorcode::BandEntry, n> &list, Colour colour)
+{
+    return std::any_of(list.begin(), list.end(),
+                       [colour](const colorcode::BandEntry &e) { return e.colour == colour; });
+}
+
+bool allowed(Role role, Colour colour)
+{
+    switch (role) {
+    case Role::FirstDigit:
+    case Role::Digit:
+        return inList(colorcode::colourList, colour);
+    case Role::Multiplier:
+        return inList(colorcode::multiplierList, colour);
+    case Role::Tolerance:
+        return inList(colorcode::toleranceList, colour) && colour != Colour::Renksiz;
+    case Role::Coefficient:
+        return inList(colorcode::coefficientList, colour);
+    }
+    return false;
+}
+
+// What real parts carry, as extra cost: a first digit is never Siyah; four
+// bands mostly end in Altın or Gümüş, five in Kahverengi or Kırmızı; Pembe
+// and Gümüş multipliers are rare, and so are the finest tolerances.
+double prior(Role role, Colour colour, int bandCount)
+{
+    const auto among = [colour](std::initializer_list<Colour> colours) {
+        return std::find(colours.begin(), colours.end(), colour) != colours.end();
+    };
+    switch (role) {
+    case Role::FirstDigit:
+        return colour == Colour::Siyah ? 6.0 : 0.0;
+    case Role::Multiplier:
+        return colour == Colour::Pembe ? 2.5 : colour == Colour::Gumus ? 1.0 : 0.0;
+    case Role::Tolerance:
+        if (bandCount == 4)
+            return colour == Colour::Altin                        ? 0.0
+                   : colour == Colour::Gumus                      ? 0.5
+                   : among({Colour::Kahverengi, Colour::Kirmizi}) ? 1.5
+                                                                  : 3.0;
+        return among({Colour::Kahverengi, Colour::Kirmizi})        ? 0.0
+               : among({Colour::Altin, Colour::Gumus})             ? 1.0
+               : among({Colour::Yesil, Colour::Mavi, Colour::Mor}) ? 1.5
+                                                                   : 3.0;
+    default:
+        return 0.0;
+    }
+}
+
+std::vector<Role> rolesFor(int bandCount)
+{
+    std::vector<Role> roles{Role::FirstDigit};
+    for (int i = 1; i < colorcode::digitBandsFor(bandCount); ++i)
+        roles.push_back(Role::Digit);
+    roles.push_back(Role::Multiplier);
+    roles.push_back(Role::Tolerance);
+    if (bandCount == 6)
+        roles.push_back(Role::Coefficient);
+    return roles;
+}
+
+struct Choice {
+    Colour colour;
+    double cost;
+};
+
+// The few likeliest colours of a band in a role, cheapest first.
+std::vector<Choice> choicesFor(const std::array<double, colourCount> &costs, Role role,
+                               int bandCount, std::size_t keep)
+{
+    std::vector<Choice> choices;
+    for (int c = 0; c < colourCount; ++c)
+        if (allowed(role, Colour(c)))
+            choices.push_back(
+                {Colour(c), costs[std::size_t(c)] + prior(role, Colour(c), bandCount)});
+    std::sort(choices.begin(), choices.end(),
+              [](const Choice &x, const Choice &y) { return x.cost < y.cost; });
+    if (choices.size() > keep)
+        choices.resize(keep);
+    return choices;
+}
+
+// A reading considered: which found bands, in which order, as which colours.
+struct Candidate {
+    double cost = 0;
+    std::vector<std::size_t> order; // indices into the found bands, first digit first
+    std::vector<Colour> colours;    // Renksiz last for three bands
+    colorcode::BandReading value;
+};
+
+// Above this distance from the body's colour a band is plainly there.
+constexpr double plainContrast = 12.0;
+
+} // namespace
+
+std::vector<Colour> Reading::colours() const
+{
+    std::vector<Colour> out;
+    for (const ReadBand &b : bands)
+        out.push_back(b.colour);
+    return out;
+}
+
+PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
+{
+    PhotoReading result;
+    if (image.isEmpty())
+        return result;
+    std::optional<Body> body;
+    if (givenEnds) {
+        body = bodyBetween(image, *givenEnds, backgroundColour(image));
+        result.endsGiven = true;
+    } else {
+        body = findBody(image);
+    }
+    if (!body)
+        return result;
+    result.ends = givenEnds ? *givenEnds : body->ends;
+    result.thickness = body->thickness;
+
+    const Profile profile = sampleProfile(image, *body);
+    std::vector<Band> found = findBands(profile);
+    if (found.size() < 3)
+        return result;
+    // The strongest eight: more are glare and dirt.
+    if (found.size() > 8) {
+        std::vector<Band> strongest = found;
+        std::nth_element(strongest.begin(), strongest.begin() + 7, strongest.end(),
+                         [](const Band &x, const Band &y) { return x.contrast > y.contrast; });
+        const double least = strongest[7].contrast;
+        std::erase_if(found, [least](const Band &b) { return b.contrast < least; });
+        found.resize(std::min<std::size_t>(found.size(), 8));
+    }
+    const std::size_t n = found.size();
+    std::vector<std::array<double, colourCount>> costs;
+    for (const Band &b : found)
+        costs.push_back(colourCosts(b.colour));
+
+    std::vector<Candidate> candidates;
+    // Every choice of which found bands are bands (3 to 6 of them), read
+    // from either end.
+    for (unsigned subset = 0; subset < (1u << n); ++subset) {
+        const int chosen = std::popcount(subset);
+        if (chosen < 3 || chosen > 6)
+            continue;
+        double skipped = 0;
+        std::vector<std::size_t> members;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (subset & (1u << i))
+                members.push_back(i);
+            else
+                skipped += (found[i].contrast / 8.0) * (found[i].contrast / 8.0);
+        }
+        const int bandCount = chosen == 3 ? 4 : chosen;
+        const std::vector<Role> roles = rolesFor(bandCount);
+
+        for (const bool reverse : {false, true}) {
+            std::vector<std::size_t> order = members;
+            if (reverse)
+                std::reverse(order.begin(), order.end());
+
+            // The tolerance band stands apart: the gap before it is wider
+            // than the others; read the wrong way, the first gap is.
+            double gapCost = 0;
+            if (chosen >= 4) {
+                std::vector<double> gaps;
+                for (std::size_t k = 0; k + 1 < members.size(); ++k)
+                    gaps.push_back(found[members[k + 1]].start - found[members[k]].end);
+                if (reverse)
+                    std::reverse(gaps.begin(), gaps.end());
+                const std::size_t toleranceGap = std::size_t(colorcode::digitBandsFor(bandCount));
+                double widestOther = 0, sumOther = 0;
+                for (std::size_t k = 0; k < gaps.size(); ++k)
+                    if (k != toleranceGap) {
+                        widestOther = std::max(widestOther, gaps[k]);
+                        sumOther += gaps[k];
+                    }
+                const double meanOther = std::max(sumOther / double(gaps.size() - 1), 0.01);
+                const double apart = (gaps[toleranceGap] - widestOther) / meanOther;
+                gapCost -= 2.0 * std::clamp(apart, -1.0, 1.0);
+            } else {
+                // Three bands: the missing tolerance band would lie on the
+                // side with more room.
+                const double before = found[members.front()].start;
+                const double after = 1.0 - found[members.back()].end;
+                if ((reverse ? before : after) < (reverse ? after : before))
+                    gapCost += 1.5;
+            }
+
+            // The likeliest colours per band, every combination.
+            std::vector<std::vector<Choice>> perBand;
+            for (std::size_t k = 0; k < order.size(); ++k)
+                perBand.push_back(
+                    choicesFor(costs[order[k]], roles[k], bandCount, order.size() > 4 ? 2 : 3));
+            std::vector<std::size_t> pick(order.size(), 0);
+            while (true) {
+                std::vector<Colour> colours;
+                double cost = skipped + gapCost;
+                for (std::size_t k = 0; k < order.size(); ++k) {
+                    colours.push_back(perBand[k][pick[k]].colour);
+                    cost += perBand[k][pick[k]].cost;
+                }
+                if (chosen == 3)
+                    colours.push_back(Colour::Renksiz);
+                if (const auto value = colorcode::readBands(colours)) {
+                    if (!colorcode::isStandard(value->value,
+                                               colorcode::seriesFor(value->toleranceHundredths)))
+                        cost += 3.0;
+                    if (chosen == 3)
+                        cost += 4.0; // parts without a tolerance band are rare
+                    // Carbon film (beige) parts mostly carry four bands,
+                    // metal film (blue) ones five.
+                    if ((profile.kind == BodyKind::Beige) != (bandCount == 4))
+                        cost += 2.0;
+                    candidates.push_back({cost, order, colours, *value});
+                }
+                std::size_t k = 0;
+                while (k < pick.size() && ++pick[k] >= perBand[k].size())
+                    pick[k++] = 0;
+                if (k == pick.size())
+                    break;
+            }
+        }
+    }
+
+    std::sort(candidates.begin(), candidates.end(),
+              [](const Candidate &x, const Candidate &y) { return x.cost < y.cost; });
+    // Each value's share of the likelihood, its best reading standing for it.
+    std::vector<const Candidate *> perValue;
+    for (const Candidate &c : candidates)
+        if (std::none_of(perValue.begin(), perValue.end(),
+                         [&c](const Candidate *p) { return p->value.value == c.value.value; }))
+            perValue.push_back(&c);
+    double total = 0;
+    for (const Candidate *c : perValue)
+        total += std::exp(perValue.front()->cost - c->cost);
+
+    for (std::size_t i = 0; i < perValue.size() && i < 3; ++i) {
+        const Candidate &c = *perValue[i];
+        Reading r;
+        r.bandCount = int(c.colours.size());
+        r.value = c.value;
+        r.share = std::exp(perValue.front()->cost - c.cost) / total;
+        r.fromSecondEnd = c.order.size() > 1 && c.order.front() > c.order.back();
+        const std::vector<Role> roles = rolesFor(r.bandCount);
+        for (std::size_t k = 0; k < c.order.size(); ++k) {
+            const Band &b = found[c.order[k]];
+            ReadBand rb;
+            rb.colour = c.colours[k];
+            rb.sampled = {byteFromLinear(b.raw.r), byteFromLinear(b.raw.g),
+                          byteFromLinear(b.raw.b)};
+            rb.position = (b.start + b.end) / 2;
+            // Doubtful: faint, or another colour its place allows fits
+            // nearly as well.
+            const std::vector<Choice> best =
+                choicesFor(costs[c.order[k]], roles[k], r.bandCount, 2);
+            rb.doubtful = b.contrast < plainContrast ||
+                          (best.size() > 1 && best[1].cost - best[0].cost < 1.0);
+            r.bands.push_back(rb);
+        }
+        if (c.colours.size() > c.order.size()) {
+            // No tolerance band: where it would be, past the last band.
+            const Band &last = found[c.order.back()];
+            ReadBand none;
+            none.colour = Colour::Renksiz;
+            none.seen = false;
+            none.position =
+                r.fromSecondEnd ? std::max(0.0, last.start - 0.1) : std::min(1.0, last.end + 0.1);
+            r.bands.push_back(none);
+        }
+        result.readings.push_back(std::move(r));
+    }
+    return result;
+}
+
+} // namespace photo

@@ -1,0 +1,55 @@
+#pragma once
+
+// Reading a resistor's value from a photo: the body found (or its ends
+// given), the colours sampled along it and corrected by the body's own
+// colour, the bands found and named, and the readings the rules allow
+// ranked, best first.
+
+#include "colorcode/bandtables.h"
+#include "colorcode/readingdirection.h"
+#include "photo/bodyfinder.h"
+#include "photo/rgbimage.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace photo
+{
+
+using Srgb = std::array<std::uint8_t, 3>;
+
+struct ReadBand {
+    colorcode::Colour colour = colorcode::Colour::Renksiz;
+    Srgb sampled{};        // as photographed; nothing to show for Renksiz
+    double position = 0;   // along the body, 0 at the ends' first point, 1 at the second
+    bool doubtful = false; // another colour fitted nearly as well, or the band is faint
+    bool seen = true;      // false for a Renksiz tolerance: no band there
+};
+
+struct Reading {
+    int bandCount = 0;            // 4, 5 or 6 (three bands read as four with Renksiz)
+    std::vector<ReadBand> bands;  // first digit first
+    colorcode::BandReading value; // value, tolerance, coefficient
+    // This reading's share of the likelihood of every value the bands could
+    // give, 0 to 1. The photo bench checks whether it tells right readings
+    // from wrong ones; until it does, `confidence` stays empty.
+    double share = 0;
+    std::optional<int> confidence; // percent; only where it has been shown to mean something
+    bool fromSecondEnd = false;    // the first digit lies at the ends' second point
+
+    std::vector<colorcode::Colour> colours() const;
+};
+
+struct PhotoReading {
+    std::optional<Ends> ends; // the ends used, in the image's pixels
+    bool endsGiven = false;
+    double thickness = 0;          // of the body, in the image's pixels
+    std::vector<Reading> readings; // at most three, best first, each of another value
+};
+
+// The readings of a photo. `givenEnds` replace the body's ends the photo
+// would be searched for.
+PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds = std::nullopt);
+
+} // namespace photo

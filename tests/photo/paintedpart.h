@@ -1,0 +1,125 @@
+#pragma once
+
+// A resistor the tests paint themselves: a known part on a light table,
+// leads out to the edges, lit from above.
+
+#include "colorcode/bandtables.h"
+#include "photo/bodyfinder.h"
+#include "photo/colourscience.h"
+#include "photo/rgbimage.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace paintedpart
+{
+
+using colorcode::Colour;
+using namespace photo;
+
+using Paint = std::array<std::uint8_t, 3>;
+
+// Paint as a band looks on a part, in sRGB: chosen by eye, not taken from
+// the reading's own table.
+inline Paint paintOf(Colour c)
+{
+    switch (c) {
+    case Colour::Siyah:
+        return {28, 28, 30};
+    case Colour::Kahverengi:
+        return {105, 55, 30};
+    case Colour::Kirmizi:
+        return {185, 30, 35};
+    case Colour::Turuncu:
+        return {235, 115, 25};
+    case Colour::Sari:
+        return {235, 200, 30};
+    case Colour::Yesil:
+        return {30, 125, 60};
+    case Colour::Mavi:
+        return {30, 85, 175};
+    case Colour::Mor:
+        return {115, 55, 145};
+    case Colour::Gri:
+        return {135, 135, 135};
+    case Colour::Beyaz:
+        return {240, 240, 235};
+    case Colour::Altin:
+        return {185, 145, 60};
+    case Colour::Gumus:
+        return {195, 195, 200};
+    case Colour::Pembe:
+        return {240, 130, 170};
+    case Colour::Renksiz:
+        break;
+    }
+    return {0, 0, 0};
+}
+
+struct Part {
+    std::vector<Colour> bands;
+    Paint body;
+    Ends ends;
+    double thickness;
+};
+
+inline constexpr Paint beige{215, 180, 140};
+inline constexpr Paint lightBlue{110, 165, 215};
+
+// The bands lie at even steps from near one end, the last one apart.
+inline double bandCentre(std::size_t i, std::size_t count)
+{
+    if (i + 1 == count)
+        return 0.8;
+    const double step = count > 4 ? 0.11 : 0.13;
+    return 0.2 + step * double(i);
+}
+
+// A part on a light grey table, leads out to the edges, lit from above
+// (the body darker towards its edges), drawn with 4 × 4 samples per pixel.
+inline RgbImage paint(const Part &part, int width = 480, int height = 360)
+{
+    RgbImage image = makeImage(width, height);
+    const double dx = part.ends.second.x - part.ends.first.x;
+    const double dy = part.ends.second.y - part.ends.first.y;
+    const double length = std::hypot(dx, dy), ux = dx / length, uy = dy / length;
+    const double half = part.thickness / 2, bandHalf = 0.035;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            double sum[3] = {0, 0, 0};
+            for (int sy = 0; sy < 4; ++sy)
+                for (int sx = 0; sx < 4; ++sx) {
+                    const double px = x + (sx + 0.5) / 4, py = y + (sy + 0.5) / 4;
+                    const double rx = px - part.ends.first.x, ry = py - part.ends.first.y;
+                    const double t = (rx * ux + ry * uy) / length, o = -rx * uy + ry * ux;
+                    const double tc = std::clamp(t, 0.0, 1.0);
+                    const double fromAxis = std::hypot((t - tc) * length, o);
+                    LinearRgb c = linearFromSrgb(205, 208, 212);
+                    c = {c.r * (0.9 + 0.1 * px / width), c.g * (0.9 + 0.1 * px / width),
+                         c.b * (0.9 + 0.1 * px / width)};
+                    if (fromAxis <= half) {
+                        Paint p = part.body;
+                        for (std::size_t i = 0; i < part.bands.size(); ++i)
+                            if (part.bands[i] != Colour::Renksiz &&
+                                std::abs(t - bandCentre(i, part.bands.size())) < bandHalf)
+                                p = paintOf(part.bands[i]);
+                        const double shade = 1.0 - 0.35 * (o / half) * (o / half);
+                        const LinearRgb b = linearFromSrgb(p[0], p[1], p[2]);
+                        c = {b.r * shade, b.g * shade, b.b * shade};
+                    } else if ((t < 0 || t > 1) && std::abs(o) < 1.6) {
+                        c = linearFromSrgb(150, 150, 155);
+                    }
+                    sum[0] += c.r;
+                    sum[1] += c.g;
+                    sum[2] += c.b;
+                }
+            std::uint8_t *q = image.pixel(x, y);
+            for (int k = 0; k < 3; ++k)
+                q[k] = byteFromLinear(sum[k] / 16);
+        }
+    return image;
+}
+
+} // namespace paintedpart

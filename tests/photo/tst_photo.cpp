@@ -1,0 +1,389 @@
+// The colour arithmetic, and reading resistors the test paints itself: a
+// known part on a background, then a colour cast, blur, noise and JPEG loss,
+// each of which a real photo brings.
+
+#include "colorcode/bandtables.h"
+#include "paintedpart.h"
+#include "photo/colourscience.h"
+#include "photo/photoloader.h"
+#include "photo/photoreading.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <numbers>
+
+using colorcode::Colour;
+using namespace photo;
+using namespace paintedpart;
+
+Q_DECLARE_METATYPE(photo::Lab)
+Q_DECLARE_METATYPE(std::vector<colorcode::Colour>)
+
+namespace
+{
+
+// The light's colour: each channel of linear light scaled.
+void cast(RgbImage &image, double r, double g, double b)
+{
+    for (std::size_t i = 0; i < image.rgb.size(); i += 3) {
+        image.rgb[i] = byteFromLinear(linearFromByte(image.rgb[i]) * r);
+        image.rgb[i + 1] = byteFromLinear(linearFromByte(image.rgb[i + 1]) * g);
+        image.rgb[i + 2] = byteFromLinear(linearFromByte(image.rgb[i + 2]) * b);
+    }
+}
+
+// A 5 × 5 box blur, as an out-of-focus lens spreads a band's edge.
+void blur(RgbImage &image)
+{
+    const RgbImage source = image;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            for (int k = 0; k < 3; ++k) {
+                int sum = 0, n = 0;
+                for (int dy = -2; dy <= 2; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx) {
+                        const int sx = std::clamp(x + dx, 0, image.width - 1);
+                        const int sy = std::clamp(y + dy, 0, image.height - 1);
+                        sum += source.pixel(sx, sy)[k];
+                        ++n;
+                    }
+                image.pixel(x, y)[k] = std::uint8_t((sum + n / 2) / n);
+            }
+}
+
+// Sensor noise: up to ±12 per byte, the same on every run.
+void noise(RgbImage &image)
+{
+    std::uint32_t state = 12345;
+    for (std::uint8_t &v : image.rgb) {
+        state = state * 1664525u + 1013904223u;
+        const int n = int((state >> 24) % 25) - 12;
+        v = std::uint8_t(std::clamp(int(v) + n, 0, 255));
+    }
+}
+
+// Through JPEG at the quality phones use for small files.
+RgbImage jpeg(const RgbImage &image)
+{
+    QImage q(image.rgb.data(), image.width, image.height, image.width * 3, QImage::Format_RGB888);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    q.save(&buffer, "JPEG", 60);
+    QImage back;
+    back.loadFromData(bytes, "JPEG");
+    return rgbFromImage(back);
+}
+
+enum Harm : unsigned {
+    None = 0,
+    Warm = 1, // a lamp's orange light
+    Blue = 2, // shade or a cold LED
+    Dark = 4, // a third of the light
+    Blurred = 8,
+    Noisy = 16,
+    Jpeg = 32,
+};
+
+RgbImage harmed(RgbImage image, unsigned harm)
+{
+    if (harm & Warm)
+        cast(image, 1.15, 0.9, 0.55);
+    if (harm & Blue)
+        cast(image, 0.7, 0.9, 1.15);
+    if (harm & Dark)
+        cast(image, 0.33, 0.33, 0.33);
+    if (harm & Blurred)
+        blur(image);
+    if (harm & Noisy)
+        noise(image);
+    if (harm & Jpeg)
+        image = jpeg(image);
+    return image;
+}
+
+double distance(const Point &p, const Point &q)
+{
+    return std::hypot(p.x - q.x, p.y - q.y);
+}
+
+} // namespace
+
+class TestPhoto : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void srgbToLab_data();
+    void srgbToLab();
+    void labRoundTrip();
+    void deltaE2000_data();
+    void deltaE2000();
+    void clustering();
+    void densestColourIgnoresOutliers();
+    void paintedPart_data();
+    void paintedPart();
+    void givenEndsReplaceFoundOnes();
+    void rotatedLargeFile();
+    void emptyImageReadsNothing();
+};
+
+void TestPhoto::srgbToLab_data()
+{
+    QTest::addColumn<int>("r");
+    QTest::addColumn<int>("g");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<Lab>("expected");
+    QTest::newRow("white") << 255 << 255 << 255 << Lab{100, 0, 0};
+    QTest::newRow("black") << 0 << 0 << 0 << Lab{0, 0, 0};
+    QTest::newRow("red") << 255 << 0 << 0 << Lab{53.24, 80.09, 67.20};
+    QTest::newRow("green") << 0 << 255 << 0 << Lab{87.73, -86.18, 83.18};
+    QTest::newRow("blue") << 0 << 0 << 255 << Lab{32.30, 79.19, -107.86};
+    QTest::newRow("mid grey") << 128 << 128 << 128 << Lab{53.59, 0, 0};
+}
+
+void TestPhoto::srgbToLab()
+{
+    QFETCH(int, r);
+    QFETCH(int, g);
+    QFETCH(int, b);
+    QFETCH(Lab, expected);
+    const Lab lab = labFromSrgb(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b));
+    QVERIFY2(std::abs(lab.L - expected.L) < 0.01, qPrintable(QString::number(lab.L)));
+    QVERIFY2(std::abs(lab.a - expected.a) < 0.01, qPrintable(QString::number(lab.a)));
+    QVERIFY2(std::abs(lab.b - expected.b) < 0.01, qPrintable(QString::number(lab.b)));
+}
+
+void TestPhoto::labRoundTrip()
+{
+    // Every 17th level of each channel back to the same bytes.
+    for (int r = 0; r < 256; r += 17)
+        for (int g = 0; g < 256; g += 17)
+            for (int b = 0; b < 256; b += 17) {
+                const auto back =
+                    srgbFromLab(labFromSrgb(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)));
+                QCOMPARE(int(back[0]), r);
+                QCOMPARE(int(back[1]), g);
+                QCOMPARE(int(back[2]), b);
+            }
+}
+
+void TestPhoto::deltaE2000_data()
+{
+    QTest::addColumn<Lab>("x");
+    QTest::addColumn<Lab>("y");
+    QTest::addColumn<double>("expected");
+    // Pairs with published CIEDE2000 distances: a blue hue step, a grey to
+    // a faint colour, and a large step across hues.
+    QTest::newRow("blue hue") << Lab{50, 2.6772, -79.7751} << Lab{50, 0, -82.7485} << 2.0425;
+    QTest::newRow("blue hue 2") << Lab{50, 2.8361, -74.0200} << Lab{50, 0, -82.7485} << 3.4412;
+    QTest::newRow("grey") << Lab{50, 0, 0} << Lab{50, -1, 2} << 2.3669;
+    QTest::newRow("large") << Lab{50, 2.5, 0} << Lab{73, 25, -18} << 27.1492;
+}
+
+void TestPhoto::deltaE2000()
+{
+    QFETCH(Lab, x);
+    QFETCH(Lab, y);
+    QFETCH(double, expected);
+    QVERIFY2(std::abs(photo::deltaE2000(x, y) - expected) < 0.0001,
+             qPrintable(QString::number(photo::deltaE2000(x, y), 'f', 5)));
+    // Symmetric.
+    QVERIFY(std::abs(photo::deltaE2000(y, x) - expected) < 0.0001);
+}
+
+void TestPhoto::clustering()
+{
+    // Two clouds of colours: the centres land on their means, each colour
+    // with its own cloud.
+    std::vector<Lab> colours;
+    for (int i = 0; i < 30; ++i)
+        colours.push_back({70.0 + (i % 5) - 2, 5.0 + (i % 3) - 1, 25});
+    for (int i = 0; i < 10; ++i)
+        colours.push_back({40.0 + (i % 3) - 1, 55, 30.0 + (i % 5) - 2});
+    const Clustering c = clusterColours(colours, 2);
+    QCOMPARE(c.centres.size(), std::size_t(2));
+    const int big = c.labels[0], small = c.labels[30];
+    QVERIFY(big != small);
+    QCOMPARE(c.sizes[std::size_t(big)], 30);
+    QCOMPARE(c.sizes[std::size_t(small)], 10);
+    QVERIFY(deltaE76(c.centres[std::size_t(big)], {70, 5, 25}) < 0.5);
+    QVERIFY(deltaE76(c.centres[std::size_t(small)], {40, 55, 30}) < 0.5);
+    for (std::size_t i = 0; i < colours.size(); ++i)
+        QCOMPARE(c.labels[i], i < 30 ? big : small);
+}
+
+void TestPhoto::densestColourIgnoresOutliers()
+{
+    std::vector<Lab> colours(20, Lab{72, 6, 24});
+    colours.insert(colours.end(), 12, Lab{30, 40, 20});
+    colours.push_back({100, 0, 0});
+    const Lab d = densestColour(colours, 5);
+    QVERIFY(deltaE76(d, {72, 6, 24}) < 1e-9);
+}
+
+void TestPhoto::paintedPart_data()
+{
+    QTest::addColumn<std::vector<Colour>>("bands");
+    QTest::addColumn<bool>("blueBody");
+    QTest::addColumn<bool>("turned"); // the tolerance band at the left
+    QTest::addColumn<unsigned>("harm");
+    QTest::addColumn<QString>("ohms");
+
+    using enum colorcode::Colour;
+    const std::vector<Colour> k47{Sari, Mor, Kirmizi, Altin};
+    const std::vector<Colour> r100{Kahverengi, Siyah, Kahverengi, Altin};
+    const std::vector<Colour> k56{Yesil, Mavi, Turuncu, Altin};
+    const std::vector<Colour> r33{Turuncu, Turuncu, Siyah, Gumus};
+    const std::vector<Colour> k47One{Sari, Mor, Siyah, Kahverengi, Kahverengi};
+    const std::vector<Colour> k187{Kahverengi, Gri, Mor, Kirmizi, Kahverengi};
+
+    QTest::newRow("4k7 clean") << k47 << false << false << unsigned(None) << "47e2";
+    QTest::newRow("4k7 turned") << k47 << false << true << unsigned(None) << "47e2";
+    QTest::newRow("4k7 warm light") << k47 << false << false << unsigned(Warm) << "47e2";
+    QTest::newRow("4k7 everything")
+        << k47 << false << true << unsigned(Warm | Blurred | Noisy | Jpeg) << "47e2";
+    QTest::newRow("100 clean") << r100 << false << false << unsigned(None) << "1e2";
+    QTest::newRow("100 cold dark") << r100 << false << true << unsigned(Blue | Dark) << "1e2";
+    QTest::newRow("100 blurred jpeg")
+        << r100 << false << false << unsigned(Blurred | Jpeg) << "1e2";
+    QTest::newRow("56k noisy") << k56 << false << false << unsigned(Noisy) << "56e3";
+    QTest::newRow("56k everything")
+        << k56 << false << true << unsigned(Blue | Blurred | Noisy | Jpeg) << "56e3";
+    QTest::newRow("33 silver") << r33 << false << false << unsigned(Jpeg) << "33e0";
+    QTest::newRow("4k7 1% blue body") << k47One << true << false << unsigned(None) << "47e2";
+    QTest::newRow("4k7 1% blue body warm jpeg")
+        << k47One << true << true << unsigned(Warm | Jpeg) << "47e2";
+    QTest::newRow("18k7 1% blue body")
+        << k187 << true << false << unsigned(Blurred | Noisy) << "187e2";
+}
+
+void TestPhoto::paintedPart()
+{
+    QFETCH(std::vector<Colour>, bands);
+    QFETCH(bool, blueBody);
+    QFETCH(bool, turned);
+    QFETCH(unsigned, harm);
+    QFETCH(QString, ohms);
+
+    // Leaning, off the middle, about a third of the frame long.
+    Part part{bands, blueBody ? lightBlue : beige, {{150, 210}, {320, 150}}, 48};
+    if (turned)
+        std::swap(part.ends.first, part.ends.second);
+    const RgbImage image = harmed(paint(part), harm);
+
+    const PhotoReading reading = readPhoto(image);
+    QVERIFY(reading.ends);
+    // The ends found lie near the tips of the drawn body (its rounded ends
+    // reach half its thickness past the axis' ends), whichever way round.
+    const double axis = distance(part.ends.first, part.ends.second);
+    const double ux = (part.ends.second.x - part.ends.first.x) / axis;
+    const double uy = (part.ends.second.y - part.ends.first.y) / axis;
+    const double r = part.thickness / 2, length = axis + part.thickness;
+    const Point tip1{part.ends.first.x - r * ux, part.ends.first.y - r * uy};
+    const Point tip2{part.ends.second.x + r * ux, part.ends.second.y + r * uy};
+    const double off = std::min(
+        std::max(distance(reading.ends->first, tip1), distance(reading.ends->second, tip2)),
+        std::max(distance(reading.ends->first, tip2), distance(reading.ends->second, tip1)));
+    QVERIFY2(off < length * 0.08, qPrintable(QString::number(off)));
+
+    QVERIFY(!reading.readings.empty());
+    const Reading &best = reading.readings.front();
+    const QString value = QString::fromStdString(best.value.value.digits) + u'e' +
+                          QString::number(best.value.value.powerOfTen);
+    if (value != ohms)
+        for (const Reading &r : reading.readings) {
+            QStringList names;
+            for (const ReadBand &b : r.bands)
+                names << QString::number(int(b.colour)) + u'@' +
+                             QString::number(b.position, 'f', 2);
+            qWarning() << names.join(u' ');
+        }
+    QCOMPARE(value, ohms);
+    QCOMPARE(best.colours(), bands);
+    QCOMPARE(best.bandCount, int(bands.size()));
+    QVERIFY(reading.readings.size() <= 3);
+    // Each proposal has a value of its own.
+    for (std::size_t i = 0; i < reading.readings.size(); ++i)
+        for (std::size_t j = i + 1; j < reading.readings.size(); ++j)
+            QVERIFY(!(reading.readings[i].value.value == reading.readings[j].value.value));
+}
+
+void TestPhoto::givenEndsReplaceFoundOnes()
+{
+    using enum colorcode::Colour;
+    const Part part{{Kirmizi, Kirmizi, Turuncu, Altin}, beige, {{100, 250}, {300, 170}}, 52};
+    const RgbImage image = harmed(paint(part), Blurred);
+    // Marked from the tolerance end: the reading follows the bands, not the
+    // order of the ends.
+    const Ends given{part.ends.second, part.ends.first};
+    const PhotoReading reading = readPhoto(image, given);
+    QVERIFY(reading.endsGiven);
+    QCOMPARE(*reading.ends, given);
+    QVERIFY(!reading.readings.empty());
+    QCOMPARE(reading.readings.front().value.value, (colorcode::ExactValue{"22", 3}));
+    QVERIFY(reading.readings.front().fromSecondEnd);
+}
+
+void TestPhoto::emptyImageReadsNothing()
+{
+    const PhotoReading nothing = readPhoto(RgbImage{});
+    QVERIFY(!nothing.ends);
+    QVERIFY(nothing.readings.empty());
+    // A plain table: no body, no reading.
+    const RgbImage plain = makeImage(320, 240, 200);
+    QVERIFY(readPhoto(plain).readings.empty());
+}
+
+void TestPhoto::rotatedLargeFile()
+{
+    // A phone's photo: large, stored on its side with the camera's rotation
+    // noted. It opens upright and smaller; positions in and out are the
+    // photo's own pixels.
+    using enum colorcode::Colour;
+    const Part part{{Kahverengi, Siyah, Turuncu, Altin}, beige, {{150, 210}, {320, 150}}, 48};
+    const RgbImage painted = paint(part);
+    const QImage upright = QImage(painted.rgb.data(), painted.width, painted.height,
+                                  painted.width * 3, QImage::Format_RGB888)
+                               .scaled(painted.width * 8, painted.height * 8);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("telefon.jpg"));
+    QImageWriter writer(path);
+    // Stored turned a quarter the other way, to be turned back on opening.
+    writer.setTransformation(QImageIOHandler::TransformationRotate90);
+    QVERIFY(writer.write(upright.transformed(QTransform().rotate(-90))));
+
+    const LoadedPhoto loaded = loadPhoto(path);
+    QVERIFY2(loaded.error.isEmpty(), qPrintable(loaded.error));
+    QCOMPARE(loaded.fullSize, upright.size());
+    QCOMPARE(std::max(loaded.image.width, loaded.image.height), readingLongSide);
+    QCOMPARE(loaded.image.width > loaded.image.height, true);
+
+    const FileReading found = readPhotoFile(path);
+    QVERIFY(found.error.isEmpty());
+    QVERIFY(!found.readings.empty());
+    QCOMPARE(found.readings.front().ohms, (colorcode::ExactValue{"1", 4}));
+    QCOMPARE(found.readings.front().bands, part.bands);
+    QVERIFY(found.ends);
+    // The ends found, in the photo's pixels: near the drawn body's middle.
+    const Point middle{(found.ends->first.x + found.ends->second.x) / 2,
+                       (found.ends->first.y + found.ends->second.y) / 2};
+    QVERIFY(distance(middle, {235 * 8, 180 * 8}) < 40);
+
+    // Given ends come back as given.
+    const Ends marked{{150 * 8 - 150, 210 * 8 + 50}, {320 * 8 + 150, 150 * 8 - 50}};
+    const FileReading given = readPhotoFile(path, marked);
+    QVERIFY(given.ends);
+    QVERIFY(distance(given.ends->first, marked.first) < 1e-6);
+    QVERIFY(distance(given.ends->second, marked.second) < 1e-6);
+    QVERIFY(!given.readings.empty());
+    QCOMPARE(given.readings.front().ohms, (colorcode::ExactValue{"1", 4}));
+}
+
+QTEST_GUILESS_MAIN(TestPhoto)
+#include "tst_photo.moc"
