@@ -3,6 +3,7 @@
 #include "colorcode/standardvalues.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 
 namespace combine
@@ -102,44 +103,81 @@ struct Fraction {
     UInt128 numerator, denominator;
 };
 
-// The first index whose value is at least the query's.
-template <typename ValueAt>
-std::size_t lowerBound(std::size_t size, const Query &q, const ValueAt &valueAt)
+[[gnu::always_inline]] inline bool below(const Fraction &v, const Query &q)
+{
+    return compareProducts(v.numerator, q.denominator, q.numerator, v.denominator) < 0;
+}
+
+// The first index whose value is at least the query's. The samples (entry
+// (s + 1)·step − 1 as sample s) narrow the search to one block first, so
+// that only its last steps touch the large table.
+template <typename ValueOf>
+std::size_t lowerBound(std::span<const PairTables::Pair> table,
+                       std::span<const PairTables::Pair> samples, const Query &q,
+                       const ValueOf &valueOf)
 {
     if (q.kind == Query::BelowAll)
         return 0;
     if (q.kind == Query::AboveAll)
-        return size;
-    std::size_t low = 0, high = size;
-    while (low < high) {
-        const std::size_t mid = low + (high - low) / 2;
-        const Fraction v = valueAt(mid);
-        if (compareProducts(v.numerator, q.denominator, q.numerator, v.denominator) < 0)
-            low = mid + 1;
-        else
-            high = mid;
-    }
-    return low;
+        return table.size();
+    // The first sample at or above the query; the answer lies after the
+    // sample before it and no later than this one.
+    const auto firstSample =
+        std::partition_point(samples.begin(), samples.end(),
+                             [&](const PairTables::Pair &p) { return below(valueOf(p), q); });
+    const std::size_t s = std::size_t(firstSample - samples.begin());
+    constexpr std::size_t step = PairTables::sampleStep;
+    const auto from = table.begin() + std::ptrdiff_t(s * step);
+    const auto to = table.begin() + std::ptrdiff_t(std::min(table.size(), (s + 1) * step));
+    return std::size_t(
+        std::partition_point(from, to,
+                             [&](const PairTables::Pair &p) { return below(valueOf(p), q); }) -
+        table.begin());
 }
 
+std::size_t lowerBound(std::span<const std::uint64_t> values, const Query &q)
+{
+    if (q.kind != Query::Finite)
+        return q.kind == Query::BelowAll ? 0 : values.size();
+    return std::size_t(std::partition_point(values.begin(), values.end(),
+                                            [&](std::uint64_t v) {
+                                                return below({v, 1}, q);
+                                            }) -
+                       values.begin());
+}
+
+// |x| / y against |u| / v, each numerator below 2^256.
+int compareErrors(const Wide<4> &x, UInt128 y, const Wide<4> &u, UInt128 v)
+{
+    if ((x.limb[2] | x.limb[3] | u.limb[2] | u.limb[3]) == 0) {
+        const UInt128 a = (UInt128(x.limb[1]) << 64) | x.limb[0];
+        const UInt128 b = (UInt128(u.limb[1]) << 64) | u.limb[0];
+        return compareProducts(a, v, b, y);
+    }
+    return compare(x * widen<2>(v), u * widen<2>(y));
+}
+
+// A network as found along a walk: enough to tell whether it can enter.
+struct Probe {
+    Shape shape;
+    std::array<std::uint16_t, 3> ids; // as written
+    UInt128 numerator, denominator;
+    Wide<4> gap; // |N·Td − Tn·D|: |error| is gap / (Tn·D)
+};
+
+// A network that may enter: with all the order looks at.
 struct Candidate {
     Network network;
-    Wide<4> gap; // |N·Td − Tn·D|: |error| is gap / (Tn·D)
+    Wide<4> gap;
     int parts = 0;
     int fine = 0;
     UInt128 largestGap = 0; // |largest·Td − Tn|
     std::array<std::uint16_t, 3> ascending{};
 };
 
-int compareError(const Candidate &x, const Candidate &y)
-{
-    return compare(x.gap * widen<2>(y.network.denominator),
-                   y.gap * widen<2>(x.network.denominator));
-}
-
 bool before(const Candidate &x, const Candidate &y)
 {
-    if (const int c = compareError(x, y))
+    if (const int c = compareErrors(x.gap, x.network.denominator, y.gap, y.network.denominator))
         return c < 0;
     if (x.parts != y.parts)
         return x.parts < y.parts;
@@ -155,31 +193,35 @@ bool before(const Candidate &x, const Candidate &y)
     return x.network.parts < y.network.parts;
 }
 
-// The best candidates so far, in order, each network once.
-template <typename C, typename Before, typename ErrorCompare> class Best
+// The best candidates so far, in order, each network once. Rules gives
+// error(probe, candidate), complete(probe), before(x, y) and same(x, y).
+template <typename P, typename C, typename Rules> class Best
 {
 public:
-    Best(std::size_t count, Before before, ErrorCompare errorCompare)
-        : m_count(count), m_before(before), m_errorCompare(errorCompare)
+    Best(std::size_t count, const Rules &rules) : m_count(count), m_rules(rules)
     {
         m_list.reserve(count + 1);
     }
 
-    // Whether the candidate's |error| is larger than that of the last kept
-    // one: then no candidate further out along the same walk can enter.
-    bool beyond(const C &c) const
+    // Whether the probe's |error| is larger than that of the last kept
+    // one: then nothing further out along the same walk can enter.
+    bool beyond(const P &p) const
     {
-        return m_list.size() == m_count && m_errorCompare(c, m_list.back()) > 0;
+        return m_list.size() == m_count && m_rules.error(p, m_list.back()) > 0;
     }
 
-    template <typename Same> void offer(const C &c, const Same &same)
+    void offer(const P &p)
     {
-        if (m_list.size() == m_count && !m_before(c, m_list.back()))
+        const C c = m_rules.complete(p);
+        if (m_list.size() == m_count && !m_rules.before(c, m_list.back()))
             return;
         for (const C &kept : m_list)
-            if (same(kept, c))
+            if (m_rules.same(kept, c))
                 return;
-        m_list.insert(std::upper_bound(m_list.begin(), m_list.end(), c, m_before), c);
+        m_list.insert(
+            std::upper_bound(m_list.begin(), m_list.end(), c,
+                             [this](const C &x, const C &y) { return m_rules.before(x, y); }),
+            c);
         if (m_list.size() > m_count)
             m_list.pop_back();
     }
@@ -188,31 +230,32 @@ public:
 
 private:
     std::size_t m_count;
-    Before m_before;
-    ErrorCompare m_errorCompare;
+    const Rules &m_rules;
     std::vector<C> m_list;
 };
 
-// Walks out from a split point both ways: the values below it, then those
-// at and above it, each way nearest first, as long as they can still enter.
-template <typename Make, typename B, typename Same>
-void walk(std::size_t size, std::size_t split, const Make &make, B &best, const Same &same)
+// Walks out from a split point both ways, the values below it and those at
+// and above it, each way nearest first, as long as they can still enter.
+// The values are monotonic in the index, so the first one beyond the best
+// ends its way.
+template <typename ProbeAt, typename B>
+void walk(std::size_t size, std::size_t split, const ProbeAt &probeAt, B &best)
 {
     for (std::size_t i = split; i-- > 0;) {
-        const auto c = make(i);
-        if (!c)
+        const auto p = probeAt(i);
+        if (!p)
             continue;
-        if (best.beyond(*c))
+        if (best.beyond(*p))
             break;
-        best.offer(*c, same);
+        best.offer(*p);
     }
     for (std::size_t i = split; i < size; ++i) {
-        const auto c = make(i);
-        if (!c)
+        const auto p = probeAt(i);
+        if (!p)
             continue;
-        if (best.beyond(*c))
+        if (best.beyond(*p))
             break;
-        best.offer(*c, same);
+        best.offer(*p);
     }
 }
 
@@ -220,32 +263,21 @@ class NetworkSearch
 {
 public:
     NetworkSearch(const PartSet &set, UnitFraction target, const std::vector<bool> &leftOut)
-        : m_set(set), m_target(target), m_leftOut(leftOut)
+        : m_target(target)
     {
-        m_units.reserve(set.parts.size());
-        for (const Part &p : set.parts)
-            m_units.push_back(p.units);
+        for (std::size_t i = 0; i < set.parts.size(); ++i) {
+            m_units.push_back(set.parts[i].units);
+            m_fine.push_back(set.parts[i].fine ? 1 : 0);
+            m_out.push_back(!leftOut.empty() && leftOut[i] ? 1 : 0);
+        }
     }
 
-    bool isLeftOut(std::size_t i) const { return !m_leftOut.empty() && m_leftOut[i]; }
-
-    std::optional<Candidate> candidate(Shape shape, std::uint16_t a, std::uint16_t b = 0,
-                                       std::uint16_t c = 0) const
+    std::optional<Probe> probe(Shape shape, std::uint16_t a, std::uint16_t b = 0,
+                               std::uint16_t c = 0) const
     {
-        const int count = partCount(shape);
-        std::array<std::uint16_t, 3> ids{a, b, c};
-        for (int i = 0; i < count; ++i)
-            if (isLeftOut(ids[std::size_t(i)]))
-                return std::nullopt;
-        Candidate k;
-        k.parts = count;
-        k.ascending = ids;
-        std::sort(k.ascending.begin(), k.ascending.begin() + count);
-        const bool symmetric = shape != Shape::SeriesParallel && shape != Shape::ParallelSeries;
-        k.network.shape = shape;
-        k.network.parts = symmetric ? k.ascending : ids;
-        const UInt128 x = m_units[a], y = count > 1 ? m_units[b] : 0,
-                      z = count > 2 ? m_units[c] : 0;
+        if (m_out[a] | m_out[b] | m_out[c])
+            return std::nullopt;
+        const UInt128 x = m_units[a], y = m_units[b], z = m_units[c];
         UInt128 n = 0, d = 1;
         switch (shape) {
         case Shape::Single:
@@ -274,118 +306,140 @@ public:
             d = x + y + z;
             break;
         }
-        k.network.numerator = n;
-        k.network.denominator = d;
-        k.gap =
-            difference(product(n, m_target.denominator), product(m_target.numerator, d)).magnitude;
-        for (int i = 0; i < count; ++i)
-            k.fine += m_set.parts[ids[std::size_t(i)]].fine ? 1 : 0;
-        const UInt128 largest = UInt128(m_units[k.ascending[std::size_t(count - 1)]]);
-        const UInt128 scaled = largest * m_target.denominator;
+        return Probe{shape, {a, b, c}, n, d, gapOf(n, d)};
+    }
+
+    // The rules for Best.
+    int error(const Probe &p, const Candidate &c) const
+    {
+        return compareErrors(p.gap, p.denominator, c.gap, c.network.denominator);
+    }
+    bool before(const Candidate &x, const Candidate &y) const { return combine::before(x, y); }
+    bool same(const Candidate &x, const Candidate &y) const
+    {
+        return x.network.shape == y.network.shape && x.network.parts == y.network.parts;
+    }
+    Candidate complete(const Probe &p) const
+    {
+        Candidate k;
+        k.parts = partCount(p.shape);
+        k.ascending = p.ids;
+        std::sort(k.ascending.begin(), k.ascending.begin() + k.parts);
+        const bool symmetric = p.shape != Shape::SeriesParallel && p.shape != Shape::ParallelSeries;
+        k.network = {p.shape, symmetric ? k.ascending : p.ids, p.numerator, p.denominator};
+        k.gap = p.gap;
+        for (int i = 0; i < k.parts; ++i)
+            k.fine += m_fine[p.ids[std::size_t(i)]];
+        const UInt128 scaled =
+            UInt128(m_units[k.ascending[std::size_t(k.parts - 1)]]) * m_target.denominator;
         k.largestGap =
             scaled > m_target.numerator ? scaled - m_target.numerator : m_target.numerator - scaled;
         return k;
     }
 
-    Fraction partValue(std::size_t i) const { return {m_units[i], 1}; }
-    Fraction sumValue(const PairTables::Pair &p) const
-    {
-        return {UInt128(m_units[p.small]) + m_units[p.large], 1};
-    }
-    Fraction parallelValue(const PairTables::Pair &p) const
-    {
-        return {UInt128(m_units[p.small]) * m_units[p.large],
-                UInt128(m_units[p.small]) + m_units[p.large]};
-    }
-
     std::vector<Network> run(const PairTables *tables, int maxParts, std::size_t count) const
     {
-        auto best = Best<Candidate, decltype(&before), decltype(&compareError)>(count, &before,
-                                                                                &compareError);
-        const auto same = [](const Candidate &x, const Candidate &y) {
-            return x.network.shape == y.network.shape && x.network.parts == y.network.parts;
-        };
+        Best<Probe, Candidate, NetworkSearch> best(count, *this);
         const Query target{Query::Finite, m_target.numerator, m_target.denominator};
         const std::size_t n = m_units.size();
-
         walk(
-            n, lowerBound(n, target, [this](std::size_t i) { return partValue(i); }),
-            [this](std::size_t i) { return candidate(Shape::Single, std::uint16_t(i)); }, best,
-            same);
-        if (maxParts >= 2 && tables) {
-            const auto &sums = tables->sums;
-            const auto &pars = tables->parallels;
-            const auto sumAt = [&](std::size_t i) { return sumValue(sums[i]); };
-            const auto parAt = [&](std::size_t i) { return parallelValue(pars[i]); };
-            walk(
-                sums.size(), lowerBound(sums.size(), target, sumAt),
-                [&](std::size_t i) {
-                    return candidate(Shape::Series2, sums[i].small, sums[i].large);
-                },
-                best, same);
-            walk(
-                pars.size(), lowerBound(pars.size(), target, parAt),
-                [&](std::size_t i) {
-                    return candidate(Shape::Parallel2, pars[i].small, pars[i].large);
-                },
-                best, same);
-            if (maxParts >= 3)
-                for (std::size_t a = 0; a < n; ++a) {
-                    if (isLeftOut(a))
-                        continue;
-                    const auto ai = std::uint16_t(a);
-                    // What the other two must make: in series with a, the
-                    // target minus a; in parallel with a, x with a ∥ x =
-                    // target, x = a·T / (a − T), where a exceeds the target.
-                    const UInt128 aTd = UInt128(m_units[a]) * m_target.denominator;
-                    const Query rest =
-                        aTd >= m_target.numerator
-                            ? Query{Query::BelowAll}
-                            : Query{Query::Finite, m_target.numerator - aTd, m_target.denominator};
-                    const Query across =
-                        aTd > m_target.numerator
-                            ? Query{Query::Finite, UInt128(m_units[a]) * m_target.numerator,
-                                    aTd - m_target.numerator}
-                            : Query{Query::AboveAll};
-                    walk(
-                        sums.size(), lowerBound(sums.size(), rest, sumAt),
-                        [&](std::size_t i) {
-                            return candidate(Shape::Series3, ai, sums[i].small, sums[i].large);
-                        },
-                        best, same);
-                    walk(
-                        pars.size(), lowerBound(pars.size(), across, parAt),
-                        [&](std::size_t i) {
-                            return candidate(Shape::Parallel3, ai, pars[i].small, pars[i].large);
-                        },
-                        best, same);
-                    walk(
-                        pars.size(), lowerBound(pars.size(), rest, parAt),
-                        [&](std::size_t i) {
-                            return candidate(Shape::SeriesParallel, ai, pars[i].small,
-                                             pars[i].large);
-                        },
-                        best, same);
-                    walk(
-                        sums.size(), lowerBound(sums.size(), across, sumAt),
-                        [&](std::size_t i) {
-                            return candidate(Shape::ParallelSeries, ai, sums[i].small,
-                                             sums[i].large);
-                        },
-                        best, same);
-                }
+            n, lowerBound(m_units, target),
+            [this](std::size_t i) { return probe(Shape::Single, std::uint16_t(i)); }, best);
+        if (maxParts < 2 || !tables) {
+            return networks(best.list());
         }
+        const std::span<const PairTables::Pair> sums = tables->sums, pars = tables->parallels;
+        const auto sumOf = [this](const PairTables::Pair &p) {
+            return Fraction{UInt128(m_units[p.small]) + m_units[p.large], 1};
+        };
+        const auto parallelOf = [this](const PairTables::Pair &p) {
+            return Fraction{UInt128(m_units[p.small]) * m_units[p.large],
+                            UInt128(m_units[p.small]) + m_units[p.large]};
+        };
+        const auto inSums = [&](const Query &q) {
+            return lowerBound(sums, tables->sumSamples, q, sumOf);
+        };
+        const auto inParallels = [&](const Query &q) {
+            return lowerBound(pars, tables->parallelSamples, q, parallelOf);
+        };
+        walk(
+            sums.size(), inSums(target),
+            [&](std::size_t i) { return probe(Shape::Series2, sums[i].small, sums[i].large); },
+            best);
+        walk(
+            pars.size(), inParallels(target),
+            [&](std::size_t i) { return probe(Shape::Parallel2, pars[i].small, pars[i].large); },
+            best);
+        if (maxParts < 3)
+            return networks(best.list());
+        for (std::size_t a = 0; a < n; ++a) {
+            if (m_out[a])
+                continue;
+            const auto ai = std::uint16_t(a);
+            // What the other two must make: in series with a, the target
+            // minus a; in parallel with a, x with a ∥ x = target, x = a·T /
+            // (a − T), where a exceeds the target.
+            const UInt128 aTd = UInt128(m_units[a]) * m_target.denominator;
+            const Query rest =
+                aTd >= m_target.numerator
+                    ? Query{Query::BelowAll}
+                    : Query{Query::Finite, m_target.numerator - aTd, m_target.denominator};
+            const Query across =
+                aTd > m_target.numerator
+                    ? Query{Query::Finite, UInt128(m_units[a]) * m_target.numerator,
+                            aTd - m_target.numerator}
+                    : Query{Query::AboveAll};
+            const std::size_t sumsAtRest = inSums(rest), parsAtRest = inParallels(rest);
+            walk(
+                sums.size(), sumsAtRest,
+                [&](std::size_t i) {
+                    return probe(Shape::Series3, ai, sums[i].small, sums[i].large);
+                },
+                best);
+            walk(
+                pars.size(), parsAtRest,
+                [&](std::size_t i) {
+                    return probe(Shape::SeriesParallel, ai, pars[i].small, pars[i].large);
+                },
+                best);
+            walk(
+                pars.size(), inParallels(across),
+                [&](std::size_t i) {
+                    return probe(Shape::Parallel3, ai, pars[i].small, pars[i].large);
+                },
+                best);
+            walk(
+                sums.size(), inSums(across),
+                [&](std::size_t i) {
+                    return probe(Shape::ParallelSeries, ai, sums[i].small, sums[i].large);
+                },
+                best);
+        }
+        return networks(best.list());
+    }
+
+private:
+    Wide<4> gapOf(UInt128 n, UInt128 d) const
+    {
+        const UInt128 tn = m_target.numerator, td = m_target.denominator;
+        if (((n | d | tn | td) >> 64) == 0) {
+            const UInt128 x = n * td, y = tn * d;
+            return widen<4>(x > y ? x - y : y - x);
+        }
+        return difference(product(n, td), product(tn, d)).magnitude;
+    }
+
+    static std::vector<Network> networks(const std::vector<Candidate> &list)
+    {
         std::vector<Network> result;
-        for (const Candidate &c : best.list())
+        for (const Candidate &c : list)
             result.push_back(c.network);
         return result;
     }
 
-private:
-    const PartSet &m_set;
     UnitFraction m_target;
-    const std::vector<bool> &m_leftOut;
     std::vector<std::uint64_t> m_units;
+    std::vector<std::uint8_t> m_fine, m_out;
 };
 
 struct DividerCandidate {
@@ -395,21 +449,24 @@ struct DividerCandidate {
     int fine = 0;
 };
 
-int compareDividerError(const DividerCandidate &x, const DividerCandidate &y)
-{
-    return compareProducts(x.gap, y.total, y.gap, x.total);
-}
-
-bool dividerBefore(const DividerCandidate &x, const DividerCandidate &y)
-{
-    if (const int c = compareDividerError(x, y))
-        return c < 0;
-    if (x.fine != y.fine)
-        return x.fine < y.fine;
-    if (x.total != y.total)
-        return x.total < y.total;
-    return x.divider.r2 < y.divider.r2;
-}
+struct DividerRules {
+    int error(const DividerCandidate &x, const DividerCandidate &y) const
+    {
+        return compareProducts(x.gap, y.total, y.gap, x.total);
+    }
+    DividerCandidate complete(const DividerCandidate &c) const { return c; }
+    bool before(const DividerCandidate &x, const DividerCandidate &y) const
+    {
+        if (const int c = error(x, y))
+            return c < 0;
+        if (x.fine != y.fine)
+            return x.fine < y.fine;
+        if (x.total != y.total)
+            return x.total < y.total;
+        return x.divider.r2 < y.divider.r2;
+    }
+    bool same(const DividerCandidate &, const DividerCandidate &) const { return false; }
+};
 
 } // namespace
 
@@ -539,6 +596,46 @@ std::size_t pairCount(const PartSet &set)
     return n * (n + 1) / 2;
 }
 
+namespace
+{
+
+// Pairs i ≤ j sorted by a whole-number key below 2^64, ties by `tie`: the
+// key and the pair packed into one integer, 64 bits wide where the key fits
+// in 32, so that the sort compares plain integers.
+template <typename Key, typename Tie>
+std::vector<PairTables::Pair> sortedPairs(std::size_t n, std::uint64_t largestKey, const Key &key,
+                                          const Tie &tie)
+{
+    std::vector<PairTables::Pair> pairs;
+    pairs.reserve(n * (n + 1) / 2);
+    const auto sortAs = [&]<typename Packed>(Packed) {
+        std::vector<Packed> packed;
+        packed.reserve(n * (n + 1) / 2);
+        for (std::size_t i = 0; i < n; ++i)
+            for (std::size_t j = i; j < n; ++j)
+                packed.push_back((Packed(key(i, j)) << 32) | Packed((i << 16) | j));
+        std::sort(packed.begin(), packed.end());
+        for (const Packed k : packed)
+            pairs.push_back({std::uint16_t(std::uint32_t(k) >> 16), std::uint16_t(k)});
+        // Runs of one key in the order the tie gives.
+        for (std::size_t first = 0, last = 0; first < packed.size(); first = last) {
+            last = first + 1;
+            while (last < packed.size() && (packed[last] >> 32) == (packed[first] >> 32))
+                ++last;
+            if (last - first > 1)
+                std::sort(pairs.begin() + std::ptrdiff_t(first),
+                          pairs.begin() + std::ptrdiff_t(last), tie);
+        }
+    };
+    if (largestKey >> 32)
+        sortAs(UInt128(0));
+    else
+        sortAs(std::uint64_t(0));
+    return pairs;
+}
+
+} // namespace
+
 PairTables::PairTables(const PartSet &set)
 {
     const std::size_t n = set.parts.size();
@@ -546,47 +643,32 @@ PairTables::PairTables(const PartSet &set)
     u.reserve(n);
     for (const Part &p : set.parts)
         u.push_back(p.units);
+    const auto byIndex = [](const Pair &x, const Pair &y) {
+        return std::pair(x.small, x.large) < std::pair(y.small, y.large);
+    };
+    const std::uint64_t largest = u.empty() ? 0 : u.back();
 
-    // Sums: sorted as one integer key, the sum above the two indices.
-    {
-        std::vector<UInt128> keys;
-        keys.reserve(pairCount(set));
-        for (std::size_t i = 0; i < n; ++i)
-            for (std::size_t j = i; j < n; ++j)
-                keys.push_back((UInt128(u[i] + u[j]) << 32) | (i << 16) | j);
-        std::sort(keys.begin(), keys.end());
-        sums.reserve(keys.size());
-        for (const UInt128 k : keys)
-            sums.push_back({std::uint16_t(std::uint32_t(k) >> 16), std::uint16_t(k)});
-    }
-    // Parallel values: by the whole units below each value first, the exact
-    // fraction only among values with the same whole part.
-    {
-        struct Entry {
-            std::uint64_t whole;
-            std::uint32_t pair; // small << 16 | large
-        };
-        std::vector<Entry> entries;
-        entries.reserve(pairCount(set));
-        for (std::size_t i = 0; i < n; ++i)
-            for (std::size_t j = i; j < n; ++j)
-                entries.push_back({std::uint64_t(UInt128(u[i]) * u[j] / (u[i] + u[j])),
-                                   std::uint32_t((i << 16) | j)});
-        std::sort(entries.begin(), entries.end(), [&u](const Entry &x, const Entry &y) {
-            if (x.whole != y.whole)
-                return x.whole < y.whole;
-            const std::uint64_t a = u[x.pair >> 16], b = u[x.pair & 0xFFFF];
-            const std::uint64_t c = u[y.pair >> 16], d = u[y.pair & 0xFFFF];
+    // A sum is its own key.
+    sums = sortedPairs(
+        n, 2 * largest, [&u](std::size_t i, std::size_t j) { return u[i] + u[j]; }, byIndex);
+    // A parallel value by its whole units first, the exact fraction only
+    // among values with the same whole part.
+    parallels = sortedPairs(
+        n, largest,
+        [&u](std::size_t i, std::size_t j) -> std::uint64_t {
+            const UInt128 product = UInt128(u[i]) * u[j];
+            const std::uint64_t sum = u[i] + u[j];
+            return product >> 64 ? std::uint64_t(product / sum) : std::uint64_t(product) / sum;
+        },
+        [&u, &byIndex](const Pair &x, const Pair &y) {
             // ab / (a + b) against cd / (c + d); both sides stay below 2^127.
-            const UInt128 left = UInt128(a) * b * (c + d);
-            const UInt128 right = UInt128(c) * d * (a + b);
-            if (left != right)
-                return left < right;
-            return x.pair < y.pair;
+            const std::uint64_t a = u[x.small], b = u[x.large], c = u[y.small], d = u[y.large];
+            const UInt128 left = UInt128(a) * b * (c + d), right = UInt128(c) * d * (a + b);
+            return left != right ? left < right : byIndex(x, y);
         });
-        parallels.reserve(entries.size());
-        for (const Entry &e : entries)
-            parallels.push_back({std::uint16_t(e.pair >> 16), std::uint16_t(e.pair & 0xFFFF)});
+    for (std::size_t i = sampleStep - 1; i < sums.size(); i += sampleStep) {
+        sumSamples.push_back(sums[i]);
+        parallelSamples.push_back(parallels[i]);
     }
 }
 
@@ -640,35 +722,31 @@ std::vector<Divider> bestDividers(const PartSet &set, Ratio target,
         (!leftOut.empty() && leftOut.size() != set.parts.size()))
         return {};
     const auto isLeftOut = [&](std::size_t i) { return !leftOut.empty() && leftOut[i]; };
-    const std::size_t n = set.parts.size();
+    std::vector<std::uint64_t> units;
+    for (const Part &p : set.parts)
+        units.push_back(p.units);
     const UInt128 rn = target.numerator, rd = target.denominator;
-    auto best = Best<DividerCandidate, decltype(&dividerBefore), decltype(&compareDividerError)>(
-        count, &dividerBefore, &compareDividerError);
-    const auto same = [](const DividerCandidate &, const DividerCandidate &) { return false; };
-    for (std::size_t j = 0; j < n; ++j) {
+    const DividerRules rules;
+    Best<DividerCandidate, DividerCandidate, DividerRules> best(count, rules);
+    for (std::size_t j = 0; j < units.size(); ++j) {
         if (isLeftOut(j))
             continue;
-        const UInt128 r2 = set.parts[j].units;
+        const UInt128 r2 = units[j];
         // R2 / (R1 + R2) = n / d where R1 = R2·(d − n) / n; a smaller R1 gives
         // a larger ratio.
         const Query r1{Query::Finite, r2 * (rd - rn), rn};
-        const auto make = [&](std::size_t i) -> std::optional<DividerCandidate> {
+        const auto probeAt = [&](std::size_t i) -> std::optional<DividerCandidate> {
             if (isLeftOut(i))
                 return std::nullopt;
             DividerCandidate c;
             c.divider = {std::uint16_t(i), std::uint16_t(j)};
-            c.total = UInt128(set.parts[i].units) + r2;
+            c.total = UInt128(units[i]) + r2;
             const UInt128 reached = r2 * rd, wanted = rn * c.total;
             c.gap = reached > wanted ? reached - wanted : wanted - reached;
             c.fine = (set.parts[i].fine ? 1 : 0) + (set.parts[j].fine ? 1 : 0);
             return c;
         };
-        walk(n,
-             lowerBound(n, r1,
-                        [&](std::size_t i) {
-                            return Fraction{set.parts[i].units, 1};
-                        }),
-             make, best, same);
+        walk(units.size(), lowerBound(units, r1), probeAt, best);
     }
     std::vector<Divider> result;
     for (const DividerCandidate &c : best.list())

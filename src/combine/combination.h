@@ -117,6 +117,12 @@ public:
 
     std::vector<Pair> sums;      // ascending by small + large
     std::vector<Pair> parallels; // ascending by small ∥ large
+
+    // Every sampleStep-th entry of each (entry (s + 1)·sampleStep − 1 as
+    // sample s): small enough to stay in the cache, so that a binary search
+    // touches the large tables only within one block.
+    static constexpr std::size_t sampleStep = 64;
+    std::vector<Pair> sumSamples, parallelSamples;
 };
 
 // The number of pairs the tables of a part set hold, to judge the time

@@ -73,17 +73,22 @@ template <std::size_t A, std::size_t B> constexpr int compare(const Wide<A> &x, 
     return 0;
 }
 
-// -1, 0 or 1 as a·b is below, equal to or above c·d.
-constexpr int compareProducts(UInt128 a, UInt128 b, UInt128 c, UInt128 d)
+[[gnu::noinline]] inline int compareWideProducts(UInt128 a, UInt128 b, UInt128 c, UInt128 d)
 {
-    // Most products in the search fit 128 bits; only the rest take the long way.
-    constexpr UInt128 half = UInt128(1) << 64;
-    if (a < half && b < half && c < half && d < half) {
+    return compare(product(a, b), product(c, d));
+}
+
+// -1, 0 or 1 as a·b is below, equal to or above c·d.
+[[gnu::always_inline]] inline int compareProducts(UInt128 a, UInt128 b, UInt128 c, UInt128 d)
+{
+    // Most products in the search fit 128 bits; only the rest take the long
+    // way, kept out of line so that this stays small enough to inline.
+    if (((a | b | c | d) >> 64) == 0) {
         const UInt128 left = a * b;
         const UInt128 right = c * d;
-        return left < right ? -1 : left > right ? 1 : 0;
+        return (left > right) - (left < right);
     }
-    return compare(product(a, b), product(c, d));
+    return compareWideProducts(a, b, c, d);
 }
 
 template <std::size_t L> constexpr Wide<L> operator+(const Wide<L> &x, const Wide<L> &y)

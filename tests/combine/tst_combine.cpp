@@ -1,7 +1,8 @@
 // The combination search against a brute-force oracle that values every
 // network of a small part set exactly and sorts them by the documented
-// order; the worked examples; reading the boxes.
+// order (bruteforce.h); the worked examples; reading the boxes.
 
+#include "bruteforce.h"
 #include "colorcode/standardvalues.h"
 #include "combine/combination.h"
 #include "combine/combinationtext.h"
@@ -18,184 +19,12 @@ using colorcode::ExactValue;
 Q_DECLARE_METATYPE(combine::SeriesChoice)
 Q_DECLARE_METATYPE(combine::Boxes)
 
+using bruteforce::absolute;
+using bruteforce::inOhms;
+using bruteforce::Int;
+
 namespace
 {
-
-__extension__ using Int = __int128;
-
-// The values of a series from 10^lowPower to 10^highPower ohms, written out
-// from the tables on their own: integers in units of 10^unitPower ohms,
-// where the smallest significand of the lowest decade is a whole number.
-struct OracleParts {
-    int unitPower = 0;
-    std::vector<Int> units;
-    std::vector<bool> fine;
-};
-
-OracleParts oracleParts(SeriesChoice series, int lowPower, int highPower)
-{
-    std::set<int> coarse, fine;
-    int digits = 3;
-    const auto add = [](std::set<int> &to, colorcode::Series s, int scale) {
-        for (const std::int16_t v : colorcode::seriesTable(s))
-            to.insert(v * scale);
-    };
-    switch (series) {
-    case SeriesChoice::E6:
-        add(coarse, colorcode::Series::E6, 1), digits = 2;
-        break;
-    case SeriesChoice::E12:
-        add(coarse, colorcode::Series::E12, 1), digits = 2;
-        break;
-    case SeriesChoice::E24:
-        add(coarse, colorcode::Series::E24, 1), digits = 2;
-        break;
-    case SeriesChoice::E48:
-        add(coarse, colorcode::Series::E48, 1);
-        break;
-    case SeriesChoice::E96:
-        add(coarse, colorcode::Series::E96, 1);
-        break;
-    case SeriesChoice::E192:
-        add(coarse, colorcode::Series::E192, 1);
-        break;
-    case SeriesChoice::E24PlusE96:
-        add(coarse, colorcode::Series::E24, 10);
-        add(fine, colorcode::Series::E96, 1);
-        break;
-    }
-    OracleParts p;
-    p.unitPower = lowPower - digits + 1;
-    std::set<int> all = coarse;
-    all.insert(fine.begin(), fine.end());
-    for (int decade = lowPower; decade < highPower; ++decade) {
-        Int scale = 1;
-        for (int i = lowPower; i < decade; ++i)
-            scale *= 10;
-        for (const int s : all) {
-            p.units.push_back(s * scale);
-            p.fine.push_back(!coarse.contains(s));
-        }
-    }
-    Int top = 1; // 10^highPower ohms, the last value
-    for (int i = p.unitPower; i < highPower; ++i)
-        top *= 10;
-    p.units.push_back(top);
-    p.fine.push_back(false);
-    return p;
-}
-
-struct OracleNetwork {
-    Shape shape;
-    std::array<int, 3> written{};
-    std::array<int, 3> ascending{};
-    int count = 0;
-    Int n = 0, d = 1;
-};
-
-Int absolute(Int x)
-{
-    return x < 0 ? -x : x;
-}
-
-// The documented order for a target of t units.
-struct OracleOrder {
-    const OracleParts &parts;
-    Int t;
-    bool operator()(const OracleNetwork &x, const OracleNetwork &y) const
-    {
-        const Int left = absolute(x.n - t * x.d) * y.d, right = absolute(y.n - t * y.d) * x.d;
-        if (left != right)
-            return left < right;
-        if (x.count != y.count)
-            return x.count < y.count;
-        const auto fineCount = [this](const OracleNetwork &z) {
-            int f = 0;
-            for (int i = 0; i < z.count; ++i)
-                f += parts.fine[std::size_t(z.written[std::size_t(i)])];
-            return f;
-        };
-        if (fineCount(x) != fineCount(y))
-            return fineCount(x) < fineCount(y);
-        const auto largestGap = [this](const OracleNetwork &z) {
-            return absolute(parts.units[std::size_t(z.ascending[std::size_t(z.count - 1)])] - t);
-        };
-        if (largestGap(x) != largestGap(y))
-            return largestGap(x) < largestGap(y);
-        if (x.ascending != y.ascending)
-            return x.ascending < y.ascending;
-        if (x.shape != y.shape)
-            return x.shape < y.shape;
-        return x.written < y.written;
-    }
-};
-
-// Every network once, valued; each handed to `visit`.
-template <typename Visit>
-void everyNetwork(const OracleParts &p, int maxParts, const std::vector<bool> &leftOut,
-                  const Visit &visit)
-{
-    const int n = int(p.units.size());
-    const auto out = [&](int i) { return !leftOut.empty() && leftOut[std::size_t(i)]; };
-    const auto u = [&](int i) { return p.units[std::size_t(i)]; };
-    const auto record = [&](Shape shape, std::array<int, 3> written, int count, Int num, Int den) {
-        OracleNetwork net{shape, written, written, count, num, den};
-        std::sort(net.ascending.begin(), net.ascending.begin() + count);
-        visit(net);
-    };
-    for (int a = 0; a < n; ++a) {
-        if (out(a))
-            continue;
-        record(Shape::Single, {a, 0, 0}, 1, u(a), 1);
-        if (maxParts < 2)
-            continue;
-        for (int b = a; b < n; ++b) {
-            if (out(b))
-                continue;
-            record(Shape::Series2, {a, b, 0}, 2, u(a) + u(b), 1);
-            record(Shape::Parallel2, {a, b, 0}, 2, u(a) * u(b), u(a) + u(b));
-            if (maxParts < 3)
-                continue;
-            for (int c = b; c < n; ++c)
-                if (!out(c)) {
-                    record(Shape::Series3, {a, b, c}, 3, u(a) + u(b) + u(c), 1);
-                    record(Shape::Parallel3, {a, b, c}, 3, u(a) * u(b) * u(c),
-                           u(a) * u(b) + u(b) * u(c) + u(c) * u(a));
-                }
-            // a in front of the pair b ≤ c, any a.
-            for (int x = 0; x < n; ++x)
-                if (!out(x)) {
-                    record(Shape::SeriesParallel, {x, a, b}, 3, u(x) * (u(a) + u(b)) + u(a) * u(b),
-                           u(a) + u(b));
-                    record(Shape::ParallelSeries, {x, a, b}, 3, u(x) * (u(a) + u(b)),
-                           u(x) + u(a) + u(b));
-                }
-        }
-    }
-}
-
-std::vector<OracleNetwork> oracleBest(const OracleParts &p, Int target, int maxParts,
-                                      const std::vector<bool> &leftOut, std::size_t count = 10)
-{
-    const OracleOrder order{p, target};
-    std::vector<OracleNetwork> best;
-    everyNetwork(p, maxParts, leftOut, [&](const OracleNetwork &net) {
-        if (best.size() == count && !order(net, best.back()))
-            return;
-        best.insert(std::upper_bound(best.begin(), best.end(), net, order), net);
-        if (best.size() > count)
-            best.pop_back();
-    });
-    return best;
-}
-
-ExactValue inOhms(Int units, int unitPower)
-{
-    std::string digits;
-    for (Int v = units; v > 0; v /= 10)
-        digits.insert(digits.begin(), char('0' + int(v % 10)));
-    return colorcode::normalised(ExactValue{digits, unitPower});
-}
 
 // A repeatable sequence of numbers for the targets.
 struct Sequence {
@@ -209,7 +38,7 @@ struct Sequence {
 
 // Targets of every kind: standard values, sums and parallels of two parts
 // (reachable exactly), and arbitrary whole numbers of units over the range.
-std::vector<Int> sampleTargets(const OracleParts &p, int count, std::uint64_t seed)
+std::vector<Int> sampleTargets(const bruteforce::Parts &p, int count, std::uint64_t seed)
 {
     Sequence random{seed};
     std::vector<Int> targets;
@@ -244,7 +73,7 @@ PartSet partsOf(SeriesChoice series, const ExactValue &low, const ExactValue &hi
     return std::get<PartSet>(made);
 }
 
-QString describe(const OracleNetwork &net)
+QString describe(const bruteforce::Network &net)
 {
     return QStringLiteral("shape %1 parts %2 %3 %4")
         .arg(int(net.shape))
@@ -327,6 +156,8 @@ void TestCombine::againstOracle_data()
     QTest::newRow("E6 1Ω-10MΩ 2") << SeriesChoice::E6 << 0 << 7 << 2 << 0 << 24;
     QTest::newRow("E96 1Ω-10MΩ 2") << SeriesChoice::E96 << 0 << 7 << 2 << 0 << 8;
     QTest::newRow("E24+E96 1Ω-10MΩ 2") << SeriesChoice::E24PlusE96 << 0 << 7 << 2 << 0 << 8;
+    // Keys beyond 32 bits in the pair tables.
+    QTest::newRow("E6 1Ω-1GΩ 2") << SeriesChoice::E6 << 0 << 9 << 2 << 0 << 16;
     QTest::newRow("E12 10Ω-10kΩ 1") << SeriesChoice::E12 << 1 << 4 << 1 << 0 << 16;
     // Three parts over smaller sets.
     QTest::newRow("E6 10Ω-10kΩ 3") << SeriesChoice::E6 << 1 << 4 << 3 << 0 << 24;
@@ -348,7 +179,7 @@ void TestCombine::againstOracle()
     QFETCH(int, leaveOutEvery);
     QFETCH(int, targets);
 
-    const OracleParts oracle = oracleParts(series, lowPower, highPower);
+    const bruteforce::Parts oracle = bruteforce::partsOf(series, lowPower, highPower);
     const PartSet set = partsOf(series, ExactValue{"1", lowPower}, ExactValue{"1", highPower});
     // The same parts, so that indices compare.
     QCOMPARE(set.parts.size(), oracle.units.size());
@@ -365,13 +196,13 @@ void TestCombine::againstOracle()
 
     for (const Int t : sampleTargets(oracle, targets, std::uint64_t(lowPower * 131 + maxParts))) {
         const ExactValue target = inOhms(t, oracle.unitPower);
-        const auto expected = oracleBest(oracle, t, maxParts, leftOut);
+        const auto expected = bruteforce::best(oracle, t, maxParts, leftOut);
         const auto found = bestNetworks(set, &tables, target, maxParts, leftOut);
         const QByteArray where = "target " + QByteArray::fromStdString(target.digits) + "e" +
                                  QByteArray::number(target.powerOfTen);
         QVERIFY2(found.size() == expected.size(), where);
         for (std::size_t i = 0; i < found.size(); ++i) {
-            const OracleNetwork &e = expected[i];
+            const bruteforce::Network &e = expected[i];
             const Network &f = found[i];
             const bool same =
                 f.shape == e.shape &&
@@ -409,7 +240,7 @@ void TestCombine::dividersAgainstOracle()
     QFETCH(quint64, denominator);
     QFETCH(bool, leaveOut);
 
-    const OracleParts p = oracleParts(series, 3, 6);
+    const bruteforce::Parts p = bruteforce::partsOf(series, 3, 6);
     const PartSet set = partsOf(series, ExactValue{"1", 3}, ExactValue{"1", 6});
     QCOMPARE(set.parts.size(), p.units.size());
     std::vector<bool> leftOut;
