@@ -27,7 +27,9 @@
 //      before a + (b ∥ c) before a ∥ (b + c));
 //   7. the parts as written (a, then b, then c), the smaller first.
 // A network is listed once: a + b and b + a, or a ∥ (b + c) and
-// a ∥ (c + b), are one network.
+// a ∥ (c + b), are one network. The target itself, where it is a part (in
+// the series and range, not left out), is exact with one part: it comes
+// first, alone.
 //
 // Dividers R1 over R2, the ratio R2 / (R1 + R2), in the order:
 //   1. the smaller |error|, error = (ratio − target) / target;
@@ -39,7 +41,10 @@
 // once per series and range (PairTables); a query then binary-searches them,
 // for three parts once per first part a: for a + (b ∥ c) the parallel table
 // at target − a, for a ∥ (b + c) the sum table at the value that in parallel
-// with a gives the target, and likewise for a + b + c and a ∥ b ∥ c.
+// with a gives the target, and likewise for a + b + c and a ∥ b ∥ c. From
+// where a search lands it walks out both ways, the values being monotonic
+// along a table, and stops each way at the first network whose error is
+// larger than that of the tenth best so far.
 
 #include "colorcode/exactvalue.h"
 #include "combine/wideinteger.h"

@@ -7,8 +7,9 @@
 // (colorcode::valueText) in the locale given:
 //   2,2 Kilo Ohm + 6,8 Kilo Ohm = 9 Kilo Ohm  tam  (± % 20: 7,2 Kilo Ohm – 10,8 Kilo Ohm)
 //   560 Ohm ∥ 820 Ohm ≈ 332,75 Ohm  −0,074 %  (± % 10: 299,47 Ohm – 366,03 Ohm)
-//   4,7 Kilo Ohm + (10 Kilo Ohm ∥ 22 Kilo Ohm) ≈ …,   1 Kilo Ohm ∥ (2,2 Kilo Ohm + 4,7 Kilo Ohm) ≈
-//   … 9,1 Kilo Ohm tek başına  tam  (± % 5: 8,645 Kilo Ohm – 9,555 Kilo Ohm)
+//   4,7 Kilo Ohm + (10 Kilo Ohm ∥ 22 Kilo Ohm) ≈ …
+//   1,2 Kilo Ohm ∥ (2,2 Kilo Ohm + 4,7 Kilo Ohm) ≈ …
+//   9,1 Kilo Ohm tek başına  tam  (± % 5: 8,645 Kilo Ohm – 9,555 Kilo Ohm)
 // - the parts ascending, b ≤ c inside the brackets of a + (b ∥ c) and
 //   a ∥ (b + c);
 // - the value after "=" where its decimal expansion ends (written whole),
@@ -23,9 +24,10 @@
 //   digits, the low end rounded down and the high end up, so that the range
 //   shown always holds the true one.
 // A divider's line:
-//   R1 4,7 Kilo Ohm, R2 9,1 Kilo Ohm: 0,65942  −0,088 %  (± % 5: 0,6… – 0,6…)
-// the ratio R2 / (R1 + R2) written as the value above, its error likewise,
-// and the worst case with R1 and R2 at opposite ends of their tolerance.
+//   R1 4,7 Kilo Ohm, R2 9,1 Kilo Ohm: ≈ 0,65942  −0,088 %  (± % 5: 0,63659 – 0,68153)
+// the ratio R2 / (R1 + R2) written as the value above ("≈ " where rounded),
+// its error likewise, and the worst case with R1 and R2 at opposite ends of
+// their tolerance.
 // Numbers use the locale's decimal separator, digits 0 to 9, no grouping.
 
 #include "colorcode/exactvalue.h"

@@ -145,7 +145,11 @@ template <std::size_t L> struct Division {
 template <std::size_t L> constexpr Division<L> divide(const Wide<L> &x, const Wide<L> &y)
 {
     Division<L> d;
-    for (std::size_t bit = L * 64; bit-- > 0;) {
+    // From the highest limb in use: most numbers written out fill few.
+    std::size_t used = L;
+    while (used > 0 && x.limb[used - 1] == 0)
+        --used;
+    for (std::size_t bit = used * 64; bit-- > 0;) {
         // remainder = remainder · 2 + the next bit of x
         for (std::size_t i = L; i-- > 1;)
             d.remainder.limb[i] = (d.remainder.limb[i] << 1) | (d.remainder.limb[i - 1] >> 63);
