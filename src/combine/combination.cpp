@@ -523,19 +523,6 @@ std::int32_t usualToleranceHundredths(SeriesChoice series)
     return 0;
 }
 
-int compareValues(const ExactValue &a, const ExactValue &b)
-{
-    const ExactValue x = colorcode::normalised(a);
-    const ExactValue y = colorcode::normalised(b);
-    if (x.digits.empty() || y.digits.empty())
-        return x.digits.empty() ? (y.digits.empty() ? 0 : -1) : 1;
-    if (const int px = leadingPower(x), py = leadingPower(y); px != py)
-        return px < py ? -1 : 1;
-    const std::size_t length = std::max(x.digits.size(), y.digits.size());
-    const std::string dx = x.digits + std::string(length - x.digits.size(), '0');
-    const std::string dy = y.digits + std::string(length - y.digits.size(), '0');
-    return dx < dy ? -1 : dx > dy ? 1 : 0;
-}
 
 std::optional<std::size_t> PartSet::indexOf(const ExactValue &ohms) const
 {

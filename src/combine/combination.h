@@ -105,9 +105,6 @@ std::variant<PartSet, RangeError> partsInRange(SeriesChoice series,
                                                const colorcode::ExactValue &low,
                                                const colorcode::ExactValue &high);
 
-// -1, 0 or 1 as a is below, equal to or above b.
-int compareValues(const colorcode::ExactValue &a, const colorcode::ExactValue &b);
-
 // The sorted pair tables over a part set: every pair of parts once (i ≤ j,
 // an index paired with itself too), by sum and by parallel value, ties by
 // index. For E192 over seven decades, some 905 000 pairs each.

@@ -275,7 +275,7 @@ void CombineWindow::recompute()
         notes.prepend(a.message);
     showAnswer(notes, a.lines,
                QStringLiteral("Aralıkta %1 %2 değeri.")
-                   .arg(conversions::integerToText(std::int64_t(parts.parts.size())),
+                   .arg(QString::number(std::int64_t(parts.parts.size())),
                         seriesChoiceName(q.series)));
 }
 

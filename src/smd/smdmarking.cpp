@@ -567,23 +567,11 @@ Markings markingsFor(const ExactValue &ohms, const QLocale &locale)
 QString smdStandardLine(const ExactValue &value, std::int32_t toleranceHundredths,
                         const QLocale &locale)
 {
-    if (isZero(value))
-        return {};
-    const colorcode::SeriesSet set = colorcode::seriesFor(toleranceHundredths);
-    QString line = colorcode::seriesVerdict(value, set);
-    const bool standard = colorcode::isInSeries(value, set.series) ||
-                          (set.withE24 && colorcode::isInSeries(value, colorcode::Series::E24));
-    if (standard)
-        return line;
-    const colorcode::Nearest nearest = colorcode::nearestStandard(value, set, 6);
-    QStringList neighbours;
-    if (nearest.below)
-        neighbours << colorcode::neighbourText(*nearest.below, true, locale);
-    if (nearest.above)
-        neighbours << colorcode::neighbourText(*nearest.above, false, locale);
-    if (!neighbours.isEmpty())
-        line += QStringLiteral("; en yakın: ") + neighbours.join(QStringLiteral(", "));
-    return line;
+    // Judged as a part of that tolerance, its neighbours among the values
+    // three significant digits hold.
+    const auto verdict =
+        colorcode::standardVerdict(value, toleranceHundredths, colorcode::maxBandCount);
+    return verdict ? colorcode::verdictSpeech(*verdict, locale) : QString();
 }
 
 QStringList decodeLines(const MarkingReading &reading, const QLocale &locale, bool withStandardLine)
