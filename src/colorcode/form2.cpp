@@ -56,6 +56,7 @@ Form2::Form2()
     Label1 = control<WrappedLabel>(this, "Label1");
     Command2 = control<QPushButton>(this, "Command2");
     Command3 = control<QPushButton>(this, "Command3");
+    Command4 = control<QPushButton>(this, "Command4");
     // Read with the keyboard after the options, before the suggestions.
     Label1->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     QWidget::setTabOrder(Option6, Label1);
@@ -80,6 +81,7 @@ Form2::Form2()
     Text1->setMaxLength(colorcode::maxTypedLength);
 
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
     for (QPushButton *button : {Command2, Command3})
         connect(button, &QPushButton::clicked, this, [this, button] { takeSuggestion(button); });
     connect(Text1, &QLineEdit::textChanged, this, &Form2::updatePreview);
@@ -116,6 +118,7 @@ void Form2::updatePreview()
         colorcode::entryPreview(Text1->text(), chosenUnit(), m_bandCount,
                                 colorcode::toleranceList[std::size_t(chosenTolerance())].number,
                                 conversions::numberLocale());
+    Command4->setVisible(preview.verdict && !preview.verdict->standard());
     const QString text = preview.lines().join(u'\n');
     Label1->setText(text);
     Label1->setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
@@ -139,11 +142,20 @@ void Form2::fitHint()
     Label1->resize(Label1->width(), designHeight + extra);
     for (const form2design::Placed &p : form2design::belowHint)
         designer::placeControl(this, QString::fromLatin1(p.name), p.left, p.top, p.width, p.height);
-    Command2->move(Command2->x(), Command2->y() + extra);
-    Command3->move(Command3->x(), Command3->y() + extra);
+    for (QPushButton *button : {Command2, Command3, Command4})
+        button->move(button->x(), button->y() + extra);
     const QSize designed =
         twips::toPixels(form2design::window.clientWidth, form2design::window.clientHeight);
     setFixedSize(designed.width(), designed.height() + extra);
+}
+
+void Form2::Command4_Click()
+{
+    const QChar separator = conversions::numberLocale().decimalPoint().at(0);
+    const auto typed = colorcode::readTypedNumber(Text1->text(), chosenUnit(), separator);
+    if (const auto *value = std::get_if<colorcode::ExactValue>(&typed))
+        Form1::instance().findCombination(
+            *value, colorcode::toleranceList[std::size_t(chosenTolerance())].number);
 }
 
 void Form2::takeSuggestion(QPushButton *button)

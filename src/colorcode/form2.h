@@ -34,6 +34,7 @@ public:
     WrappedLabel *Label1;  // how the value will be shown, and its series
     QPushButton *Command2; // the nearest standard value below
     QPushButton *Command3; // and above
+    QPushButton *Command4; // a combination of standard parts
 
     void setVisible(bool visible) override;
 
@@ -45,6 +46,7 @@ protected:
 
 private:
     void Command1_Click();
+    void Command4_Click();
     // Puts a suggested standard value in the box.
     void takeSuggestion(QPushButton *button);
     // Says, while the user types, how the value will be shown and which

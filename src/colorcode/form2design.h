@@ -17,7 +17,7 @@ inline constexpr Window window{"Değer Giriniz", 5670, 3705, Placement::BesideOw
 // The unit options sit inside Frame1; the tolerance options lie on the form
 // itself, over the empty Frame2, so the two groups never clear each other.
 // clang-format off
-inline constexpr std::array<Control, 32> controls{{
+inline constexpr std::array<Control, 33> controls{{
 //   name        kind           caption  left  top   width height tab flags               container accessible  fill
     {"Frame1",   Kind::Frame,   "",       600,  600,  975, 1095,  2, NoFlags,             nullptr,  "Birim",    0},
     {"Option1",  Kind::Option,  "Ohm",    120,  240,  735,  255,  5, Chosen,              "Frame1", nullptr,    0},
@@ -56,6 +56,9 @@ inline constexpr std::array<Control, 32> controls{{
     {"Option21", Kind::Option,  "",       1110,  360,  1005,  255, 27, NoFlags,             "Frame4", nullptr,    0},
     {"Option22", Kind::Option,  "",       1110,  600,  1005,  255, 28, NoFlags,             "Frame4", nullptr,    0},
     {"Option23", Kind::Option,  "",       1110,  840,  1005,  255, 29, NoFlags,             "Frame4", nullptr,    0},
+    // Beside the suggestions: a combination of standard parts for the value,
+    // shown while it is not standard.
+    {"Command4", Kind::Button,  "Birleşim bul", 3375, 3210, 2175, 375, 30, NoFlags,       nullptr,  nullptr,    0},
 }};
 // clang-format on
 
@@ -68,9 +71,10 @@ struct Placed {
 };
 
 // The suggestions' design places, from which a longer hint moves them.
-inline constexpr std::array<Placed, 2> belowHint{{
+inline constexpr std::array<Placed, 3> belowHint{{
     {"Command2", 120, 2790, 3135, 375},
     {"Command3", 120, 3210, 3135, 375},
+    {"Command4", 3375, 3210, 2175, 375},
 }};
 
 // Which entry each option chooses: tolerances from the largest down, the

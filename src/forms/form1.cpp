@@ -6,7 +6,9 @@
 #include "colorcode/readingdirection.h"
 #include "colorcode/resistance.h"
 #include "colorcode/standardvaluetext.h"
+#include "colorcode/standardverdict.h"
 #include "colorcode/valueentry.h"
+#include "combine/combinewindow.h"
 #include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/conversions.h"
@@ -14,14 +16,19 @@
 #include "forms/form3.h"
 #include "forms/messages.h"
 #include "forms/twips.h"
+#include "photo/photowindow.h"
+#include "smd/smdwindow.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 #include <algorithm>
+#include <functional>
 #include <span>
 #include <variant>
 
@@ -72,6 +79,8 @@ Form1::Form1()
     Command1 = control<QPushButton>(this, "Command1");
     Command2 = control<QPushButton>(this, "Command2");
     Command3 = control<QPushButton>(this, "Command3");
+    Command4 = control<QPushButton>(this, "Command4");
+    Command5 = control<QPushButton>(this, "Command5");
     Shape1 = control<Shape>(this, "Shape1");
     Label1 = control<WrappedLabel>(this, "Label1");
     Label1->setFocusPolicy(Qt::NoFocus);
@@ -95,7 +104,28 @@ Form1::Form1()
     QWidget::setTabOrder(Combo5, Combo3);
     QWidget::setTabOrder(Combo4, Combo6);
     QWidget::setTabOrder(Combo6, Text1);
-    QWidget::setTabOrder(Combo7, Label1);
+    QWidget::setTabOrder(Combo7, Command4);
+    QWidget::setTabOrder(Command4, Command5);
+    QWidget::setTabOrder(Command5, Label1);
+
+    // The tools: a menu under "Araçlar", each also reached by its shortcut
+    // from anywhere in this window.
+    auto *tools = new QMenu(Command4);
+    const std::pair<const char *, std::function<void()>> entries[] = {
+        {"SMD Kodu", [this] { showTool(&smdWindow()); }},
+        {"Direnç Birleştir", [this] { showTool(&combineWindow()); }},
+        {"Fotoğraftan Oku", [this] { showTool(&photoWindow()); }},
+    };
+    int number = 1;
+    for (const auto &[caption, open] : entries) {
+        QAction *action = tools->addAction(QString::fromUtf8(caption));
+        action->setShortcut(QKeySequence(QStringLiteral("Ctrl+%1").arg(number++)));
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, open);
+        addAction(action);
+    }
+    Command4->setMenu(tools);
+    Command5->setVisible(false);
 
     // GNOME's and GTK's platform themes make a closed list open on Enter;
     // here Enter belongs to "Hesapla". Alt+Down and F4 still open a list, and
@@ -107,6 +137,7 @@ Form1::Form1()
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Combo7, &QComboBox::currentIndexChanged, this, &Form1::Combo7_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
 
     Form_Load();
 }
@@ -210,10 +241,12 @@ void Form1::showResult(const colorcode::BandSelection &selection)
 
     QStringList lines;
     QString spoken;
+    bool standard = true;
     if (result) {
         if (const auto verdict = colorcode::standardVerdict(selection)) {
             lines = colorcode::verdictLines(*verdict, locale);
             spoken = colorcode::verdictSpeech(*verdict, locale);
+            standard = verdict->standard();
         }
         if (!m_cutNote.isEmpty()) {
             lines.prepend(m_cutNote);
@@ -221,6 +254,7 @@ void Form1::showResult(const colorcode::BandSelection &selection)
         }
     }
     m_cutNote.clear();
+    Command5->setVisible(!standard);
     showStandardLine(lines, spoken);
 }
 
@@ -295,6 +329,7 @@ void Form1::Combo7_Click()
     showSelection(change.selection);
     if (change.dropped) {
         m_dropped = change.dropped;
+        Command5->setVisible(false);
         const QString note =
             colorcode::droppedNote(*change.dropped, to, conversions::numberLocale());
         // The tolerance stays whole when the line wraps.
@@ -332,6 +367,71 @@ void Form1::applyBandLayout(int bandCount)
         for (QComboBox *list : roleLists)
             list->setVisible(std::ranges::find(lists, list) != lists.end());
     fitWindow();
+}
+
+SmdWindow &Form1::smdWindow()
+{
+    if (!m_smd)
+        m_smd = new SmdWindow(this);
+    return *m_smd;
+}
+
+CombineWindow &Form1::combineWindow()
+{
+    if (!m_combine)
+        m_combine = new CombineWindow(this);
+    return *m_combine;
+}
+
+photo::PhotoWindow &Form1::photoWindow()
+{
+    if (!m_photo) {
+        m_photo = new photo::PhotoWindow(this);
+        connect(m_photo, &photo::PhotoWindow::useReading, this, &Form1::useBands);
+    }
+    return *m_photo;
+}
+
+void Form1::showTool(QWidget *tool)
+{
+    tool->show();
+    tool->raise();
+    tool->activateWindow();
+}
+
+void Form1::findCombination(const colorcode::ExactValue &value, std::int32_t toleranceHundredths)
+{
+    // The series the tolerance's parts are made in; 1 % parts in E24 values
+    // too, as the standard-value line counts them.
+    const colorcode::SeriesSet set = colorcode::seriesFor(toleranceHundredths);
+    combine::SeriesChoice series = combine::SeriesChoice::E24;
+    for (const combine::SeriesChoice choice : combine::seriesChoices)
+        if (combine::seriesChoiceName(choice) == colorcode::seriesName(set.series))
+            series = choice;
+    if (set.withE24 && set.series == colorcode::Series::E96)
+        series = combine::SeriesChoice::E24PlusE96;
+    CombineWindow &tool = combineWindow();
+    tool.showFor(value, series);
+    showTool(&tool);
+}
+
+void Form1::Command5_Click()
+{
+    if (const std::optional<colorcode::BandReading> reading = m_shown.reading())
+        findCombination(reading->value, reading->toleranceHundredths);
+}
+
+void Form1::useBands(const std::vector<colorcode::Colour> &colours)
+{
+    const std::optional<colorcode::BandSelection> chosen =
+        colorcode::BandSelection::fromColours(colours);
+    if (!chosen)
+        return;
+    Combo7->setCurrentIndex(int(countIndex(chosen->bandCount)));
+    setLists(*chosen);
+    raise();
+    activateWindow();
+    direnchesapla();
 }
 
 void Form1::Command1_Click()

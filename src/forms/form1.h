@@ -4,6 +4,7 @@
 #include "colorcode/valueentry.h"
 #include "forms/form.h"
 
+#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -12,11 +13,17 @@
 #include <optional>
 #include <vector>
 
+class CombineWindow;
 class QComboBox;
+class SmdWindow;
 class QLineEdit;
 class QPushButton;
 class Shape;
 class WrappedLabel;
+namespace photo
+{
+class PhotoWindow;
+}
 
 // The main window: the band lists, the result box, the drawn resistor and
 // the buttons that calculate and lead to the other windows. Four bands at
@@ -66,6 +73,16 @@ public:
     // value-entry window tells what it cut from a typed value.
     void setCutNote(const QString &note) { m_cutNote = note; }
 
+    // The tool windows, each built the first time it is asked for.
+    SmdWindow &smdWindow();
+    CombineWindow &combineWindow();
+    photo::PhotoWindow &photoWindow();
+    // Opens "Direnç Birleştir" for a value, in the series of a tolerance.
+    void findCombination(const colorcode::ExactValue &value, std::int32_t toleranceHundredths);
+    // Puts bands read elsewhere (a photo) into the lists, switching the band
+    // count to theirs, and calculates.
+    void useBands(const std::vector<colorcode::Colour> &colours);
+
     QComboBox *Combo1;
     QComboBox *Combo2;
     QComboBox *Combo3;
@@ -77,6 +94,8 @@ public:
     QPushButton *Command1;
     QPushButton *Command2;
     QPushButton *Command3;
+    QPushButton *Command4; // the tools menu
+    QPushButton *Command5; // a combination for a value that is not standard
     Shape *Shape1;
     WrappedLabel *Label1; // standard values
     // First, second digit, multiplier, tolerance, third digit, coefficient.
@@ -98,6 +117,9 @@ private:
     void Command2_Click();
     void Command3_Click();
     void Combo7_Click();
+    void Command5_Click();
+    // Shows a tool window beside this one, raised and active.
+    void showTool(QWidget *tool);
 
     void applyBandLayout(int bandCount);
     // Result, line, drawing and description for a selection; all empty
@@ -123,4 +145,7 @@ private:
     int m_lineExtra = 0; // pixels the standard-value line grows the window by
     QSize m_requested;   // the size the program last asked for
     QSize m_userSize;    // the size the user last gave the window
+    QPointer<SmdWindow> m_smd;
+    QPointer<CombineWindow> m_combine;
+    QPointer<photo::PhotoWindow> m_photo;
 };

@@ -19,7 +19,7 @@ inline constexpr Window window{"Tavlora", 5790, 2475, Placement::Centred};
 inline constexpr colorcode::ColourValue bodyFace = 0x00EFEFEF;
 
 // clang-format off
-inline constexpr std::array<Control, 21> controls{{
+inline constexpr std::array<Control, 23> controls{{
 //   name         kind               caption                               left  top   width height tab flags          container accessible   fill
     {"Shape1",    Kind::RoundedShape, "",                                  2280, 1920, 1335, 375, -1, NoFlags,        nullptr, "Direnç",    bodyFace},
     {"Line1",     Kind::Line,         "",                                  1920, 2115,  375,   0, -1, NoFlags,        nullptr, nullptr,     0},
@@ -45,6 +45,10 @@ inline constexpr std::array<Control, 21> controls{{
     {"Combo7",    Kind::List,         "",                                   128,  600, 1215, 315,  8, NoFlags,        nullptr, "Bant sayısı", 0},
     // Standard values after a calculation, in the free space below it.
     {"Label1",    Kind::Label,        "",                                   128, 1005, 1380, 1440, -1, NoFlags,       nullptr, nullptr,     0},
+    // The tools, right of the result box; below them the way from a value
+    // that is not standard to a combination that is, shown only then.
+    {"Command4",  Kind::Button,       "Araçlar",                           4448,  600, 1215, 315,  9, NoFlags,        nullptr, nullptr,     0},
+    {"Command5",  Kind::Button,       "Birleşim bul",                      4448, 1440, 1215, 375, 10, NoFlags,        nullptr, nullptr,     0},
 }};
 // clang-format on
 
@@ -70,7 +74,7 @@ struct PlacedBand {
 
 struct BandLayout {
     int clientWidth; // twips
-    std::array<Placed, 14> placed;
+    std::array<Placed, 16> placed;
     std::array<PlacedBand, 6> bands; // left to right; unused entries have no name
 };
 
@@ -84,6 +88,7 @@ inline constexpr std::array<BandLayout, 3> bandLayouts{{
         {"Command1", 1868, 1440, 2055, 375}, {"Command3", 4560, 2040, 1095, 375},
         {"Shape1",   2280, 1920, 1335, 375}, {"Line1",    1920, 2115,  375,   0},
         {"Line2",    3600, 2115,  360,   0}, {"Label1",    128, 1005, 1380, 1440},
+        {"Command4", 4448,  600, 1215, 315}, {"Command5", 4448, 1440, 1215, 375},
     }}, {{{"Shape2(0)", 2520}, {"Shape2(1)", 2760}, {"Shape2(2)", 3000}, {"Shape2(3)", 3240},
           {nullptr, 0}, {nullptr, 0}}}},
     {7230, {{
@@ -94,6 +99,7 @@ inline constexpr std::array<BandLayout, 3> bandLayouts{{
         {"Command1", 2588, 1440, 2055, 375}, {"Command3", 6000, 2040, 1095, 375},
         {"Shape1",   2880, 1920, 1575, 375}, {"Line1",    2505, 2115,  375,   0},
         {"Line2",    4440, 2115,  360,   0}, {"Label1",    128, 1005, 2100, 1440},
+        {"Command4", 5888,  600, 1215, 315}, {"Command5", 5888, 1440, 1215, 375},
     }}, {{{"Shape2(0)", 3120}, {"Shape2(1)", 3360}, {"Shape2(4)", 3600}, {"Shape2(2)", 3840},
           {"Shape2(3)", 4155}, {nullptr, 0}}}},
     {8670, {{
@@ -104,6 +110,7 @@ inline constexpr std::array<BandLayout, 3> bandLayouts{{
         {"Command1", 3308, 1440, 2055, 375}, {"Command3", 7440, 2040, 1095, 375},
         {"Shape1",   3480, 1920, 1815, 375}, {"Line1",    3105, 2115,  375,   0},
         {"Line2",    5280, 2115,  360,   0}, {"Label1",    128, 1005, 2820, 1440},
+        {"Command4", 5888,  600, 1215, 315}, {"Command5", 5888, 1440, 1215, 375},
     }}, {{{"Shape2(0)", 3720}, {"Shape2(1)", 3960}, {"Shape2(4)", 4200}, {"Shape2(2)", 4440},
           {"Shape2(3)", 4755}, {"Shape2(5)", 4995}}}},
 }};
@@ -142,12 +149,14 @@ constexpr bool followsFourBandRow(std::size_t extraBands)
         return b.left == a.left + by && b.top == a.top && b.width == a.width &&
                b.height == a.height;
     };
-    // The row: the multiplier and tolerance lists move along by a pitch for
-    // every digit band added before them.
+    // The row: the multiplier and tolerance lists, and the tools under the
+    // tolerance list, move along by a pitch for every digit band added
+    // before them.
     return layout.clientWidth == four.clientWidth + shift && moved("Combo1", 0) &&
            moved("Combo2", 0) && moved("Combo3", digitShift) && moved("Combo4", digitShift) &&
            moved("Text1", shift / 2) && moved("Command2", shift / 2) &&
-           moved("Command1", shift / 2);
+           moved("Command1", shift / 2) && moved("Command4", digitShift) &&
+           moved("Command5", digitShift);
 }
 
 static_assert(followsFourBandRow(1) && followsFourBandRow(2));

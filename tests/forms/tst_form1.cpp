@@ -1,10 +1,14 @@
 #include "colorcode/form2.h"
+#include "combine/combinewindow.h"
+#include "smd/smdwindow.h"
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/form1.h"
 #include "testhelpers.h"
 
 #include <QAbstractItemView>
+#include <QAction>
+#include <QMenu>
 #include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
@@ -109,6 +113,7 @@ private slots:
     void bandCountSwitch();
     void switchBackBringsValue();
     void userSizeKept();
+    void tools();
     void closingEndsProgram();
 };
 
@@ -334,6 +339,51 @@ void TestForm1::switchBackBringsValue()
     form.Combo7->setCurrentIndex(1);
     QCOMPARE(form.Text1->text(), inUserFormat("4,99 Kilo Ohm  ± % 1"));
     QCOMPARE(form.standardLine(), QStringLiteral("E96 standart değeri"));
+}
+
+void TestForm1::tools()
+{
+    Form1 &form = Form1::instance();
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    // After the band count in the Tab order: the tools, then the way to a
+    // combination, over no control of the row and inside the window.
+    QCOMPARE(form.Combo7->nextInFocusChain(), form.Command4);
+    QCOMPARE(form.Command4->text(), QStringLiteral("Araçlar"));
+    QVERIFY(!form.Command4->geometry().intersects(form.Text1->geometry()));
+    QVERIFY(!form.Command4->geometry().intersects(form.Combo4->geometry()));
+    QVERIFY(form.rect().contains(form.Command4->geometry()));
+    const QStringList captions{"SMD Kodu", "Direnç Birleştir", "Fotoğraftan Oku"};
+    const QList<QAction *> entries = form.Command4->menu()->actions();
+    QCOMPARE(entries.size(), captions.size());
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        QCOMPARE(entries[i]->text(), captions[i]);
+        QCOMPARE(entries[i]->shortcut(), QKeySequence(QStringLiteral("Ctrl+%1").arg(i + 1)));
+    }
+    // The shortcuts work from the main window.
+    QTest::keyClick(&form, Qt::Key_1, Qt::ControlModifier);
+    QVERIFY(form.smdWindow().isVisible());
+    form.smdWindow().hide();
+
+    // "Birleşim bul" shows only for a value that is not standard, and opens
+    // the combinations for it.
+    chooseBands(form, {4, 7, 2, 0});
+    form.direnchesapla();
+    QVERIFY(!form.Command5->isVisible());
+    chooseBands(form, {4, 8, 2, 0});
+    form.direnchesapla();
+    QVERIFY(form.Command5->isVisible());
+    QVERIFY(!form.Command5->geometry().intersects(form.Command1->geometry()));
+    form.Command5->click();
+    QVERIFY(form.combineWindow().isVisible());
+    form.combineWindow().hide();
+
+    // Bands read elsewhere come in with their own count, and are calculated.
+    using C = colorcode::Colour;
+    form.useBands({C::Sari, C::Mor, C::Siyah, C::Kahverengi, C::Kahverengi});
+    QCOMPARE(form.bandCount(), 5);
+    QCOMPARE(form.Text1->text(), inUserFormat("4,7 Kilo Ohm  ± % 1"));
 }
 
 void TestForm1::userSizeKept()
