@@ -24,9 +24,9 @@ struct Significands {
 
 Significands significandsOf(SeriesChoice series)
 {
-    const auto single = [](colorcode::Series s, int digits) {
+    const auto single = [](colorcode::Series s) {
         Significands result;
-        result.digits = digits;
+        result.digits = colorcode::infoOf(s).significantDigits;
         for (const std::int16_t v : colorcode::seriesTable(s)) {
             result.values.push_back(v);
             result.fine.push_back(false);
@@ -35,17 +35,17 @@ Significands significandsOf(SeriesChoice series)
     };
     switch (series) {
     case SeriesChoice::E6:
-        return single(colorcode::Series::E6, 2);
+        return single(colorcode::Series::E6);
     case SeriesChoice::E12:
-        return single(colorcode::Series::E12, 2);
+        return single(colorcode::Series::E12);
     case SeriesChoice::E24:
-        return single(colorcode::Series::E24, 2);
+        return single(colorcode::Series::E24);
     case SeriesChoice::E48:
-        return single(colorcode::Series::E48, 3);
+        return single(colorcode::Series::E48);
     case SeriesChoice::E96:
-        return single(colorcode::Series::E96, 3);
+        return single(colorcode::Series::E96);
     case SeriesChoice::E192:
-        return single(colorcode::Series::E192, 3);
+        return single(colorcode::Series::E192);
     case SeriesChoice::E24PlusE96:
         break;
     }
