@@ -109,8 +109,8 @@ Form1::Form1()
     QWidget::setTabOrder(Command5, Label1);
 
     // The tools: a menu under "Araçlar", each also reached by its shortcut
-    // from anywhere in this window.
-    auto *tools = new QMenu(Command4);
+    // from anywhere in this window. The menu is built when first opened:
+    // start-up pays only for the shortcuts.
     const std::pair<const char *, std::function<void()>> entries[] = {
         {"SMD Kodu", [this] { showTool(&smdWindow()); }},
         {"Direnç Birleştir", [this] { showTool(&combineWindow()); }},
@@ -118,13 +118,13 @@ Form1::Form1()
     };
     int number = 1;
     for (const auto &[caption, open] : entries) {
-        QAction *action = tools->addAction(QString::fromUtf8(caption));
+        auto *action = new QAction(QString::fromUtf8(caption), this);
         action->setShortcut(QKeySequence(QStringLiteral("Ctrl+%1").arg(number++)));
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, open);
         addAction(action);
     }
-    Command4->setMenu(tools);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     Command5->setVisible(false);
 
     // GNOME's and GTK's platform themes make a closed list open on Enter;
@@ -413,6 +413,15 @@ void Form1::findCombination(const colorcode::ExactValue &value, std::int32_t tol
     CombineWindow &tool = combineWindow();
     tool.showFor(value, series);
     showTool(&tool);
+}
+
+void Form1::Command4_Click()
+{
+    // From now on the button opens the menu itself.
+    auto *tools = new QMenu(Command4);
+    tools->addActions(actions());
+    Command4->setMenu(tools);
+    Command4->showMenu();
 }
 
 void Form1::Command5_Click()

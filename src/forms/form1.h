@@ -117,6 +117,7 @@ private:
     void Command2_Click();
     void Command3_Click();
     void Combo7_Click();
+    void Command4_Click();
     void Command5_Click();
     // Shows a tool window beside this one, raised and active.
     void showTool(QWidget *tool);
