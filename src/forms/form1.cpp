@@ -387,7 +387,13 @@ photo::PhotoWindow &Form1::photoWindow()
 {
     if (!m_photo) {
         m_photo = new photo::PhotoWindow(this);
-        connect(m_photo, &photo::PhotoWindow::useReading, this, &Form1::useBands);
+        // The photo window steps aside, so that the bands it gave are seen
+        // and heard here.
+        connect(m_photo, &photo::PhotoWindow::useReading, this,
+                [this](const std::vector<colorcode::Colour> &colours) {
+                    m_photo->hide();
+                    useBands(colours);
+                });
     }
     return *m_photo;
 }
