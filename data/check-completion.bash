@@ -46,6 +46,7 @@ expect tavlora --unit '' :: Ohm Kohm Mohm
 expect tavlora --value 4K7 --band-count '' :: 4 5 6
 expect tavlora --combine 9K --parts '' :: 1 2 3
 expect tavlora --value '' ::
+expect tavlora --bands - ::
 expect tavlora -- --b ::
 
 if ((failures > 0)); then
