@@ -38,7 +38,8 @@ foreach(path
         ./usr/share/metainfo/org.example.Tavlora.metainfo.xml
         ./usr/share/icons/hicolor/scalable/apps/org.example.Tavlora.svg
         ./usr/share/icons/hicolor/48x48/apps/org.example.Tavlora.png
-        ./usr/share/icons/hicolor/256x256/apps/org.example.Tavlora.png)
+        ./usr/share/icons/hicolor/256x256/apps/org.example.Tavlora.png
+        ./usr/share/bash-completion/completions/tavlora)
     string(FIND "${contents}" " ${path}\n" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "the package lacks ${path}:\n${contents}")

@@ -1,6 +1,7 @@
 # Installs the build into a scratch prefix and checks that everything is where
-# the desktop looks for it: the program, its launcher, its icon at every size
-# and its AppStream data, and that these name each other correctly.
+# the desktop looks for it: the program, its launcher, its icon at every size,
+# its AppStream data and its bash completion, and that these name each other
+# correctly.
 # Expects BUILD_DIR, PREFIX and APP_ID.
 
 function(fail)
@@ -22,11 +23,19 @@ foreach(path
         ${desktop}
         ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml
         ${hicolor}/scalable/apps/${APP_ID}.svg
-        ${PREFIX}/share/doc/tavlora/copyright)
+        ${PREFIX}/share/doc/tavlora/copyright
+        ${PREFIX}/share/bash-completion/completions/tavlora)
     if(NOT EXISTS ${path})
         fail("not installed: ${path}")
     endif()
 endforeach()
+
+# bash-completion sources the file by the command's name; it must parse.
+execute_process(COMMAND bash -n ${PREFIX}/share/bash-completion/completions/tavlora
+    RESULT_VARIABLE status ERROR_VARIABLE output)
+if(NOT status EQUAL 0)
+    fail("the installed bash completion does not parse: ${output}")
+endif()
 
 # The theme's folder promises a size; the PNG header must keep it.
 foreach(size 48 256)
