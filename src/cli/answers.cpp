@@ -311,8 +311,12 @@ Reply answerSmdFor(const QString &typed, colorcode::Unit unit, const QLocale &lo
 Reply answerCombine(const QString &target, bool divider, const CombineOptions &options,
                     const QLocale &locale)
 {
+    const QChar separator = locale.decimalPoint().at(0);
     combine::Boxes boxes;
     boxes.target = target;
+    // A ratio is an option's number: either decimal mark will do.
+    if (divider)
+        boxes.target.replace(u'.', separator).replace(u',', separator);
     boxes.divider = divider;
     boxes.series = options.series;
     boxes.maxParts = options.maxParts;
@@ -328,7 +332,6 @@ Reply answerCombine(const QString &target, bool divider, const CombineOptions &o
     }
     boxes.leftOut = options.without.join(QStringLiteral("; "));
 
-    const QChar separator = locale.decimalPoint().at(0);
     const auto read = combine::readQuestion(boxes, separator);
     if (const auto *message = std::get_if<QString>(&read))
         return *message;
