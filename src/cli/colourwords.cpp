@@ -111,10 +111,15 @@ QString foldColourWord(const QString &word)
         case U'\u00E7':
             folded += u'c';
             break;
-        case U'\u0307': // the dot a decomposed İ keeps
+        case U'\u0307': // the dot of an i written with a combining dot
+            if (!folded.endsWith(u'i'))
+                folded += QChar(u'\u0307');
             break;
         default:
-            folded += QString::fromUcs4(&c, 1).toLower();
+            // Only ASCII changes case: no other letter is in a colour's name,
+            // and some fold into ASCII (the Kelvin sign into "k").
+            folded += c >= U'A' && c <= U'Z' ? QChar(char16_t(c - U'A' + U'a'))
+                                             : QString::fromUcs4(&c, 1);
         }
     }
     return folded;

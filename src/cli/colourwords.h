@@ -18,9 +18,9 @@
 namespace cli
 {
 
-// The word folded for matching: I, İ, ı and i as "i", ş ğ ü ö ç as s g u o
-// c, other letters lower case as Unicode has it, never by a Turkish rule
-// (that would turn SIYAH into "sıyah").
+// The word folded for matching, in Unicode's composed form: I, İ, ı and i
+// as "i", ş ğ ü ö ç as s g u o c, ASCII letters lower case; never by a
+// Turkish rule (that would turn SIYAH into "sıyah").
 QString foldColourWord(const QString &word);
 
 // The colour a single word names; nothing when it names none.
