@@ -43,4 +43,4 @@ echo "Machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/c
 echo "Runs: $runs each, alternating"
 echo "tavlora --bands \"sarı mor kırmızı altın\": median ${answer} µs"
 echo "tavlora --version:                         median ${version} µs"
-awk -v a="$answer" -v v="$version" 'BEGIN { printf "Ratio of medians: %.3f (goal: at most 1.3)\n", a / v }'
+LC_ALL=C awk -v a="$answer" -v v="$version" 'BEGIN { printf "Ratio of medians: %.3f (goal: at most 1.3)\n", a / v }'

@@ -116,8 +116,8 @@ QString foldColourWord(const QString &word)
                 folded += QChar(u'\u0307');
             break;
         default:
-            // Only ASCII changes case: no other letter is in a colour's name,
-            // and some fold into ASCII (the Kelvin sign into "k").
+            // Only ASCII changes case: no other letter is in a colour's
+            // name, and none may turn into one by a lower-case rule.
             folded += c >= U'A' && c <= U'Z' ? QChar(char16_t(c - U'A' + U'a'))
                                              : QString::fromUcs4(&c, 1);
         }
