@@ -245,8 +245,9 @@ void TestStartup::answers_data()
         << QStringLiteral("0 Ohm  ± % 5\n") << 1 << quiet;
     QTest::newRow("-- ends the options") << QStringList{"--bands", "sarı mor kırmızı altın", "--"}
                                          << tr << none << 0 << fourSevenK << 2 << quiet;
-    QTest::newRow("no desktop asked for") << QStringList{"--bands", "sarı mor kırmızı altın"} << tr
-                                          << none << 0 << fourSevenK << 2 << quiet;
+    QTest::newRow("beside Qt's options")
+        << QStringList{"-style", "fusion", "--bands", "sarı mor kırmızı altın", "-reverse"} << tr
+        << none << 0 << fourSevenK << 2 << quiet;
 
     // Refused words: the word, its band and what the band takes.
     const QString digits = QStringLiteral(
