@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds Tavlora and runs every test: the normal build, the fuzz target for a
+# Builds Tavlora and runs every test: the normal build, the fuzz targets for a
 # bounded time, then the whole suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
-#   FUZZ_SECONDS=600 bash scripts/test.sh    fuzzes longer (default 30)
+#   FUZZ_SECONDS=600 bash scripts/test.sh    fuzzes longer (default 30 for
+#                                            typed values, 15 for the others)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -27,6 +28,23 @@ if ! build-fuzz/fuzz/fuzz_valueentry -max_total_time="${FUZZ_SECONDS:-30}" -prin
     exit 1
 fi
 grep -E '^(Done|stat::(number_of_executed_units|new_units_added|peak_rss_mb))' build-fuzz/fuzz.log
+
+# The colour words of the command line and the SMD markings, for a shorter
+# time each unless FUZZ_SECONDS says otherwise; each keeps its own corpus.
+cmake --build build-fuzz --target fuzz_colourwords fuzz_smd
+for target in colourwords smd; do
+    mkdir -p "build-fuzz/corpus-$target"
+    echo "Fuzzing fuzz_$target for ${FUZZ_SECONDS:-15} s"
+    if ! "build-fuzz/fuzz/fuzz_$target" -max_total_time="${FUZZ_SECONDS:-15}" -print_final_stats=1 \
+        -artifact_prefix="build-fuzz/$target-" "build-fuzz/corpus-$target" "fuzz/corpus/$target" \
+        >"build-fuzz/fuzz-$target.log" 2>&1; then
+        tail -n 60 "build-fuzz/fuzz-$target.log"
+        echo "fuzz_$target failed; the input is in build-fuzz/$target-crash-*" >&2
+        exit 1
+    fi
+    grep -E '^(Done|stat::(number_of_executed_units|new_units_added|peak_rss_mb))' \
+        "build-fuzz/fuzz-$target.log"
+done
 
 cmake -S . -B build-asan -G Ninja -DTAVLORA_SANITIZE=ON
 cmake --build build-asan

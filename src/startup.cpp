@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include "cli/commandline.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -17,16 +19,43 @@ namespace
 constexpr std::string_view usage =
     "Kullanım: tavlora [SEÇENEK]...\n"
     "Direncin dört, beş ya da altı renk bandından değerini, yazılan bir\n"
-    "değerden de renk bantlarını bulur. Tavlora bir masaüstü oturumunda çalışır.\n"
+    "değerden de renk bantlarını bulur. Tavlora bir masaüstü oturumunda çalışır;\n"
+    "yanıt seçenekleri masaüstü olmadan da, uçbirimde yanıt verir.\n"
     "\n"
     "  -h, --help        bu yardımı gösterir ve çıkar\n"
     "  -v, --version     sürüm bilgisini gösterir ve çıkar\n"
     "\n"
+    "Yanıt seçenekleri (her çağrıda biri):\n"
+    "  --bands RENKLER   renklerin değeri: \"sarı mor kırmızı altın\"; 3 ile 6 renk,\n"
+    "                    Türkçe ya da İngilizce adlar, IEC kodları (YE VT RD GD);\n"
+    "                    boşluk, virgül ya da tire ile ayrılır\n"
+    "  --value DEĞER     değerin renkleri: 4K7, 4,7K, R47\n"
+    "      --unit BİRİM        Ohm, Kohm ya da Mohm (olağan: Ohm)\n"
+    "      --band-count SAYI   4, 5 ya da 6 (olağan: 4)\n"
+    "      --tolerance YÜZDE   5, 1, 0,25 ... (olağan: 5)\n"
+    "      --tcr PPM           6 bantta sıcaklık katsayısı (olağan: 100)\n"
+    "  --smd KOD         SMD direnç kodunun değeri: 472, 4701, 01C, 4R7\n"
+    "  --smd-for DEĞER   değerin SMD kodları (--unit ile)\n"
+    "  --combine HEDEF   hedef değere en yakın seri/paralel bağlantılar\n"
+    "  --ratio ORAN      orana en yakın gerilim bölücüler: 0,66 ya da \"5 3,3\"\n"
+    "      --series SERİ       E6, E12, E24, E48, E96, E192, E24+E96 (olağan: E24)\n"
+    "      --parts SAYI        1, 2 ya da 3 parça (--combine; olağan: 2)\n"
+    "      --range ALT-ÜST     değer aralığı: 1K-100K\n"
+    "      --without DEĞER     bu değeri kullanmaz; yinelenebilir\n"
+    "  --photo DOSYA     fotoğraftaki direncin okumaları, en iyisi önce\n"
+    "      --ends X1,Y1,X2,Y2  gövdenin uçları, fotoğrafın pikselleriyle\n"
+    "  --json            her yanıtı bir satırda bir JSON belgesi olarak yazar\n"
+    "\n"
+    "Bir yanıt seçeneğinin değeri yerine - verilirse her satır ayrı bir girdi\n"
+    "olarak standart girdiden okunur. Seçenekler --ad DEĞER ya da --ad=DEĞER\n"
+    "biçiminde yazılır; -- seçeneklerin sonudur.\n"
+    "\n"
     "Qt'nin kendi seçenekleri de geçerlidir; örneğin -style ADI,\n"
     "-platform ADI, -reverse.\n"
     "\n"
-    "Çıkış durumu: 0 olağan, 1 masaüstü oturumu ya da Qt platform eklentisi\n"
-    "yoksa, 2 yanlış seçenekte.\n"
+    "Çıkış durumu: 0 olağan ya da her girdi yanıtlandıysa; 1 masaüstü oturumu\n"
+    "ya da Qt platform eklentisi yoksa, ya da bir girdi reddedildiyse; 2 yanlış\n"
+    "seçenekte.\n"
     "Ayrıntılar ve klavye kullanımı için: man tavlora\n";
 
 constexpr std::string_view version = "Tavlora " TAVLORA_VERSION "\n"
@@ -84,8 +113,14 @@ int print(std::string_view text)
 
 std::optional<int> handleCommandLine(int argc, const char *const argv[])
 {
+    cli::CommandLine answers;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
+        if (const auto taken = answers.take(argc, argv, i); taken != cli::CommandLine::Taken::No) {
+            if (taken == cli::CommandLine::Taken::Error)
+                return 2;
+            continue;
+        }
         if (argument == "-h" || argument == "--help")
             return print(usage);
         if (argument == "-v" || argument == "--version")
@@ -109,6 +144,9 @@ std::optional<int> handleCommandLine(int argc, const char *const argv[])
             return refuse("tanınmayan seçenek", argument);
         }
     }
+    // An answer needs no window.
+    if (answers.any())
+        return answers.run();
     return std::nullopt;
 }
 

@@ -5,7 +5,8 @@
 // What happens before the first window: the command line, and the
 // connection to the desktop.
 
-// Answers -h/--help and -v/--version on standard output and refuses
+// Answers -h/--help, -v/--version and the answering options
+// (cli/commandline.h) on standard output and refuses
 // anything else that is not one of Qt's own options (-style, -platform ...),
 // which Qt takes from the same arguments later. Returns the exit status when
 // there is nothing more to do, nothing when the windows should start. Needs

@@ -38,7 +38,7 @@ struct StandardVerdict {
 
 // Readings from the other end above this are no real part's, so no hint:
 // 100 MΩ (Kahverengi Siyah Mor) is the largest offered.
-inline constexpr ExactValue largestReverseHint{"1", 8};
+inline const ExactValue largestReverseHint{"1", 8};
 
 // The verdict for a value (a typed one, say) of a tolerance, for the bands
 // of a count; nothing for zero.

@@ -1,3 +1,4 @@
+#include "cli/answers.h"
 #include "colorcode/bandselection.h"
 #include "colorcode/bandtables.h"
 #include "colorcode/entrypreview.h"
@@ -128,6 +129,15 @@ std::int32_t oracleError(Milliohms from, Milliohms to)
     const Wide distance = to > from ? to - from : from - to;
     const auto magnitude = std::int32_t((distance * 20000 + from) / (Wide(from) * 2));
     return to > from ? magnitude : -magnitude;
+}
+
+// "4700", "0.123": the JSON number of a value.
+std::string decimalOf(Milliohms v)
+{
+    std::string fraction = std::to_string(1000 + v % 1000).substr(1);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    return std::to_string(v / 1000) + (fraction.empty() ? "" : "." + fraction);
 }
 
 ExactValue exactOf(Milliohms v)
@@ -458,6 +468,21 @@ void TestStandardValues::everyChoice()
                 const QString line = standardValueLine(bands, locale);
                 if (line != expected)
                     QCOMPARE(line, expected);
+
+                // The command line gives the window's text, and the value
+                // exactly in its JSON.
+                QStringList window{selection.result(locale)->sonuc};
+                if (!expected.isEmpty())
+                    window << expected;
+                const QStringList said = cli::bandLines(selection, locale);
+                if (said != window)
+                    QCOMPARE(said, window);
+                if (locale != turkish) // the numbers are the same under every locale
+                    continue;
+                const std::string ohms = "\"ohms\":" + decimalOf(forward.value) + ",";
+                const std::string json = cli::bandJson(selection, bandCount, locale).text();
+                if (json.find(ohms) == std::string::npos)
+                    QCOMPARE(QString::fromStdString(json), QString::fromStdString(ohms));
             }
     QVERIFY(hints > 0);
 

@@ -1,0 +1,100 @@
+#pragma once
+
+// The command line's answers: the same texts the windows show, as lines for
+// a person and as one compact JSON document for a program. Each answer is
+// either given or refused with one Turkish line.
+//
+// JSON numbers are written from the exact values (0,123 Ω is 0.123), the
+// few that are not exact (errors, a network's value) as the shortest text
+// that reads back as the same double. Keys are English and stable; only the
+// "text" fields follow the user's locale.
+
+#include "colorcode/bandselection.h"
+#include "colorcode/exactvalue.h"
+#include "colorcode/valueentry.h"
+#include "combine/combination.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace cli
+{
+
+// JSON pieces, as UTF-8 text.
+std::string jsonString(const QString &text);
+std::string jsonNumber(const colorcode::ExactValue &value);
+std::string jsonHundredths(std::int32_t hundredths); // 500 is 5, 25 is 0.25
+std::string jsonNumber(double value);
+inline constexpr std::string_view jsonNull = "null";
+
+// An object written key by key, in the order added.
+class JsonObject
+{
+public:
+    JsonObject &add(std::string_view key, std::string_view raw);
+    JsonObject &add(std::string_view key, const JsonObject &object);
+    std::string text() const { return "{" + m_body + "}"; }
+
+private:
+    std::string m_body;
+};
+
+std::string jsonArray(const std::vector<std::string> &raw);
+
+struct Answer {
+    QStringList lines; // for a person: the main line first
+    std::string json;  // for a program: one document, no line break
+    QStringList notes; // said on standard error; the answer still stands
+};
+
+using Reply = std::variant<Answer, QString>; // or the refusal
+
+// What the main window shows for complete bands: its result box's text,
+// then its standard-value line as one sentence (none for 0 Ω).
+QStringList bandLines(const colorcode::BandSelection &selection, const QLocale &locale);
+
+// The JSON fields of complete bands: bands, band_count, ohms,
+// tolerance_percent, tcr_ppm_per_k, text, standard, reverse. givenCount is
+// 3 for a part without a tolerance band.
+JsonObject bandJson(const colorcode::BandSelection &selection, int givenCount,
+                    const QLocale &locale);
+
+// --bands: colour words.
+Reply answerBands(const QString &words, const QLocale &locale);
+
+// --value and its options; defaults are the value-entry window's.
+struct ValueOptions {
+    colorcode::Unit unit = colorcode::Unit::Ohm;
+    int bandCount = 4;
+    int toleranceIndex = colorcode::altinToleranceIndex; // in toleranceList
+    int coefficientIndex = 1;                            // in coefficientList: 100 ppm/K
+};
+Reply answerValue(const QString &typed, const ValueOptions &options, const QLocale &locale);
+
+// --smd: a marking read; --smd-for: the markings of a value.
+Reply answerSmd(const QString &code, const QLocale &locale);
+Reply answerSmdFor(const QString &typed, colorcode::Unit unit, const QLocale &locale);
+
+// --combine and --ratio: the combination window's question.
+struct CombineOptions {
+    combine::SeriesChoice series = combine::SeriesChoice::E24;
+    int maxParts = 2;
+    std::optional<QString> range; // "1K-100K"
+    QStringList without;
+};
+Reply answerCombine(const QString &target, bool divider, const CombineOptions &options,
+                    const QLocale &locale);
+
+// A number of an option such as --tolerance, with "." or "," as the
+// decimal mark, in hundredths; nothing when it is no such number.
+std::optional<std::int64_t> readHundredths(const QString &text);
+
+} // namespace cli

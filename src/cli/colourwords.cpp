@@ -1,0 +1,207 @@
+#include "cli/colourwords.h"
+
+#include <array>
+#include <span>
+#include <vector>
+
+using colorcode::Colour;
+using colorcode::Role;
+
+namespace cli
+{
+
+namespace
+{
+
+struct Name {
+    const char *folded;
+    Colour colour;
+};
+
+// Every accepted word, folded: the Turkish names, the English ones and the
+// IEC 60757 codes. Single letters are not among them: in both languages
+// they would name more than one colour.
+// clang-format off
+constexpr std::array<Name, 43> names{{
+    {"siyah", Colour::Siyah},        {"black", Colour::Siyah},    {"bk", Colour::Siyah},
+    {"kahverengi", Colour::Kahverengi}, {"brown", Colour::Kahverengi}, {"bn", Colour::Kahverengi},
+    {"kirmizi", Colour::Kirmizi},    {"red", Colour::Kirmizi},    {"rd", Colour::Kirmizi},
+    {"turuncu", Colour::Turuncu},    {"orange", Colour::Turuncu}, {"og", Colour::Turuncu},
+    {"sari", Colour::Sari},          {"yellow", Colour::Sari},    {"ye", Colour::Sari},
+    {"yesil", Colour::Yesil},        {"green", Colour::Yesil},    {"gn", Colour::Yesil},
+    {"mavi", Colour::Mavi},          {"blue", Colour::Mavi},      {"bu", Colour::Mavi},
+    {"mor", Colour::Mor},            {"violet", Colour::Mor},     {"purple", Colour::Mor},
+    {"vt", Colour::Mor},
+    {"gri", Colour::Gri},            {"grey", Colour::Gri},       {"gray", Colour::Gri},
+    {"gy", Colour::Gri},
+    {"beyaz", Colour::Beyaz},        {"white", Colour::Beyaz},    {"wh", Colour::Beyaz},
+    {"altin", Colour::Altin},        {"gold", Colour::Altin},     {"gd", Colour::Altin},
+    {"gumus", Colour::Gumus},        {"silver", Colour::Gumus},   {"sr", Colour::Gumus},
+    {"pembe", Colour::Pembe},        {"pink", Colour::Pembe},     {"pk", Colour::Pembe},
+    {"renksiz", Colour::Renksiz},    {"none", Colour::Renksiz},
+}};
+// clang-format on
+
+bool isSeparator(char32_t c)
+{
+    return c == U',' || c == U'-' || QChar::isSpace(c);
+}
+
+// The Turkish name of a colour, from whichever list holds it.
+QString turkishName(Colour colour)
+{
+    for (const Role role : {Role::Digit, Role::Multiplier, Role::Tolerance})
+        for (const colorcode::BandEntry &entry : colorcode::entriesOf(role))
+            if (entry.colour == colour)
+                return QString::fromUtf8(entry.text);
+    return {};
+}
+
+// "Siyah, Kahverengi, … ya da Beyaz".
+QString acceptedNames(Role role)
+{
+    const std::span<const colorcode::BandEntry> list = colorcode::entriesOf(role);
+    QString text;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == list.size() ? QStringLiteral(" ya da ") : QStringLiteral(", ");
+        text += QString::fromUtf8(list[i].text);
+    }
+    return text;
+}
+
+bool holds(Role role, Colour colour)
+{
+    for (const colorcode::BandEntry &entry : colorcode::entriesOf(role))
+        if (entry.colour == colour)
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString foldColourWord(const QString &word)
+{
+    QString folded;
+    for (const char32_t c : word.normalized(QString::NormalizationForm_C).toUcs4()) {
+        switch (c) {
+        case U'I':
+        case U'i':
+        case U'\u0130': // İ
+        case U'\u0131': // ı
+            folded += u'i';
+            break;
+        case U'\u015E':
+        case U'\u015F':
+            folded += u's';
+            break;
+        case U'\u011E':
+        case U'\u011F':
+            folded += u'g';
+            break;
+        case U'\u00DC':
+        case U'\u00FC':
+            folded += u'u';
+            break;
+        case U'\u00D6':
+        case U'\u00F6':
+            folded += u'o';
+            break;
+        case U'\u00C7':
+        case U'\u00E7':
+            folded += u'c';
+            break;
+        case U'\u0307': // the dot of an i written with a combining dot
+            if (!folded.endsWith(u'i'))
+                folded += QChar(u'\u0307');
+            break;
+        default:
+            // Only ASCII changes case: no other letter is in a colour's
+            // name, and none may turn into one by a lower-case rule.
+            folded += c >= U'A' && c <= U'Z' ? QChar(char16_t(c - U'A' + U'a'))
+                                             : QString::fromUcs4(&c, 1);
+        }
+    }
+    return folded;
+}
+
+std::optional<Colour> colourNamed(const QString &word)
+{
+    const QString folded = foldColourWord(word);
+    for (const Name &name : names)
+        if (folded == QLatin1String(name.folded))
+            return name.colour;
+    return std::nullopt;
+}
+
+QStringList colourWords(const QString &text)
+{
+    QStringList words;
+    QString word;
+    for (const char32_t c : text.toUcs4()) {
+        if (isSeparator(c)) {
+            if (!word.isEmpty())
+                words << word;
+            word.clear();
+        } else {
+            word += QString::fromUcs4(&c, 1);
+        }
+    }
+    if (!word.isEmpty())
+        words << word;
+    return words;
+}
+
+QString roleName(Role role)
+{
+    switch (role) {
+    case Role::Digit:
+        return QStringLiteral("rakam");
+    case Role::Multiplier:
+        return QStringLiteral("çarpan");
+    case Role::Tolerance:
+        return QStringLiteral("tolerans");
+    case Role::Coefficient:
+        return QStringLiteral("sıcaklık katsayısı");
+    }
+    return {};
+}
+
+std::variant<ReadBands, QString> readColourWords(const QString &text)
+{
+    const QStringList words = colourWords(text);
+    const int count = int(words.size());
+    if (count < 3 || count > colorcode::maxBandCount)
+        return QStringLiteral("3 ile 6 arasında renk gerekir; %1 renk yazıldı").arg(count);
+
+    // Three colours read as four with no tolerance band.
+    const int bandCount = count == 3 ? 4 : count;
+    const std::span<const Role> roles = colorcode::rolesOf(bandCount);
+    std::vector<Colour> colours;
+    for (int i = 0; i < count; ++i) {
+        const Role role = roles[std::size_t(i)];
+        const QString place = QStringLiteral("%1. bant (%2): ").arg(i + 1).arg(roleName(role));
+        const QString accepted = QStringLiteral("; bu bant %1 olabilir").arg(acceptedNames(role));
+        const QString &word = words[i];
+        const std::optional<Colour> colour = colourNamed(word);
+        if (!colour)
+            return place + QStringLiteral("\"%1\" bir renk adı değil").arg(word) + accepted;
+        if (!holds(role, *colour)) {
+            const QString name = turkishName(*colour);
+            const QString named = foldColourWord(word) == foldColourWord(name)
+                                      ? name
+                                      : QStringLiteral("\"%1\" (%2)").arg(word, name);
+            return place + named + QStringLiteral(" %1 olamaz").arg(roleName(role)) + accepted;
+        }
+        colours.push_back(*colour);
+    }
+    if (count == 3)
+        colours.push_back(Colour::Renksiz);
+    const std::optional<colorcode::BandSelection> selection =
+        colorcode::BandSelection::fromColours(colours);
+    if (!selection) // every colour was checked against its list above
+        return QStringLiteral("bu renkler bir direnç okuması vermez");
+    return ReadBands{*selection, count};
+}
+
+} // namespace cli

@@ -1,0 +1,357 @@
+#include "cli/commandline.h"
+
+#include "cli/answers.h"
+#include "colorcode/bandselection.h"
+#include "colorcode/bandtables.h"
+#include "forms/conversions.h"
+#include "photo/photoloader.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdio>
+#include <functional>
+#include <iostream>
+#include <optional>
+#include <string>
+
+namespace cli
+{
+
+namespace
+{
+
+enum class Kind { Answering, Modifier, Flag };
+
+struct Option {
+    std::string_view name;
+    Kind kind;
+    // The answering options a modifier goes with.
+    std::array<std::string_view, 3> with{};
+};
+
+// clang-format off
+constexpr std::array<Option, 17> options{{
+    {"bands", Kind::Answering, {}},
+    {"value", Kind::Answering, {}},
+    {"smd", Kind::Answering, {}},
+    {"smd-for", Kind::Answering, {}},
+    {"combine", Kind::Answering, {}},
+    {"ratio", Kind::Answering, {}},
+    {"photo", Kind::Answering, {}},
+    {"unit", Kind::Modifier, {"value", "smd-for"}},
+    {"band-count", Kind::Modifier, {"value"}},
+    {"tolerance", Kind::Modifier, {"value"}},
+    {"tcr", Kind::Modifier, {"value"}},
+    {"series", Kind::Modifier, {"combine", "ratio"}},
+    {"parts", Kind::Modifier, {"combine"}},
+    {"range", Kind::Modifier, {"combine", "ratio"}},
+    {"without", Kind::Modifier, {"combine", "ratio"}},
+    {"ends", Kind::Modifier, {"photo"}},
+    {"json", Kind::Flag, {}},
+}};
+// clang-format on
+
+const Option *optionNamed(std::string_view name)
+{
+    for (const Option &option : options)
+        if (option.name == name)
+            return &option;
+    return nullptr;
+}
+
+// A usage error in the shape of the program's others.
+int usageError(const QString &what, std::string_view argument)
+{
+    const QString line = QStringLiteral("tavlora: ") + what + QStringLiteral(" '") +
+                         QString::fromUtf8(argument.data(), qsizetype(argument.size())) +
+                         QStringLiteral("'; yardım için: tavlora --help\n");
+    std::fputs(line.toUtf8().constData(), stderr);
+    return 2;
+}
+
+void say(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+}
+
+QString fromArgument(const std::string &text)
+{
+    return QString::fromLocal8Bit(text.data(), qsizetype(text.size()));
+}
+
+std::optional<photo::Ends> readEnds(const QString &text)
+{
+    const QStringList parts = text.split(u',');
+    if (parts.size() != 4)
+        return std::nullopt;
+    std::array<double, 4> numbers{};
+    for (int i = 0; i < 4; ++i) {
+        // Pixels: whole numbers, read the same under every locale.
+        bool ok = false;
+        numbers[std::size_t(i)] = double(parts[i].trimmed().toLongLong(&ok));
+        if (!ok || numbers[std::size_t(i)] < 0)
+            return std::nullopt;
+    }
+    return photo::Ends{{numbers[0], numbers[1]}, {numbers[2], numbers[3]}};
+}
+
+Reply answerPhoto(const QString &path, const std::optional<photo::Ends> &ends,
+                  const QLocale &locale)
+{
+    const photo::FileReading read = photo::readPhotoFile(path, ends);
+    if (!read.error.isEmpty())
+        return read.error;
+    if (read.readings.empty())
+        return QStringLiteral("fotoğrafta bir direncin bantları okunamadı");
+    Answer answer;
+    std::vector<std::string> readings;
+    for (const photo::FileReading::Entry &entry : read.readings) {
+        const auto selection = colorcode::BandSelection::fromColours(entry.bands);
+        const auto result = selection ? selection->result(locale) : std::nullopt;
+        QStringList names;
+        std::vector<std::string> jsonNames;
+        for (const QString &name : selection ? selection->colourNames() : std::vector<QString>()) {
+            names << name;
+            jsonNames.push_back(jsonString(name));
+        }
+        const QString text = result ? result->sonuc : colorcode::valueText(entry.ohms, locale);
+        answer.lines << names.join(u' ') + QStringLiteral("  ") + text;
+        readings.push_back(JsonObject()
+                               .add("bands", jsonArray(jsonNames))
+                               .add("band_count", std::to_string(entry.bandCount))
+                               .add("ohms", jsonNumber(entry.ohms))
+                               .add("confidence", entry.confidence
+                                                      ? jsonHundredths(*entry.confidence)
+                                                      : std::string(jsonNull))
+                               .add("text", jsonString(text))
+                               .text());
+    }
+    std::string endsJson(jsonNull);
+    if (read.ends)
+        endsJson = jsonArray({jsonNumber(read.ends->first.x), jsonNumber(read.ends->first.y),
+                              jsonNumber(read.ends->second.x), jsonNumber(read.ends->second.y)});
+    answer.json = JsonObject().add("readings", jsonArray(readings)).add("ends", endsJson).text();
+    return answer;
+}
+
+} // namespace
+
+const CommandLine::Given *CommandLine::find(std::string_view name) const
+{
+    const Given *found = nullptr;
+    for (const Given &given : m_given)
+        if (given.name == name)
+            found = &given; // the last one counts
+    return found;
+}
+
+CommandLine::Taken CommandLine::take(int argc, const char *const argv[], int &i)
+{
+    const std::string_view argument = argv[i];
+    if (argument.size() < 3 || argument.substr(0, 2) != "--")
+        return Taken::No;
+    std::string_view name = argument.substr(2);
+    std::optional<std::string_view> value;
+    if (const auto equals = name.find('='); equals != std::string_view::npos) {
+        value = name.substr(equals + 1);
+        name = name.substr(0, equals);
+    }
+    const Option *option = optionNamed(name);
+    if (!option)
+        return Taken::No;
+
+    if (option->kind == Kind::Flag) {
+        if (value) {
+            usageError(QStringLiteral("değer almayan seçenek"), argument);
+            return Taken::Error;
+        }
+    } else if (!value) {
+        if (i + 1 == argc) {
+            usageError(QStringLiteral("değer bekleyen seçenek"), argument);
+            return Taken::Error;
+        }
+        value = argv[++i];
+    }
+    if (option->kind == Kind::Answering) {
+        for (const Given &given : m_given)
+            if (optionNamed(given.name)->kind == Kind::Answering) {
+                usageError(QStringLiteral("tek bir yanıt seçeneği verilebilir; fazladan"),
+                           argument);
+                return Taken::Error;
+            }
+    }
+    m_given.push_back({std::string(name), std::string(value.value_or(""))});
+    return Taken::Yes;
+}
+
+int CommandLine::run() const
+{
+    const Given *asked = nullptr;
+    for (const Given &given : m_given)
+        if (optionNamed(given.name)->kind == Kind::Answering)
+            asked = &given;
+    if (!asked)
+        return usageError(QStringLiteral("bir yanıt seçeneği olmadan verilen seçenek"),
+                          "--" + m_given.front().name);
+    for (const Given &given : m_given) {
+        const Option &option = *optionNamed(given.name);
+        if (option.kind != Kind::Modifier)
+            continue;
+        bool fits = false;
+        for (const std::string_view with : option.with)
+            fits = fits || with == asked->name;
+        if (!fits)
+            return usageError(QStringLiteral("--%1 ile kullanılamayan seçenek")
+                                  .arg(QString::fromStdString(asked->name)),
+                              "--" + given.name);
+    }
+
+    const QLocale locale = conversions::numberLocale();
+    const bool json = find("json") != nullptr;
+
+    // The modifiers, read once for every input.
+    ValueOptions value;
+    if (const Given *unit = find("unit")) {
+        const QString name = fromArgument(unit->value).toLower();
+        if (name == u"ohm")
+            value.unit = colorcode::Unit::Ohm;
+        else if (name == u"kohm")
+            value.unit = colorcode::Unit::Kohm;
+        else if (name == u"mohm")
+            value.unit = colorcode::Unit::Mohm;
+        else
+            return usageError(QStringLiteral("--unit Ohm, Kohm ya da Mohm olur; verilen"),
+                              unit->value);
+    }
+    if (const Given *count = find("band-count")) {
+        if (count->value != "4" && count->value != "5" && count->value != "6")
+            return usageError(QStringLiteral("--band-count 4, 5 ya da 6 olur; verilen"),
+                              count->value);
+        value.bandCount = count->value[0] - '0';
+    }
+    if (const Given *tolerance = find("tolerance")) {
+        const auto hundredths = readHundredths(fromArgument(tolerance->value));
+        int index = -1;
+        for (std::size_t t = 0; hundredths && t < colorcode::toleranceList.size(); ++t)
+            if (colorcode::toleranceList[t].number == *hundredths)
+                index = int(t);
+        if (index < 0)
+            return usageError(QStringLiteral("--tolerance bantların bir toleransı olur (20, 10, "
+                                             "5, 2, 1, 0,5, 0,25, 0,1, 0,05, 0,02, 0,01); "
+                                             "verilen"),
+                              tolerance->value);
+        value.toleranceIndex = index;
+    }
+    if (const Given *tcr = find("tcr")) {
+        if (value.bandCount != 6)
+            return usageError(QStringLiteral("--tcr yalnız 6 bantta geçerli (--band-count 6)"),
+                              "--tcr");
+        const auto hundredths = readHundredths(fromArgument(tcr->value));
+        int index = -1;
+        for (std::size_t c = 0; hundredths && c < colorcode::coefficientList.size(); ++c)
+            if (std::int64_t(colorcode::coefficientList[c].number) * 100 == *hundredths)
+                index = int(c);
+        if (index < 0)
+            return usageError(QStringLiteral("--tcr bir sıcaklık katsayısı olur (250, 100, 50, "
+                                             "25, 20, 15, 10, 5, 1); verilen"),
+                              tcr->value);
+        value.coefficientIndex = index;
+    }
+    CombineOptions combineOptions;
+    if (const Given *series = find("series")) {
+        const auto choice = combine::seriesChoiceNamed(fromArgument(series->value));
+        if (!choice)
+            return usageError(QStringLiteral("--series E6, E12, E24, E48, E96, E192 ya da "
+                                             "E24+E96 olur; verilen"),
+                              series->value);
+        combineOptions.series = *choice;
+    }
+    if (const Given *parts = find("parts")) {
+        if (parts->value != "1" && parts->value != "2" && parts->value != "3")
+            return usageError(QStringLiteral("--parts 1, 2 ya da 3 olur; verilen"), parts->value);
+        combineOptions.maxParts = parts->value[0] - '0';
+    }
+    if (const Given *range = find("range"))
+        combineOptions.range = fromArgument(range->value);
+    for (const Given &given : m_given)
+        if (given.name == "without")
+            combineOptions.without << fromArgument(given.value);
+    std::optional<photo::Ends> ends;
+    if (const Given *given = find("ends")) {
+        ends = readEnds(fromArgument(given->value));
+        if (!ends)
+            return usageError(QStringLiteral("--ends X1,Y1,X2,Y2 biçiminde piksel olur; verilen"),
+                              given->value);
+    }
+
+    std::function<Reply(const QString &)> answer;
+    const std::string &name = asked->name;
+    if (name == "bands")
+        answer = [&](const QString &text) { return answerBands(text, locale); };
+    else if (name == "value")
+        answer = [&](const QString &text) { return answerValue(text, value, locale); };
+    else if (name == "smd")
+        answer = [&](const QString &text) { return answerSmd(text, locale); };
+    else if (name == "smd-for")
+        answer = [&](const QString &text) { return answerSmdFor(text, value.unit, locale); };
+    else if (name == "combine" || name == "ratio")
+        answer = [&, divider = name == "ratio"](const QString &text) {
+            return answerCombine(text, divider, combineOptions, locale);
+        };
+    else
+        answer = [&](const QString &text) { return answerPhoto(text, ends, locale); };
+
+    // One input, or one a line from standard input.
+    std::vector<QString> inputs;
+    const bool fromStdin = asked->value == "-";
+    if (fromStdin) {
+        std::string line;
+        while (std::getline(std::cin, line)) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            inputs.push_back(QString::fromUtf8(line.data(), qsizetype(line.size())));
+        }
+    } else {
+        inputs.push_back(fromArgument(asked->value));
+    }
+
+    bool refused = false;
+    int answered = 0;
+    for (std::size_t n = 0; n < inputs.size(); ++n) {
+        const QString &input = inputs[n];
+        // Blank lines between inputs are no inputs.
+        if (fromStdin && input.trimmed().isEmpty())
+            continue;
+        const QString where = QStringLiteral("tavlora: ") +
+                              (fromStdin ? QStringLiteral("satır %1: ").arg(n + 1) : QString());
+        const Reply reply = answer(input);
+        if (const auto *refusal = std::get_if<QString>(&reply)) {
+            refused = true;
+            std::fflush(stdout);
+            say(stderr, where + *refusal + u'\n');
+            continue;
+        }
+        const Answer &a = std::get<Answer>(reply);
+        if (json) {
+            const std::string line = a.json + "\n";
+            std::fwrite(line.data(), 1, line.size(), stdout);
+        } else {
+            say(stdout,
+                (answered > 0 ? QStringLiteral("\n") : QString()) + a.lines.join(u'\n') + u'\n');
+        }
+        ++answered;
+        if (!a.notes.isEmpty()) {
+            std::fflush(stdout);
+            for (const QString &note : a.notes)
+                say(stderr, where + note + u'\n');
+        }
+    }
+    if (std::fflush(stdout) != 0)
+        return 1;
+    return refused ? 1 : 0;
+}
+
+} // namespace cli
