@@ -12,7 +12,6 @@
 #include <array>
 #include <cstdio>
 #include <functional>
-#include <iostream>
 #include <optional>
 #include <string>
 
@@ -308,12 +307,23 @@ int CommandLine::run() const
     std::vector<QString> inputs;
     const bool fromStdin = asked->value == "-";
     if (fromStdin) {
+        // Through C's stdio: iostreams would set up their streams at every
+        // start of the program, the windows' too.
         std::string line;
-        while (std::getline(std::cin, line)) {
+        const auto take = [&inputs, &line] {
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
             inputs.push_back(QString::fromUtf8(line.data(), qsizetype(line.size())));
+            line.clear();
+        };
+        for (int c = std::getc(stdin); c != EOF; c = std::getc(stdin)) {
+            if (c == '\n')
+                take();
+            else
+                line += char(c);
         }
+        if (!line.empty())
+            take();
     } else {
         inputs.push_back(fromArgument(asked->value));
     }

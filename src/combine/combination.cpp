@@ -523,7 +523,6 @@ std::int32_t usualToleranceHundredths(SeriesChoice series)
     return 0;
 }
 
-
 std::optional<std::size_t> PartSet::indexOf(const ExactValue &ohms) const
 {
     const ExactValue n = colorcode::normalised(ohms);

@@ -273,10 +273,10 @@ void CombineWindow::recompute()
     QStringList notes = a.notes;
     if (!a.message.isEmpty())
         notes.prepend(a.message);
-    showAnswer(notes, a.lines,
-               QStringLiteral("Aralıkta %1 %2 değeri.")
-                   .arg(QString::number(std::int64_t(parts.parts.size())),
-                        seriesChoiceName(q.series)));
+    showAnswer(
+        notes, a.lines,
+        QStringLiteral("Aralıkta %1 %2 değeri.")
+            .arg(QString::number(std::int64_t(parts.parts.size())), seriesChoiceName(q.series)));
 }
 
 void CombineWindow::startBuilding()

@@ -19,10 +19,10 @@
 #include "photo/photowindow.h"
 #include "smd/smdwindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>

@@ -1,17 +1,17 @@
 #include "colorcode/form2.h"
 #include "combine/combinewindow.h"
-#include "smd/smdwindow.h"
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/form1.h"
+#include "smd/smdwindow.h"
 #include "testhelpers.h"
 
 #include <QAbstractItemView>
-#include <QAction>
-#include <QMenu>
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
