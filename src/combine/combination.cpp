@@ -33,22 +33,8 @@ Significands significandsOf(SeriesChoice series)
         }
         return result;
     };
-    switch (series) {
-    case SeriesChoice::E6:
-        return single(colorcode::Series::E6);
-    case SeriesChoice::E12:
-        return single(colorcode::Series::E12);
-    case SeriesChoice::E24:
-        return single(colorcode::Series::E24);
-    case SeriesChoice::E48:
-        return single(colorcode::Series::E48);
-    case SeriesChoice::E96:
-        return single(colorcode::Series::E96);
-    case SeriesChoice::E192:
-        return single(colorcode::Series::E192);
-    case SeriesChoice::E24PlusE96:
-        break;
-    }
+    if (const std::optional<colorcode::Series> one = singleSeries(series))
+        return single(*one);
     // E24 written with three digits, merged with E96; the six values both
     // have are E24 values.
     std::vector<std::pair<int, bool>> merged;
@@ -470,25 +456,28 @@ struct DividerRules {
 
 } // namespace
 
+std::optional<colorcode::Series> singleSeries(SeriesChoice series)
+{
+    // The single-series choices list the series in their own order.
+    static_assert(int(SeriesChoice::E6) == int(colorcode::Series::E6) &&
+                  int(SeriesChoice::E192) == int(colorcode::Series::E192));
+    if (series == SeriesChoice::E24PlusE96)
+        return std::nullopt;
+    return colorcode::Series(int(series));
+}
+
+SeriesChoice choiceFor(const colorcode::SeriesSet &set)
+{
+    if (set.withE24 && set.series == colorcode::Series::E96)
+        return SeriesChoice::E24PlusE96;
+    return SeriesChoice(int(set.series));
+}
+
 QString seriesChoiceName(SeriesChoice series)
 {
-    switch (series) {
-    case SeriesChoice::E6:
-        return QStringLiteral("E6");
-    case SeriesChoice::E12:
-        return QStringLiteral("E12");
-    case SeriesChoice::E24:
-        return QStringLiteral("E24");
-    case SeriesChoice::E48:
-        return QStringLiteral("E48");
-    case SeriesChoice::E96:
-        return QStringLiteral("E96");
-    case SeriesChoice::E192:
-        return QStringLiteral("E192");
-    case SeriesChoice::E24PlusE96:
-        return QStringLiteral("E24 + E96");
-    }
-    return {};
+    if (const std::optional<colorcode::Series> one = singleSeries(series))
+        return colorcode::seriesName(*one);
+    return QStringLiteral("E24 + E96");
 }
 
 std::optional<SeriesChoice> seriesChoiceNamed(const QString &name)

@@ -47,6 +47,7 @@
 // larger than that of the tenth best so far.
 
 #include "colorcode/exactvalue.h"
+#include "colorcode/standardvalues.h"
 #include "combine/wideinteger.h"
 
 #include <QString>
@@ -67,6 +68,12 @@ inline constexpr std::array<SeriesChoice, 7> seriesChoices{
     SeriesChoice::E6,  SeriesChoice::E12,  SeriesChoice::E24,        SeriesChoice::E48,
     SeriesChoice::E96, SeriesChoice::E192, SeriesChoice::E24PlusE96,
 };
+
+// The one E-series a choice stands for; nothing for "E24 + E96".
+std::optional<colorcode::Series> singleSeries(SeriesChoice series);
+// The choice for the series a tolerance's parts are made in: its own
+// series, or "E24 + E96" for the 1 % parts sold in both.
+SeriesChoice choiceFor(const colorcode::SeriesSet &set);
 
 // "E6" … "E192", "E24 + E96".
 QString seriesChoiceName(SeriesChoice series);

@@ -407,15 +407,10 @@ void Form1::showTool(QWidget *tool)
 
 void Form1::findCombination(const colorcode::ExactValue &value, std::int32_t toleranceHundredths)
 {
-    // The series the tolerance's parts are made in; 1 % parts in E24 values
-    // too, as the standard-value line counts them.
-    const colorcode::SeriesSet set = colorcode::seriesFor(toleranceHundredths);
-    combine::SeriesChoice series = combine::SeriesChoice::E24;
-    for (const combine::SeriesChoice choice : combine::seriesChoices)
-        if (combine::seriesChoiceName(choice) == colorcode::seriesName(set.series))
-            series = choice;
-    if (set.withE24 && set.series == colorcode::Series::E96)
-        series = combine::SeriesChoice::E24PlusE96;
+    // The series the tolerance's parts are made in, as the standard-value
+    // line counts them.
+    const combine::SeriesChoice series =
+        combine::choiceFor(colorcode::seriesFor(toleranceHundredths));
     CombineWindow &tool = combineWindow();
     tool.showFor(value, series);
     showTool(&tool);
