@@ -8,6 +8,7 @@
 #include "colorcode/standardvaluetext.h"
 #include "colorcode/standardverdict.h"
 #include "combine/combinationtext.h"
+#include "numbers/exactnumber.h"
 #include "smd/smdmarking.h"
 
 #include <charconv>
@@ -43,24 +44,15 @@ std::string jsonString(const QString &text)
 
 std::string jsonNumber(const ExactValue &value)
 {
-    const ExactValue n = colorcode::normalised(value);
-    if (n.digits.empty())
-        return "0";
-    if (n.powerOfTen >= 0)
-        return n.digits + std::string(std::size_t(n.powerOfTen), '0');
-    const std::size_t decimals = std::size_t(-n.powerOfTen);
-    if (n.digits.size() > decimals)
-        return n.digits.substr(0, n.digits.size() - decimals) + "." +
-               n.digits.substr(n.digits.size() - decimals);
-    return "0." + std::string(decimals - n.digits.size(), '0') + n.digits;
+    return numbers::jsonText(value);
 }
 
 std::string jsonHundredths(std::int32_t hundredths)
 {
     const bool negative = hundredths < 0;
-    const std::int64_t magnitude = negative ? -std::int64_t(hundredths) : hundredths;
-    ExactValue value{std::to_string(magnitude), -2};
-    return (negative ? "-" : "") + jsonNumber(value);
+    const std::uint64_t magnitude =
+        std::uint64_t(negative ? -std::int64_t(hundredths) : hundredths);
+    return (negative ? "-" : "") + numbers::jsonText(numbers::fromUnits(magnitude, 2));
 }
 
 std::string jsonNumber(double value)

@@ -3,6 +3,7 @@
 #include "colorcode/resistance.h"
 #include "colorcode/standardvalues.h"
 #include "colorcode/standardvaluetext.h"
+#include "numbers/exactnumber.h"
 
 #include <algorithm>
 #include <array>
@@ -79,7 +80,7 @@ QString superscript(int n)
 QString factorText(int power, const QLocale &locale)
 {
     if (power < 0)
-        return QStringLiteral("× ") + conversions::exactDecimalText(1, -power, locale);
+        return QStringLiteral("× ") + numbers::text(ExactValue{"1", power}, locale);
     if (power <= 3)
         return QStringLiteral("× 1") + QString(power, u'0');
     return QStringLiteral("× 10") + superscript(power);
@@ -194,7 +195,7 @@ Reading rDecimal(const QString &code, const QLocale &locale)
                     value,
                     std::nullopt,
                     QStringLiteral("R ondalık: ") + code + QStringLiteral(" = ") +
-                        conversions::exactDecimalText(digits.toULongLong(), decimals, locale),
+                        numbers::text(value, locale),
                     {}};
     if (code.size() == 4 && decimals == 0)
         reading.notes << QStringLiteral("sonda R makara etiketi yazımıdır: ") + code +
