@@ -9,6 +9,7 @@
 #include "colorcode/standardverdict.h"
 #include "combine/combinationtext.h"
 #include "smd/smdmarking.h"
+#include "smd/smdtext.h"
 
 #include <charconv>
 #include <memory>
@@ -248,9 +249,9 @@ Reply answerValue(const QString &typed, const ValueOptions &options, const QLoca
 
 Reply answerSmd(const QString &code, const QLocale &locale)
 {
-    const smd::MarkingReading reading = smd::readMarking(code, locale);
+    const smd::MarkingReading reading = smd::readMarking(code);
     if (const auto *refusal = std::get_if<smd::Refusal>(&reading))
-        return refusal->message;
+        return smd::refusalText(*refusal, locale);
     const smd::Readings &readings = std::get<smd::Readings>(reading);
     if (readings.readings.empty())
         return QStringLiteral("\"%1\" okunamadı").arg(code);
@@ -265,7 +266,7 @@ Reply answerSmd(const QString &code, const QLocale &locale)
                           .add("format", jsonString(QString::fromLatin1(smd::formatId(r.format))))
                           .add("ohms", jsonNumber(r.value))
                           .add("tolerance_percent", tolerance(r))
-                          .add("text", jsonString(r.how))
+                          .add("text", jsonString(smd::howText(readings.code, r, locale)))
                           .text());
     const smd::Reading &likelier = readings.readings.front();
     Answer answer;
@@ -290,7 +291,7 @@ Reply answerSmdFor(const QString &typed, colorcode::Unit unit, const QLocale &lo
         // The limits of the widest band count, as the SMD window gives them.
         return colorcode::valueErrorMessage(*error, separator, colorcode::maxBandCount);
     const ExactValue &value = std::get<ExactValue>(number);
-    const smd::Markings markings = smd::markingsFor(value, locale);
+    const smd::Markings markings = smd::markingsFor(value);
     const auto code = [](const smd::Marking &m) {
         return m.code ? jsonString(*m.code) : std::string(jsonNull);
     };
