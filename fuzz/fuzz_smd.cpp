@@ -170,7 +170,8 @@ std::vector<Expected> expectedReadings(const QString &typed)
         const ExactValue ohms = value(QString(code).remove(u'R'), -int(code.size() - 1 - at));
         if (ohms.digits.empty())
             return {};
-        return {{MarkingFormat::RDecimal, ohms, false}};
+        // Four characters with R inside hold three significant digits: ± 1 %.
+        return {{MarkingFormat::RDecimal, ohms, code.size() == 4 && !code.endsWith(u'R')}};
     }
     return {};
 }

@@ -128,13 +128,16 @@ MarkingReading fourDigit(const QString &code)
 
 // The code with R as its decimal point, three or four characters; R at the
 // end only in four ("100R", as reel labels write 100 Ω): three characters
-// ending in R are EIA-96 first.
+// ending in R are EIA-96 first. Four characters with R inside carry three
+// significant digits, as four digits do, and so the same ± 1 %.
 Reading rDecimal(const QString &code)
 {
     const qsizetype at = code.indexOf(u'R');
     const int decimals = int(code.size() - 1 - at);
+    const bool threeSignificant = code.size() == 4 && decimals > 0;
     Reading reading =
-        digitReading(MarkingFormat::RDecimal, QString(code).remove(at, 1), -decimals, std::nullopt);
+        digitReading(MarkingFormat::RDecimal, QString(code).remove(at, 1), -decimals,
+                     threeSignificant ? std::optional<std::int32_t>(onePercent) : std::nullopt);
     if (code.size() == 4 && decimals == 0)
         reading.notes.push_back({NoteKind::ReelLabelR, reading.value, {}});
     return reading;

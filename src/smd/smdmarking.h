@@ -35,8 +35,9 @@ enum class MarkingFormat {
 // "reel_label", "zero_ohm".
 const char *formatId(MarkingFormat format);
 
-// The tolerance of four digits, EIA-96 and a bar, in hundredths of a
-// percent. Three digits and R codes imply none.
+// The tolerance of a marking that carries three significant digits (four
+// digits, four characters with R inside, EIA-96) or a bar, in hundredths
+// of a percent. Two significant digits imply none.
 inline constexpr std::int32_t onePercent = 100;
 
 // What a note beside a reading says.

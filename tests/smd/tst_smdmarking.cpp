@@ -189,10 +189,21 @@ void TestSmdMarking::readings_data()
     row("1004", "four_digit", "1M", 100);
     row("4R7", "r_decimal", "4.7", -1);
     row("R47", "r_decimal", "0.47", -1);
-    row("47R0", "r_decimal", "47", -1);
-    row("4R70", "r_decimal", "4.7", -1);
-    row("R300", "r_decimal", "0.3", -1);
-    row("R681", "r_decimal", "0.681", -1);
+    // Four characters with R inside hold three significant digits, as
+    // four digits do: ± 1 % like them. Three characters hold two.
+    row("47R0", "r_decimal", "47", 100);
+    row("4R70", "r_decimal", "4.7", 100);
+    row("R300", "r_decimal", "0.3", 100);
+    row("R681", "r_decimal", "0.681", 100);
+    row("49R9", "r_decimal", "49.9", 100, "R ondalık: 49R9 = 49,9");
+    row("4R99", "r_decimal", "4.99", 100, "R ondalık: 4R99 = 4,99");
+    row("R470", "r_decimal", "0.47", 100, "R ondalık: R470 = 0,47");
+    row("R047", "r_decimal", "0.047", 100, "R ondalık: R047 = 0,047");
+    row("4701 ohm", "four_digit", "4.7k", 100);
+    row("4r99", "r_decimal", "4.99", 100);
+    row("R10", "r_decimal", "0.1", -1);
+    // R at the end is a reel label's way of writing ohms, no marking of a
+    // tolerance.
     row("100R", "r_decimal", "100", -1);
     row("01C", "eia96", "10k", 100, "EIA-96: 01 = 100, C = × 100");
     row("02C", "eia96", "10.2k", 100);
@@ -465,6 +476,12 @@ void TestSmdMarking::lines()
     QVERIFY(odd.contains(
         QStringLiteral("Tolerans: kodda yok; standart değer ± % 5 ile değerlendirildi")));
     QCOMPARE(odd.filter(QStringLiteral("E24 değil; en yakın: 43 Kilo Ohm")).size(), 1);
+
+    // Three significant digits are ± 1 %, with R as with four digits.
+    QCOMPARE(decode("49R9"),
+             QStringList({"49,9 Ohm", "R ondalık: 49R9 = 49,9", "Tolerans: ± % 1 (4 haneli kod)",
+                          "E96 standart değeri"}));
+    QCOMPARE(decode("R470").at(2), QStringLiteral("Tolerans: ± % 1 (4 haneli kod)"));
 
     QCOMPARE(encodeLines(markingsFor(ohms("4.7k")), turkish),
              QStringList({"3 haneli: 472", "4 haneli: 4701", "EIA-96: — (E96'da yok)",
