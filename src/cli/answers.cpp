@@ -295,11 +295,15 @@ Reply answerSmdFor(const QString &typed, colorcode::Unit unit, const QLocale &lo
     const auto code = [](const smd::Marking &m) {
         return m.code ? jsonString(*m.code) : std::string(jsonNull);
     };
+    // Only a three-digit code (ending in 8 or 9) reads first as another value.
+    const auto readsFirstAs = markings.threeDigit.readsFirstAs;
     Answer answer;
     answer.lines = smd::encodeLines(markings, locale);
     answer.json = JsonObject()
                       .add("ohms", jsonNumber(value))
                       .add("three_digit", code(markings.threeDigit))
+                      .add("reads_first_as_ohms",
+                           readsFirstAs ? jsonNumber(*readsFirstAs) : std::string(jsonNull))
                       .add("four_digit", code(markings.fourDigit))
                       .add("eia96", code(markings.eia96))
                       .add("three_digit_bar",

@@ -1,8 +1,10 @@
 #include "colorcode/exactvalue.h"
+#include "colorcode/resistance.h"
 #include "smd/smdmarking.h"
 #include "smd/smdtext.h"
 #include "smdreference.h"
 
+#include <QSet>
 #include <QTest>
 
 #include <numeric>
@@ -72,6 +74,7 @@ private slots:
     void refusals();
     void markings_data();
     void markings();
+    void roundTrip_data();
     void roundTrip();
     void lines();
 };
@@ -420,40 +423,88 @@ void TestSmdMarking::markings()
     QCOMPARE(m.barCode.value_or(QString()), bar);
 }
 
+void TestSmdMarking::roundTrip_data()
+{
+    QTest::addColumn<int>("slot");      // 0 three digits, 1 four, 2 EIA-96, 3 the bar
+    QTest::addColumn<int>("tolerance"); // -1: none implied
+    // How many codes the format has, counted from its shapes, and how many
+    // of them read first as another value.
+    QTest::addColumn<int>("codes");
+    QTest::addColumn<int>("readFirstAsOther");
+    // DDM with DD 10-99 and M 0-9, DRD 1R0-9R9, RDD R01-R99; those ending
+    // in 8 or 9 read first the old way.
+    QTest::newRow("three digits") << 0 << -1 << 900 + 90 + 99 << 90 * 2;
+    // DDDM, DDRD 10R0-99R9, DRDD 1R00-9R99, RDDD R001-R999.
+    QTest::newRow("four digits") << 1 << 100 << 9000 + 900 + 900 + 999 << 0;
+    QTest::newRow("EIA-96") << 2 << 100 << 96 * 9 << 0;
+    // The 18 E24 values not in E96, with powers 10⁰ to 10⁷.
+    QTest::newRow("three digits with a bar") << 3 << 100 << 18 * 8 << 0;
+}
+
 void TestSmdMarking::roundTrip()
 {
-    // Every E24 and E96 value from 0,1 Ω to 97,6 MΩ, through each marking
-    // it has, reads back as itself in that marking's format.
-    std::vector<ExactValue> values;
-    for (int power = -2; power <= 6; ++power)
-        for (const int v : smdreference::e24Values)
-            values.push_back(colorcode::normalised({std::to_string(v), power}));
-    for (int power = -3; power <= 5; ++power)
-        for (const int v : smdreference::eia96Values)
-            values.push_back(colorcode::normalised({std::to_string(v), power}));
-    int checked = 0;
-    for (const ExactValue &value : values) {
-        const Markings m = markingsFor(value);
-        const std::pair<std::optional<QString>, std::vector<MarkingFormat>> codes[] = {
-            {m.threeDigit.code, {MarkingFormat::ThreeDigit, MarkingFormat::RDecimal}},
-            {m.fourDigit.code, {MarkingFormat::FourDigit, MarkingFormat::RDecimal}},
-            {m.eia96.code, {MarkingFormat::Eia96}},
-            {m.barCode ? std::optional(QStringLiteral("_") + *m.barCode) : std::nullopt,
-             {MarkingFormat::ThreeDigitBar}}};
-        for (const auto &[code, formats] : codes) {
+    // Every value the writer gives a code, and more: one to three
+    // significant digits from 10⁻⁶ to 999 × 10¹² Ω. Each code reads back
+    // with the value among its readings, at the tolerance of the format it
+    // was written in; where a reader takes it for another value first, the
+    // marking says which, in data and in its line.
+    QFETCH(int, slot);
+    QFETCH(int, tolerance);
+    QFETCH(int, codes);
+    QFETCH(int, readFirstAsOther);
+    const std::vector<MarkingFormat> formats[] = {
+        {MarkingFormat::ThreeDigit, MarkingFormat::RDecimal},
+        {MarkingFormat::FourDigit, MarkingFormat::RDecimal},
+        {MarkingFormat::Eia96},
+        {MarkingFormat::ThreeDigitBar}};
+    QSet<QString> written;
+    int otherFirst = 0;
+    for (int power = -6; power <= 12; ++power) {
+        for (int significand = 1; significand <= 999; ++significand) {
+            if (significand % 10 == 0)
+                continue; // the same value as significand / 10 a power up
+            const ExactValue value{std::to_string(significand), power};
+            const Markings m = markingsFor(value);
+            const Marking *marking = slot == 0   ? &m.threeDigit
+                                     : slot == 1 ? &m.fourDigit
+                                     : slot == 2 ? &m.eia96
+                                                 : nullptr;
+            const std::optional<QString> code =
+                marking     ? marking->code
+                : m.barCode ? std::optional(QStringLiteral("_") + *m.barCode)
+                            : std::nullopt;
             if (!code)
                 continue;
+            QVERIFY2(!written.contains(*code), qPrintable(*code + QStringLiteral(" twice")));
+            written.insert(*code);
+
             const MarkingReading reading = readMarking(*code);
             const Readings *readings = readingsOf(reading);
             QVERIFY2(readings, qPrintable(*code + u' ' + refusalOf(reading)));
-            const Reading &first = readings->readings.front();
-            QVERIFY2(first.value == value, qPrintable(*code));
-            QVERIFY2(std::ranges::find(formats, first.format) != formats.end(), qPrintable(*code));
-            ++checked;
+            const auto &all = readings->readings;
+            const auto same = std::ranges::find(all, value, &Reading::value);
+            QVERIFY2(same != all.end(), qPrintable(*code));
+            QVERIFY2(std::ranges::find(formats[slot], same->format) != formats[slot].end(),
+                     qPrintable(*code));
+            QVERIFY2(same->toleranceHundredths.value_or(-1) == tolerance, qPrintable(*code));
+
+            const ExactValue &first = all.front().value;
+            if (!marking)
+                continue;
+            if (first == value) {
+                QVERIFY2(!marking->readsFirstAs, qPrintable(*code));
+                continue;
+            }
+            ++otherFirst;
+            QVERIFY2(marking->readsFirstAs == first, qPrintable(*code));
+            const QString line = encodeLines(m, turkish).at(slot);
+            QVERIFY2(
+                line.contains(colorcode::valueText(first, turkish) + QStringLiteral(" okunur")),
+                qPrintable(line));
         }
     }
-    // Three, four characters and EIA-96 for most; the count guards the loop.
-    QVERIFY2(checked > 2 * int(values.size()), qPrintable(QString::number(checked)));
+    QCOMPARE(written.size(), codes);
+    QCOMPARE(otherFirst, readFirstAsOther);
 }
 
 void TestSmdMarking::lines()
@@ -483,6 +534,10 @@ void TestSmdMarking::lines()
                           "E96 standart değeri"}));
     QCOMPARE(decode("R470").at(2), QStringLiteral("Tolerans: ± % 1 (4 haneli kod)"));
 
+    QCOMPARE(encodeLines(markingsFor(ohms("1G")), turkish),
+             QStringList({"3 haneli: 108 (eski cihazlarda 0,1 Ohm okunur)", "4 haneli: 1007",
+                          "EIA-96: — (EIA-96 yalnızca 0,1 Ohm ile 97,6 Mega Ohm arasını "
+                          "yazar)"}));
     QCOMPARE(encodeLines(markingsFor(ohms("4.7k")), turkish),
              QStringList({"3 haneli: 472", "4 haneli: 4701", "EIA-96: — (E96'da yok)",
                           "472, altı çizili: ± % 1"}));
