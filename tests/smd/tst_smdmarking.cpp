@@ -251,6 +251,10 @@ void TestSmdMarking::readings()
     const Reading &first = readings->readings.front();
     QCOMPARE(formatId(first.format), format.toLatin1());
     QCOMPARE(first.value, ohms(value));
+    // The digits and power the reading names give its value.
+    if (first.format != MarkingFormat::ZeroOhm)
+        QCOMPARE(colorcode::normalised({std::to_string(first.significand), first.powerOfTen}),
+                 first.value);
     QCOMPARE(first.toleranceHundredths,
              tolerance < 0 ? std::nullopt : std::optional<std::int32_t>(tolerance));
     const QString said = howText(readings->code, first, turkish);
@@ -266,37 +270,53 @@ void TestSmdMarking::refusals_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("message");
-    const auto row = [](const char *code, const char *message) {
-        QTest::newRow(code) << QString::fromUtf8(code) << QString::fromUtf8(message);
+    // The offending part and the code to write instead, as data.
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<QString>("suggestion");
+    const auto row = [](const char *code, const char *message, const char *part = "",
+                        const char *suggestion = "") {
+        QTest::newRow(code) << QString::fromUtf8(code) << QString::fromUtf8(message)
+                            << QString::fromUtf8(part) << QString::fromUtf8(suggestion);
     };
-    row("1_0", "alt çizgi değeri değiştirmez; ondalık için R kullanın: 1R0");
-    row("4_7", "alt çizgi değeri değiştirmez; ondalık için R kullanın: 4R7");
-    row("4,7", "nokta ve virgül SMD kodunda olmaz; ondalık için R kullanın: 4R7");
-    row("12_345", "ondalık için R kullanın: 1R0");
+    row("1_0", "alt çizgi değeri değiştirmez; ondalık için R kullanın: 1R0", "_", "1R0");
+    row("4_7", "alt çizgi değeri değiştirmez; ondalık için R kullanın: 4R7", "_", "4R7");
+    row("4,7", "nokta ve virgül SMD kodunda olmaz; ondalık için R kullanın: 4R7", ",", "4R7");
+    row("4.70", "nokta ve virgül SMD kodunda olmaz; ondalık için R kullanın: 4R70", ".", "4R70");
+    row("12_345", "ondalık için R kullanın: 1R0", "_", "1R0");
     row("4K7", "K, M ve G değer yazımıdır");
-    row("47K", "47K bir değer yazımıdır");
-    row("00A", "00 EIA-96 kodu değil");
-    row("00R", "00 EIA-96 kodu değil");
-    row("01G", "“G” EIA-96 harfi değil");
+    row("47K", "47K bir değer yazımıdır", "K");
+    row("00A", "00 EIA-96 kodu değil", "00");
+    row("00R", "00 EIA-96 kodu değil", "00");
+    row("97A", "97 EIA-96 kodu değil: kodlar 01 ile 96 arasıdır", "97");
+    row("01G", "“G” EIA-96 harfi değil", "G");
     row("47", "SMD kodları 3 ya da 4 karakterdir");
     row("47001", "5 karakter");
     row("R4R7", "R ondalık işaretidir, bir kez yazılır");
     row("0R0", "0 Ohm verir");
-    row("001", "anlamlı haneler 00");
-    row("0001", "anlamlı haneler 000");
+    row("001", "anlamlı haneler 00", "00");
+    row("0001", "anlamlı haneler 000", "000");
     row("A01", "bilinen bir SMD kodu biçimi değil");
     row("", "SMD kodu boş");
     row("4R7_", "çizgi yalnızca 3 haneli kodda olur");
     row("_000", "0 Ohm köprünün toleransı yoktur");
-    row("47#", "tanınmayan karakter: “#”");
+    row("47#", "tanınmayan karakter: “#”", "#");
     row("4Ω7", "Ω yalnızca kodun sonunda");
+    QTest::newRow("65 characters")
+        << QString(65, u'1') << "bu metin çok uzun" << QString() << QString();
 }
 
 void TestSmdMarking::refusals()
 {
     QFETCH(QString, code);
     QFETCH(QString, message);
-    const QString refusal = refusalOf(readMarking(code));
+    QFETCH(QString, part);
+    QFETCH(QString, suggestion);
+    const MarkingReading reading = readMarking(code);
+    const auto *refused = std::get_if<Refusal>(&reading);
+    QVERIFY(refused);
+    QCOMPARE(refused->part, part);
+    QCOMPARE(refused->suggestion, suggestion);
+    const QString refusal = refusalOf(reading);
     QVERIFY2(refusal.contains(message), qPrintable(refusal));
     QVERIFY(!refusal.contains(u'\n'));
 }
