@@ -15,6 +15,7 @@
 #include "colorcode/exactvalue.h"
 #include "colorcode/valueentry.h"
 #include "smd/smdmarking.h"
+#include "smd/smdtext.h"
 #include "smdreference.h"
 
 #include <QLocale>
@@ -193,14 +194,15 @@ std::vector<Expected> expectedReadings(const QString &typed)
         const ExactValue ohms = value(QString(code).remove(u'R'), -int(code.size() - 1 - at));
         if (ohms.digits.empty())
             return {};
-        return {{MarkingFormat::RDecimal, ohms, false}};
+        // Four characters with R inside hold three significant digits: ± 1 %.
+        return {{MarkingFormat::RDecimal, ohms, code.size() == 4 && !code.endsWith(u'R')}};
     }
     return {};
 }
 
 void checkReading(const QString &typed, const QLocale &locale)
 {
-    const MarkingReading reading = readMarking(typed, locale);
+    const MarkingReading reading = readMarking(typed);
     const std::vector<Expected> expected = expectedReadings(typed);
     const QStringList lines = decodeLines(reading, locale, true);
     if (lines.isEmpty() || std::ranges::any_of(lines, [](const QString &line) {
@@ -215,7 +217,7 @@ void checkReading(const QString &typed, const QLocale &locale)
         return;
     }
     if (!readings)
-        fail("refused what must be read", typed, std::get<Refusal>(reading).message);
+        fail("refused what must be read", typed, refusalText(std::get<Refusal>(reading), locale));
     if (readings->readings.size() != expected.size())
         fail("wrong number of readings", typed, QString::number(readings->readings.size()));
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -229,7 +231,7 @@ void checkReading(const QString &typed, const QLocale &locale)
         if (onePercent != expected[i].onePercent ||
             (!onePercent && got.toleranceHundredths.has_value()))
             fail("wrong tolerance", typed);
-        if (got.how.isEmpty())
+        if (howText(readings->code, got, locale).isEmpty())
             fail("a reading that does not say how", typed);
     }
 }
@@ -238,7 +240,7 @@ void checkReading(const QString &typed, const QLocale &locale)
 // three digits ending in 8 or 9, which read first as the old code, second.
 bool readsBack(const QString &code, const ExactValue &ohms)
 {
-    const auto reading = readMarking(code, QLocale::c());
+    const auto reading = readMarking(code);
     const auto *readings = std::get_if<Readings>(&reading);
     if (!readings)
         return false;
@@ -255,7 +257,7 @@ void checkMarkings(const QString &typed, const QLocale &locale)
     if (!typedValue)
         return;
     const ExactValue n = colorcode::normalised(*typedValue);
-    const Markings markings = markingsFor(n, locale);
+    const Markings markings = markingsFor(n);
     if (n.digits.empty()) {
         if (markings.threeDigit.code != QStringLiteral("000") ||
             markings.fourDigit.code != QStringLiteral("0000") || markings.eia96.code)
@@ -283,8 +285,9 @@ void checkMarkings(const QString &typed, const QLocale &locale)
     for (const auto &[marking, exists] : formats) {
         if (marking.code.has_value() != exists)
             fail(exists ? "a marking is missing" : "a marking that cannot exist", typed,
-                 marking.code.value_or(marking.whyNot));
-        if (!exists && marking.whyNot.isEmpty())
+                 marking.code.value_or(marking.whyNot ? noCodeText(*marking.whyNot, locale)
+                                                      : QString()));
+        if (!exists && !marking.whyNot)
             fail("no marking and no reason", typed);
         if (marking.code && !readsBack(*marking.code, n))
             fail("a marking does not read back", typed, *marking.code);

@@ -10,6 +10,7 @@
 #include "combine/combinationtext.h"
 #include "numbers/exactnumber.h"
 #include "smd/smdmarking.h"
+#include "smd/smdtext.h"
 
 #include <charconv>
 #include <memory>
@@ -230,9 +231,9 @@ Reply answerValue(const QString &typed, const ValueOptions &options, const QLoca
 
 Reply answerSmd(const QString &code, const QLocale &locale)
 {
-    const smd::MarkingReading reading = smd::readMarking(code, locale);
+    const smd::MarkingReading reading = smd::readMarking(code);
     if (const auto *refusal = std::get_if<smd::Refusal>(&reading))
-        return refusal->message;
+        return smd::refusalText(*refusal, locale);
     const smd::Readings &readings = std::get<smd::Readings>(reading);
     if (readings.readings.empty())
         return QStringLiteral("\"%1\" okunamadı").arg(code);
@@ -247,7 +248,7 @@ Reply answerSmd(const QString &code, const QLocale &locale)
                           .add("format", jsonString(QString::fromLatin1(smd::formatId(r.format))))
                           .add("ohms", jsonNumber(r.value))
                           .add("tolerance_percent", tolerance(r))
-                          .add("text", jsonString(r.how))
+                          .add("text", jsonString(smd::howText(readings.code, r, locale)))
                           .text());
     const smd::Reading &likelier = readings.readings.front();
     Answer answer;
@@ -272,15 +273,19 @@ Reply answerSmdFor(const QString &typed, colorcode::Unit unit, const QLocale &lo
         // The limits of the widest band count, as the SMD window gives them.
         return colorcode::valueErrorMessage(*error, separator, colorcode::maxBandCount);
     const ExactValue &value = std::get<ExactValue>(number);
-    const smd::Markings markings = smd::markingsFor(value, locale);
+    const smd::Markings markings = smd::markingsFor(value);
     const auto code = [](const smd::Marking &m) {
         return m.code ? jsonString(*m.code) : std::string(jsonNull);
     };
+    // Only a three-digit code (ending in 8 or 9) reads first as another value.
+    const auto readsFirstAs = markings.threeDigit.readsFirstAs;
     Answer answer;
     answer.lines = smd::encodeLines(markings, locale);
     answer.json = JsonObject()
                       .add("ohms", jsonNumber(value))
                       .add("three_digit", code(markings.threeDigit))
+                      .add("reads_first_as_ohms",
+                           readsFirstAs ? jsonNumber(*readsFirstAs) : std::string(jsonNull))
                       .add("four_digit", code(markings.fourDigit))
                       .add("eia96", code(markings.eia96))
                       .add("three_digit_bar",
