@@ -1,5 +1,6 @@
 #include "smd/smdmarking.h"
 
+#include "colorcode/quotedword.h"
 #include "colorcode/resistance.h"
 #include "colorcode/standardvalues.h"
 #include "colorcode/standardvaluetext.h"
@@ -62,7 +63,7 @@ bool isZero(const ExactValue &value)
 
 QString quoted(const QString &text)
 {
-    return QStringLiteral("“") + text + QStringLiteral("”");
+    return QStringLiteral("“") + colorcode::quotedWord(text) + QStringLiteral("”");
 }
 
 QString superscript(int n)
