@@ -40,6 +40,8 @@ private slots:
     void photoFiles();
     void sameShape_data();
     void sameShape();
+    void combineLines_data();
+    void combineLines();
 
 private:
     static QProcessEnvironment withoutDesktop();
@@ -645,6 +647,21 @@ void TestStartup::bounds_data()
         QTest::addRow("%s: a long word", r.option) << r.longWord + QStringList{"--json"} << none
                                                    << nothing << 1 << 0 << QStringList{"tavlora: "};
     }
+    // Every modifier's value is bounded the same way: refused, quoting no
+    // more than 40 characters.
+    const QStringList modified[] = {
+        {"--value", "1K", "--unit"},      {"--value", "1K", "--band-count"},
+        {"--value", "1K", "--tolerance"}, {"--value", "1K", "--band-count", "6", "--tcr"},
+        {"--combine", "1K", "--series"},  {"--combine", "1K", "--parts"},
+        {"--photo", m_photo, "--ends"},
+    };
+    for (const QStringList &arguments : modified)
+        QTest::addRow("%s: a long word", qPrintable(arguments.last()))
+            << arguments + QStringList{x100} << none << nothing << 2 << 0
+            << QStringList{"; yardım için: tavlora --help"};
+    QTest::newRow("--help: output lost")
+        << QStringList{"--help"} << QStringLiteral("> /dev/full") << nothing << 1 << -1
+        << QStringList{"tavlora: çıktı yazılamadı: aygıtta yer kalmadı"};
     // A usage error quotes no more either.
     QTest::newRow("a long usage error")
         << QStringList{"--value", "1K", "--unit", QString(100, u'x')} << none << nothing << 2 << 0
@@ -801,6 +818,43 @@ void TestStartup::sameShape()
     QCOMPARE(bands.value(QStringLiteral("band_count")).toInt(), bandCount);
     QCOMPARE(bands.value(QStringLiteral("bands")).toArray().size(), bandCount);
     QVERIFY(bands.value(QStringLiteral("tolerance_percent")).isDouble());
+}
+
+void TestStartup::combineLines_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("targets");
+
+    QTest::newRow("E6, three parts") << QStringList{"--combine", "--series", "E6", "--parts", "3"}
+                                     << QStringList{"9K", "4K7", "1", "330K", "0,5"};
+    QTest::newRow("E192 tables, three parts")
+        << QStringList{"--combine", "--series", "E192", "--parts", "3", "--range", "1K-10K"}
+        << QStringList{"4K7", "12K345", "1K", "2K5"};
+    QTest::newRow("ratios") << QStringList{"--ratio", "--series", "E24", "--without", "4K7"}
+                            << QStringList{"0,66", "5 V 3,3 V", "0,25"};
+}
+
+void TestStartup::combineLines()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, targets);
+
+    // Answered from standard input, with the tables kept from line to line,
+    // as each is answered alone.
+    const QString tr = QStringLiteral("tr_TR.UTF-8");
+    QStringList alone;
+    for (const QString &target : targets) {
+        QStringList arguments = options;
+        arguments.insert(1, target);
+        const Run one = run(arguments, tr);
+        QCOMPARE(one.status, 0);
+        alone << one.out;
+    }
+    QStringList arguments = options;
+    arguments.insert(1, QStringLiteral("-"));
+    const Run lines = run(arguments, tr, {}, targets.join(u'\n').toUtf8());
+    QCOMPARE(lines.status, 0);
+    QCOMPARE(lines.out, alone.join(u'\n'));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)
