@@ -2,6 +2,7 @@
 
 #include "cli/colourwords.h"
 #include "colorcode/entrypreview.h"
+#include "colorcode/quotedword.h"
 #include "colorcode/readingdirection.h"
 #include "colorcode/resistance.h"
 #include "colorcode/standardvalues.h"
@@ -159,14 +160,15 @@ QStringList bandLines(const BandSelection &selection, const QLocale &locale)
     return lines;
 }
 
-JsonObject bandJson(const BandSelection &selection, int givenCount, const QLocale &locale)
+JsonObject bandJson(const BandSelection &selection, const QLocale &locale)
 {
     const std::optional<colorcode::BandReading> reading = selection.reading();
     const std::optional<colorcode::Resistance> result = selection.result(locale);
     if (!reading || !result)
         return {};
     std::vector<Colour> colours = selection.colours();
-    colours.resize(std::size_t(givenCount));
+    std::erase(colours, Colour::Renksiz);
+    const int givenCount = colorcode::markedBandCount(colours);
     const auto verdict = colorcode::standardVerdict(selection);
     JsonObject json;
     json.add("bands", namesJson(colours))
@@ -187,9 +189,7 @@ Reply answerBands(const QString &words, const QLocale &locale)
     if (const auto *refusal = std::get_if<QString>(&read))
         return *refusal;
     const ReadBands &bands = std::get<ReadBands>(read);
-    return Answer{bandLines(bands.selection, locale),
-                  bandJson(bands.selection, bands.givenCount, locale).text(),
-                  {}};
+    return Answer{bandLines(bands.selection, locale), bandJson(bands.selection, locale).text(), {}};
 }
 
 Reply answerValue(const QString &typed, const ValueOptions &options, const QLocale &locale)
@@ -222,7 +222,7 @@ Reply answerValue(const QString &typed, const ValueOptions &options, const QLoca
                             colorcode::toleranceList[std::size_t(options.toleranceIndex)].number,
                             locale)
                             .line;
-    answer.json = bandJson(selection, options.bandCount, locale)
+    answer.json = bandJson(selection, locale)
                       .add("cut", cut ? "true" : "false")
                       .add("typed_ohms", jsonNumber(*value))
                       .text();
@@ -236,7 +236,7 @@ Reply answerSmd(const QString &code, const QLocale &locale)
         return smd::refusalText(*refusal, locale);
     const smd::Readings &readings = std::get<smd::Readings>(reading);
     if (readings.readings.empty())
-        return QStringLiteral("\"%1\" okunamadı").arg(code);
+        return QStringLiteral("\"%1\" okunamadı").arg(colorcode::quotedWord(code));
 
     const auto tolerance = [](const smd::Reading &r) {
         return r.toleranceHundredths ? jsonHundredths(*r.toleranceHundredths)
@@ -295,8 +295,28 @@ Reply answerSmdFor(const QString &typed, colorcode::Unit unit, const QLocale &lo
     return answer;
 }
 
+std::variant<const combine::PartSet *, combine::RangeError>
+CombineTables::over(combine::SeriesChoice series, const ExactValue &low, const ExactValue &high,
+                    bool withPairs)
+{
+    const Key key{series, low, high};
+    if (m_key != key) {
+        m_key.reset();
+        m_set.reset();
+        m_pairs.reset();
+        auto made = combine::partsInRange(series, low, high);
+        if (const auto *error = std::get_if<combine::RangeError>(&made))
+            return *error;
+        m_set = std::move(std::get<combine::PartSet>(made));
+        m_key = key;
+    }
+    if (withPairs && !m_pairs)
+        m_pairs = std::make_unique<combine::PairTables>(*m_set);
+    return &*m_set;
+}
+
 Reply answerCombine(const QString &target, bool divider, const CombineOptions &options,
-                    const QLocale &locale)
+                    const QLocale &locale, CombineTables *tables)
 {
     const QChar separator = locale.decimalPoint().at(0);
     combine::Boxes boxes;
@@ -313,7 +333,7 @@ Reply answerCombine(const QString &target, bool divider, const CombineOptions &o
         const qsizetype dash = options.range->indexOf(u'-');
         if (dash < 0)
             return QStringLiteral("aralık \"%1\" ALT-ÜST biçiminde yazılmalı (1K-100K gibi)")
-                .arg(*options.range);
+                .arg(colorcode::quotedWord(*options.range));
         boxes.low = options.range->left(dash).trimmed();
         boxes.high = options.range->mid(dash + 1).trimmed();
     }
@@ -323,14 +343,15 @@ Reply answerCombine(const QString &target, bool divider, const CombineOptions &o
     if (const auto *message = std::get_if<QString>(&read))
         return *message;
     const combine::Question &question = std::get<combine::Question>(read);
-    auto made = combine::partsInRange(question.series, question.low, question.high);
+    CombineTables own;
+    CombineTables &kept = tables ? *tables : own;
+    const auto made =
+        kept.over(question.series, question.low, question.high, combine::needsPairTables(question));
     if (const auto *error = std::get_if<combine::RangeError>(&made))
         return combine::rangeErrorMessage(*error, question.series);
-    const combine::PartSet &set = std::get<combine::PartSet>(made);
-    std::unique_ptr<combine::PairTables> tables;
-    if (combine::needsPairTables(question))
-        tables = std::make_unique<combine::PairTables>(set);
-    const combine::Answer found = combine::answer(question, set, tables.get(), locale);
+    const combine::PartSet &set = *std::get<const combine::PartSet *>(made);
+    const combine::Answer found = combine::answer(
+        question, set, combine::needsPairTables(question) ? kept.pairs() : nullptr, locale);
     if (!found.message.isEmpty())
         return found.message;
     if (found.lines.isEmpty())

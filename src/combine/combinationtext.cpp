@@ -1,5 +1,6 @@
 #include "combine/combinationtext.h"
 
+#include "colorcode/quotedword.h"
 #include "colorcode/resistance.h"
 #include "colorcode/valueentry.h"
 #include "numbers/exactnumber.h"
@@ -251,7 +252,8 @@ std::variant<std::vector<ExactValue>, QString> readValueList(const QString &text
         }
         const auto value = readValue(parts[i], separator);
         if (!value || value->digits.empty())
-            return QStringLiteral("Dışarıda bırakılacak değer okunamadı: ") + parts[i];
+            return QStringLiteral("Dışarıda bırakılacak değer okunamadı: ") +
+                   colorcode::quotedWord(parts[i]);
         values.push_back(*value);
     }
     return values;

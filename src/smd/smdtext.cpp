@@ -1,5 +1,6 @@
 #include "smd/smdtext.h"
 
+#include "colorcode/quotedword.h"
 #include "colorcode/resistance.h"
 #include "colorcode/standardvalues.h"
 #include "colorcode/standardvaluetext.h"
@@ -17,7 +18,7 @@ using colorcode::ExactValue;
 
 QString quoted(const QString &text)
 {
-    return QStringLiteral("“") + text + QStringLiteral("”");
+    return QStringLiteral("“") + colorcode::quotedWord(text) + QStringLiteral("”");
 }
 
 QString superscript(int n)
