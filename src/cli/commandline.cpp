@@ -315,7 +315,11 @@ int CommandLine::run() const
     const std::string &name = asked->name;
     // Built once a run, not once a line.
     CombineTables combineTables;
-    if (name == "value")
+    if (name == "bands")
+        answer = [&](const std::string &, const QString &text) {
+            return answerBands(text, locale);
+        };
+    else if (name == "value")
         answer = [&](const std::string &, const QString &text) {
             return answerValue(text, value, locale);
         };
@@ -324,10 +328,6 @@ int CommandLine::run() const
     else if (name == "smd-for")
         answer = [&](const std::string &, const QString &text) {
             return answerSmdFor(text, value.unit, locale);
-        };
-    else if (name == "bands")
-        answer = [&](const std::string &, const QString &text) {
-            return answerBands(text, locale);
         };
     else if (name == "combine" || name == "ratio")
         answer = [&, divider = name == "ratio"](const std::string &, const QString &text) {

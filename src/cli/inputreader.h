@@ -22,6 +22,8 @@ inline constexpr std::size_t maxLineBytes = 4096;
 // Why a system call failed (an errno value), in Turkish.
 QString systemReason(int error);
 
+// Through C's stdio: iostreams would set up their streams at every start
+// of the program, the windows' too.
 class LineReader
 {
 public:

@@ -3,7 +3,6 @@
 // How every reader quotes a word it refuses: no more of it than a person
 // needs to find it, however long the input was.
 
-#include <QList>
 #include <QString>
 
 namespace colorcode
@@ -12,17 +11,17 @@ namespace colorcode
 inline constexpr qsizetype maxQuotedLength = 40;
 
 // The word's first maxQuotedLength characters, "…" after them when there
-// were more; counted as a person sees them, never cut inside a pair.
+// were more; counted as a person sees them, never cut inside a surrogate
+// pair.
 inline QString quotedWord(const QString &word)
 {
-    if (word.size() <= maxQuotedLength)
-        return word;
-    const QList<uint> characters = word.toUcs4();
-    if (characters.size() <= maxQuotedLength)
-        return word;
-    return QString::fromUcs4(reinterpret_cast<const char32_t *>(characters.constData()),
-                             maxQuotedLength) +
-           QStringLiteral("…");
+    qsizetype end = 0;
+    for (qsizetype count = 0; end < word.size() && count < maxQuotedLength; ++count)
+        end += word.at(end).isHighSurrogate() && end + 1 < word.size() &&
+                       word.at(end + 1).isLowSurrogate()
+                   ? 2
+                   : 1;
+    return end == word.size() ? word : word.left(end) + QStringLiteral("…");
 }
 
 } // namespace colorcode
