@@ -49,8 +49,13 @@ QString percentText(const Big &magnitude, bool negative, const Big &den, const Q
     if (isZero(magnitude))
         return QStringLiteral("tam");
     const numbers::Fraction percent{timesSmall(magnitude, 100), den};
-    const int decimals = std::max(2, 1 - numbers::leadingPower(percent));
-    const ExactValue r = numbers::toDecimals(percent, decimals, Rounding::Nearest);
+    int decimals = std::max(2, 1 - numbers::leadingPower(percent));
+    ExactValue r = numbers::toDecimals(percent, decimals, Rounding::Nearest);
+    // Below −100 % nothing can lie, and a network above zero never reaches
+    // it: as many decimals as show that it does not (−99,998 %).
+    const ExactValue hundred{"1", 2};
+    while (negative && r == hundred && decimals < 60)
+        r = numbers::toDecimals(percent, ++decimals, Rounding::Nearest);
     // Rounding up to the next power of ten (0,0996 to 0,100) needs a decimal
     // less for its two significant digits.
     const int reached = int(r.digits.size()) + r.powerOfTen - 1;
@@ -165,6 +170,62 @@ std::optional<Ratio> ratioOf(const ExactValue &a, const ExactValue &b)
     if (n > limit || d > limit)
         return std::nullopt;
     return Ratio{std::uint64_t(n), std::uint64_t(d)};
+}
+
+// a·m against b·n, sign of their difference, over both values written with
+// the same power of ten.
+int compareScaled(const ExactValue &a, std::uint64_t m, const ExactValue &b, std::uint64_t n)
+{
+    constexpr std::size_t limbs = numbers::wideLimbs;
+    const int power = std::min(a.powerOfTen, b.powerOfTen);
+    const auto x = numbers::fromDigits<limbs>(a.digits, a.powerOfTen - power);
+    const auto y = numbers::fromDigits<limbs>(b.digits, b.powerOfTen - power);
+    if (!x || !y || x->limb.back() || y->limb.back()) // hundreds of decades apart
+        return compareValues(a, b);
+    return compare(timesSmall(*x, m), timesSmall(*y, n));
+}
+
+QString rangeText(const Question &question, const QLocale &locale)
+{
+    return colorcode::valueText(question.low, locale) + QStringLiteral(" \u2013 ") +
+           colorcode::valueText(question.high, locale);
+}
+
+// Where the target lies beyond all that the parts of the range can make,
+// what they can make; empty otherwise. The parts themselves, not those left
+// out: a network of at most n parts lies from the smallest over n to the
+// largest times n, a divider from s / (s + l) to l / (l + s).
+QString beyondReach(const Question &question, const PartSet &set, const QLocale &locale)
+{
+    const Part &smallest = set.parts.front(), &largest = set.parts.back();
+    if (question.divider) {
+        const Ratio r = question.ratio;
+        const UInt128 s = smallest.units, l = largest.units;
+        if (compareProducts(r.numerator, s + l, s, r.denominator) >= 0 &&
+            compareProducts(r.numerator, s + l, l, r.denominator) <= 0)
+            return {};
+        const auto ratio = [&](UInt128 part, Rounding rounding) {
+            return numbers::text(numbers::toSignificant({big(part), big(s + l)}, 5, rounding),
+                                 locale);
+        };
+        return QStringLiteral("Bu oran %1 aralığının parçalarıyla yapılamaz: iki parça ")
+                   .arg(rangeText(question, locale)) +
+               ratio(s, Rounding::Down) + QStringLiteral(" ile ") + ratio(l, Rounding::Up) +
+               QStringLiteral(" arasını verir.");
+    }
+    const std::uint64_t n = std::uint64_t(question.maxParts);
+    if (compareScaled(question.target, n, smallest.ohms, 1) >= 0 &&
+        compareScaled(question.target, 1, largest.ohms, n) <= 0)
+        return {};
+    const ExactValue low = numbers::shifted(
+        numbers::toSignificant({big(smallest.units), big(n)}, 5, Rounding::Down), set.unitPower);
+    const ExactValue high =
+        numbers::shifted(numbers::fromUnits(largest.units * n, 0), set.unitPower);
+    return QStringLiteral("Hedef (%1) %2 aralığının parçalarıyla yapılamaz: en çok %3 parça ")
+               .arg(colorcode::valueText(question.target, locale), rangeText(question, locale))
+               .arg(n) +
+           colorcode::valueText(low, locale) + QStringLiteral(" ile ") +
+           colorcode::valueText(high, locale) + QStringLiteral(" arasını verir.");
 }
 
 QString shapeText(Shape shape, const QString &a, const QString &b, const QString &c)
@@ -345,6 +406,10 @@ Answer answer(const Question &question, const PartSet &set, const PairTables *ta
         result.notes << QStringLiteral("Bu aralıkta ") + seriesChoiceName(set.series) +
                             QStringLiteral(" değeri olmadığından dışarıda bırakılamadı: ") +
                             strangers.join(QStringLiteral("; "));
+    if (const QString beyond = beyondReach(question, set, locale); !beyond.isEmpty()) {
+        result.message = beyond;
+        return result;
+    }
     const std::int32_t tolerance = usualToleranceHundredths(set.series);
     const UInt128 low = UInt128(10000 - tolerance), high = UInt128(10000 + tolerance);
 
