@@ -405,6 +405,15 @@ void TestStartup::answers_data()
         << QStringList{"--ratio", "0.66",      "--series", "E24+E96",      "--range",
                        "1K-100K", "--without", "4K7",      "--without=9K1"}
         << tr << none << 0 << QStringLiteral("R1 ") << 10 << quiet;
+    // Beyond what the parts can make: one line saying so, nothing answered.
+    QTest::newRow("--combine beyond the range")
+        << QStringList{"--combine", "999G"} << tr << none << 1 << QString() << 0
+        << QStringList{"Hedef (999000 Mega Ohm) 1 Ohm \u2013 10 Mega Ohm aralığının parçalarıyla "
+                       "yapılamaz: en çok 2 parça 0,5 Ohm ile 20 Mega Ohm arasını verir."};
+    QTest::newRow("--ratio beyond the range")
+        << QStringList{"--ratio", "0,0000001"} << tr << none << 1 << QString() << 0
+        << QStringList{"Bu oran 1000 Ohm \u2013 1000 Kilo Ohm aralığının parçalarıyla yapılamaz: "
+                       "iki parça 0,000999 ile 0,99901 arasını verir."};
     QTest::newRow("--photo, no file") << QStringList{"--photo", "/yok/direnc.jpg"} << tr << none
                                       << 1 << QString() << 0 << QStringList{"Fotoğraf açılamadı"};
 

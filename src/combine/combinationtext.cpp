@@ -1,15 +1,9 @@
 #include "combine/combinationtext.h"
 
-#include "colorcode/quotedword.h"
 #include "colorcode/resistance.h"
-#include "colorcode/valueentry.h"
 #include "numbers/exactnumber.h"
 
-#include <QJsonObject>
-
 #include <algorithm>
-#include <charconv>
-#include <numeric>
 #include <string>
 
 namespace combine
@@ -50,8 +44,13 @@ QString percentText(const Big &magnitude, bool negative, const Big &den, const Q
     if (isZero(magnitude))
         return QStringLiteral("tam");
     const numbers::Fraction percent{timesSmall(magnitude, 100), den};
-    const int decimals = std::max(2, 1 - numbers::leadingPower(percent));
-    const ExactValue r = numbers::toDecimals(percent, decimals, Rounding::Nearest);
+    int decimals = std::max(2, 1 - numbers::leadingPower(percent));
+    ExactValue r = numbers::toDecimals(percent, decimals, Rounding::Nearest);
+    // Below −100 % nothing can lie, and a network above zero never reaches
+    // it: as many decimals as show that it does not (−99,998 %).
+    const ExactValue hundred{"1", 2};
+    while (negative && r == hundred && decimals < 60)
+        r = numbers::toDecimals(percent, ++decimals, Rounding::Nearest);
     // Rounding up to the next power of ten (0,0996 to 0,100) needs a decimal
     // less for its two significant digits.
     const int reached = int(r.digits.size()) + r.powerOfTen - 1;
@@ -66,12 +65,6 @@ double toDouble(const Big &num, const Big &den, bool negative)
     return negative ? -magnitude : magnitude;
 }
 
-// Exact decimal text in ohms with a point, for JSON.
-QString plainText(const ExactValue &value)
-{
-    return QString::fromStdString(numbers::jsonText(value));
-}
-
 QString toleranceRange(const ExactValue &low, const ExactValue &high, std::int32_t tolerance,
                        const QLocale &locale, bool ohms)
 {
@@ -83,89 +76,60 @@ QString toleranceRange(const ExactValue &low, const ExactValue &high, std::int32
            QStringLiteral(")");
 }
 
-std::optional<ExactValue> readValue(const QString &text, QChar separator)
+// a·m against b·n, sign of their difference, over both values written with
+// the same power of ten.
+int compareScaled(const ExactValue &a, std::uint64_t m, const ExactValue &b, std::uint64_t n)
 {
-    const auto read = colorcode::readTypedNumber(text, colorcode::Unit::Ohm, separator);
-    if (const auto *v = std::get_if<ExactValue>(&read))
-        return colorcode::normalised(*v);
-    return std::nullopt;
+    constexpr std::size_t limbs = numbers::wideLimbs;
+    const int power = std::min(a.powerOfTen, b.powerOfTen);
+    const auto x = numbers::fromDigits<limbs>(a.digits, a.powerOfTen - power);
+    const auto y = numbers::fromDigits<limbs>(b.digits, b.powerOfTen - power);
+    if (!x || !y || x->limb.back() || y->limb.back()) // hundreds of decades apart
+        return compareValues(a, b);
+    return compare(timesSmall(*x, m), timesSmall(*y, n));
 }
 
-// A plain decimal number: digits with at most one of the user's marks.
-std::optional<ExactValue> readPlainNumber(const QString &text, QChar separator)
+QString rangeText(const Question &question, const QLocale &locale)
 {
-    ExactValue value;
-    bool seenMark = false, seenDigit = false;
-    for (const QChar c : text) {
-        if (c == separator && !seenMark) {
-            seenMark = true;
-        } else if (c.isDigit()) {
-            value.digits += char('0' + c.digitValue());
-            if (seenMark)
-                --value.powerOfTen;
-            seenDigit = true;
-        } else {
-            return std::nullopt;
-        }
+    return colorcode::valueText(question.low, locale) + QStringLiteral(" \u2013 ") +
+           colorcode::valueText(question.high, locale);
+}
+
+// Where the target lies beyond all that the parts of the range can make,
+// what they can make; empty otherwise. The parts themselves, not those left
+// out: a network of at most n parts lies from the smallest over n to the
+// largest times n, a divider from s / (s + l) to l / (l + s).
+QString beyondReach(const Question &question, const PartSet &set, const QLocale &locale)
+{
+    const Part &smallest = set.parts.front(), &largest = set.parts.back();
+    if (question.divider) {
+        const Ratio r = question.ratio;
+        const UInt128 s = smallest.units, l = largest.units;
+        if (compareProducts(r.numerator, s + l, s, r.denominator) >= 0 &&
+            compareProducts(r.numerator, s + l, l, r.denominator) <= 0)
+            return {};
+        const auto ratio = [&](UInt128 part, Rounding rounding) {
+            return numbers::text(numbers::toSignificant({big(part), big(s + l)}, 5, rounding),
+                                 locale);
+        };
+        return QStringLiteral("Bu oran %1 aralığının parçalarıyla yapılamaz: iki parça ")
+                   .arg(rangeText(question, locale)) +
+               ratio(s, Rounding::Down) + QStringLiteral(" ile ") + ratio(l, Rounding::Up) +
+               QStringLiteral(" arasını verir.");
     }
-    if (!seenDigit)
-        return std::nullopt;
-    return colorcode::normalised(value);
-}
-
-QStringList tokens(const QString &text)
-{
-    QString cleaned;
-    for (const QChar c : text)
-        if (c.category() != QChar::Other_Format)
-            cleaned += c == u';' ? QChar(u' ') : c;
-    return cleaned.simplified().split(u' ', Qt::SkipEmptyParts);
-}
-
-UInt128 digitsValue(const std::string &digits)
-{
-    UInt128 v = 0;
-    for (const char c : digits)
-        v = v * 10 + UInt128(c - '0');
-    return v;
-}
-
-UInt128 tenTo(int n)
-{
-    UInt128 p = 1;
-    while (n-- > 0)
-        p *= 10;
-    return p;
-}
-
-UInt128 gcd(UInt128 a, UInt128 b)
-{
-    while (b) {
-        const UInt128 t = a % b;
-        a = b;
-        b = t;
-    }
-    return a;
-}
-
-// a / b as a reduced ratio, both within 10^18; nothing where they are not.
-std::optional<Ratio> ratioOf(const ExactValue &a, const ExactValue &b)
-{
-    if (a.digits.empty() || b.digits.empty() || a.digits.size() > 19 || b.digits.size() > 19)
-        return std::nullopt;
-    const int common = std::min(a.powerOfTen, b.powerOfTen);
-    const int ea = a.powerOfTen - common, eb = b.powerOfTen - common;
-    if (int(a.digits.size()) + ea > 19 || int(b.digits.size()) + eb > 19)
-        return std::nullopt;
-    UInt128 n = digitsValue(a.digits) * tenTo(ea);
-    UInt128 d = digitsValue(b.digits) * tenTo(eb);
-    const UInt128 g = gcd(n, d);
-    n /= g;
-    d /= g;
-    constexpr UInt128 limit = UInt128(1000000000000000000ULL);
-    if (n > limit || d > limit)
-        return std::nullopt;
-    return Ratio{std::uint64_t(n), std::uint64_t(d)};
+    const std::uint64_t n = std::uint64_t(question.maxParts);
+    if (compareScaled(question.target, n, smallest.ohms, 1) >= 0 &&
+        compareScaled(question.target, 1, largest.ohms, n) <= 0)
+        return {};
+    const ExactValue low = numbers::shifted(
+        numbers::toSignificant({big(smallest.units), big(n)}, 5, Rounding::Down), set.unitPower);
+    const ExactValue high =
+        numbers::shifted(numbers::fromUnits(largest.units * n, 0), set.unitPower);
+    return QStringLiteral("Hedef (%1) %2 aralığının parçalarıyla yapılamaz: en çok %3 parça ")
+               .arg(colorcode::valueText(question.target, locale), rangeText(question, locale))
+               .arg(n) +
+           colorcode::valueText(low, locale) + QStringLiteral(" ile ") +
+           colorcode::valueText(high, locale) + QStringLiteral(" arasını verir.");
 }
 
 QString shapeText(Shape shape, const QString &a, const QString &b, const QString &c)
@@ -191,137 +155,7 @@ QString shapeText(Shape shape, const QString &a, const QString &b, const QString
     return {};
 }
 
-} // namespace
-
-QString defaultLowText(bool divider)
-{
-    return divider ? QStringLiteral("1 k\u03A9") : QStringLiteral("1 \u03A9");
-}
-
-QString defaultHighText(bool divider)
-{
-    return divider ? QStringLiteral("1 M\u03A9") : QStringLiteral("10 M\u03A9");
-}
-
-std::variant<Ratio, QString> readRatio(const QString &text, QChar separator)
-{
-    const QString example = QStringLiteral("Oran 0 ile 1 arasında bir sayı ya da iki gerilim "
-                                           "olmalıdır (örnek: 0") +
-                            separator + QStringLiteral("66; 5 V 3") + separator +
-                            QStringLiteral("3 V).");
-    std::vector<ExactValue> numbers;
-    for (QString token : tokens(text)) {
-        if (token.compare(u"V", Qt::CaseInsensitive) == 0 && !numbers.empty())
-            continue;
-        if (token.endsWith(u'V', Qt::CaseInsensitive))
-            token.chop(1);
-        const auto n = readPlainNumber(token, separator);
-        if (!n)
-            return example;
-        numbers.push_back(*n);
-    }
-    if (numbers.empty())
-        return QStringLiteral("Lütfen bir oran ya da iki gerilim giriniz.");
-    std::optional<Ratio> ratio;
-    if (numbers.size() == 1) {
-        if (compareValues(numbers[0], ExactValue{"1", 0}) < 0)
-            ratio = ratioOf(numbers[0], ExactValue{"1", 0});
-    } else if (numbers.size() == 2) {
-        const bool firstSmaller = compareValues(numbers[0], numbers[1]) < 0;
-        if (compareValues(numbers[0], numbers[1]) != 0)
-            ratio =
-                firstSmaller ? ratioOf(numbers[0], numbers[1]) : ratioOf(numbers[1], numbers[0]);
-    }
-    if (!ratio || ratio->numerator == 0)
-        return example;
-    return *ratio;
-}
-
-std::variant<std::vector<ExactValue>, QString> readValueList(const QString &text, QChar separator)
-{
-    const QStringList parts = tokens(text);
-    std::vector<ExactValue> values;
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        // A unit standing apart belongs to the number before it.
-        if (i + 1 < parts.size() && !readValue(parts[i + 1], separator)) {
-            if (const auto joined = readValue(parts[i] + u' ' + parts[i + 1], separator)) {
-                values.push_back(*joined);
-                ++i;
-                continue;
-            }
-        }
-        const auto value = readValue(parts[i], separator);
-        if (!value || value->digits.empty())
-            return QStringLiteral("Dışarıda bırakılacak değer okunamadı: ") +
-                   colorcode::quotedWord(parts[i]);
-        values.push_back(*value);
-    }
-    return values;
-}
-
-QString rangeErrorMessage(RangeError error, SeriesChoice series)
-{
-    switch (error) {
-    case RangeError::NotAboveZero:
-        return QStringLiteral("Alt sınır sıfırdan büyük olmalıdır.");
-    case RangeError::LowAboveHigh:
-        return QStringLiteral("Alt sınır üst sınırdan büyük olamaz.");
-    case RangeError::NoParts:
-        return QStringLiteral("Bu aralıkta ") + seriesChoiceName(series) +
-               QStringLiteral(" değeri yok.");
-    case RangeError::TooWide:
-        return QStringLiteral("Aralık çok geniş: alt sınırı büyütünüz ya da üst sınırı "
-                              "küçültünüz.");
-    }
-    return {};
-}
-
-std::variant<Question, QString> readQuestion(const Boxes &boxes, QChar separator)
-{
-    Question q;
-    q.series = boxes.series;
-    q.maxParts = std::clamp(boxes.maxParts, 1, 3);
-    q.divider = boxes.divider;
-    const auto value = [separator](const QString &text,
-                                   const QString &name) -> std::variant<ExactValue, QString> {
-        const auto read = colorcode::readTypedNumber(text, colorcode::Unit::Ohm, separator);
-        if (const auto *error = std::get_if<colorcode::ValueError>(&read))
-            return name + QStringLiteral(": ") + colorcode::valueErrorMessage(*error, separator, 5);
-        return colorcode::normalised(std::get<ExactValue>(read));
-    };
-    if (boxes.divider) {
-        const auto ratio = readRatio(boxes.target, separator);
-        if (const auto *message = std::get_if<QString>(&ratio))
-            return *message;
-        q.ratio = std::get<Ratio>(ratio);
-    } else {
-        const auto target = value(boxes.target, QStringLiteral("Hedef"));
-        if (const auto *message = std::get_if<QString>(&target))
-            return *message;
-        q.target = std::get<ExactValue>(target);
-        if (q.target.digits.empty())
-            return QStringLiteral("Hedef sıfırdan büyük olmalıdır.");
-    }
-    const auto low = value(boxes.low, QStringLiteral("Alt sınır"));
-    if (const auto *message = std::get_if<QString>(&low))
-        return *message;
-    const auto high = value(boxes.high, QStringLiteral("Üst sınır"));
-    if (const auto *message = std::get_if<QString>(&high))
-        return *message;
-    q.low = std::get<ExactValue>(low);
-    q.high = std::get<ExactValue>(high);
-    const auto leftOut = readValueList(boxes.leftOut, separator);
-    if (const auto *message = std::get_if<QString>(&leftOut))
-        return *message;
-    q.leftOut = std::get<std::vector<ExactValue>>(leftOut);
-    return q;
-}
-
-bool needsPairTables(const Question &question)
-{
-    return !question.divider && question.maxParts >= 2;
-}
-
+// "2,2 Kilo Ohm + 6,8 Kilo Ohm", "9,1 Kilo Ohm tek başına".
 QString networkText(const PartSet &set, const Network &network, const QLocale &locale)
 {
     const int count = partCount(network.shape);
@@ -330,6 +164,8 @@ QString networkText(const PartSet &set, const Network &network, const QLocale &l
         text[i] = colorcode::valueText(set.parts[network.parts[std::size_t(i)]].ohms, locale);
     return shapeText(network.shape, text[0], text[1], text[2]);
 }
+
+} // namespace
 
 Answer answer(const Question &question, const PartSet &set, const PairTables *tables,
               const QLocale &locale)
@@ -347,6 +183,10 @@ Answer answer(const Question &question, const PartSet &set, const PairTables *ta
         result.notes << QStringLiteral("Bu aralıkta ") + seriesChoiceName(set.series) +
                             QStringLiteral(" değeri olmadığından dışarıda bırakılamadı: ") +
                             strangers.join(QStringLiteral("; "));
+    if (const QString beyond = beyondReach(question, set, locale); !beyond.isEmpty()) {
+        result.message = beyond;
+        return result;
+    }
     const std::int32_t tolerance = usualToleranceHundredths(set.series);
     const UInt128 low = UInt128(10000 - tolerance), high = UInt128(10000 + tolerance);
 
@@ -428,9 +268,9 @@ Answer answer(const Question &question, const PartSet &set, const PairTables *ta
             n.parts.push_back(set.parts[net.parts[std::size_t(i)]].ohms);
         n.network = network;
         // Ohms: the units' power of ten moved into the denominator or numerator.
-        const UInt128 scale = tenTo(std::abs(unitPower));
-        n.value = unitPower >= 0 ? toDouble(times(num, scale), den, false)
-                                 : toDouble(num, times(den, scale), false);
+        const Big scale = *numbers::fromDigits<numbers::wideLimbs>("1", std::abs(unitPower));
+        n.value = unitPower >= 0 ? toDouble(resized<numbers::wideLimbs>(num * scale), den, false)
+                                 : toDouble(num, resized<numbers::wideLimbs>(den * scale), false);
         n.errorPercent = toDouble(timesSmall(gap.magnitude, 100), errorDen, gap.negative);
         n.exact = isZero(gap.magnitude);
         result.numbers.push_back(n);
@@ -438,24 +278,6 @@ Answer answer(const Question &question, const PartSet &set, const PairTables *ta
     if (result.lines.isEmpty())
         result.message = QStringLiteral("Dışarıda bırakılmayan değer kalmadı.");
     return result;
-}
-
-QJsonArray toJson(const std::vector<NumericResult> &results)
-{
-    QJsonArray array;
-    for (const NumericResult &r : results) {
-        QJsonArray parts;
-        for (const ExactValue &p : r.parts)
-            parts.append(plainText(p));
-        QJsonObject o;
-        o.insert(QStringLiteral("parts"), parts);
-        o.insert(QStringLiteral("network"), r.network);
-        o.insert(r.divider ? QStringLiteral("ratio") : QStringLiteral("ohms"), r.value);
-        o.insert(QStringLiteral("error_percent"), r.errorPercent);
-        o.insert(QStringLiteral("exact"), r.exact);
-        array.append(o);
-    }
-    return array;
 }
 
 } // namespace combine

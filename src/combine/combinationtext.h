@@ -1,7 +1,10 @@
 #pragma once
 
-// The combination window's words: reading its boxes into a question, and
-// writing the best networks or dividers as lines and as plain numbers.
+// The combination window's answers: the best networks or dividers for a
+// question, written as lines and as plain numbers. A target beyond all that
+// the range's parts can make (a network of n parts reaches from the
+// smallest over n to the largest times n, a divider from s / (s + l) to
+// l / (l + s)) is no question to search: the answer says what they reach.
 //
 // A network's line, with the values written as the result box writes them
 // (colorcode::valueText) in the locale given:
@@ -32,65 +35,16 @@
 
 #include "colorcode/exactvalue.h"
 #include "combine/combination.h"
+#include "combine/combinationquestion.h"
 
-#include <QJsonArray>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 
-#include <variant>
 #include <vector>
 
 namespace combine
 {
-
-// What the window's boxes hold.
-struct Boxes {
-    QString target; // a value (bare numbers in ohms) or, for a divider, a ratio
-    QString low, high;
-    QString leftOut; // values separated by spaces or semicolons
-    SeriesChoice series = SeriesChoice::E24;
-    int maxParts = 2; // 1 to 3
-    bool divider = false;
-};
-
-// The boxes' first texts: 1 Ohm to 10 Mega Ohm, for dividers 1 Kilo Ohm to
-// 1 Mega Ohm, as the value box reads them.
-QString defaultLowText(bool divider);
-QString defaultHighText(bool divider);
-
-struct Question {
-    SeriesChoice series = SeriesChoice::E24;
-    colorcode::ExactValue low, high;
-    int maxParts = 2;
-    bool divider = false;
-    colorcode::ExactValue target; // networks: above zero
-    Ratio ratio;                  // dividers
-    std::vector<colorcode::ExactValue> leftOut;
-};
-
-// The question the boxes ask, or what is wrong with them, in Turkish. The
-// value boxes follow the value box's grammar (colorcode::readTypedNumber)
-// with bare numbers in ohms.
-std::variant<Question, QString> readQuestion(const Boxes &boxes, QChar decimalSeparator);
-
-// A divider's ratio: a number between 0 and 1 ("0,66"), or two voltages in
-// either order ("5 V 3,3 V", "5V; 3,3V", "5 3,3"), the smaller over the
-// larger.
-std::variant<Ratio, QString> readRatio(const QString &text, QChar decimalSeparator);
-
-// Values separated by spaces or semicolons; a unit may stand apart from its
-// number ("4,7 kΩ; 10K 2M2").
-std::variant<std::vector<colorcode::ExactValue>, QString> readValueList(const QString &text,
-                                                                        QChar decimalSeparator);
-
-QString rangeErrorMessage(RangeError error, SeriesChoice series);
-
-// Whether answering needs the pair tables of the question's part set.
-bool needsPairTables(const Question &question);
-
-// "2,2 Kilo Ohm + 6,8 Kilo Ohm", "9,1 Kilo Ohm tek başına".
-QString networkText(const PartSet &set, const Network &network, const QLocale &locale);
 
 // A result as plain numbers, for a command line's JSON.
 struct NumericResult {
@@ -113,10 +67,5 @@ struct Answer {
 // needsPairTables says so.
 Answer answer(const Question &question, const PartSet &set, const PairTables *tables,
               const QLocale &locale);
-
-// [{"parts": ["2200", "6800"], "network": "…", "ohms": 9000, "error_percent": 0,
-//   "exact": true}, …]; a divider has "ratio" for "ohms". Parts are exact
-// decimal texts in ohms with a point.
-QJsonArray toJson(const std::vector<NumericResult> &results);
 
 } // namespace combine

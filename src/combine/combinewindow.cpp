@@ -4,6 +4,7 @@
 #include "forms/accessibility.h"
 #include "forms/conversions.h"
 #include "forms/designer.h"
+#include "numbers/exactnumber.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -145,8 +146,12 @@ void CombineWindow::showFor(const colorcode::ExactValue &target, SeriesChoice se
 {
     ratioBox->setChecked(false);
     {
-        const QSignalBlocker blockTarget(targetBox), blockSeries(seriesList);
+        const QSignalBlocker blockTarget(targetBox), blockSeries(seriesList), blockLow(lowBox),
+            blockHigh(highBox);
         targetBox->setText(colorcode::boxTextOf(target));
+        // The parts near the value: a decade either side of it.
+        lowBox->setText(colorcode::boxTextOf(numbers::shifted(target, -1)));
+        highBox->setText(colorcode::boxTextOf(numbers::shifted(target, 1)));
         seriesList->setCurrentIndex(
             int(std::ranges::find(seriesChoices, series) - seriesChoices.begin()));
     }

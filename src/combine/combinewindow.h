@@ -30,7 +30,8 @@ public:
     explicit CombineWindow(QWidget *owner);
     ~CombineWindow() override;
 
-    // Opens the window on a target value and series, for networks.
+    // Opens the window on a target value and series, for networks, over the
+    // parts from a decade below the value to a decade above it.
     void showFor(const colorcode::ExactValue &target, combine::SeriesChoice series);
 
     QLineEdit *targetBox;

@@ -13,6 +13,9 @@
 #include <QListWidget>
 #include <QTest>
 
+Q_DECLARE_METATYPE(colorcode::ExactValue)
+Q_DECLARE_METATYPE(combine::SeriesChoice)
+
 class TestCombineWindow : public QObject
 {
     Q_OBJECT
@@ -24,6 +27,7 @@ private slots:
     void dividerMode();
     void largeTablesWithoutBlocking();
     void announcements();
+    void showFor_data();
     void showFor();
 
 private:
@@ -203,20 +207,51 @@ void TestCombineWindow::announcements()
     QCOMPARE(spy.heard.back(), QStringLiteral("En iyi: ") + firstLine());
 }
 
+void TestCombineWindow::showFor_data()
+{
+    QTest::addColumn<colorcode::ExactValue>("target");
+    QTest::addColumn<combine::SeriesChoice>("series");
+    QTest::addColumn<QString>("targetText");
+    QTest::addColumn<QString>("low");
+    QTest::addColumn<QString>("high");
+    QTest::addColumn<QString>("firstLine");
+
+    // A decade either side: 2 kΩ and 10 kΩ fall out of 164 kΩ's range.
+    QTest::newRow("164 kΩ E96") << colorcode::ExactValue{"164", 3} << combine::SeriesChoice::E96
+                                << "164K"
+                                << "16K4"
+                                << "1M64"
+                                << "21 Kilo Ohm + 143 Kilo Ohm = 164 Kilo Ohm  tam";
+    // Sarı Beyaz Pembe Altın: below 1 Ω, where the default range cannot
+    // reach; of the exact pairs from 4,9 mΩ up, the one whose largest part
+    // is nearest.
+    QTest::newRow("0,049 Ω E24") << colorcode::ExactValue{"49", -3} << combine::SeriesChoice::E24
+                                 << "R049"
+                                 << "R0049"
+                                 << "R49"
+                                 << "0,01 Ohm + 0,039 Ohm = 0,049 Ohm  tam";
+}
+
 void TestCombineWindow::showFor()
 {
+    QFETCH(colorcode::ExactValue, target);
+    QFETCH(combine::SeriesChoice, series);
+    QFETCH(QString, targetText);
+    QFETCH(QString, low);
+    QFETCH(QString, high);
+    QFETCH(QString, firstLine);
     CombineWindow &w = *m_window;
     w.ratioBox->setChecked(true);
     w.hide();
-    w.showFor(colorcode::ExactValue{"164", 3}, combine::SeriesChoice::E96);
+    w.showFor(target, series);
     QVERIFY(w.isVisible());
     QVERIFY(!w.ratioBox->isChecked());
-    QCOMPARE(w.targetBox->text(), QStringLiteral("164K"));
-    QCOMPARE(w.seriesList->currentText(), QStringLiteral("E96"));
+    QCOMPARE(w.targetBox->text(), targetText);
+    QCOMPARE(w.lowBox->text(), low);
+    QCOMPARE(w.highBox->text(), high);
+    QCOMPARE(w.seriesList->currentText(), combine::seriesChoiceName(series));
     QTRY_COMPARE(w.resultList->count(), 10);
-    QVERIFY2(firstLine().startsWith(
-                 inUserFormat(QStringLiteral("2 Kilo Ohm + 162 Kilo Ohm = 164 Kilo Ohm  tam"))),
-             qPrintable(firstLine()));
+    QVERIFY2(this->firstLine().startsWith(inUserFormat(firstLine)), qPrintable(this->firstLine()));
     QTest::keyClick(&w, Qt::Key_Escape);
     QVERIFY(!w.isVisible());
 }
