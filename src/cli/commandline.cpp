@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 
 #include "cli/answers.h"
+#include "cli/capanswers.h"
 #include "colorcode/bandselection.h"
 #include "colorcode/bandtables.h"
 #include "forms/conversions.h"
@@ -31,7 +32,7 @@ struct Option {
 };
 
 // clang-format off
-constexpr std::array<Option, 17> options{{
+constexpr std::array<Option, 21> options{{
     {"bands", Kind::Answering, {}},
     {"value", Kind::Answering, {}},
     {"smd", Kind::Answering, {}},
@@ -39,6 +40,10 @@ constexpr std::array<Option, 17> options{{
     {"combine", Kind::Answering, {}},
     {"ratio", Kind::Answering, {}},
     {"photo", Kind::Answering, {}},
+    {"cap", Kind::Answering, {}},
+    {"cap-for", Kind::Answering, {}},
+    {"inductor", Kind::Answering, {}},
+    {"inductor-for", Kind::Answering, {}},
     {"unit", Kind::Modifier, {"value", "smd-for"}},
     {"band-count", Kind::Modifier, {"value"}},
     {"tolerance", Kind::Modifier, {"value"}},
@@ -296,6 +301,14 @@ int CommandLine::run() const
         answer = [&](const QString &text) { return answerSmd(text, locale); };
     else if (name == "smd-for")
         answer = [&](const QString &text) { return answerSmdFor(text, value.unit, locale); };
+    else if (name == "cap")
+        answer = [&](const QString &text) { return answerCap(text, locale); };
+    else if (name == "cap-for")
+        answer = [&](const QString &text) { return answerCapFor(text, locale); };
+    else if (name == "inductor")
+        answer = [&](const QString &text) { return answerInductor(text, locale); };
+    else if (name == "inductor-for")
+        answer = [&](const QString &text) { return answerInductorFor(text, locale); };
     else if (name == "combine" || name == "ratio")
         answer = [&, divider = name == "ratio"](const QString &text) {
             return answerCombine(text, divider, combineOptions, locale);
