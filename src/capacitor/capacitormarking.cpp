@@ -553,6 +553,8 @@ std::optional<Readings> eia198(const QString &code, const QLocale &locale)
     } else if (letter == u'R') {
         // R5: EIA-198 R = 4,3, or R as the pF decimal point.
         for (Reading other : rDecimal(code, locale)) {
+            if (other.picofarads.digits.empty())
+                break; // R0 is no value
             other.note = joinNotes(QStringLiteral("R ondalık olarak da okunur"), other.note);
             readings.readings.push_back(other);
         }

@@ -288,6 +288,7 @@ void TestCapacitorMarking::disputed_data()
     QTest::newRow("N upper case both ways") << "N2" << QStringList{"330||", "200||"} << false;
     QTest::newRow("R EIA-198 or decimal")
         << "R5" << QStringList{"430000||", "0.5||", "500000||"} << false;
+    QTest::newRow("R0: no zero as R decimal") << "R0" << QStringList{"4.3||"} << false;
     QTest::newRow("y one table") << "y2" << QStringList{"900||"} << false;
     QTest::newRow("c one table") << "c2" << QStringList{"350||"} << false;
 }
