@@ -934,10 +934,9 @@ std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &lo
         const int power = leading - 1; // value = mantissa × 10^power pF
         const int digit = power == -2 ? 9 : power + 1;
         if (power >= -2 && power <= 7) {
-            for (const auto *table : {&eiaUpper})
-                for (const EiaLetter &e : *table)
-                    if (e.mantissa == mantissa)
-                        codes << QLatin1Char(e.letter) + QString::number(digit);
+            for (const EiaLetter &e : eiaUpper)
+                if (e.mantissa == mantissa)
+                    codes << QLatin1Char(e.letter) + QString::number(digit);
             for (const EiaLetter &e : eiaLower)
                 if (e.letter && e.mantissa == mantissa) {
                     codes << QLatin1Char(e.letter) + QString::number(digit);
