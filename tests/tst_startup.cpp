@@ -310,6 +310,15 @@ void TestStartup::answers_data()
                            << quiet;
     QTest::newRow("--smd, two readings") << QStringList{"--smd", "47R"} << tr << none << 0
                                          << QStringLiteral("3,01 Ohm\n") << -1 << quiet;
+    QTest::newRow("--smd, three significant digits with R: ± 1 %")
+        << QStringList{"--smd", "49R9"} << tr << none << 0
+        << QStringLiteral("49,9 Ohm\nR ondalık: 49R9 = 49,9\nTolerans: ± % 1 (4 haneli kod)\n"
+                          "E96 standart değeri\n")
+        << 4 << quiet;
+    QTest::newRow("--smd-for, a code read first as another value")
+        << QStringList{"--smd-for", "1G"} << tr << none << 0
+        << QStringLiteral("3 haneli: 108 (eski cihazlarda 0,1 Ohm okunur)\n4 haneli: 1007\n") << 3
+        << quiet;
     QTest::newRow("--smd, refused") << QStringList{"--smd", "XYZ"} << tr << none << 1 << QString()
                                     << 0 << QStringList{"SMD kodu"};
     QTest::newRow("--smd-for") << QStringList{"--smd-for", "4K7"} << tr << none << 0
@@ -488,9 +497,18 @@ void TestStartup::json_data()
                                         "\"tolerance_percent\":1,",
                                         "{\"format\":\"r_decimal\",\"ohms\":10,"
                                         "\"tolerance_percent\":null,"};
+    QTest::newRow("smd, four characters with R")
+        << QStringList{"--smd", "49R9"}
+        << QStringList{"\"code\":\"49R9\",\"format\":\"r_decimal\",\"ohms\":49.9,"
+                       "\"tolerance_percent\":1,",
+                       "[{\"format\":\"r_decimal\",\"ohms\":49.9,\"tolerance_percent\":1,"};
     QTest::newRow("smd-for") << QStringList{"--smd-for", "10K"}
-                             << QStringList{"\"three_digit\":\"103\",", "\"four_digit\":\"1002\",",
-                                            "\"eia96\":\"01C\","};
+                             << QStringList{"\"three_digit\":\"103\",\"reads_first_as_ohms\":null,",
+                                            "\"four_digit\":\"1002\",", "\"eia96\":\"01C\","};
+    QTest::newRow("smd-for, read first as another value")
+        << QStringList{"--smd-for", "1G"}
+        << QStringList{"\"three_digit\":\"108\",\"reads_first_as_ohms\":0.1,",
+                       "\"four_digit\":\"1007\","};
     QTest::newRow("cap 104") << QStringList{"--cap", "104"}
                              << QStringList{"\"picofarads\":100000,", "\"tolerance\":null,",
                                             "\"volts\":null,"};

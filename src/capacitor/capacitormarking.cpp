@@ -4,6 +4,7 @@
 #include "colorcode/resistance.h"
 #include "colorcode/standardvalues.h"
 #include "forms/conversions.h"
+#include "numbers/exactnumber.h"
 
 #include <QRegularExpression>
 
@@ -46,14 +47,14 @@ QString superscript(int n)
 
 QString decimalText(std::int64_t hundredths, const QLocale &locale)
 {
-    return conversions::exactDecimalText(std::uint64_t(hundredths), 2, locale);
+    return numbers::text(numbers::fromUnits(std::uint64_t(hundredths), 2), locale);
 }
 
 // "× 0,01", "× 10⁴".
 QString factorText(int power, const QLocale &locale)
 {
     if (power < 0)
-        return QStringLiteral("× ") + conversions::exactDecimalText(1, -power, locale);
+        return QStringLiteral("× ") + numbers::text(numbers::fromUnits(1, -power), locale);
     return QStringLiteral("× 10") + superscript(power);
 }
 
@@ -336,7 +337,8 @@ std::vector<Reading> rDecimal(const QString &code, const QLocale &locale)
     const QString digits = QString(code).remove(at, 1);
     const int decimals = int(code.size() - 1 - at);
     const ExactValue value = valueOf(digits.toStdString(), -decimals);
-    const QString number = conversions::exactDecimalText(digits.toULongLong(), decimals, locale);
+    const QString number =
+        numbers::text(numbers::fromUnits(digits.toULongLong(), decimals), locale);
     return {{value,
              std::nullopt,
              std::nullopt,
@@ -798,11 +800,8 @@ QStringList decodeLines(const MarkingReading &reading, const QLocale &locale)
             valueOf(first.picofarads.digits, first.picofarads.powerOfTen - 12 - power);
         const int leading = int(inUnit.digits.size()) - 1 + inUnit.powerOfTen;
         if (leading >= -3 && leading <= 5)
-            same << conversions::exactDecimalText(
-                        std::stoull(inUnit.digits +
-                                    std::string(std::size_t(std::max(0, inUnit.powerOfTen)), '0')),
-                        std::max(0, -inUnit.powerOfTen), locale) +
-                        u' ' + quantity::unitSymbol(power, Kind::Capacitance);
+            same << numbers::text(inUnit, locale) + u' ' +
+                        quantity::unitSymbol(power, Kind::Capacitance);
     }
     if (same.size() > 1)
         lines << QStringLiteral("Aynı değer: ") + same.join(QStringLiteral(" = "));

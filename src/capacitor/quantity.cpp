@@ -1,6 +1,7 @@
 #include "capacitor/quantity.h"
 
 #include "forms/conversions.h"
+#include "numbers/exactnumber.h"
 
 #include <QRegularExpression>
 
@@ -80,13 +81,9 @@ QString quantityText(const ExactValue &value, Kind kind, const QLocale &locale)
             if (absolute >= p)
                 unit = p;
     }
-    // value × 10^(base − unit), as a count of 10^-decimals.
-    const int power = n.powerOfTen + basePower(kind) - unit;
-    std::string digits = n.digits.empty() ? std::string("0") : n.digits;
-    if (power > 0)
-        digits.append(std::size_t(power), '0');
-    return conversions::exactDecimalText(std::stoull(digits), power < 0 ? -power : 0, locale) +
-           u' ' + unitSymbol(unit, kind);
+    // value × 10^(base − unit).
+    return numbers::text(numbers::shifted(n, basePower(kind) - unit), locale) + u' ' +
+           unitSymbol(unit, kind);
 }
 
 QString withDecimalMark(QString text, const QLocale &locale)

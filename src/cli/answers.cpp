@@ -8,7 +8,9 @@
 #include "colorcode/standardvaluetext.h"
 #include "colorcode/standardverdict.h"
 #include "combine/combinationtext.h"
+#include "numbers/exactnumber.h"
 #include "smd/smdmarking.h"
+#include "smd/smdtext.h"
 
 #include <charconv>
 #include <memory>
@@ -43,24 +45,15 @@ std::string jsonString(const QString &text)
 
 std::string jsonNumber(const ExactValue &value)
 {
-    const ExactValue n = colorcode::normalised(value);
-    if (n.digits.empty())
-        return "0";
-    if (n.powerOfTen >= 0)
-        return n.digits + std::string(std::size_t(n.powerOfTen), '0');
-    const std::size_t decimals = std::size_t(-n.powerOfTen);
-    if (n.digits.size() > decimals)
-        return n.digits.substr(0, n.digits.size() - decimals) + "." +
-               n.digits.substr(n.digits.size() - decimals);
-    return "0." + std::string(decimals - n.digits.size(), '0') + n.digits;
+    return numbers::jsonText(value);
 }
 
 std::string jsonHundredths(std::int32_t hundredths)
 {
     const bool negative = hundredths < 0;
-    const std::int64_t magnitude = negative ? -std::int64_t(hundredths) : hundredths;
-    ExactValue value{std::to_string(magnitude), -2};
-    return (negative ? "-" : "") + jsonNumber(value);
+    const std::uint64_t magnitude =
+        std::uint64_t(negative ? -std::int64_t(hundredths) : hundredths);
+    return (negative ? "-" : "") + numbers::jsonText(numbers::fromUnits(magnitude, 2));
 }
 
 std::string jsonNumber(double value)
@@ -98,21 +91,11 @@ std::string jsonArray(const std::vector<std::string> &raw)
 namespace
 {
 
-QString turkishName(Colour colour)
-{
-    for (const colorcode::Role role :
-         {colorcode::Role::Digit, colorcode::Role::Multiplier, colorcode::Role::Tolerance})
-        for (const colorcode::BandEntry &entry : colorcode::entriesOf(role))
-            if (entry.colour == colour)
-                return QString::fromUtf8(entry.text);
-    return {};
-}
-
 std::string namesJson(const std::vector<Colour> &colours)
 {
     std::vector<std::string> names;
     for (const Colour c : colours)
-        names.push_back(jsonString(turkishName(c)));
+        names.push_back(jsonString(QString::fromUtf8(colorcode::colourName(c))));
     return jsonArray(names);
 }
 
@@ -248,9 +231,9 @@ Reply answerValue(const QString &typed, const ValueOptions &options, const QLoca
 
 Reply answerSmd(const QString &code, const QLocale &locale)
 {
-    const smd::MarkingReading reading = smd::readMarking(code, locale);
+    const smd::MarkingReading reading = smd::readMarking(code);
     if (const auto *refusal = std::get_if<smd::Refusal>(&reading))
-        return refusal->message;
+        return smd::refusalText(*refusal, locale);
     const smd::Readings &readings = std::get<smd::Readings>(reading);
     if (readings.readings.empty())
         return QStringLiteral("\"%1\" okunamadı").arg(code);
@@ -265,7 +248,7 @@ Reply answerSmd(const QString &code, const QLocale &locale)
                           .add("format", jsonString(QString::fromLatin1(smd::formatId(r.format))))
                           .add("ohms", jsonNumber(r.value))
                           .add("tolerance_percent", tolerance(r))
-                          .add("text", jsonString(r.how))
+                          .add("text", jsonString(smd::howText(readings.code, r, locale)))
                           .text());
     const smd::Reading &likelier = readings.readings.front();
     Answer answer;
@@ -290,15 +273,19 @@ Reply answerSmdFor(const QString &typed, colorcode::Unit unit, const QLocale &lo
         // The limits of the widest band count, as the SMD window gives them.
         return colorcode::valueErrorMessage(*error, separator, colorcode::maxBandCount);
     const ExactValue &value = std::get<ExactValue>(number);
-    const smd::Markings markings = smd::markingsFor(value, locale);
+    const smd::Markings markings = smd::markingsFor(value);
     const auto code = [](const smd::Marking &m) {
         return m.code ? jsonString(*m.code) : std::string(jsonNull);
     };
+    // Only a three-digit code (ending in 8 or 9) reads first as another value.
+    const auto readsFirstAs = markings.threeDigit.readsFirstAs;
     Answer answer;
     answer.lines = smd::encodeLines(markings, locale);
     answer.json = JsonObject()
                       .add("ohms", jsonNumber(value))
                       .add("three_digit", code(markings.threeDigit))
+                      .add("reads_first_as_ohms",
+                           readsFirstAs ? jsonNumber(*readsFirstAs) : std::string(jsonNull))
                       .add("four_digit", code(markings.fourDigit))
                       .add("eia96", code(markings.eia96))
                       .add("three_digit_bar",

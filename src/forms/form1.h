@@ -14,6 +14,7 @@
 #include <vector>
 
 class CombineWindow;
+class Form2;
 class QComboBox;
 class SmdWindow;
 class QLineEdit;
@@ -75,6 +76,8 @@ public:
 
     // The tool windows, each built the first time it is asked for.
     SmdWindow &smdWindow();
+    // The value-entry window, made and connected on first use.
+    Form2 &valueEntry();
     CombineWindow &combineWindow();
     photo::PhotoWindow &photoWindow();
     // Opens "Direnç Birleştir" for a value, in the series of a tolerance.
@@ -119,6 +122,10 @@ private:
     void Combo7_Click();
     void Command4_Click();
     void Command5_Click();
+    // Tamam on the value-entry window: its value bands, tolerance and
+    // coefficient go into the lists, then the result is calculated and said.
+    void useEnteredValue(const colorcode::BandIndices &bands, int toleranceEntry,
+                         int coefficientEntry, const QString &cutNote);
     // Shows a tool window beside this one, raised and active.
     void showTool(QWidget *tool);
 

@@ -28,7 +28,7 @@ QString names(const std::vector<Colour> &colours)
 {
     QStringList words;
     for (const Colour c : colours)
-        words << colourName(c);
+        words << inductor::colourName(c);
     return words.join(u' ');
 }
 
@@ -37,9 +37,10 @@ QString agreementNote(const ColourRow &row)
     switch (row.powerAgreement) {
     case Agreement::Two:
         return QStringLiteral("%1 çarpanı iki tabloda var; biri Sarı'da durur")
-            .arg(colourName(row.colour));
+            .arg(inductor::colourName(row.colour));
     case Agreement::One:
-        return QStringLiteral("%1 çarpanı yalnız bir tabloda").arg(colourName(row.colour));
+        return QStringLiteral("%1 çarpanı yalnız bir tabloda")
+            .arg(inductor::colourName(row.colour));
     default:
         return {};
     }
@@ -62,7 +63,7 @@ toleranceOf(Colour colour, int place)
         return QStringLiteral("%1. bant: %2 bobinde tolerans rengi değil (Kahverengi, Kırmızı, "
                               "Turuncu, Sarı, Altın, Gümüş, Siyah)")
             .arg(place)
-            .arg(colourName(colour));
+            .arg(inductor::colourName(colour));
     if (row->toleranceAgreement == Agreement::Disputed)
         return std::vector<std::pair<std::optional<std::int32_t>, QString>>{
             {row->toleranceHundredths, QStringLiteral("Siyah tolerans: ± % 20 (bir tablo)")},
@@ -73,20 +74,14 @@ toleranceOf(Colour colour, int place)
 
 QString notDigit(Colour colour, int place)
 {
-    return QStringLiteral("%1. bant: %2 rakam olamaz").arg(place).arg(colourName(colour));
+    return QStringLiteral("%1. bant: %2 rakam olamaz").arg(place).arg(inductor::colourName(colour));
 }
 
 } // namespace
 
 QString colourName(Colour colour)
 {
-    for (const colorcode::BandEntry &e : colorcode::multiplierList)
-        if (e.colour == colour)
-            return QString::fromUtf8(e.text);
-    for (const colorcode::BandEntry &e : colorcode::toleranceList)
-        if (e.colour == colour)
-            return QString::fromUtf8(e.text);
-    return {};
+    return QString::fromUtf8(colorcode::colourName(colour));
 }
 
 QString dotsRefusal()
@@ -107,7 +102,7 @@ BandReading readBands(const std::vector<Colour> &given, const QLocale &locale)
         if (bands[i] == Colour::Renksiz || bands[i] == Colour::Pembe)
             return QStringLiteral("%1. bant: %2 bobinde okunmaz")
                 .arg(i + 1)
-                .arg(colourName(bands[i]));
+                .arg(inductor::colourName(bands[i]));
 
     Readings out{given, {}, {}};
     std::vector<std::pair<ExactValue, QString>> values; // value, note; the likelier first
@@ -123,21 +118,21 @@ BandReading readBands(const std::vector<Colour> &given, const QLocale &locale)
         if (!d2 || !d2->digit)
             return notDigit(bands[1], 2);
         if (!m || !m->power)
-            return QStringLiteral("3. bant: %1 çarpan olamaz").arg(colourName(bands[2]));
+            return QStringLiteral("3. bant: %1 çarpan olamaz").arg(inductor::colourName(bands[2]));
         values.push_back(
             {valueOf(std::to_string(*d1->digit * 10 + *d2->digit), *m->power), agreementNote(*m)});
         how = QStringLiteral("%1 bant: %2%3 × %4")
                   .arg(bands.size())
                   .arg(*d1->digit)
                   .arg(*d2->digit)
-                  .arg(colourName(bands[2]));
+                  .arg(inductor::colourName(bands[2]));
         if (bands.size() == 4)
             toleranceColour = bands[3];
     } else {
         if (bands[0] != Colour::Gumus)
             return QStringLiteral("5 bantlı askeri biçimde 1. bant çift genişlikte Gümüş olur; "
                                   "verilen %1")
-                .arg(colourName(bands[0]));
+                .arg(inductor::colourName(bands[0]));
         toleranceColour = bands[4];
         const ColourRow *b2 = rowOf(bands[1]);
         const ColourRow *b3 = rowOf(bands[2]);
@@ -171,7 +166,7 @@ BandReading readBands(const std::vector<Colour> &given, const QLocale &locale)
             how = QStringLiteral("askeri 5 bant: %1%2 × %3")
                       .arg(*b2->digit)
                       .arg(*b3->digit)
-                      .arg(colourName(bands[3]));
+                      .arg(inductor::colourName(bands[3]));
             if (bands[3] == Colour::Altin || bands[3] == Colour::Gumus) {
                 // One table's text reads them the other way round.
                 const bool gold = bands[3] == Colour::Altin;

@@ -246,7 +246,7 @@ void TestInductorCode::valuesToBands()
     const auto join = [](const ValueBands &v) {
         QStringList names;
         for (const Colour c : v.bands.value_or(std::vector<Colour>{}))
-            names << colourName(c);
+            names << inductor::colourName(c);
         return names.join(u' ');
     };
     QCOMPARE(join(fourBandsFor(std::get<ExactValue>(value))), four);
