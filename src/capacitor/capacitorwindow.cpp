@@ -35,10 +35,7 @@ void showLines(WrappedLabel *label, const QStringList &lines)
 } // namespace
 
 CapacitorWindow::CapacitorWindow(QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
-      m_locale(conversions::numberLocale())
+    : ToolWindow(owner, Size::Fixed), m_locale(conversions::numberLocale())
 {
     designer::applyWindow(this, capacitordesign::window);
     setFixedSize(size());
@@ -63,20 +60,11 @@ CapacitorWindow::CapacitorWindow(QWidget *owner)
     QWidget::setTabOrder(codeResult, valueBox);
     QWidget::setTabOrder(valueBox, valueResult);
 
-    const std::pair<QTimer *, const WrappedLabel *> timers[] = {{&m_codeTimer, codeResult},
-                                                                {&m_valueTimer, valueResult}};
-    for (const auto &[timer, result] : timers) {
-        timer->setSingleShot(true);
-        timer->setInterval(capacitordesign::announceDelay);
-        connect(timer, &QTimer::timeout, this,
-                [this, timer, result] { announceResult(*timer, result); });
-    }
     connect(codeBox, &QLineEdit::textChanged, this, &CapacitorWindow::codeEdited);
     connect(valueBox, &QLineEdit::textChanged, this, &CapacitorWindow::valueEdited);
-    connect(codeBox, &QLineEdit::returnPressed, this,
-            [this] { announceResult(m_codeTimer, codeResult); });
-    connect(valueBox, &QLineEdit::returnPressed, this,
-            [this] { announceResult(m_valueTimer, valueResult); });
+    // Said once typing pauses, or at once on Enter.
+    for (QLineEdit *box : {codeBox, valueBox})
+        connect(box, &QLineEdit::returnPressed, this, &CapacitorWindow::announceNow);
 }
 
 void CapacitorWindow::codeEdited()
@@ -86,7 +74,7 @@ void CapacitorWindow::codeEdited()
               text.trimmed().isEmpty()
                   ? QStringList()
                   : capacitor::decodeLines(capacitor::readMarking(text, m_locale), m_locale));
-    m_codeTimer.start();
+    announceWhenTypingPauses([this] { return spoken(codeResult); });
 }
 
 void CapacitorWindow::valueEdited()
@@ -102,24 +90,10 @@ void CapacitorWindow::valueEdited()
             lines << std::get<QString>(typed);
     }
     showLines(valueResult, lines);
-    m_valueTimer.start();
+    announceWhenTypingPauses([this] { return spoken(valueResult); });
 }
 
-void CapacitorWindow::announceResult(QTimer &timer, const WrappedLabel *result)
+QString CapacitorWindow::spoken(const WrappedLabel *result)
 {
-    timer.stop();
-    const QString text = result->text();
-    if (!text.isEmpty())
-        announce(this, QString(text).replace(lineBreak, QStringLiteral(". ")));
-}
-
-void CapacitorWindow::setVisible(bool visible)
-{
-    // Beside the owner the first time, covering neither its result nor
-    // another tool; afterwards where the user left it.
-    if (visible && !m_placed) {
-        designer::placeBesideOwner(this);
-        m_placed = true;
-    }
-    QDialog::setVisible(visible);
+    return QString(result->text()).replace(lineBreak, QStringLiteral(". "));
 }

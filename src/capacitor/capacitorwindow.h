@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "forms/toolwindow.h"
+
 #include <QLocale>
-#include <QTimer>
 
 class QLineEdit;
 class WrappedLabel;
@@ -10,7 +10,7 @@ class WrappedLabel;
 // The capacitor marking window: a marking typed becomes every value it can
 // mean, the likelier first, with why; a value typed becomes every marking
 // that writes it. Non-modal, owned by the window that opens it.
-class CapacitorWindow : public QDialog
+class CapacitorWindow : public ToolWindow
 {
     Q_OBJECT
 public:
@@ -21,16 +21,11 @@ public:
     QLineEdit *valueBox;       // "Değer"
     WrappedLabel *valueResult; // the value's markings
 
-    void setVisible(bool visible) override;
-
 private:
     void codeEdited();
     void valueEdited();
-    // Says a result once: when typing pauses, or at once on Enter.
-    void announceResult(QTimer &timer, const WrappedLabel *result);
+    // What a result label says, as one utterance.
+    static QString spoken(const WrappedLabel *result);
 
     QLocale m_locale;
-    QTimer m_codeTimer;
-    QTimer m_valueTimer;
-    bool m_placed = false;
 };

@@ -33,7 +33,4 @@ inline constexpr std::array<Control, 12> controls{{
 }};
 // clang-format on
 
-// How long typing pauses before the result is announced, in milliseconds.
-inline constexpr int announceDelay = 500;
-
 } // namespace inductordesign

@@ -52,10 +52,7 @@ std::vector<Colour> coloursFor(Role role)
 } // namespace
 
 InductorWindow::InductorWindow(QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
-      m_locale(conversions::numberLocale())
+    : ToolWindow(owner, Size::Fixed), m_locale(conversions::numberLocale())
 {
     designer::applyWindow(this, inductordesign::window);
     setFixedSize(size());
@@ -85,21 +82,12 @@ InductorWindow::InductorWindow(QWidget *owner)
     QWidget::setTabOrder(bandResult, valueBox);
     QWidget::setTabOrder(valueBox, valueResult);
 
-    const std::pair<QTimer *, const WrappedLabel *> timers[] = {{&m_bandTimer, bandResult},
-                                                                {&m_valueTimer, valueResult}};
-    for (const auto &[timer, result] : timers) {
-        timer->setSingleShot(true);
-        timer->setInterval(inductordesign::announceDelay);
-        connect(timer, &QTimer::timeout, this,
-                [this, timer, result] { announceResult(*timer, result); });
-    }
     bandCountChosen();
     for (QComboBox *list : bandLists)
         connect(list, &QComboBox::currentIndexChanged, this, &InductorWindow::bandChosen);
     connect(bandCountList, &QComboBox::currentIndexChanged, this, &InductorWindow::bandCountChosen);
     connect(valueBox, &QLineEdit::textChanged, this, &InductorWindow::valueEdited);
-    connect(valueBox, &QLineEdit::returnPressed, this,
-            [this] { announceResult(m_valueTimer, valueResult); });
+    connect(valueBox, &QLineEdit::returnPressed, this, &InductorWindow::announceNow);
 }
 
 void InductorWindow::bandCountChosen()
@@ -136,7 +124,7 @@ void InductorWindow::bandChosen()
         colours.push_back(Colour(list->currentData().toInt()));
     }
     showLines(bandResult, inductor::decodeLines(inductor::readBands(colours, m_locale), m_locale));
-    m_bandTimer.start();
+    announceWhenTypingPauses([this] { return spoken(bandResult); });
 }
 
 void InductorWindow::valueEdited()
@@ -152,22 +140,10 @@ void InductorWindow::valueEdited()
             lines << std::get<QString>(typed);
     }
     showLines(valueResult, lines);
-    m_valueTimer.start();
+    announceWhenTypingPauses([this] { return spoken(valueResult); });
 }
 
-void InductorWindow::announceResult(QTimer &timer, const WrappedLabel *result)
+QString InductorWindow::spoken(const WrappedLabel *result)
 {
-    timer.stop();
-    const QString text = result->text();
-    if (!text.isEmpty())
-        announce(this, QString(text).replace(lineBreak, QStringLiteral(". ")));
-}
-
-void InductorWindow::setVisible(bool visible)
-{
-    if (visible && !m_placed) {
-        designer::placeBesideOwner(this);
-        m_placed = true;
-    }
-    QDialog::setVisible(visible);
+    return QString(result->text()).replace(lineBreak, QStringLiteral(". "));
 }

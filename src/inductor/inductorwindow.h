@@ -2,9 +2,9 @@
 
 #include "inductor/inductorbands.h"
 
-#include <QDialog>
+#include "forms/toolwindow.h"
+
 #include <QLocale>
-#include <QTimer>
 
 #include <array>
 #include <vector>
@@ -16,7 +16,7 @@ class WrappedLabel;
 // The inductor colour-code window: the bands chosen, first to last, become
 // every value they can mean, the likelier first, with why; a value typed
 // becomes its bands. Non-modal, owned by the window that opens it.
-class InductorWindow : public QDialog
+class InductorWindow : public ToolWindow
 {
     Q_OBJECT
 public:
@@ -28,16 +28,11 @@ public:
     QLineEdit *valueBox; // "Değer"
     WrappedLabel *valueResult;
 
-    void setVisible(bool visible) override;
-
 private:
     void bandCountChosen();
     void bandChosen();
     void valueEdited();
-    void announceResult(QTimer &timer, const WrappedLabel *result);
+    static QString spoken(const WrappedLabel *result);
 
     QLocale m_locale;
-    QTimer m_bandTimer;
-    QTimer m_valueTimer;
-    bool m_placed = false;
 };

@@ -102,20 +102,20 @@ void TestCapacitorWindow::valueToCodes()
 
 void TestCapacitorWindow::announcedOnce()
 {
-    QTest::qWait(capacitordesign::announceDelay + 100);
+    QTest::qWait(ToolWindow::typingPauseMs + 100);
     AnnouncementSpy spy;
     type(m_window->codeBox, QStringLiteral("104"));
     QVERIFY(spy.heard.isEmpty());
     QTRY_COMPARE(spy.heard.size(), 1);
     QVERIFY(spy.heard.first().startsWith(QStringLiteral("100 nF. ")));
-    QTest::qWait(capacitordesign::announceDelay + 100);
+    QTest::qWait(ToolWindow::typingPauseMs + 100);
     QCOMPARE(spy.heard.size(), 1);
 
     type(m_window->valueBox, QStringLiteral("100nF"));
     QTest::keyClick(m_window->valueBox, Qt::Key_Return);
     QCOMPARE(spy.heard.size(), 2);
     QVERIFY(spy.heard.last().contains(QStringLiteral("3 haneli: 104")));
-    QTest::qWait(capacitordesign::announceDelay + 100);
+    QTest::qWait(ToolWindow::typingPauseMs + 100);
     QCOMPARE(spy.heard.size(), 2);
 }
 

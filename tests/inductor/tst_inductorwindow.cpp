@@ -111,7 +111,7 @@ void TestInductorWindow::valueToBands()
 void TestInductorWindow::announcedOnce()
 {
     m_window->bandCountList->setCurrentIndex(m_window->bandCountList->findData(4));
-    QTest::qWait(inductordesign::announceDelay + 100);
+    QTest::qWait(ToolWindow::typingPauseMs + 100);
     AnnouncementSpy spy;
     const QStringList bands{"Yeşil", "Mavi", "Kahverengi", "Altın"};
     for (int i = 0; i < bands.size(); ++i)
@@ -120,7 +120,7 @@ void TestInductorWindow::announcedOnce()
     QTRY_COMPARE(spy.heard.size(), 1);
     QVERIFY2(spy.heard.first().startsWith(QStringLiteral("560 µH. ")),
              qPrintable(spy.heard.first()));
-    QTest::qWait(inductordesign::announceDelay + 100);
+    QTest::qWait(ToolWindow::typingPauseMs + 100);
     QCOMPARE(spy.heard.size(), 1);
 }
 
