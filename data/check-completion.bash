@@ -29,6 +29,11 @@ expect() {
 
 expect tavlora --ba :: --bands --band-count
 expect tavlora --smd :: --smd --smd-for
+expect tavlora --ca :: --cap --cap-for
+expect tavlora --ind :: --inductor --inductor-for
+expect tavlora --inductor 'kırmızı mor ka' :: 'kırmızı mor kahverengi'
+expect tavlora --cap '' ::
+expect tavlora --inductor-for '' ::
 expect tavlora --bands sa :: sarı sari
 expect tavlora --bands Kı :: Kırmızı
 expect tavlora --bands KIRM :: KIRMIZI

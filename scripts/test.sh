@@ -31,8 +31,8 @@ grep -E '^(Done|stat::(number_of_executed_units|new_units_added|peak_rss_mb))' b
 
 # The colour words of the command line and the SMD markings, for a shorter
 # time each unless FUZZ_SECONDS says otherwise; each keeps its own corpus.
-cmake --build build-fuzz --target fuzz_colourwords fuzz_smd
-for target in colourwords smd; do
+cmake --build build-fuzz --target fuzz_colourwords fuzz_smd fuzz_capacitor fuzz_inductor
+for target in colourwords smd capacitor inductor; do
     mkdir -p "build-fuzz/corpus-$target"
     echo "Fuzzing fuzz_$target for ${FUZZ_SECONDS:-15} s"
     if ! "build-fuzz/fuzz/fuzz_$target" -max_total_time="${FUZZ_SECONDS:-15}" -print_final_stats=1 \

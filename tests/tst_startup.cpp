@@ -395,6 +395,44 @@ void TestStartup::answers_data()
     QTest::newRow("--smd-for") << QStringList{"--smd-for", "4K7"} << tr << none << 0
                                << QStringLiteral("3 haneli: 472\n4 haneli: 4701\nEIA-96: ") << -1
                                << quiet;
+    QTest::newRow("--cap") << QStringList{"--cap", "104"} << tr << none << 0
+                           << QStringLiteral("100 nF\nAynı değer: 100000 pF = 100 nF = 0,1 µF\n")
+                           << -1 << quiet;
+    QTest::newRow("--cap, C locale") << QStringList{"--cap", "479"} << c << none << 0
+                                     << QStringLiteral("4.7 pF\n") << -1 << quiet;
+    QTest::newRow("--cap, two readings")
+        << QStringList{"--cap", "109"} << tr << none << 0 << QStringLiteral("1 pF\n") << 6 << quiet;
+    QTest::newRow("--cap, refused") << QStringList{"--cap", "4x7"} << tr << none << 1 << QString()
+                                    << 0 << QStringList{"kondansatör kodu değil"};
+    QTest::newRow("--cap, standard input")
+        << QStringList{"--cap", "-"} << tr << QByteArray("S3\n\n4n7\r\nxx\n") << 1
+        << QStringLiteral("4,7 nF\n") << -1 << QStringList{"satır 4: "};
+    QTest::newRow("--cap-for") << QStringList{"--cap-for", "4,7n"} << tr << none << 0
+                               << QStringLiteral("4,7 nF\n3 haneli: 472\n") << 6 << quiet;
+    QTest::newRow("--cap-for, µF") << QStringList{"--cap-for", "0,1uF"} << tr << none << 0
+                                   << QStringLiteral("100 nF\n3 haneli: 104\n") << 6 << quiet;
+    QTest::newRow("--cap-for, the other mark")
+        << QStringList{"--cap-for", "4.7n"} << tr << none << 1 << QString() << 0
+        << QStringList{"ondalık işareti"};
+    QTest::newRow("--cap-for, no unit") << QStringList{"--cap-for", "100"} << tr << none << 1
+                                        << QString() << 0 << QStringList{"birim gerekli"};
+    QTest::newRow("--inductor") << QStringList{"--inductor", "kırmızı mor kahverengi altın"} << tr
+                                << none << 0 << QStringLiteral("270 µH\nTolerans: ± % 5\n") << -1
+                                << quiet;
+    QTest::newRow("--inductor, military")
+        << QStringList{"--inductor", "gümüş kırmızı altın kırmızı gümüş"} << tr << none << 0
+        << QStringLiteral("2,2 µH\nTolerans: ± % 10\n") << -1 << quiet;
+    QTest::newRow("--inductor, dots") << QStringList{"--inductor", "nokta gri kırmızı siyah"} << tr
+                                      << none << 1 << QString() << 0 << QStringList{"seriye özgü"};
+    QTest::newRow("--inductor, not a tolerance")
+        << QStringList{"--inductor", "kırmızı mor kahverengi mavi"} << tr << none << 1 << QString()
+        << 0 << QStringList{"tolerans rengi değil"};
+    QTest::newRow("--inductor-for")
+        << QStringList{"--inductor-for", "270u"} << tr << none << 0
+        << QStringLiteral("270 µH\n4 bant: Kırmızı Mor Kahverengi") << 5 << quiet;
+    QTest::newRow("--inductor-for, µH")
+        << QStringList{"--inductor-for", "2,2µH"} << tr << none << 0
+        << QStringLiteral("2,2 µH\n4 bant: Kırmızı Kırmızı Altın") << 5 << quiet;
     QTest::newRow("--combine") << QStringList{"--combine", "9K", "--series", "E6", "--parts", "2"}
                                << tr << none << 0
                                << QStringLiteral("2,2 Kilo Ohm + 6,8 Kilo Ohm = 9 Kilo Ohm  tam")
@@ -499,6 +537,7 @@ QJsonValue withoutText(const QJsonValue &value)
     QJsonObject object = value.toObject();
     object.remove(QStringLiteral("text"));
     object.remove(QStringLiteral("network"));
+    object.remove(QStringLiteral("note"));
     for (auto it = object.begin(); it != object.end(); ++it)
         *it = withoutText(*it);
     return object;
@@ -555,6 +594,37 @@ void TestStartup::json_data()
         << QStringList{"--smd-for", "1G"}
         << QStringList{"\"three_digit\":\"108\",\"reads_first_as_ohms\":0.1,",
                        "\"four_digit\":\"1007\","};
+    QTest::newRow("cap 104") << QStringList{"--cap", "104"}
+                             << QStringList{"\"picofarads\":100000,", "\"tolerance\":null,",
+                                            "\"volts\":null,"};
+    QTest::newRow("cap 109, two readings")
+        << QStringList{"--cap", "109"}
+        << QStringList{"\"picofarads\":1,", "\"readings\":[{\"picofarads\":1,",
+                       "{\"picofarads\":10000000000,"};
+    QTest::newRow("cap 4n7") << QStringList{"--cap", "4n7"} << QStringList{"\"picofarads\":4700,"};
+    QTest::newRow("cap 2A474J") << QStringList{"--cap", "2A474J"}
+                                << QStringList{"\"picofarads\":470000,",
+                                               "\"tolerance\":{\"percent\":5},", "\"volts\":100,"};
+    QTest::newRow("cap, absolute tolerance")
+        << QStringList{"--cap", "1R5C"}
+        << QStringList{"\"picofarads\":1.5,\"tolerance\":{\"picofarads\":0.25},"};
+    QTest::newRow("cap, asymmetric") << QStringList{"--cap", "224Z"}
+                                     << QStringList{"{\"plus_percent\":80,\"minus_percent\":20}"};
+    QTest::newRow("cap, disputed volts")
+        << QStringList{"--cap", "3L102K"}
+        << QStringList{"\"volts\":null,", "\"volts\":1200,", "\"volts\":5500,"};
+    QTest::newRow("cap, 6,3 V") << QStringList{"--cap", "0J105K"} << QStringList{"\"volts\":6.3,"};
+    QTest::newRow("cap-for") << QStringList{"--cap-for", "4n7"}
+                             << QStringList{"\"picofarads\":4700,", "\"three_digit\":\"472\",",
+                                            "\"letter_code\":\"4n7\",", "\"eia198\":[\"S3\"],"};
+    QTest::newRow("inductor") << QStringList{"--inductor", "kırmızı mor kahverengi altın"}
+                              << QStringList{"\"microhenries\":270,", "\"tolerance_percent\":5,"};
+    QTest::newRow("inductor below 1 µH") << QStringList{"--inductor", "sarı mor gümüş altın"}
+                                         << QStringList{"\"microhenries\":0.47,"};
+    QTest::newRow("inductor-for") << QStringList{"--inductor-for", "270u"}
+                                  << QStringList{
+                                         "\"microhenries\":270,",
+                                         "\"four_band\":[\"Kırmızı\",\"Mor\",\"Kahverengi\"],"};
     QTest::newRow("combine") << QStringList{"--combine", "9K", "--series", "E6"}
                              << QStringList{"{\"parts\":[2200,6800],", "\"ohms\":9000,"
                                                                        "\"error_percent\":0,"

@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 
 #include "cli/answers.h"
+#include "cli/capanswers.h"
 #include "cli/inputreader.h"
 #include "colorcode/bandselection.h"
 #include "colorcode/bandtables.h"
@@ -33,7 +34,7 @@ struct Option {
 };
 
 // clang-format off
-constexpr std::array<Option, 17> options{{
+constexpr std::array<Option, 21> options{{
     {"bands", Kind::Answering, {}},
     {"value", Kind::Answering, {}},
     {"smd", Kind::Answering, {}},
@@ -41,6 +42,10 @@ constexpr std::array<Option, 17> options{{
     {"combine", Kind::Answering, {}},
     {"ratio", Kind::Answering, {}},
     {"photo", Kind::Answering, {}},
+    {"cap", Kind::Answering, {}},
+    {"cap-for", Kind::Answering, {}},
+    {"inductor", Kind::Answering, {}},
+    {"inductor-for", Kind::Answering, {}},
     {"unit", Kind::Modifier, {"value", "smd-for"}},
     {"band-count", Kind::Modifier, {"value"}},
     {"tolerance", Kind::Modifier, {"value"}},
@@ -328,6 +333,20 @@ int CommandLine::run() const
     else if (name == "smd-for")
         answer = [&](const std::string &, const QString &text) {
             return answerSmdFor(text, value.unit, locale);
+        };
+    else if (name == "cap")
+        answer = [&](const std::string &, const QString &text) { return answerCap(text, locale); };
+    else if (name == "cap-for")
+        answer = [&](const std::string &, const QString &text) {
+            return answerCapFor(text, locale);
+        };
+    else if (name == "inductor")
+        answer = [&](const std::string &, const QString &text) {
+            return answerInductor(text, locale);
+        };
+    else if (name == "inductor-for")
+        answer = [&](const std::string &, const QString &text) {
+            return answerInductorFor(text, locale);
         };
     else if (name == "combine" || name == "ratio")
         answer = [&, divider = name == "ratio"](const std::string &, const QString &text) {

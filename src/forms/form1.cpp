@@ -1,5 +1,6 @@
 #include "forms/form1.h"
 
+#include "capacitor/capacitorwindow.h"
 #include "colorcode/bandpainting.h"
 #include "colorcode/bandtables.h"
 #include "colorcode/form2.h"
@@ -16,6 +17,7 @@
 #include "forms/form3.h"
 #include "forms/messages.h"
 #include "forms/twips.h"
+#include "inductor/inductorwindow.h"
 #include "photo/photowindow.h"
 #include "smd/smdwindow.h"
 
@@ -115,6 +117,14 @@ Form1::Form1()
         {"SMD Kodu", [this] { showTool(&smdWindow()); }},
         {"Direnç Birleştir", [this] { showTool(&combineWindow()); }},
         {"Fotoğraftan Oku", [this] { showTool(&photoWindow()); }},
+        {"Kondansatör Kodu",
+         [this, tool = QPointer<CapacitorWindow>()]() mutable {
+             showTool(tool ? tool : (tool = new CapacitorWindow(this)));
+         }},
+        {"Bobin Renk Kodu",
+         [this, tool = QPointer<InductorWindow>()]() mutable {
+             showTool(tool ? tool : (tool = new InductorWindow(this)));
+         }},
     };
     int number = 1;
     for (const auto &[caption, open] : entries) {

@@ -355,7 +355,8 @@ void TestForm1::tools()
     QVERIFY(!form.Command4->geometry().intersects(form.Text1->geometry()));
     QVERIFY(!form.Command4->geometry().intersects(form.Combo4->geometry()));
     QVERIFY(form.rect().contains(form.Command4->geometry()));
-    const QStringList captions{"SMD Kodu", "Direnç Birleştir", "Fotoğraftan Oku"};
+    const QStringList captions{"SMD Kodu", "Direnç Birleştir", "Fotoğraftan Oku",
+                               "Kondansatör Kodu", "Bobin Renk Kodu"};
     const QList<QAction *> entries = form.actions();
     QCOMPARE(entries.size(), captions.size());
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -372,6 +373,19 @@ void TestForm1::tools()
     QTest::keyClick(&form, Qt::Key_1, Qt::ControlModifier);
     QVERIFY(form.smdWindow().isVisible());
     form.smdWindow().hide();
+    // The capacitor and inductor tools open a window of their name, once.
+    for (const qsizetype i : {captions.size() - 2, captions.size() - 1}) {
+        for (int twice = 0; twice < 2; ++twice)
+            entries[i]->trigger();
+        QWidget *shown = nullptr;
+        QTRY_VERIFY((shown = QApplication::activeWindow()) && shown != &form);
+        QCOMPARE(shown->windowTitle(), captions[i]);
+        const QList<QDialog *> dialogs = form.findChildren<QDialog *>();
+        QCOMPARE(std::count_if(dialogs.begin(), dialogs.end(),
+                               [&](const QDialog *d) { return d->windowTitle() == captions[i]; }),
+                 1);
+        shown->hide();
+    }
 
     // "Birleşim bul" shows only for a value that is not standard, and opens
     // the combinations for it.

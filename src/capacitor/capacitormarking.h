@@ -1,0 +1,106 @@
+#pragma once
+
+// Capacitor markings read both ways: a marking becomes every value it can
+// mean, the likelier first, each with why; a value becomes every marking
+// that writes it. Exact throughout: capacitance is a colorcode::ExactValue
+// of picofarads, volts and tolerances whole hundredths.
+//
+// The forms, with the tables they come from in the comments of the .cpp:
+// three-digit pF codes (104, 479, 107, 3R9), the IEC 60062 letter code
+// (4n7, p47, 4µ7), tolerance letters, EIA voltage codes before or after
+// (2A474J, 103J2A), film prints (.1K63), the EIA-198 two-character SMD code
+// (S3, KA2, b3) and SMD tantalum marks (A475, 107C).
+//
+// All words are here and in the .cpp: the window, the command line's lines
+// and its JSON notes say the same.
+
+#include "colorcode/exactvalue.h"
+#include "forms/conversions.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace capacitor
+{
+
+struct Tolerance {
+    enum class Kind {
+        Percent,    // ± plus % (plus == minus)
+        Picofarads, // ± plus pF
+        Asymmetric, // + plus % / − minus %
+    };
+    Kind kind = Kind::Percent;
+    std::int32_t plusHundredths = 0; // of a percent, or of a picofarad
+    std::int32_t minusHundredths = 0;
+    bool operator==(const Tolerance &) const = default;
+};
+
+struct Reading {
+    colorcode::ExactValue picofarads; // normalised
+    std::optional<Tolerance> tolerance;
+    // Volts in hundredths (6,3 V is 630); none when the marking gives none
+    // or its letter is read by no named source.
+    std::optional<std::int64_t> voltsHundredths;
+    bool tantalum = false; // read as a polarised tantalum part
+    QString how;           // "3 haneli kod: 10 × 10⁴ pF"
+    QString note;          // why this reading: "9 = × 0,1: bazı üreticilerde"
+};
+
+struct Readings {
+    QString code;                  // as read, spaces dropped
+    std::vector<Reading> readings; // the likelier first
+    QStringList notes;             // about the marking whatever it reads as
+    bool voltsDisputed = false;    // its voltage letter reads two ways
+};
+
+using MarkingReading = std::variant<Readings, QString>; // or one line why not
+
+// Reads a marking. Spaces, invisible characters and a trailing "F" after a
+// prefix do not count; digits of any script read as 0-9; case counts
+// (EIA-198 b is not B). Bounded: texts over 64 characters are refused.
+MarkingReading readMarking(const QString &text,
+                           const QLocale &locale = conversions::numberLocale());
+
+// Whether the voltage letter reads two ways: then no single volts stands.
+bool voltsDisputed(const Readings &readings);
+
+// Every marking of a value in pF. A missing code carries why.
+struct Marking {
+    QString name;                // "3 haneli", "harf kodu", "EIA-198"
+    std::optional<QString> code; // "472", "4n7", "S3"
+    QString note;                // about the code, or why there is none
+};
+std::vector<Marking> markingsFor(const colorcode::ExactValue &picofarads, const QLocale &locale);
+
+// The E-series a value belongs to: "E6, E12, E24" or why none.
+QString seriesLine(const colorcode::ExactValue &picofarads);
+
+// A voltage code's volts by the consensus letters (A … K, V, W, Q, Z, P)
+// and digit 0 to 3, and the code of such volts; nothing for any other.
+std::optional<std::int64_t> consensusVolts(const QString &code);
+std::optional<QString> voltageCodeFor(std::int64_t voltsHundredths);
+
+// Texts: "± % 5", "± 0,25 pF", "+ % 80 / − % 20"; "100 V", "6,3 V".
+QString toleranceText(const Tolerance &tolerance, const QLocale &locale);
+QString voltsText(std::int64_t hundredths, const QLocale &locale);
+
+// A reading's one-line summary: "470 nF  ± % 5  100 V".
+QString readingLine(const Reading &reading, const QLocale &locale);
+
+// A marking read, as lines: the value first, how, tolerance and volts,
+// the notes, and every other reading with why. A refusal is its line.
+QStringList decodeLines(const MarkingReading &reading, const QLocale &locale);
+
+// A value's markings as lines: the value, one line a form, its E-series.
+QStringList encodeLines(const colorcode::ExactValue &picofarads, const QLocale &locale);
+
+// The polarity warning shown with every tantalum and electrolytic reading.
+QString polarityWarning();
+
+} // namespace capacitor

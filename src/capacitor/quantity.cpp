@@ -1,0 +1,200 @@
+#include "capacitor/quantity.h"
+
+#include "forms/conversions.h"
+#include "numbers/exactnumber.h"
+
+#include <QRegularExpression>
+
+#include <array>
+#include <string>
+
+namespace quantity
+{
+
+namespace
+{
+
+using colorcode::ExactValue;
+
+// Texts longer than a value box holds are no value.
+constexpr qsizetype longestText = 64;
+// Enough for any part; the text then always fits a 64-bit count.
+constexpr int mostSignificantDigits = 12;
+
+int basePower(Kind kind)
+{
+    return kind == Kind::Capacitance ? -12 : -6;
+}
+
+// The units shown, smallest first, as powers of ten of farad or henry.
+std::array<int, 4> shownPowers(Kind kind)
+{
+    if (kind == Kind::Capacitance)
+        return {-12, -9, -6, -3};
+    return {-9, -6, -3, -3};
+}
+
+// The power of ten of the leading digit of a normalised non-zero value.
+int leadingPower(const ExactValue &n)
+{
+    return int(n.digits.size()) - 1 + n.powerOfTen;
+}
+
+// The smallest and largest values read, in the base unit.
+ExactValue smallest(Kind kind)
+{
+    return kind == Kind::Capacitance ? ExactValue{"1", -2} : ExactValue{"1", -3};
+}
+ExactValue largest(Kind kind)
+{
+    return kind == Kind::Capacitance ? ExactValue{"1", 14} : ExactValue{"1", 9};
+}
+
+} // namespace
+
+QString unitSymbol(int power, Kind kind)
+{
+    const QString unit = kind == Kind::Capacitance ? QStringLiteral("F") : QStringLiteral("H");
+    switch (power) {
+    case -12:
+        return QStringLiteral("p") + unit;
+    case -9:
+        return QStringLiteral("n") + unit;
+    case -6:
+        return QStringLiteral("µ") + unit;
+    case -3:
+        return QStringLiteral("m") + unit;
+    default:
+        return unit;
+    }
+}
+
+QString quantityText(const ExactValue &value, Kind kind, const QLocale &locale)
+{
+    const ExactValue n = colorcode::normalised(value);
+    const std::array<int, 4> powers = shownPowers(kind);
+    int unit = kind == Kind::Capacitance ? -12 : -6;
+    if (!n.digits.empty()) {
+        const int absolute = leadingPower(n) + basePower(kind);
+        unit = powers.front();
+        for (const int p : powers)
+            if (absolute >= p)
+                unit = p;
+    }
+    // value × 10^(base − unit).
+    return numbers::text(numbers::shifted(n, basePower(kind) - unit), locale) + u' ' +
+           unitSymbol(unit, kind);
+}
+
+QString withDecimalMark(QString text, const QLocale &locale)
+{
+    static const QRegularExpression comma(QStringLiteral("(?<=[0-9]),(?=[0-9])"));
+    const QString mark = locale.decimalPoint();
+    return mark == u"," ? text : text.replace(comma, mark);
+}
+
+std::variant<ExactValue, QString> readQuantity(const QString &text, Kind kind, QChar decimalMark)
+{
+    const QString what =
+        kind == Kind::Capacitance ? QStringLiteral("kapasite") : QStringLiteral("endüktans");
+    if (text.size() > longestText)
+        return QStringLiteral("metin çok uzun: bir %1 değeri en çok %2 karakterdir")
+            .arg(what)
+            .arg(longestText);
+    QString clean;
+    for (const char32_t c : text.toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        if (QChar::isSpace(c) || category == QChar::Other_Format ||
+            category == QChar::Other_Control)
+            continue;
+        if (category == QChar::Number_DecimalDigit)
+            clean += QChar(u'0' + QChar::digitValue(c));
+        else if (c == U'\u00B5' || c == U'\u03BC')
+            clean += u'u';
+        else if (c < 0x80)
+            clean += QChar(char16_t(c));
+        else
+            return QStringLiteral("tanınmayan karakter: “%1”").arg(QString::fromUcs4(&c, 1));
+    }
+    if (clean.isEmpty())
+        return QStringLiteral("%1 değeri boş").arg(what);
+
+    const QChar unitLetter = kind == Kind::Capacitance ? u'F' : u'H';
+    bool unitWritten = false;
+    if (clean.size() > 1 && clean.back().toUpper() == unitLetter) {
+        clean.chop(1);
+        unitWritten = true;
+    }
+    // The prefix: at the end, or in place of the decimal mark.
+    int prefixPower = 0;
+    qsizetype prefixAt = -1;
+    for (qsizetype i = 0; i < clean.size(); ++i) {
+        const QChar c = clean.at(i);
+        int p = 1;
+        if (c == u'p' && kind == Kind::Capacitance)
+            p = -12;
+        else if (c == u'n' || c == u'N')
+            p = -9;
+        else if (c == u'u' || c == u'U')
+            p = -6;
+        else if (c == u'm')
+            p = -3;
+        else if (c == u'M')
+            return QStringLiteral("M büyük harfle mega okunur; mili için küçük m yazın (4m7)");
+        if (p == 1)
+            continue;
+        if (prefixAt >= 0)
+            return QStringLiteral("birim ön eki bir kez yazılır: “%1”").arg(clean);
+        prefixAt = i;
+        prefixPower = p;
+    }
+    if (prefixAt < 0 && !unitWritten)
+        return kind == Kind::Capacitance
+                   ? QStringLiteral("birim gerekli: p, n, µ (u) ya da m; örnek: 4%17n, 100nF")
+                         .arg(decimalMark)
+                   : QStringLiteral("birim gerekli: n, µ (u) ya da m; örnek: 2%12µH, 270u")
+                         .arg(decimalMark);
+
+    QString number = clean;
+    if (prefixAt >= 0) {
+        const bool inside = prefixAt + 1 < clean.size();
+        if (inside && clean.contains(decimalMark))
+            return QStringLiteral("ön ek ondalık işaretinin yerindeyken ayrıca “%1” yazılmaz")
+                .arg(decimalMark);
+        number = clean.left(prefixAt) + (inside ? QString(decimalMark) : QString()) +
+                 clean.mid(prefixAt + 1);
+    }
+    const QChar otherMark = decimalMark == u',' ? u'.' : u',';
+    if (number.contains(otherMark))
+        return QStringLiteral("ondalık işareti “%1”; “%2” kullanılmaz").arg(decimalMark, otherMark);
+    if (number.count(decimalMark) > 1 || number == decimalMark || number.isEmpty())
+        return QStringLiteral("“%1” bir sayı değil").arg(text.trimmed());
+    std::string digits;
+    int decimals = 0;
+    bool afterMark = false;
+    for (const QChar c : number) {
+        if (c == decimalMark) {
+            afterMark = true;
+        } else if (c.isDigit()) {
+            digits += char(c.unicode());
+            decimals += afterMark ? 1 : 0;
+        } else {
+            return QStringLiteral("“%1” bir %2 değeri değil").arg(text.trimmed(), what);
+        }
+    }
+    const ExactValue value =
+        colorcode::normalised({digits, -decimals + prefixPower - basePower(kind)});
+    if (value.digits.empty())
+        return QStringLiteral("değer sıfır olamaz");
+    if (int(value.digits.size()) > mostSignificantDigits)
+        return QStringLiteral("en çok %1 anlamlı hane okunur").arg(mostSignificantDigits);
+    if (colorcode::compareValues(value, smallest(kind)) < 0)
+        return QStringLiteral("değer çok küçük: en az %1")
+            .arg(quantityText(smallest(kind), kind, QLocale::c()).replace(u'.', decimalMark));
+    if (colorcode::compareValues(value, largest(kind)) > 0)
+        return QStringLiteral("değer çok büyük: en çok %1")
+            .arg(quantityText(largest(kind), kind, QLocale::c()).replace(u'.', decimalMark));
+    return value;
+}
+
+} // namespace quantity
