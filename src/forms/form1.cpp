@@ -2,6 +2,7 @@
 
 #include "colorcode/bandpainting.h"
 #include "colorcode/bandtables.h"
+#include "colorcode/doubtwindow.h"
 #include "colorcode/form2.h"
 #include "colorcode/readingdirection.h"
 #include "colorcode/resistance.h"
@@ -115,6 +116,12 @@ Form1::Form1()
         {"SMD Kodu", [this] { showTool(&smdWindow()); }},
         {"Direnç Birleştir", [this] { showTool(&combineWindow()); }},
         {"Fotoğraftan Oku", [this] { showTool(&photoWindow()); }},
+        {"Renkten Emin Değilim",
+         [this] {
+             // With the lists as they are now, chosen or not.
+             doubtWindow().setBands(selection());
+             showTool(&doubtWindow());
+         }},
     };
     int number = 1;
     for (const auto &[caption, open] : entries) {
@@ -396,6 +403,20 @@ photo::PhotoWindow &Form1::photoWindow()
                 });
     }
     return *m_photo;
+}
+
+DoubtWindow &Form1::doubtWindow()
+{
+    if (!m_doubt) {
+        m_doubt = new DoubtWindow(this);
+        // As the photo window: the reading is seen and heard here.
+        connect(m_doubt, &DoubtWindow::useReading, this,
+                [this](const std::vector<colorcode::Colour> &colours) {
+                    m_doubt->hide();
+                    useBands(colours);
+                });
+    }
+    return *m_doubt;
 }
 
 void Form1::showTool(QWidget *tool)

@@ -14,6 +14,7 @@
 #include <vector>
 
 class CombineWindow;
+class DoubtWindow;
 class QComboBox;
 class SmdWindow;
 class QLineEdit;
@@ -77,6 +78,7 @@ public:
     SmdWindow &smdWindow();
     CombineWindow &combineWindow();
     photo::PhotoWindow &photoWindow();
+    DoubtWindow &doubtWindow();
     // Opens "Direnç Birleştir" for a value, in the series of a tolerance.
     void findCombination(const colorcode::ExactValue &value, std::int32_t toleranceHundredths);
     // Puts bands read elsewhere (a photo) into the lists, switching the band
@@ -149,4 +151,5 @@ private:
     QPointer<SmdWindow> m_smd;
     QPointer<CombineWindow> m_combine;
     QPointer<photo::PhotoWindow> m_photo;
+    QPointer<DoubtWindow> m_doubt;
 };

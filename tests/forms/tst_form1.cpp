@@ -1,3 +1,4 @@
+#include "colorcode/doubtwindow.h"
 #include "colorcode/form2.h"
 #include "combine/combinewindow.h"
 #include "forms/application.h"
@@ -9,8 +10,10 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -355,7 +358,8 @@ void TestForm1::tools()
     QVERIFY(!form.Command4->geometry().intersects(form.Text1->geometry()));
     QVERIFY(!form.Command4->geometry().intersects(form.Combo4->geometry()));
     QVERIFY(form.rect().contains(form.Command4->geometry()));
-    const QStringList captions{"SMD Kodu", "Direnç Birleştir", "Fotoğraftan Oku"};
+    const QStringList captions{"SMD Kodu", "Direnç Birleştir", "Fotoğraftan Oku",
+                               "Renkten Emin Değilim"};
     const QList<QAction *> entries = form.actions();
     QCOMPARE(entries.size(), captions.size());
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -391,6 +395,25 @@ void TestForm1::tools()
     form.useBands({C::Sari, C::Mor, C::Siyah, C::Kahverengi, C::Kahverengi});
     QCOMPARE(form.bandCount(), 5);
     QCOMPARE(form.Text1->text(), inUserFormat("4,7 Kilo Ohm  ± % 1"));
+
+    // "Renkten Emin Değilim" opens with the lists' bands; Kullan brings the
+    // chosen reading back and calculates it.
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_4, Qt::ControlModifier);
+    DoubtWindow &doubt = form.doubtWindow();
+    QVERIFY(doubt.isVisible());
+    QVERIFY(doubt.bandLists[4]->isVisibleTo(&doubt));
+    QVERIFY(!doubt.bandLists[5]->isVisibleTo(&doubt));
+    QCOMPARE(doubt.bandLists[0]->currentText(), QStringLiteral("Sarı"));
+    QCOMPARE(doubt.bandLists[3]->currentText(), QStringLiteral("Kahverengi"));
+    doubt.doubtBoxes[3]->setChecked(true);
+    QCOMPARE(doubt.readingList->count(), 3);
+    doubt.readingList->setCurrentRow(1);
+    doubt.useButton->click();
+    QVERIFY(!doubt.isVisible());
+    QCOMPARE(form.Text1->text(), inUserFormat("47 Kilo Ohm  ± % 1"));
+    QCOMPARE(form.Combo3->currentText(), QStringLiteral("Kırmızı"));
 }
 
 void TestForm1::userSizeKept()
