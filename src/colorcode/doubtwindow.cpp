@@ -83,7 +83,12 @@ DoubtWindow::DoubtWindow(QWidget *owner)
 
     readingList = new QListWidget(this);
     readingList->setAccessibleName(QStringLiteral("Okumalar"));
-    readingList->setMinimumHeight(readingList->fontMetrics().lineSpacing() * 8);
+    // Wide enough for a long line of six bands, whole.
+    const QString longLine = QStringLiteral(
+        "Kahverengi Kahverengi Kahverengi Kahverengi Kahverengi Kahverengi  "
+        "100 Kilo Ohm  \u00B1 % 0,05  100 ppm/K \u2014 E96/E24 değil \u2014 ölçümle uyuşmuyor");
+    readingList->setMinimumSize(readingList->fontMetrics().horizontalAdvance(longLine) + 24,
+                                readingList->fontMetrics().lineSpacing() * 8);
     grid->addWidget(readingList, row++, 0, 1, 3);
 
     useButton = new QPushButton(QStringLiteral("Kullan"), this);
