@@ -13,7 +13,9 @@
 #include <optional>
 #include <vector>
 
+class BandValues;
 class CombineWindow;
+class QAction;
 class DoubtWindow;
 class QComboBox;
 class SmdWindow;
@@ -85,6 +87,13 @@ public:
     // count to theirs, and calculates.
     void useBands(const std::vector<colorcode::Colour> &colours);
 
+    // "Bantlarda değerleri göster": what each band means, written on the
+    // drawing; the window grows downward for it. Remembered between runs.
+    bool bandValuesShown() const;
+    void setBandValuesShown(bool shown);
+    // The labels, once they have been shown.
+    BandValues *bandValues() const { return m_values; }
+
     QComboBox *Combo1;
     QComboBox *Combo2;
     QComboBox *Combo3;
@@ -133,6 +142,7 @@ private:
     void showStandardLine(const QStringList &lines, const QString &spoken);
     // The layout's size, grown for the line, never below the user's size.
     void fitWindow();
+    void updateBandValues();
 
     double m_deger = 0;
     QString m_sonuc;
@@ -152,4 +162,6 @@ private:
     QPointer<CombineWindow> m_combine;
     QPointer<photo::PhotoWindow> m_photo;
     QPointer<DoubtWindow> m_doubt;
+    QAction *m_valuesAction = nullptr;
+    BandValues *m_values = nullptr;
 };
