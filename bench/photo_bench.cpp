@@ -68,19 +68,16 @@ std::optional<Colour> colourNamed(const QString &name)
     return std::nullopt;
 }
 
-QString colourName(Colour c)
+QString nameOf(Colour c)
 {
-    for (const auto &e : colorcode::multiplierList)
-        if (e.colour == c)
-            return QString::fromUtf8(e.text);
-    return QStringLiteral("Renksiz");
+    return QString::fromUtf8(colorcode::colourName(c));
 }
 
 QString bandsText(const std::vector<Colour> &bands)
 {
     QStringList names;
     for (const Colour c : bands)
-        names << colourName(c);
+        names << nameOf(c);
     return names.join(u' ');
 }
 
@@ -273,7 +270,7 @@ int main(int argc, char **argv)
         });
         out << "colours read wrong (true -> read), own ends, first reading:\n";
         for (const auto &[pair, files] : sorted)
-            out << "  " << colourName(pair.first) << " -> " << colourName(pair.second) << "  "
+            out << "  " << nameOf(pair.first) << " -> " << nameOf(pair.second) << "  "
                 << files.size() << "  " << files.join(u' ') << "\n";
     }
     return 0;

@@ -98,21 +98,11 @@ std::string jsonArray(const std::vector<std::string> &raw)
 namespace
 {
 
-QString turkishName(Colour colour)
-{
-    for (const colorcode::Role role :
-         {colorcode::Role::Digit, colorcode::Role::Multiplier, colorcode::Role::Tolerance})
-        for (const colorcode::BandEntry &entry : colorcode::entriesOf(role))
-            if (entry.colour == colour)
-                return QString::fromUtf8(entry.text);
-    return {};
-}
-
 std::string namesJson(const std::vector<Colour> &colours)
 {
     std::vector<std::string> names;
     for (const Colour c : colours)
-        names.push_back(jsonString(turkishName(c)));
+        names.push_back(jsonString(QString::fromUtf8(colorcode::colourName(c))));
     return jsonArray(names);
 }
 

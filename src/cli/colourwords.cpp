@@ -47,16 +47,6 @@ bool isSeparator(char32_t c)
     return c == U',' || c == U'-' || QChar::isSpace(c);
 }
 
-// The Turkish name of a colour, from whichever list holds it.
-QString turkishName(Colour colour)
-{
-    for (const Role role : {Role::Digit, Role::Multiplier, Role::Tolerance})
-        for (const colorcode::BandEntry &entry : colorcode::entriesOf(role))
-            if (entry.colour == colour)
-                return QString::fromUtf8(entry.text);
-    return {};
-}
-
 // "Siyah, Kahverengi, … ya da Beyaz".
 QString acceptedNames(Role role)
 {
@@ -187,7 +177,7 @@ std::variant<ReadBands, QString> readColourWords(const QString &text)
         if (!colour)
             return place + QStringLiteral("\"%1\" bir renk adı değil").arg(word) + accepted;
         if (!holds(role, *colour)) {
-            const QString name = turkishName(*colour);
+            const QString name = QString::fromUtf8(colorcode::colourName(*colour));
             const QString named = foldColourWord(word) == foldColourWord(name)
                                       ? name
                                       : QStringLiteral("\"%1\" (%2)").arg(word, name);

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 namespace colorcode
 {
@@ -138,6 +139,18 @@ inline constexpr std::array<BandEntry, 11> toleranceList{{
 inline constexpr int altinToleranceIndex = 0;
 inline constexpr int gumusToleranceIndex = 1;
 inline constexpr int renksizIndex = 2;
+
+// Every colour's name as the lists show it, whichever role it plays: the one
+// place a colour becomes its name.
+constexpr const char *colourName(Colour colour)
+{
+    for (const BandEntry &entry : multiplierList)
+        if (entry.colour == colour)
+            return entry.text;
+    return toleranceList[renksizIndex].text;
+}
+static_assert(std::string_view(colourName(Colour::Pembe)) == "Pembe" &&
+              std::string_view(colourName(Colour::Renksiz)) == "Renksiz");
 
 // The value-entry window's three tolerance options choose these entries, in
 // this order; its other tolerances follow the table.

@@ -24,15 +24,10 @@ namespace
 constexpr designer::Window design{"Renkten Emin Değilim", 7200, 5400,
                                   designer::Placement::BesideOwner};
 
-// How long typing pauses before the list is announced, in milliseconds.
-constexpr int announceDelay = 500;
-
 } // namespace
 
 DoubtWindow::DoubtWindow(QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_locale(conversions::numberLocale())
+    : ToolWindow(owner, Size::Resizable), m_locale(conversions::numberLocale())
 {
     designer::applyWindow(this, design);
     auto *grid = new QGridLayout(this);
@@ -96,17 +91,16 @@ DoubtWindow::DoubtWindow(QWidget *owner)
     grid->addWidget(useButton, row++, 2, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
 
-    m_announceTimer.setSingleShot(true);
-    m_announceTimer.setInterval(announceDelay);
-    connect(&m_announceTimer, &QTimer::timeout, this, &DoubtWindow::announceReadings);
     connect(measuredBox, &QLineEdit::textChanged, this, &DoubtWindow::showReadings);
     connect(meterErrorBox, &QLineEdit::textChanged, this, &DoubtWindow::showReadings);
     for (QLineEdit *box : {measuredBox, meterErrorBox})
-        connect(box, &QLineEdit::returnPressed, this, &DoubtWindow::announceReadings);
+        connect(box, &QLineEdit::returnPressed, this, &DoubtWindow::announceNow);
     connect(useButton, &QPushButton::clicked, this, &DoubtWindow::useClicked);
     connect(readingList, &QListWidget::itemActivated, this, &DoubtWindow::useClicked);
 
     setBands(colorcode::BandSelection::empty(colorcode::minBandCount));
+    // The layout's size, before the first placement beside the owner.
+    adjustSize();
 }
 
 void DoubtWindow::setBands(const colorcode::BandSelection &bands,
@@ -187,17 +181,8 @@ void DoubtWindow::showReadings()
     m_toAnnounce = m_readings.empty() ? said : colorcode::doubtAnnouncement(m_readings, m_locale);
     if (!problem.isEmpty())
         m_toAnnounce = problem + u' ' + m_toAnnounce;
-    m_announceTimer.start();
-}
-
-void DoubtWindow::announceReadings()
-{
-    m_announceTimer.stop();
-    // Once a change: the same list again is not said again.
-    if (m_toAnnounce.isEmpty() || m_toAnnounce == m_announced || !isVisible())
-        return;
-    m_announced = m_toAnnounce;
-    announce(this, m_announced);
+    // Each change of the list said once, when typing pauses.
+    announceWhenTypingPauses([this] { return m_toAnnounce; });
 }
 
 void DoubtWindow::useClicked()
@@ -206,16 +191,4 @@ void DoubtWindow::useClicked()
     if (row < 0 || std::size_t(row) >= m_readings.size())
         return;
     emit useReading(m_readings[std::size_t(row)].selection.colours());
-}
-
-void DoubtWindow::setVisible(bool visible)
-{
-    // Beside the owner the first time, covering neither its result nor
-    // another tool; afterwards where the user left it.
-    if (visible && !m_placed) {
-        adjustSize();
-        designer::placeBesideOwner(this);
-        m_placed = true;
-    }
-    QDialog::setVisible(visible);
 }

@@ -3,9 +3,9 @@
 #include "colorcode/bandselection.h"
 #include "colorcode/colourdoubt.h"
 
-#include <QDialog>
+#include "forms/toolwindow.h"
+
 #include <QLocale>
-#include <QTimer>
 
 #include <array>
 #include <vector>
@@ -21,7 +21,7 @@ class WrappedLabel;
 // "Renkten Emin Değilim": bands whose colour the user is not sure of, every
 // reading they allow, and which of them a value measured on the part agrees
 // with. Non-modal, owned by the window that opens it.
-class DoubtWindow : public QDialog
+class DoubtWindow : public ToolWindow
 {
     Q_OBJECT
 public:
@@ -43,8 +43,6 @@ public:
     QListWidget *readingList;
     QPushButton *useButton; // "Kullan"
 
-    void setVisible(bool visible) override;
-
 signals:
     // The colours of the chosen reading, left to right.
     void useReading(const std::vector<colorcode::Colour> &colours);
@@ -52,9 +50,6 @@ signals:
 private:
     // Reads the controls, lists the readings and says how many agree.
     void showReadings();
-    // Says the list once, when it has changed: when typing pauses, or at
-    // once on Enter.
-    void announceReadings();
     void useClicked();
     colorcode::BandSelection chosenBands() const;
 
@@ -62,8 +57,6 @@ private:
     int m_bandCount = colorcode::minBandCount;
     std::array<QLabel *, colorcode::maxBandCount> m_bandLabels{};
     std::vector<colorcode::DoubtReading> m_readings;
+    // What a screen reader is told of the list as it stands.
     QString m_toAnnounce;
-    QString m_announced;
-    QTimer m_announceTimer;
-    bool m_placed = false;
 };

@@ -9,7 +9,6 @@
 #include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/conversions.h"
-#include "forms/form1.h"
 #include "forms/messages.h"
 #include "forms/twips.h"
 
@@ -30,12 +29,12 @@ namespace
 const char suggestionProperty[] = "tavloraBoxText";
 } // namespace
 
-// Owned by the main window: a dialog of it, kept out of the task bar, and
-// gone with it when the program ends.
-Form2::Form2()
-    : Form(&Form1::instance(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                                   Qt::MSWindowsFixedSizeDialogHint)
+// A dialog of its owner, kept out of the task bar, and gone with it when the
+// program ends.
+Form2::Form2(QWidget *owner)
+    : Form(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                      Qt::MSWindowsFixedSizeDialogHint)
 {
     designer::applyWindow(this, form2design::window);
     setFixedSize(size());
@@ -90,10 +89,6 @@ Form2::Form2()
             if (on)
                 updatePreview();
         });
-
-    Form1 &main = Form1::instance();
-    setBandCount(main.bandCount());
-    connect(&main, &Form1::bandCountChanged, this, &Form2::setBandCount);
 }
 
 void Form2::setBandCount(int bandCount)
@@ -154,8 +149,8 @@ void Form2::Command4_Click()
     const QChar separator = conversions::numberLocale().decimalPoint().at(0);
     const auto typed = colorcode::readTypedNumber(Text1->text(), chosenUnit(), separator);
     if (const auto *value = std::get_if<colorcode::ExactValue>(&typed))
-        Form1::instance().findCombination(
-            *value, colorcode::toleranceList[std::size_t(chosenTolerance())].number);
+        emit combinationWanted(*value,
+                               colorcode::toleranceList[std::size_t(chosenTolerance())].number);
 }
 
 void Form2::takeSuggestion(QPushButton *button)
@@ -210,8 +205,7 @@ void Form2::Command1_Click()
 
     // Checked whole before anything on the main window changes, with the
     // decimal separator the main window shows and its band count.
-    Form1 &main = Form1::instance();
-    const int bandCount = main.bandCount();
+    const int bandCount = m_bandCount;
     const QChar separator = conversions::numberLocale().decimalPoint().at(0);
     // Read once: the number as typed, then its bands, so that what the bands
     // cut can be told.
@@ -229,18 +223,10 @@ void Form2::Command1_Click()
     }
     const auto &bands = std::get<colorcode::BandIndices>(reading);
 
-    colorcode::BandSelection chosen = main.selection();
-    chosen.setValueBands(bands);
-    chosen.setEntry(colorcode::Role::Tolerance, 0, chosenTolerance());
-    chosen.setEntry(colorcode::Role::Coefficient, 0, chosenCoefficient());
-    main.setLists(chosen);
-    // No digit is dropped without a word: the main window says what was cut.
-    main.setCutNote(
+    // The owner sets its lists and calculates; its announcement is the only
+    // one, heard there as soon as the user is back.
+    emit valueChosen(
+        bands, chosenTolerance(), chosenCoefficient(),
         colorcode::cutNote(*number, colorcode::valueOf(bands), conversions::numberLocale()));
-
-    main.direncrekhesapla();
-    // Its announcement is the only one: heard on the main window as soon as
-    // the user is back there.
-    main.direnchesapla();
     hide();
 }

@@ -12,12 +12,12 @@ class QRadioButton;
 class WrappedLabel;
 
 // The value-entry window: a typed value with unit and tolerance becomes the
-// band choice of the main window.
+// band choice of the window that owns it, told by valueChosen.
 class Form2 : public Form<Form2, QDialog>
 {
     Q_OBJECT
 public:
-    Form2();
+    explicit Form2(QWidget *owner);
 
     QLineEdit *Text1;
     QPushButton *Command1;
@@ -40,6 +40,15 @@ public:
 
     // Shows the coefficient options with six bands only.
     void setBandCount(int bandCount);
+
+signals:
+    // Tamam with a value the band count shows exactly: its value bands, the
+    // tolerance and coefficient entries chosen, and the note on what was cut
+    // of the typed digits (empty when nothing was). The window hides after.
+    void valueChosen(const colorcode::BandIndices &bands, int toleranceEntry, int coefficientEntry,
+                     const QString &cutNote);
+    // "Birleşim bul" for the typed value, at the chosen tolerance.
+    void combinationWanted(const colorcode::ExactValue &value, std::int32_t toleranceHundredths);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -49,9 +49,7 @@ constexpr const char *resultsCaption = "So&nuçlar:";
 constexpr std::size_t pairsBuiltAtOnce = 50000;
 // The table sets kept for switching back and forth between series.
 constexpr std::size_t keptTables = 4;
-// Typing pauses this long before an answer is heard; a range being typed
-// this long before its tables are built.
-constexpr int announceDelayMs = 500;
+// A range being typed pauses this long before its tables are built.
 constexpr int buildDelayMs = 150;
 
 template <typename T>
@@ -67,12 +65,9 @@ T *addField(QGridLayout *grid, QWidget *parent, const Field &field, T *control)
 
 } // namespace
 
-CombineWindow::CombineWindow(QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+CombineWindow::CombineWindow(QWidget *owner) : ToolWindow(owner, Size::Resizable)
 {
     designer::applyWindow(this, windowDesign);
-    setModal(false);
 
     auto *grid = new QGridLayout;
     targetBox = addField(grid, this, targetField, new QLineEdit(this));
@@ -120,18 +115,10 @@ CombineWindow::CombineWindow(QWidget *owner)
     m_buildDelay.setSingleShot(true);
     m_buildDelay.setInterval(buildDelayMs);
     connect(&m_buildDelay, &QTimer::timeout, this, &CombineWindow::startBuilding);
-    m_announceDelay.setSingleShot(true);
-    m_announceDelay.setInterval(announceDelayMs);
-    connect(&m_announceDelay, &QTimer::timeout, this, [this] {
-        if (isBuilding() || m_wanted)
-            m_announceWhenDone = true;
-        else
-            announce(this, summary());
-    });
 
     const auto edited = [this] {
         recompute();
-        m_announceDelay.start();
+        announceWhenTypingPauses([this] { return summaryOnceBuilt(); });
     };
     for (QLineEdit *box : {targetBox, lowBox, highBox, leftOutBox}) {
         connect(box, &QLineEdit::textChanged, this, edited);
@@ -154,17 +141,6 @@ CombineWindow::~CombineWindow()
         m_worker.join();
 }
 
-void CombineWindow::setVisible(bool visible)
-{
-    // Beside the main window the first time, covering neither its result
-    // nor another tool; where the user leaves it afterwards.
-    if (visible && !m_placed) {
-        designer::placeBesideOwner(this);
-        m_placed = true;
-    }
-    QDialog::setVisible(visible);
-}
-
 void CombineWindow::showFor(const colorcode::ExactValue &target, SeriesChoice series)
 {
     ratioBox->setChecked(false);
@@ -175,7 +151,7 @@ void CombineWindow::showFor(const colorcode::ExactValue &target, SeriesChoice se
             int(std::ranges::find(seriesChoices, series) - seriesChoices.begin()));
     }
     recompute();
-    m_announceDelay.start();
+    announceWhenTypingPauses([this] { return summaryOnceBuilt(); });
     show();
     raise();
     activateWindow();
@@ -315,12 +291,12 @@ void CombineWindow::showAnswer(const QStringList &notes, const QStringList &line
     m_notes = notes.join(QStringLiteral("  "));
     statusLabel->setText(m_notes.isEmpty() ? otherwise : m_notes);
     resultList->clear();
+    // No row is made current here: Orca would read it out of the list that
+    // has no focus, besides the summary. Tab into the list starts at the top.
     resultList->addItems(lines);
-    if (!lines.isEmpty())
-        resultList->setCurrentRow(0);
     if (m_announceWhenDone && !m_wanted && !isBuilding()) {
         m_announceWhenDone = false;
-        announce(this, summary());
+        announceResult(summary());
     }
 }
 
@@ -333,11 +309,10 @@ QString CombineWindow::summary() const
     return text;
 }
 
-void CombineWindow::announceNow()
+QString CombineWindow::summaryOnceBuilt()
 {
-    m_announceDelay.stop();
-    if (isBuilding() || m_wanted)
-        m_announceWhenDone = true;
-    else
-        announce(this, summary());
+    if (!isBuilding() && !m_wanted)
+        return summary();
+    m_announceWhenDone = true;
+    return {};
 }

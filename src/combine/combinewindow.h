@@ -7,8 +7,8 @@
 #include "colorcode/exactvalue.h"
 #include "combine/combination.h"
 #include "combine/combinationtext.h"
+#include "forms/toolwindow.h"
 
-#include <QDialog>
 #include <QTimer>
 
 #include <memory>
@@ -22,7 +22,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 
-class CombineWindow : public QDialog
+class CombineWindow : public ToolWindow
 {
     Q_OBJECT
 public:
@@ -32,8 +32,6 @@ public:
 
     // Opens the window on a target value and series, for networks.
     void showFor(const colorcode::ExactValue &target, combine::SeriesChoice series);
-
-    void setVisible(bool visible) override;
 
     QLineEdit *targetBox;
     QComboBox *seriesList;
@@ -77,9 +75,10 @@ private:
                     const QString &otherwise = {});
     // What a screen reader hears of the answer.
     QString summary() const;
-    void announceNow();
+    // The summary, or nothing while tables are built: then it is said
+    // when they are done.
+    QString summaryOnceBuilt();
 
-    bool m_placed = false;
     QString m_notes; // as shown, and heard before the best line
     // The other mode's boxes, restored when switching back.
     QString m_otherTarget, m_otherLow, m_otherHigh;
@@ -88,6 +87,5 @@ private:
     std::optional<TableKey> m_building; // tables the worker is building
     std::thread m_worker;
     QTimer m_buildDelay;
-    QTimer m_announceDelay;
     bool m_announceWhenDone = false;
 };

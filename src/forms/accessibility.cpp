@@ -19,6 +19,7 @@ namespace
 const char groupLabelProperty[] = "tavloraGroupLabel";
 const char dialogProperty[] = "tavloraDialog";
 const char programWindowProperty[] = "tavloraWindow";
+const char toolWindowProperty[] = "tavloraToolWindow";
 
 // One announcement: a notification Orca speaks as it appears. Each text has
 // its own, never renamed: Orca reads the name when it comes to the event,
@@ -165,8 +166,9 @@ public:
 
     QAccessible::Role role() const override
     {
-        const bool dialog =
-            qobject_cast<QDialog *>(widget()) || widget()->property(dialogProperty).toBool();
+        const bool dialog = (qobject_cast<QDialog *>(widget()) &&
+                             !widget()->property(toolWindowProperty).toBool()) ||
+                            widget()->property(dialogProperty).toBool();
         return dialog ? QAccessible::Dialog : QAccessible::Window;
     }
 };
@@ -331,6 +333,11 @@ void installAccessibility()
 void markAsProgramWindow(QWidget *window)
 {
     window->setProperty(programWindowProperty, true);
+}
+
+void presentAsToolWindow(QWidget *window)
+{
+    window->setProperty(toolWindowProperty, true);
 }
 
 void announce(QWidget *window, const QString &text)

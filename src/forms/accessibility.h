@@ -16,6 +16,11 @@ class QWidget;
 // presented as windows (or dialogs).
 void markAsProgramWindow(QWidget *window);
 
+// A tool window, heard as a window rather than a dialog: Orca says a
+// dialog's name and all its labels before each announcement made in it, so
+// a result shown in a label would be heard twice.
+void presentAsToolWindow(QWidget *window);
+
 // Has a screen reader speak `text` without moving the focus. From Qt 6.8 on
 // that is Qt's announcement event. Qt 6.4 has none, and Orca ignores text
 // changes away from the focus; it does speak a notification that appears, so

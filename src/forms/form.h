@@ -9,15 +9,18 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <utility>
+
 template <typename Derived, typename Base = QWidget> class Form : public Base
 {
 public:
-    // The form, created on first reference.
-    static Derived &instance()
+    // The form, created on first reference; `args` go to its constructor
+    // then and are not used after.
+    template <typename... Args> static Derived &instance(Args &&...args)
     {
         QPointer<Derived> &current = slot();
         if (!current || current->isDiscarded())
-            current = new Derived;
+            current = new Derived(std::forward<Args>(args)...);
         return *current;
     }
 

@@ -542,10 +542,38 @@ void Form1::Command1_Click()
 void Form1::Command2_Click()
 {
     // Not modal: both windows stay usable.
-    Form2 &entry = Form2::instance();
+    Form2 &entry = valueEntry();
     entry.show();
     entry.raise();
     entry.activateWindow();
+}
+
+Form2 &Form1::valueEntry()
+{
+    if (Form2 *entry = Form2::existing())
+        return *entry;
+    Form2 &entry = Form2::instance(this);
+    entry.setBandCount(bandCount());
+    connect(this, &Form1::bandCountChanged, &entry, &Form2::setBandCount);
+    connect(&entry, &Form2::valueChosen, this, &Form1::useEnteredValue);
+    connect(&entry, &Form2::combinationWanted, this, &Form1::findCombination);
+    return entry;
+}
+
+void Form1::useEnteredValue(const colorcode::BandIndices &bands, int toleranceEntry,
+                            int coefficientEntry, const QString &cutNote)
+{
+    colorcode::BandSelection chosen = selection();
+    chosen.setValueBands(bands);
+    chosen.setEntry(colorcode::Role::Tolerance, 0, toleranceEntry);
+    chosen.setEntry(colorcode::Role::Coefficient, 0, coefficientEntry);
+    setLists(chosen);
+    // No digit is dropped without a word: the line says what was cut.
+    setCutNote(cutNote);
+    direncrekhesapla();
+    // Its announcement is the only one: heard here as soon as the user is
+    // back from the value-entry window.
+    direnchesapla();
 }
 
 void Form1::Command3_Click()

@@ -15,8 +15,9 @@
 
 class BandValues;
 class CombineWindow;
-class QAction;
 class DoubtWindow;
+class Form2;
+class QAction;
 class QComboBox;
 class SmdWindow;
 class QLineEdit;
@@ -78,6 +79,8 @@ public:
 
     // The tool windows, each built the first time it is asked for.
     SmdWindow &smdWindow();
+    // The value-entry window, made and connected on first use.
+    Form2 &valueEntry();
     CombineWindow &combineWindow();
     photo::PhotoWindow &photoWindow();
     DoubtWindow &doubtWindow();
@@ -130,6 +133,10 @@ private:
     void Combo7_Click();
     void Command4_Click();
     void Command5_Click();
+    // Tamam on the value-entry window: its value bands, tolerance and
+    // coefficient go into the lists, then the result is calculated and said.
+    void useEnteredValue(const colorcode::BandIndices &bands, int toleranceEntry,
+                         int coefficientEntry, const QString &cutNote);
     // Shows a tool window beside this one, raised and active.
     void showTool(QWidget *tool);
 

@@ -1,5 +1,6 @@
 #include "photo/photowindow.h"
 
+#include "colorcode/bandselection.h"
 #include "colorcode/resistance.h"
 #include "forms/accessibility.h"
 #include "forms/conversions.h"
@@ -36,39 +37,14 @@ namespace
 constexpr int swatchesRole = Qt::UserRole;     // QVariantList of QColor, invalid for Renksiz
 constexpr int doubtfulRole = Qt::UserRole + 1; // QVariantList of bool
 
-QString colourName(Colour colour)
-{
-    for (const colorcode::BandEntry &e : colorcode::multiplierList)
-        if (e.colour == colour)
-            return QString::fromUtf8(e.text);
-    return QString::fromUtf8(colorcode::toleranceList[colorcode::renksizIndex].text);
-}
-
-template <std::size_t n>
-std::int32_t numberIn(const std::array<colorcode::BandEntry, n> &list, Colour colour)
-{
-    for (const colorcode::BandEntry &e : list)
-        if (e.colour == colour)
-            return e.number;
-    return 0;
-}
-
 // The result text the main window would show for these bands.
 QString resultText(const Reading &reading)
 {
     const std::vector<Colour> colours = reading.colours();
-    const std::size_t digitCount = std::size_t(colorcode::digitBandsFor(reading.bandCount));
-    if (colours.size() < digitCount + 2)
-        return {};
-    std::vector<int> digits;
-    for (std::size_t i = 0; i < digitCount; ++i)
-        digits.push_back(numberIn(colorcode::colourList, colours[i]));
-    const auto result = colorcode::calculateResistance(
-        digits, numberIn(colorcode::multiplierList, colours[digitCount]),
-        numberIn(colorcode::toleranceList, colours[digitCount + 1]), reading.value.ppmPerKelvin,
-        conversions::numberLocale());
-    return result ? result->sonuc.trimmed()
-                  : colorcode::valueText(reading.value.value, conversions::numberLocale());
+    if (const auto selection = colorcode::BandSelection::fromColours(colours))
+        if (const auto result = selection->result(conversions::numberLocale()))
+            return result->sonuc.trimmed();
+    return colorcode::valueText(reading.value.value, conversions::numberLocale());
 }
 
 // A proposal in the list: a swatch of the colour sampled for each band
@@ -147,16 +123,11 @@ bool isPhotoFile(const QString &path)
 
 } // namespace
 
-PhotoWindow::PhotoWindow(QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                         Qt::WindowMaximizeButtonHint)
+PhotoWindow::PhotoWindow(QWidget *owner) : ToolWindow(owner, Size::Resizable)
 {
     setWindowTitle(QStringLiteral("Fotoğraftan Oku"));
     setFont(designer::windowFont());
-    setModal(false);
     setAcceptDrops(true);
-    markAsProgramWindow(this);
 
     m_open = new QPushButton(QStringLiteral("Aç…"), this);
     m_open->setAccessibleName(QStringLiteral("Fotoğraf aç"));
@@ -230,18 +201,6 @@ PhotoWindow::~PhotoWindow()
     }
 }
 
-void PhotoWindow::setVisible(bool visible)
-{
-    // Beside the main window the first time, so that it covers neither the
-    // main window's result nor another tool; afterwards where the user left
-    // it.
-    if (visible && !m_placed) {
-        designer::placeBesideOwner(this);
-        m_placed = true;
-    }
-    QDialog::setVisible(visible);
-}
-
 bool PhotoWindow::isBusy() const
 {
     return m_worker != nullptr;
@@ -310,7 +269,6 @@ void PhotoWindow::present(const Outcome &outcome)
         if (!outcome.loaded->error.isEmpty()) {
             m_status->setText(outcome.loaded->error);
             announce(this, outcome.loaded->error);
-            m_announced = outcome.loaded->error;
             emit readingShown();
             return;
         }
@@ -358,10 +316,7 @@ void PhotoWindow::present(const Outcome &outcome)
     // Heard once: the best reading, or why there is none; not again while
     // it stays the same.
     const QString heard = m_reading.readings.empty() ? text : m_list->item(0)->text();
-    if (heard != m_announced) {
-        m_announced = heard;
-        announce(this, heard);
-    }
+    announceResult(heard);
     emit readingShown();
 }
 
@@ -369,7 +324,7 @@ QString PhotoWindow::proposalText(int number, const Reading &reading)
 {
     QStringList names;
     for (const ReadBand &b : reading.bands) {
-        QString name = colourName(b.colour);
+        QString name = QString::fromUtf8(colorcode::colourName(b.colour));
         if (b.doubtful)
             name += QStringLiteral(" (şüpheli)");
         names << name;

@@ -5,10 +5,9 @@
 // offered; "Kullan" hands the chosen one's colours on.
 
 #include "colorcode/bandtables.h"
+#include "forms/toolwindow.h"
 #include "photo/photoloader.h"
 #include "photo/photoreading.h"
-
-#include <QDialog>
 
 #include <functional>
 #include <memory>
@@ -25,14 +24,12 @@ namespace photo
 
 class PhotoView;
 
-class PhotoWindow : public QDialog
+class PhotoWindow : public ToolWindow
 {
     Q_OBJECT
 public:
     explicit PhotoWindow(QWidget *owner);
     ~PhotoWindow() override;
-
-    void setVisible(bool visible) override;
 
     // Opens a photo file or takes a picture, and reads it, away from the
     // window's thread.
@@ -94,8 +91,6 @@ private:
     QThread *m_worker = nullptr;
     std::shared_ptr<Outcome> m_outcome;
     std::optional<Job> m_waiting; // asked for while the worker was busy
-    QString m_announced;
-    bool m_placed = false;
 };
 
 } // namespace photo

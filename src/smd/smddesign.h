@@ -30,7 +30,4 @@ inline constexpr std::array<Control, 7> controls{{
 }};
 // clang-format on
 
-// How long typing pauses before the result is announced, in milliseconds.
-inline constexpr int announceDelay = 500;
-
 } // namespace smddesign

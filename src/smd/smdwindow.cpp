@@ -30,10 +30,7 @@ void showLines(WrappedLabel *label, const QStringList &lines)
 } // namespace
 
 SmdWindow::SmdWindow(QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
-      m_locale(conversions::numberLocale())
+    : ToolWindow(owner, Size::Fixed), m_locale(conversions::numberLocale())
 {
     designer::applyWindow(this, smddesign::window);
     setFixedSize(size());
@@ -58,20 +55,11 @@ SmdWindow::SmdWindow(QWidget *owner)
     QWidget::setTabOrder(codeResult, valueBox);
     QWidget::setTabOrder(valueBox, valueResult);
 
-    const std::pair<QTimer *, const WrappedLabel *> timers[] = {{&m_codeTimer, codeResult},
-                                                                {&m_valueTimer, valueResult}};
-    for (const auto &[timer, result] : timers) {
-        timer->setSingleShot(true);
-        timer->setInterval(smddesign::announceDelay);
-        connect(timer, &QTimer::timeout, this,
-                [this, timer, result] { announceResult(*timer, result); });
-    }
     connect(codeBox, &QLineEdit::textChanged, this, &SmdWindow::showCode);
     connect(valueBox, &QLineEdit::textChanged, this, &SmdWindow::showValue);
-    connect(codeBox, &QLineEdit::returnPressed, this,
-            [this] { announceResult(m_codeTimer, codeResult); });
-    connect(valueBox, &QLineEdit::returnPressed, this,
-            [this] { announceResult(m_valueTimer, valueResult); });
+    // Said once typing pauses, or at once on Enter.
+    for (QLineEdit *box : {codeBox, valueBox})
+        connect(box, &QLineEdit::returnPressed, this, &SmdWindow::announceNow);
 }
 
 void SmdWindow::showCode()
@@ -80,7 +68,7 @@ void SmdWindow::showCode()
     showLines(codeResult, text.trimmed().isEmpty()
                               ? QStringList()
                               : smd::decodeLines(smd::readMarking(text, m_locale), m_locale, true));
-    m_codeTimer.start();
+    announceWhenTypingPauses([this] { return spoken(codeResult); });
 }
 
 void SmdWindow::showValue()
@@ -100,24 +88,10 @@ void SmdWindow::showValue()
                                                   6);
     }
     showLines(valueResult, lines);
-    m_valueTimer.start();
+    announceWhenTypingPauses([this] { return spoken(valueResult); });
 }
 
-void SmdWindow::announceResult(QTimer &timer, const WrappedLabel *result)
+QString SmdWindow::spoken(const WrappedLabel *result)
 {
-    timer.stop();
-    const QString text = result->text();
-    if (!text.isEmpty())
-        announce(this, QString(text).replace(lineBreak, QStringLiteral(". ")));
-}
-
-void SmdWindow::setVisible(bool visible)
-{
-    // Beside the owner the first time, covering neither its result nor
-    // another tool; afterwards where the user left it.
-    if (visible && !m_placed) {
-        designer::placeBesideOwner(this);
-        m_placed = true;
-    }
-    QDialog::setVisible(visible);
+    return QString(result->text()).replace(lineBreak, QStringLiteral(". "));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "forms/toolwindow.h"
+
 #include <QLocale>
-#include <QTimer>
 
 class QLineEdit;
 class WrappedLabel;
@@ -10,7 +10,7 @@ class WrappedLabel;
 // The SMD marking window: a code typed becomes its value, how it was read,
 // its tolerance and standard value; a value typed becomes every marking it
 // has. Non-modal, owned by the window that opens it.
-class SmdWindow : public QDialog
+class SmdWindow : public ToolWindow
 {
     Q_OBJECT
 public:
@@ -21,16 +21,11 @@ public:
     QLineEdit *valueBox;       // "Değer"
     WrappedLabel *valueResult; // the value's markings
 
-    void setVisible(bool visible) override;
-
 private:
     void showCode();
     void showValue();
-    // Says a result once: when typing pauses, or at once on Enter.
-    void announceResult(QTimer &timer, const WrappedLabel *result);
+    // What a result label says, as one utterance.
+    static QString spoken(const WrappedLabel *result);
 
     QLocale m_locale;
-    QTimer m_codeTimer;
-    QTimer m_valueTimer;
-    bool m_placed = false;
 };

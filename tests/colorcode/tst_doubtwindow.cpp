@@ -154,17 +154,24 @@ void TestDoubtWindow::announcedOnce()
     m_window->setBands(bandsOf({C::Kahverengi, C::Siyah, C::Kirmizi, C::Altin}));
     m_window->doubtBoxes[2]->setChecked(true);
     type(m_window->measuredBox, QString());
-    QTest::qWait(700);
+    QTest::qWait(ToolWindow::typingPauseMs + 200);
     AnnouncementSpy spy;
     type(m_window->measuredBox, inUserFormat(QStringLiteral("1,02k")));
     QVERIFY(spy.heard.isEmpty());
     QTRY_COMPARE(spy.heard.size(), 1);
     QCOMPARE(spy.heard.first(),
              QStringLiteral("3 okuma; ölçümle uyuşan: Kahverengi Siyah Kırmızı Altın, 1000 Ohm"));
-    // Enter on the same list says nothing new.
-    QTest::keyClick(m_window->measuredBox, Qt::Key_Return);
-    QTest::qWait(700);
+    // The pause says nothing more; Enter asks to hear it again.
+    QTest::qWait(ToolWindow::typingPauseMs + 200);
     QCOMPARE(spy.heard.size(), 1);
+    QTest::keyClick(m_window->measuredBox, Qt::Key_Return);
+    QCOMPARE(spy.heard.size(), 2);
+    QCOMPARE(spy.heard.last(), spy.heard.first());
+    // Another reading agreeing is another list, said once.
+    type(m_window->measuredBox, QStringLiteral("102"));
+    QTRY_COMPARE(spy.heard.size(), 3);
+    QCOMPARE(spy.heard.last(),
+             QStringLiteral("3 okuma; ölçümle uyuşan: Kahverengi Siyah Kahverengi Altın, 100 Ohm"));
 }
 
 QTEST_MAIN(TestDoubtWindow)

@@ -4,6 +4,7 @@
 #include "smd/smdwindow.h"
 #include "testhelpers.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QTest>
 
@@ -93,13 +94,13 @@ void TestSmdWindow::valueToCodes()
 void TestSmdWindow::announcedOnce()
 {
     // What the earlier typing has still to say is said first.
-    QTest::qWait(smddesign::announceDelay + 100);
+    QTest::qWait(ToolWindow::typingPauseMs + 100);
     AnnouncementSpy spy;
     type(m_window->codeBox, QStringLiteral("472"));
     QVERIFY(spy.heard.isEmpty());
     QTRY_COMPARE(spy.heard.size(), 1);
     QVERIFY(spy.heard.first().startsWith(inUserFormat(QStringLiteral("4,7 Kilo Ohm. "))));
-    QTest::qWait(smddesign::announceDelay + 100);
+    QTest::qWait(ToolWindow::typingPauseMs + 100);
     QCOMPARE(spy.heard.size(), 1);
 
     // Enter says it at once, and the pause then adds nothing.
@@ -107,8 +108,14 @@ void TestSmdWindow::announcedOnce()
     QTest::keyClick(m_window->valueBox, Qt::Key_Return);
     QCOMPARE(spy.heard.size(), 2);
     QVERIFY(spy.heard.last().contains(QStringLiteral("EIA-96: 01C")));
-    QTest::qWait(smddesign::announceDelay + 100);
+    QTest::qWait(ToolWindow::typingPauseMs + 100);
     QCOMPARE(spy.heard.size(), 2);
+
+    // A screen reader hears the window as a window: as a dialog, Orca would
+    // read its result labels again before each announcement.
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window);
+    QVERIFY(window);
+    QCOMPARE(window->role(), QAccessible::Window);
 }
 
 void TestSmdWindow::longestAnswersFit()
