@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "cli/commandline.h"
+#include "cli/inputreader.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -108,8 +109,13 @@ int refuse(std::string_view what, std::string_view argument)
 
 int print(std::string_view text)
 {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    int error = 0;
+    if (cli::writeAll(stdout, text, error) && cli::flushAll(stdout, error))
+        return 0;
+    const QByteArray line =
+        (QStringLiteral("tavlora: çıktı yazılamadı: ") + cli::systemReason(error) + u'\n').toUtf8();
+    std::fputs(line.constData(), stderr);
+    return 1;
 }
 
 } // namespace

@@ -1,18 +1,31 @@
+#include "paintedpart.h"
+
 #include <QDir>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // The program itself, started as a child without a desktop: what its command
 // line answers, and how it ends when it finds no desktop to show a window on.
+// The longest line a reader takes.
+constexpr int maxLine = 4096;
+
 class TestStartup : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
     void commandLine_data();
     void commandLine();
     void startsOffscreen_data();
@@ -21,6 +34,14 @@ private slots:
     void answers();
     void json_data();
     void json();
+    void bounds_data();
+    void bounds();
+    void photoFiles_data();
+    void photoFiles();
+    void sameShape_data();
+    void sameShape();
+    void combineLines_data();
+    void combineLines();
 
 private:
     static QProcessEnvironment withoutDesktop();
@@ -28,10 +49,43 @@ private:
         int status = -1;
         QString out, err;
     };
-    // The program without a desktop, in a locale, with standard input.
+    // The program without a desktop, in a locale, with standard input; with
+    // `shell`, run by a shell that adds those words to its command
+    // (redirections, names the shell makes).
     static Run run(const QStringList &arguments, const QString &locale,
-                   const QStringList &environment = {}, const QByteArray &input = {});
+                   const QStringList &environment = {}, const QByteArray &input = {},
+                   const QString &shell = {}, const QString &directory = {});
+
+    QTemporaryDir m_dir;
+    QString m_photo;      // a painted four-band part, 480 × 360
+    QString m_threeBands; // a painted part without a tolerance band
 };
+
+namespace
+{
+
+bool writePainted(const paintedpart::Part &part, const QString &path)
+{
+    const photo::RgbImage image = paintedpart::paint(part);
+    return QImage(image.rgb.data(), image.width, image.height, image.width * 3,
+                  QImage::Format_RGB888)
+        .save(path);
+}
+
+} // namespace
+
+void TestStartup::initTestCase()
+{
+    using enum colorcode::Colour;
+    QVERIFY(m_dir.isValid());
+    m_photo = m_dir.filePath(QStringLiteral("direnc.png"));
+    m_threeBands = m_dir.filePath(QStringLiteral("uc-bant.png"));
+    const photo::Ends ends{{150, 210}, {320, 150}};
+    QVERIFY(
+        writePainted({{Kirmizi, Kirmizi, Turuncu, Altin}, paintedpart::beige, ends, 48}, m_photo));
+    QVERIFY(
+        writePainted({{Sari, Mor, Kirmizi, Renksiz}, paintedpart::beige, ends, 48}, m_threeBands));
+}
 
 QProcessEnvironment TestStartup::withoutDesktop()
 {
@@ -39,6 +93,12 @@ QProcessEnvironment TestStartup::withoutDesktop()
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     return environment;
+}
+
+void TestStartup::cleanupTestCase()
+{
+    // Named by bytes that are no text: QTemporaryDir could not remove it.
+    std::remove((QFile::encodeName(m_dir.path()) + "/d\xfcz.png").constData());
 }
 
 void TestStartup::commandLine_data()
@@ -176,7 +236,8 @@ void TestStartup::startsOffscreen()
 }
 
 TestStartup::Run TestStartup::run(const QStringList &arguments, const QString &locale,
-                                  const QStringList &environment, const QByteArray &input)
+                                  const QStringList &environment, const QByteArray &input,
+                                  const QString &shell, const QString &directory)
 {
     QProcessEnvironment childEnvironment = withoutDesktop();
     childEnvironment.insert(QStringLiteral("LC_ALL"), locale);
@@ -185,10 +246,20 @@ TestStartup::Run TestStartup::run(const QStringList &arguments, const QString &l
         childEnvironment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     QProcess program;
     program.setProcessEnvironment(childEnvironment);
-    program.start(QStringLiteral(TAVLORA_PROGRAM), arguments);
+    if (!directory.isEmpty())
+        program.setWorkingDirectory(directory);
+    if (shell.isEmpty())
+        program.start(QStringLiteral(TAVLORA_PROGRAM), arguments);
+    else
+        program.start(QStringLiteral("/bin/sh"),
+                      QStringList{QStringLiteral("-c"),
+                                  QStringLiteral("exec \"$0\" \"$@\" ") + shell,
+                                  QStringLiteral(TAVLORA_PROGRAM)} +
+                          arguments);
     program.write(input);
     program.closeWriteChannel();
     Run result;
+    // A program that hangs fails here: the status stays -1.
     if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
         return result;
     result.status = program.exitCode();
@@ -310,6 +381,15 @@ void TestStartup::answers_data()
                            << quiet;
     QTest::newRow("--smd, two readings") << QStringList{"--smd", "47R"} << tr << none << 0
                                          << QStringLiteral("3,01 Ohm\n") << -1 << quiet;
+    QTest::newRow("--smd, three significant digits with R: ± 1 %")
+        << QStringList{"--smd", "49R9"} << tr << none << 0
+        << QStringLiteral("49,9 Ohm\nR ondalık: 49R9 = 49,9\nTolerans: ± % 1 (4 haneli kod)\n"
+                          "E96 standart değeri\n")
+        << 4 << quiet;
+    QTest::newRow("--smd-for, a code read first as another value")
+        << QStringList{"--smd-for", "1G"} << tr << none << 0
+        << QStringLiteral("3 haneli: 108 (eski cihazlarda 0,1 Ohm okunur)\n4 haneli: 1007\n") << 3
+        << quiet;
     QTest::newRow("--smd, refused") << QStringList{"--smd", "XYZ"} << tr << none << 1 << QString()
                                     << 0 << QStringList{"SMD kodu"};
     QTest::newRow("--smd-for") << QStringList{"--smd-for", "4K7"} << tr << none << 0
@@ -493,6 +573,11 @@ void TestStartup::json_data()
     QTest::newRow("three bands") << QStringList{"--bands", "RD RD BN"}
                                  << QStringList{"\"band_count\":3,", "\"ohms\":220,",
                                                 "\"tolerance_percent\":20,"};
+    // Renksiz is no band: the same part as three colours.
+    QTest::newRow("three bands typed with none")
+        << QStringList{"--bands", "RD RD BN none"}
+        << QStringList{"\"bands\":[\"Kırmızı\",\"Kırmızı\",\"Kahverengi\"],\"band_count\":3,",
+                       "\"tolerance_percent\":20,"};
     QTest::newRow("six bands") << QStringList{"--bands", "BN BK BK RD VT OG"}
                                << QStringList{"\"tolerance_percent\":0.1,",
                                               "\"tcr_ppm_per_k\":15,"};
@@ -518,9 +603,18 @@ void TestStartup::json_data()
                                         "\"tolerance_percent\":1,",
                                         "{\"format\":\"r_decimal\",\"ohms\":10,"
                                         "\"tolerance_percent\":null,"};
+    QTest::newRow("smd, four characters with R")
+        << QStringList{"--smd", "49R9"}
+        << QStringList{"\"code\":\"49R9\",\"format\":\"r_decimal\",\"ohms\":49.9,"
+                       "\"tolerance_percent\":1,",
+                       "[{\"format\":\"r_decimal\",\"ohms\":49.9,\"tolerance_percent\":1,"};
     QTest::newRow("smd-for") << QStringList{"--smd-for", "10K"}
-                             << QStringList{"\"three_digit\":\"103\",", "\"four_digit\":\"1002\",",
-                                            "\"eia96\":\"01C\","};
+                             << QStringList{"\"three_digit\":\"103\",\"reads_first_as_ohms\":null,",
+                                            "\"four_digit\":\"1002\",", "\"eia96\":\"01C\","};
+    QTest::newRow("smd-for, read first as another value")
+        << QStringList{"--smd-for", "1G"}
+        << QStringList{"\"three_digit\":\"108\",\"reads_first_as_ohms\":0.1,",
+                       "\"four_digit\":\"1007\","};
     QTest::newRow("combine") << QStringList{"--combine", "9K", "--series", "E6"}
                              << QStringList{"{\"parts\":[2200,6800],", "\"ohms\":9000,"
                                                                        "\"error_percent\":0,"
@@ -560,6 +654,294 @@ void TestStartup::json()
         const double percent = below.toObject().value(QStringLiteral("error_percent")).toDouble();
         QCOMPARE(percent, (neighbour - ohms) * 100 / ohms);
     }
+}
+
+void TestStartup::bounds_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("shell"); // words a shell adds: redirections
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("answered");       // JSON lines on standard output; -1 unseen
+    QTest::addColumn<QStringList>("errors"); // each line on standard error, in part
+
+    // Each reader, an input it answers, and a long word it refuses where it
+    // quotes what it refuses.
+    const QString x100(100, u'x');
+    struct Reader {
+        const char *option;
+        QStringList modifiers;
+        QString good;
+        QStringList longWord;
+    };
+    const Reader readers[] = {
+        {"--bands", {}, QStringLiteral("BN BK RD GD"), {"--bands", "BN " + x100 + " RD GD"}},
+        {"--value", {"--band-count", "5"}, QStringLiteral("4K7"), {"--value", x100}},
+        {"--smd", {}, QStringLiteral("472"), {"--smd", x100}},
+        {"--smd-for", {"--unit", "Kohm"}, QStringLiteral("4,7"), {"--smd-for", x100}},
+        {"--combine",
+         {"--series", "E6", "--parts", "2"},
+         QStringLiteral("9K"),
+         {"--combine", "9K", "--without", x100}},
+        {"--ratio",
+         {"--series", "E24", "--range", "1K-100K"},
+         QStringLiteral("0,5"),
+         {"--ratio", "0,5", "--range", x100}},
+        {"--photo", {}, m_photo, {"--photo", x100}},
+    };
+    const QString none;
+    const QByteArray nothing;
+    for (const Reader &r : readers) {
+        const QString option = QString::fromLatin1(r.option);
+        const QStringList fromInput = QStringList{option, "-", "--json"} + r.modifiers;
+        const auto given = [&](const QString &value) {
+            return QStringList{option, value, "--json"} + r.modifiers;
+        };
+        const QByteArray good = r.good.toUtf8() + '\n';
+
+        QTest::addRow("%s: answered", r.option)
+            << given(r.good) << none << nothing << 0 << 1 << QStringList();
+        QTest::addRow("%s: a line too long", r.option)
+            << fromInput << none << good + QByteArray(maxLine + 1, 'x') + '\n' + good << 1 << 1
+            << QStringList{"satır 2: satır 4096 bayttan uzun; okuma durdu"};
+        QTest::addRow("%s: a line too long, no line end", r.option)
+            << fromInput << none << QByteArray(3 * maxLine, '4') << 1 << 0
+            << QStringList{"satır 1: satır 4096 bayttan uzun"};
+        QTest::addRow("%s: a NUL byte", r.option)
+            << fromInput << none << good + r.good.toUtf8() + '\0' + '\n' + good << 1 << 1
+            << QStringList{"satır 2: girdi metin değil (NUL baytı); okuma durdu"};
+        QTest::addRow("%s: /dev/zero", r.option)
+            << fromInput << QStringLiteral("< /dev/zero") << nothing << 1 << 0
+            << QStringList{"satır 1: girdi metin değil"};
+        QTest::addRow("%s: a folder as input", r.option)
+            << fromInput << QStringLiteral("< /") << nothing << 1 << 0
+            << QStringList{"standart girdi okunamadı: bir klasör"};
+        QTest::addRow("%s: closed input", r.option)
+            << fromInput << QStringLiteral("<&-") << nothing << 1 << 0
+            << QStringList{"tavlora: standart girdi okunamadı: kapalı"};
+        QTest::addRow("%s: output lost", r.option)
+            << given(r.good) << QStringLiteral("> /dev/full") << nothing << 1 << -1
+            << QStringList{"tavlora: çıktı yazılamadı: aygıtta yer kalmadı"};
+        // More than stdio holds back: the loss comes before the end.
+        QTest::addRow("%s: output lost midway", r.option)
+            << fromInput << QStringLiteral("> /dev/full")
+            << good.repeated(option == "--photo" ? 8 : 100) << 1 << -1
+            << QStringList{"tavlora: çıktı yazılamadı: aygıtta yer kalmadı"};
+        QTest::addRow("%s: an argument too long", r.option)
+            << given(QString(maxLine + 1, u'x')) << none << nothing << 1 << 0
+            << QStringList{"değeri 4096 bayttan uzun"};
+        // Refused, quoting no more than 40 characters (see bounds()).
+        QTest::addRow("%s: a long word", r.option) << r.longWord + QStringList{"--json"} << none
+                                                   << nothing << 1 << 0 << QStringList{"tavlora: "};
+    }
+    // Every modifier's value is bounded the same way: refused, quoting no
+    // more than 40 characters.
+    const QStringList modified[] = {
+        {"--value", "1K", "--unit"},      {"--value", "1K", "--band-count"},
+        {"--value", "1K", "--tolerance"}, {"--value", "1K", "--band-count", "6", "--tcr"},
+        {"--combine", "1K", "--series"},  {"--combine", "1K", "--parts"},
+        {"--photo", m_photo, "--ends"},
+    };
+    for (const QStringList &arguments : modified)
+        QTest::addRow("%s: a long word", qPrintable(arguments.last()))
+            << arguments + QStringList{x100} << none << nothing << 2 << 0
+            << QStringList{"; yardım için: tavlora --help"};
+    QTest::newRow("--help: output lost")
+        << QStringList{"--help"} << QStringLiteral("> /dev/full") << nothing << 1 << -1
+        << QStringList{"tavlora: çıktı yazılamadı: aygıtta yer kalmadı"};
+    // A usage error quotes no more either.
+    QTest::newRow("a long usage error")
+        << QStringList{"--value", "1K", "--unit", QString(100, u'x')} << none << nothing << 2 << 0
+        << QStringList{"--unit Ohm, Kohm ya da Mohm olur; verilen '" + QString(40, u'x') + "…'"};
+}
+
+void TestStartup::bounds()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, shell);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(int, answered);
+    QFETCH(QStringList, errors);
+
+    const Run result = run(arguments, QStringLiteral("tr_TR.UTF-8"), {}, input, shell);
+    QCOMPARE(result.status, status);
+    if (answered >= 0)
+        QCOMPARE(int(result.out.count(u'\n')), answered);
+    const QStringList said = result.err.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(said.size(), errors.size());
+    for (qsizetype i = 0; i < errors.size(); ++i)
+        QVERIFY2(said[i].startsWith(QStringLiteral("tavlora: ")) && said[i].contains(errors[i]),
+                 qPrintable(said[i]));
+    QVERIFY2(!result.err.contains(QString(41, u'x')), qPrintable(result.err));
+}
+
+void TestStartup::photoFiles_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("shell");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("error"); // the one line on standard error, in part; "" none
+
+    const QByteArray folder = QFile::encodeName(m_dir.path()) + '/';
+    const auto file = [&](const char *name, const QByteArray &contents) {
+        std::FILE *f = std::fopen((folder + name).constData(), "wb");
+        if (f) {
+            std::fwrite(contents.constData(), 1, std::size_t(contents.size()), f);
+            std::fclose(f);
+        }
+        return QFile::decodeName(folder + name);
+    };
+    QFile painted(m_photo);
+    painted.open(QIODevice::ReadOnly);
+    const QByteArray png = painted.readAll();
+    file(":direnc.png", png);
+    file("d\xfcz.png", png); // not UTF-8
+    const QString fifo = m_dir.filePath(QStringLiteral("boru.png"));
+    ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+    const QString none;
+    const auto photo = [](const QString &path) { return QStringList{"--photo", path}; };
+
+    QTest::newRow("a photo") << photo(m_photo) << none << 0 << QString();
+    QTest::newRow("a name starting with a colon")
+        << photo(QStringLiteral(":direnc.png")) << none << 0 << QString();
+    QTest::newRow("a name that is not UTF-8")
+        << QStringList() << QStringLiteral("--photo \"$(printf 'd\\374z.png')\"") << 0 << QString();
+    QTest::newRow("no such file") << photo(m_dir.filePath(QStringLiteral("yok.jpg"))) << none << 1
+                                  << QStringLiteral("Fotoğraf açılamadı: dosya bulunamadı");
+    QTest::newRow("a folder") << photo(m_dir.path()) << none << 1
+                              << QStringLiteral("Fotoğraf açılamadı: bu bir klasör");
+    QTest::newRow("a FIFO without a writer")
+        << photo(fifo) << none << 1
+        << QStringLiteral("Fotoğraf açılamadı: sıradan bir dosya değil");
+    QTest::newRow("a device") << photo(QStringLiteral("/dev/zero")) << none << 1
+                              << QStringLiteral("sıradan bir dosya değil");
+    QTest::newRow("text") << photo(file("notlar.jpg", "sarı mor kırmızı\n")) << none << 1
+                          << QStringLiteral("Fotoğraf açılamadı: fotoğraf değil");
+    // libpng's own English line stays out.
+    QTest::newRow("cut short") << photo(file("yarim.png", png.left(png.size() / 2))) << none << 1
+                               << QStringLiteral("Fotoğraf açılamadı: fotoğraf bozuk ya da eksik");
+    if (::geteuid() != 0) { // the superuser reads every file
+        const QString locked = file("kilitli.png", png);
+        ::chmod(QFile::encodeName(locked).constData(), 0);
+        QTest::newRow("no permission")
+            << photo(locked) << none << 1 << QStringLiteral("okuma izni yok");
+    }
+
+    const auto ends = [&](const char *text) {
+        return QStringList{"--photo", m_photo, "--ends", QString::fromLatin1(text)};
+    };
+    const QString outside =
+        QStringLiteral("--ends fotoğrafın içinde olur (480 × 360 piksel); verilen '");
+    QTest::newRow("ends on the body") << ends("150,210,320,150") << none << 0 << QString();
+    QTest::newRow("ends at the corners") << ends("0,0,480,360") << none << -2 << QString();
+    QTest::newRow("an end past the edge")
+        << ends("0,0,481,0") << none << 2 << outside + QStringLiteral("0,0,481,0'");
+    QTest::newRow("an end far off")
+        << ends("0,0,5000,0") << none << 2 << outside + QStringLiteral("0,0,5000,0'");
+    QTest::newRow("an end very far off")
+        << ends("0,0,100000,0") << none << 2 << outside + QStringLiteral("0,0,100000,0'");
+}
+
+void TestStartup::photoFiles()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, shell);
+    QFETCH(int, status);
+    QFETCH(QString, error);
+
+    const Run result = run(arguments, QStringLiteral("tr_TR.UTF-8"), {}, {}, shell, m_dir.path());
+    if (status == -2) { // read or not, it ends
+        QVERIFY(result.status == 0 || result.status == 1);
+        return;
+    }
+    QCOMPARE(result.status, status);
+    if (error.isEmpty()) {
+        QCOMPARE(result.err, QString());
+        QVERIFY(!result.out.isEmpty());
+    } else {
+        QVERIFY2(result.err.startsWith(QStringLiteral("tavlora: ")) && result.err.contains(error) &&
+                     result.err.count(u'\n') == 1,
+                 qPrintable(result.err));
+        QCOMPARE(result.out, QString());
+    }
+}
+
+void TestStartup::sameShape_data()
+{
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QString>("photo");
+    QTest::addColumn<int>("bandCount");
+
+    QTest::newRow("four bands") << QStringLiteral("kırmızı kırmızı turuncu altın") << m_photo << 4;
+    QTest::newRow("three bands") << QStringLiteral("sarı mor kırmızı") << m_threeBands << 3;
+    QTest::newRow("three bands typed with renksiz")
+        << QStringLiteral("sarı mor kırmızı renksiz") << m_threeBands << 3;
+}
+
+void TestStartup::sameShape()
+{
+    QFETCH(QString, words);
+    QFETCH(QString, photo);
+    QFETCH(int, bandCount);
+
+    // One part, whichever option read it: the photo's best reading is the
+    // --bands document with its own fields besides.
+    const QString tr = QStringLiteral("tr_TR.UTF-8");
+    const Run typed = run({"--bands", words, "--json"}, tr);
+    const Run read = run({"--photo", photo, "--json"}, tr);
+    QCOMPARE(typed.status, 0);
+    QCOMPARE(read.status, 0);
+    const QJsonObject bands = QJsonDocument::fromJson(typed.out.toUtf8()).object();
+    QJsonObject best = QJsonDocument::fromJson(read.out.toUtf8())
+                           .object()
+                           .value(QStringLiteral("readings"))
+                           .toArray()
+                           .first()
+                           .toObject();
+    QVERIFY(best.contains(QStringLiteral("confidence")));
+    best.remove(QStringLiteral("confidence"));
+    QCOMPARE(best, bands);
+    QCOMPARE(bands.value(QStringLiteral("band_count")).toInt(), bandCount);
+    QCOMPARE(bands.value(QStringLiteral("bands")).toArray().size(), bandCount);
+    QVERIFY(bands.value(QStringLiteral("tolerance_percent")).isDouble());
+}
+
+void TestStartup::combineLines_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("targets");
+
+    QTest::newRow("E6, three parts") << QStringList{"--combine", "--series", "E6", "--parts", "3"}
+                                     << QStringList{"9K", "4K7", "1", "330K", "0,5"};
+    QTest::newRow("E192 tables, three parts")
+        << QStringList{"--combine", "--series", "E192", "--parts", "3", "--range", "1K-10K"}
+        << QStringList{"4K7", "12K345", "1K", "2K5"};
+    QTest::newRow("ratios") << QStringList{"--ratio", "--series", "E24", "--without", "4K7"}
+                            << QStringList{"0,66", "5 V 3,3 V", "0,25"};
+}
+
+void TestStartup::combineLines()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, targets);
+
+    // Answered from standard input, with the tables kept from line to line,
+    // as each is answered alone.
+    const QString tr = QStringLiteral("tr_TR.UTF-8");
+    QStringList alone;
+    for (const QString &target : targets) {
+        QStringList arguments = options;
+        arguments.insert(1, target);
+        const Run one = run(arguments, tr);
+        QCOMPARE(one.status, 0);
+        alone << one.out;
+    }
+    QStringList arguments = options;
+    arguments.insert(1, QStringLiteral("-"));
+    const Run lines = run(arguments, tr, {}, targets.join(u'\n').toUtf8());
+    QCOMPARE(lines.status, 0);
+    QCOMPARE(lines.out, alone.join(u'\n'));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -2,13 +2,16 @@
 
 #include "cli/colourwords.h"
 #include "colorcode/entrypreview.h"
+#include "colorcode/quotedword.h"
 #include "colorcode/readingdirection.h"
 #include "colorcode/resistance.h"
 #include "colorcode/standardvalues.h"
 #include "colorcode/standardvaluetext.h"
 #include "colorcode/standardverdict.h"
 #include "combine/combinationtext.h"
+#include "numbers/exactnumber.h"
 #include "smd/smdmarking.h"
+#include "smd/smdtext.h"
 
 #include <charconv>
 #include <memory>
@@ -43,24 +46,15 @@ std::string jsonString(const QString &text)
 
 std::string jsonNumber(const ExactValue &value)
 {
-    const ExactValue n = colorcode::normalised(value);
-    if (n.digits.empty())
-        return "0";
-    if (n.powerOfTen >= 0)
-        return n.digits + std::string(std::size_t(n.powerOfTen), '0');
-    const std::size_t decimals = std::size_t(-n.powerOfTen);
-    if (n.digits.size() > decimals)
-        return n.digits.substr(0, n.digits.size() - decimals) + "." +
-               n.digits.substr(n.digits.size() - decimals);
-    return "0." + std::string(decimals - n.digits.size(), '0') + n.digits;
+    return numbers::jsonText(value);
 }
 
 std::string jsonHundredths(std::int32_t hundredths)
 {
     const bool negative = hundredths < 0;
-    const std::int64_t magnitude = negative ? -std::int64_t(hundredths) : hundredths;
-    ExactValue value{std::to_string(magnitude), -2};
-    return (negative ? "-" : "") + jsonNumber(value);
+    const std::uint64_t magnitude =
+        std::uint64_t(negative ? -std::int64_t(hundredths) : hundredths);
+    return (negative ? "-" : "") + numbers::jsonText(numbers::fromUnits(magnitude, 2));
 }
 
 std::string jsonNumber(double value)
@@ -166,14 +160,15 @@ QStringList bandLines(const BandSelection &selection, const QLocale &locale)
     return lines;
 }
 
-JsonObject bandJson(const BandSelection &selection, int givenCount, const QLocale &locale)
+JsonObject bandJson(const BandSelection &selection, const QLocale &locale)
 {
     const std::optional<colorcode::BandReading> reading = selection.reading();
     const std::optional<colorcode::Resistance> result = selection.result(locale);
     if (!reading || !result)
         return {};
     std::vector<Colour> colours = selection.colours();
-    colours.resize(std::size_t(givenCount));
+    std::erase(colours, Colour::Renksiz);
+    const int givenCount = colorcode::markedBandCount(colours);
     const auto verdict = colorcode::standardVerdict(selection);
     JsonObject json;
     json.add("bands", namesJson(colours))
@@ -194,9 +189,7 @@ Reply answerBands(const QString &words, const QLocale &locale)
     if (const auto *refusal = std::get_if<QString>(&read))
         return *refusal;
     const ReadBands &bands = std::get<ReadBands>(read);
-    return Answer{bandLines(bands.selection, locale),
-                  bandJson(bands.selection, bands.givenCount, locale).text(),
-                  {}};
+    return Answer{bandLines(bands.selection, locale), bandJson(bands.selection, locale).text(), {}};
 }
 
 Reply answerValue(const QString &typed, const ValueOptions &options, const QLocale &locale)
@@ -229,7 +222,7 @@ Reply answerValue(const QString &typed, const ValueOptions &options, const QLoca
                             colorcode::toleranceList[std::size_t(options.toleranceIndex)].number,
                             locale)
                             .line;
-    answer.json = bandJson(selection, options.bandCount, locale)
+    answer.json = bandJson(selection, locale)
                       .add("cut", cut ? "true" : "false")
                       .add("typed_ohms", jsonNumber(*value))
                       .text();
@@ -238,12 +231,12 @@ Reply answerValue(const QString &typed, const ValueOptions &options, const QLoca
 
 Reply answerSmd(const QString &code, const QLocale &locale)
 {
-    const smd::MarkingReading reading = smd::readMarking(code, locale);
+    const smd::MarkingReading reading = smd::readMarking(code);
     if (const auto *refusal = std::get_if<smd::Refusal>(&reading))
-        return refusal->message;
+        return smd::refusalText(*refusal, locale);
     const smd::Readings &readings = std::get<smd::Readings>(reading);
     if (readings.readings.empty())
-        return QStringLiteral("\"%1\" okunamadı").arg(code);
+        return QStringLiteral("\"%1\" okunamadı").arg(colorcode::quotedWord(code));
 
     const auto tolerance = [](const smd::Reading &r) {
         return r.toleranceHundredths ? jsonHundredths(*r.toleranceHundredths)
@@ -255,7 +248,7 @@ Reply answerSmd(const QString &code, const QLocale &locale)
                           .add("format", jsonString(QString::fromLatin1(smd::formatId(r.format))))
                           .add("ohms", jsonNumber(r.value))
                           .add("tolerance_percent", tolerance(r))
-                          .add("text", jsonString(r.how))
+                          .add("text", jsonString(smd::howText(readings.code, r, locale)))
                           .text());
     const smd::Reading &likelier = readings.readings.front();
     Answer answer;
@@ -280,15 +273,19 @@ Reply answerSmdFor(const QString &typed, colorcode::Unit unit, const QLocale &lo
         // The limits of the widest band count, as the SMD window gives them.
         return colorcode::valueErrorMessage(*error, separator, colorcode::maxBandCount);
     const ExactValue &value = std::get<ExactValue>(number);
-    const smd::Markings markings = smd::markingsFor(value, locale);
+    const smd::Markings markings = smd::markingsFor(value);
     const auto code = [](const smd::Marking &m) {
         return m.code ? jsonString(*m.code) : std::string(jsonNull);
     };
+    // Only a three-digit code (ending in 8 or 9) reads first as another value.
+    const auto readsFirstAs = markings.threeDigit.readsFirstAs;
     Answer answer;
     answer.lines = smd::encodeLines(markings, locale);
     answer.json = JsonObject()
                       .add("ohms", jsonNumber(value))
                       .add("three_digit", code(markings.threeDigit))
+                      .add("reads_first_as_ohms",
+                           readsFirstAs ? jsonNumber(*readsFirstAs) : std::string(jsonNull))
                       .add("four_digit", code(markings.fourDigit))
                       .add("eia96", code(markings.eia96))
                       .add("three_digit_bar",
@@ -298,8 +295,28 @@ Reply answerSmdFor(const QString &typed, colorcode::Unit unit, const QLocale &lo
     return answer;
 }
 
+std::variant<const combine::PartSet *, combine::RangeError>
+CombineTables::over(combine::SeriesChoice series, const ExactValue &low, const ExactValue &high,
+                    bool withPairs)
+{
+    const Key key{series, low, high};
+    if (m_key != key) {
+        m_key.reset();
+        m_set.reset();
+        m_pairs.reset();
+        auto made = combine::partsInRange(series, low, high);
+        if (const auto *error = std::get_if<combine::RangeError>(&made))
+            return *error;
+        m_set = std::move(std::get<combine::PartSet>(made));
+        m_key = key;
+    }
+    if (withPairs && !m_pairs)
+        m_pairs = std::make_unique<combine::PairTables>(*m_set);
+    return &*m_set;
+}
+
 Reply answerCombine(const QString &target, bool divider, const CombineOptions &options,
-                    const QLocale &locale)
+                    const QLocale &locale, CombineTables *tables)
 {
     const QChar separator = locale.decimalPoint().at(0);
     combine::Boxes boxes;
@@ -316,7 +333,7 @@ Reply answerCombine(const QString &target, bool divider, const CombineOptions &o
         const qsizetype dash = options.range->indexOf(u'-');
         if (dash < 0)
             return QStringLiteral("aralık \"%1\" ALT-ÜST biçiminde yazılmalı (1K-100K gibi)")
-                .arg(*options.range);
+                .arg(colorcode::quotedWord(*options.range));
         boxes.low = options.range->left(dash).trimmed();
         boxes.high = options.range->mid(dash + 1).trimmed();
     }
@@ -326,14 +343,15 @@ Reply answerCombine(const QString &target, bool divider, const CombineOptions &o
     if (const auto *message = std::get_if<QString>(&read))
         return *message;
     const combine::Question &question = std::get<combine::Question>(read);
-    auto made = combine::partsInRange(question.series, question.low, question.high);
+    CombineTables own;
+    CombineTables &kept = tables ? *tables : own;
+    const auto made =
+        kept.over(question.series, question.low, question.high, combine::needsPairTables(question));
     if (const auto *error = std::get_if<combine::RangeError>(&made))
         return combine::rangeErrorMessage(*error, question.series);
-    const combine::PartSet &set = std::get<combine::PartSet>(made);
-    std::unique_ptr<combine::PairTables> tables;
-    if (combine::needsPairTables(question))
-        tables = std::make_unique<combine::PairTables>(set);
-    const combine::Answer found = combine::answer(question, set, tables.get(), locale);
+    const combine::PartSet &set = *std::get<const combine::PartSet *>(made);
+    const combine::Answer found = combine::answer(
+        question, set, combine::needsPairTables(question) ? kept.pairs() : nullptr, locale);
     if (!found.message.isEmpty())
         return found.message;
     if (found.lines.isEmpty())

@@ -21,6 +21,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -64,10 +65,10 @@ using Reply = std::variant<Answer, QString>; // or the refusal
 QStringList bandLines(const colorcode::BandSelection &selection, const QLocale &locale);
 
 // The JSON fields of complete bands: bands, band_count, ohms,
-// tolerance_percent, tcr_ppm_per_k, text, standard, reverse. givenCount is
-// 3 for a part without a tolerance band.
-JsonObject bandJson(const colorcode::BandSelection &selection, int givenCount,
-                    const QLocale &locale);
+// tolerance_percent, tcr_ppm_per_k, text, standard, reverse. A Renksiz
+// tolerance is no band: the part is one of bandsWithoutTolerance bands,
+// whichever reader found it.
+JsonObject bandJson(const colorcode::BandSelection &selection, const QLocale &locale);
 
 // The "standard" object of the JSON: series, is_standard, below, above,
 // text; null without a verdict.
@@ -106,8 +107,34 @@ struct CombineOptions {
     std::optional<QString> range; // "1K-100K"
     QStringList without;
 };
+// The parts and pair tables of the last range asked: every line of standard
+// input asks over the same one, and building E192's tables takes far longer
+// than answering over them. Kept for one run.
+class CombineTables
+{
+public:
+    // The parts of the range and, when `withPairs`, their tables; built
+    // only when the range or the series differs from the last one asked.
+    std::variant<const combine::PartSet *, combine::RangeError>
+    over(combine::SeriesChoice series, const colorcode::ExactValue &low,
+         const colorcode::ExactValue &high, bool withPairs);
+    const combine::PairTables *pairs() const { return m_pairs.get(); }
+
+private:
+    struct Key {
+        combine::SeriesChoice series;
+        colorcode::ExactValue low, high;
+        bool operator==(const Key &) const = default;
+    };
+    std::optional<Key> m_key;
+    std::optional<combine::PartSet> m_set;
+    std::unique_ptr<combine::PairTables> m_pairs;
+};
+
+// `tables` keeps what one answer built for the next; without it each answer
+// builds its own.
 Reply answerCombine(const QString &target, bool divider, const CombineOptions &options,
-                    const QLocale &locale);
+                    const QLocale &locale, CombineTables *tables = nullptr);
 
 // A number of an option such as --tolerance, with "." or "," as the
 // decimal mark, in hundredths; nothing when it is no such number.

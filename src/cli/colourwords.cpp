@@ -1,5 +1,7 @@
 #include "cli/colourwords.h"
 
+#include "colorcode/quotedword.h"
+
 #include <array>
 #include <span>
 #include <vector>
@@ -161,11 +163,11 @@ std::variant<ReadBands, QString> readColourWords(const QString &text)
 {
     const QStringList words = colourWords(text);
     const int count = int(words.size());
-    if (count < 3 || count > colorcode::maxBandCount)
+    if (count < colorcode::bandsWithoutTolerance || count > colorcode::maxBandCount)
         return QStringLiteral("3 ile 6 arasında renk gerekir; %1 renk yazıldı").arg(count);
 
     // Three colours read as four with no tolerance band.
-    const int bandCount = count == 3 ? 4 : count;
+    const int bandCount = colorcode::readingBandCount(count);
     const std::span<const Role> roles = colorcode::rolesOf(bandCount);
     std::vector<Colour> colours;
     for (int i = 0; i < count; ++i) {
@@ -175,17 +177,20 @@ std::variant<ReadBands, QString> readColourWords(const QString &text)
         const QString &word = words[i];
         const std::optional<Colour> colour = colourNamed(word);
         if (!colour)
-            return place + QStringLiteral("\"%1\" bir renk adı değil").arg(word) + accepted;
+            return place +
+                   QStringLiteral("\"%1\" bir renk adı değil").arg(colorcode::quotedWord(word)) +
+                   accepted;
         if (!holds(role, *colour)) {
             const QString name = QString::fromUtf8(colorcode::colourName(*colour));
-            const QString named = foldColourWord(word) == foldColourWord(name)
-                                      ? name
-                                      : QStringLiteral("\"%1\" (%2)").arg(word, name);
+            const QString named =
+                foldColourWord(word) == foldColourWord(name)
+                    ? name
+                    : QStringLiteral("\"%1\" (%2)").arg(colorcode::quotedWord(word), name);
             return place + named + QStringLiteral(" %1 olamaz").arg(roleName(role)) + accepted;
         }
         colours.push_back(*colour);
     }
-    if (count == 3)
+    if (bandCount != count)
         colours.push_back(Colour::Renksiz);
     const std::optional<colorcode::BandSelection> selection =
         colorcode::BandSelection::fromColours(colours);

@@ -1,9 +1,11 @@
 #include "cli/commandline.h"
 
 #include "cli/answers.h"
+#include "cli/inputreader.h"
 #include "colorcode/bandselection.h"
 #include "colorcode/bandtables.h"
 #include "colorcode/colourdoubt.h"
+#include "colorcode/quotedword.h"
 #include "colorcode/valueentry.h"
 #include "forms/conversions.h"
 #include "photo/photoloader.h"
@@ -64,20 +66,31 @@ const Option *optionNamed(std::string_view name)
     return nullptr;
 }
 
+bool say(std::FILE *stream, const QString &text, int &error)
+{
+    const QByteArray bytes = text.toUtf8();
+    return writeAll(stream, std::string_view(bytes.constData(), std::size_t(bytes.size())), error);
+}
+
+// Output lost: one line on standard error, if it still takes one.
+int lostOutput(int error)
+{
+    int ignored = 0;
+    say(stderr, QStringLiteral("tavlora: çıktı yazılamadı: ") + systemReason(error) + u'\n',
+        ignored);
+    return 1;
+}
+
 // A usage error in the shape of the program's others.
 int usageError(const QString &what, std::string_view argument)
 {
-    const QString line = QStringLiteral("tavlora: ") + what + QStringLiteral(" '") +
-                         QString::fromUtf8(argument.data(), qsizetype(argument.size())) +
-                         QStringLiteral("'; yardım için: tavlora --help\n");
-    std::fputs(line.toUtf8().constData(), stderr);
+    const QString line =
+        QStringLiteral("tavlora: ") + what + QStringLiteral(" '") +
+        colorcode::quotedWord(QString::fromUtf8(argument.data(), qsizetype(argument.size()))) +
+        QStringLiteral("'; yardım için: tavlora --help\n");
+    int ignored = 0; // the status says it, whether or not the line could be
+    say(stderr, line, ignored);
     return 2;
-}
-
-void say(std::FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
 }
 
 QString fromArgument(const std::string &text)
@@ -101,12 +114,24 @@ std::optional<photo::Ends> readEnds(const QString &text)
     return photo::Ends{{numbers[0], numbers[1]}, {numbers[2], numbers[3]}};
 }
 
-Reply answerPhoto(const QString &path, const std::optional<photo::Ends> &ends,
-                  const QLocale &locale)
+// A photo's readings, each with every field --bands gives for the same
+// colours and its own. The ends are in the photo's pixels; ends outside the
+// photo are a usage error, said as one.
+Reply answerPhoto(const std::string &path, const std::optional<photo::Ends> &ends,
+                  const std::string &endsText, const QLocale &locale, bool &endsOutside)
 {
-    const photo::FileReading read = photo::readPhotoFile(path, ends);
+    const photo::FileReading read =
+        photo::readPhotoFile(QByteArray(path.data(), qsizetype(path.size())), ends);
     if (!read.error.isEmpty())
         return read.error;
+    if (read.endsOutside) {
+        endsOutside = true;
+        return QStringLiteral("--ends fotoğrafın içinde olur (%1 × %2 piksel); verilen '")
+                   .arg(read.size.width())
+                   .arg(read.size.height()) +
+               colorcode::quotedWord(fromArgument(endsText)) +
+               QStringLiteral("'; yardım için: tavlora --help");
+    }
     if (read.readings.empty())
         return QStringLiteral("fotoğrafta bir direncin bantları okunamadı");
     Answer answer;
@@ -115,21 +140,16 @@ Reply answerPhoto(const QString &path, const std::optional<photo::Ends> &ends,
         const auto selection = colorcode::BandSelection::fromColours(entry.bands);
         const auto result = selection ? selection->result(locale) : std::nullopt;
         QStringList names;
-        std::vector<std::string> jsonNames;
-        for (const QString &name : selection ? selection->colourNames() : std::vector<QString>()) {
+        for (const QString &name : selection ? selection->colourNames() : std::vector<QString>())
             names << name;
-            jsonNames.push_back(jsonString(name));
-        }
         const QString text = result ? result->sonuc : colorcode::valueText(entry.ohms, locale);
         answer.lines << names.join(u' ') + QStringLiteral("  ") + text;
-        readings.push_back(JsonObject()
-                               .add("bands", jsonArray(jsonNames))
-                               .add("band_count", std::to_string(entry.bandCount))
-                               .add("ohms", jsonNumber(entry.ohms))
+        if (!selection)
+            continue; // every reading the photo rules give is of the band lists
+        readings.push_back(bandJson(*selection, locale)
                                .add("confidence", entry.confidence
                                                       ? jsonHundredths(*entry.confidence)
                                                       : std::string(jsonNull))
-                               .add("text", jsonString(text))
                                .text());
     }
     std::string endsJson(jsonNull);
@@ -230,10 +250,12 @@ int CommandLine::run() const
                               unit->value);
     }
     if (const Given *count = find("band-count")) {
-        if (count->value != "4" && count->value != "5" && count->value != "6")
+        bool ok = false;
+        const int bandCount = fromArgument(count->value).toInt(&ok);
+        if (!ok || !colorcode::isBandCount(bandCount) || count->value.size() != 1)
             return usageError(QStringLiteral("--band-count 4, 5 ya da 6 olur; verilen"),
                               count->value);
-        value.bandCount = count->value[0] - '0';
+        value.bandCount = bandCount;
     }
     if (const Given *tolerance = find("tolerance")) {
         const auto hundredths = readHundredths(fromArgument(tolerance->value));
@@ -249,7 +271,7 @@ int CommandLine::run() const
         value.toleranceIndex = index;
     }
     if (const Given *tcr = find("tcr")) {
-        if (value.bandCount != 6)
+        if (!colorcode::hasRole(value.bandCount, colorcode::Role::Coefficient))
             return usageError(QStringLiteral("--tcr yalnız 6 bantta geçerli (--band-count 6)"),
                               "--tcr");
         const auto hundredths = readHundredths(fromArgument(tcr->value));
@@ -319,81 +341,103 @@ int CommandLine::run() const
         measured->meterErrorHundredths = std::int32_t(*hundredths);
     }
 
-    std::function<Reply(const QString &)> answer;
+    // Each reader gets the input's bytes as given, and as text: a photo's
+    // name is bytes, every other input text.
+    std::function<Reply(const std::string &, const QString &)> answer;
+    bool endsOutside = false;
     const std::string &name = asked->name;
+    // Built once a run, not once a line.
+    CombineTables combineTables;
     if (name == "bands")
-        answer = [&](const QString &text) { return answerDoubtfulBands(text, measured, locale); };
+        answer = [&](const std::string &, const QString &text) {
+            return answerDoubtfulBands(text, measured, locale);
+        };
     else if (name == "value")
-        answer = [&](const QString &text) { return answerValue(text, value, locale); };
+        answer = [&](const std::string &, const QString &text) {
+            return answerValue(text, value, locale);
+        };
     else if (name == "smd")
-        answer = [&](const QString &text) { return answerSmd(text, locale); };
+        answer = [&](const std::string &, const QString &text) { return answerSmd(text, locale); };
     else if (name == "smd-for")
-        answer = [&](const QString &text) { return answerSmdFor(text, value.unit, locale); };
+        answer = [&](const std::string &, const QString &text) {
+            return answerSmdFor(text, value.unit, locale);
+        };
     else if (name == "combine" || name == "ratio")
-        answer = [&, divider = name == "ratio"](const QString &text) {
-            return answerCombine(text, divider, combineOptions, locale);
+        answer = [&, divider = name == "ratio"](const std::string &, const QString &text) {
+            return answerCombine(text, divider, combineOptions, locale, &combineTables);
         };
     else
-        answer = [&](const QString &text) { return answerPhoto(text, ends, locale); };
-
-    // One input, or one a line from standard input.
-    std::vector<QString> inputs;
-    const bool fromStdin = asked->value == "-";
-    if (fromStdin) {
-        // Through C's stdio: iostreams would set up their streams at every
-        // start of the program, the windows' too.
-        std::string line;
-        const auto take = [&inputs, &line] {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            inputs.push_back(QString::fromUtf8(line.data(), qsizetype(line.size())));
-            line.clear();
+        answer = [&](const std::string &path, const QString &) {
+            return answerPhoto(path, ends, find("ends") ? find("ends")->value : std::string(),
+                               locale, endsOutside);
         };
-        for (int c = std::getc(stdin); c != EOF; c = std::getc(stdin)) {
-            if (c == '\n')
-                take();
-            else
-                line += char(c);
-        }
-        if (!line.empty())
-            take();
-    } else {
-        inputs.push_back(fromArgument(asked->value));
-    }
 
     bool refused = false;
     int answered = 0;
-    for (std::size_t n = 0; n < inputs.size(); ++n) {
-        const QString &input = inputs[n];
-        // Blank lines between inputs are no inputs.
-        if (fromStdin && input.trimmed().isEmpty())
-            continue;
-        const QString where = QStringLiteral("tavlora: ") +
-                              (fromStdin ? QStringLiteral("satır %1: ").arg(n + 1) : QString());
-        const Reply reply = answer(input);
+    int error = 0;
+    // One input answered as soon as it is read; false when its answer could
+    // not be written.
+    const auto respond = [&](const std::string &bytes, const QString &text, const QString &where) {
+        const Reply reply = answer(bytes, text);
         if (const auto *refusal = std::get_if<QString>(&reply)) {
             refused = true;
-            std::fflush(stdout);
-            say(stderr, where + *refusal + u'\n');
-            continue;
+            return flushAll(stdout, error) && say(stderr, where + *refusal + u'\n', error);
         }
         const Answer &a = std::get<Answer>(reply);
-        if (json) {
-            const std::string line = a.json + "\n";
-            std::fwrite(line.data(), 1, line.size(), stdout);
-        } else {
-            say(stdout,
-                (answered > 0 ? QStringLiteral("\n") : QString()) + a.lines.join(u'\n') + u'\n');
-        }
+        const bool written = json ? writeAll(stdout, a.json + "\n", error)
+                                  : say(stdout,
+                                        (answered > 0 ? QStringLiteral("\n") : QString()) +
+                                            a.lines.join(u'\n') + u'\n',
+                                        error);
+        if (!written)
+            return false;
         ++answered;
-        if (!a.notes.isEmpty()) {
-            std::fflush(stdout);
-            for (const QString &note : a.notes)
-                say(stderr, where + note + u'\n');
+        if (a.notes.isEmpty())
+            return true;
+        if (!flushAll(stdout, error))
+            return false;
+        for (const QString &note : a.notes)
+            if (!say(stderr, where + note + u'\n', error))
+                return false;
+        return true;
+    };
+
+    if (asked->value != "-") {
+        if (asked->value.size() > maxLineBytes) {
+            say(stderr,
+                QStringLiteral("tavlora: --%1 değeri %2 bayttan uzun\n")
+                    .arg(QString::fromStdString(asked->name))
+                    .arg(maxLineBytes),
+                error);
+            return 1;
+        }
+        if (!respond(asked->value, fromArgument(asked->value), QStringLiteral("tavlora: ")))
+            return lostOutput(error);
+        if (endsOutside)
+            return 2;
+    } else {
+        // One input a line, answered as read: the input is never held whole.
+        LineReader lines(stdin);
+        while (const std::optional<std::string> line = lines.next()) {
+            const QString text = QString::fromUtf8(line->data(), qsizetype(line->size()));
+            // Blank lines between inputs are no inputs.
+            if (text.trimmed().isEmpty())
+                continue;
+            if (!respond(*line, text, QStringLiteral("tavlora: satır %1: ").arg(lines.number())))
+                return lostOutput(error);
+        }
+        if (!lines.failure().isEmpty()) {
+            if (!flushAll(stdout, error))
+                return lostOutput(error);
+            const QString where = lines.number() > 0
+                                      ? QStringLiteral("tavlora: satır %1: ").arg(lines.number())
+                                      : QStringLiteral("tavlora: ");
+            say(stderr, where + lines.failure() + u'\n', error);
+            return 1;
         }
     }
-    if (std::fflush(stdout) != 0)
-        return 1;
+    if (!flushAll(stdout, error))
+        return lostOutput(error);
     return refused ? 1 : 0;
 }
 

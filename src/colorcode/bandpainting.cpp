@@ -1,7 +1,7 @@
 #include "colorcode/bandpainting.h"
 
 #include "colorcode/resistance.h"
-#include "forms/conversions.h"
+#include "numbers/exactnumber.h"
 
 #include <QStringList>
 
@@ -42,9 +42,10 @@ std::vector<QString> bandMeanings(const BandSelection &selection, const QLocale 
             break;
         case Role::Multiplier:
             // The factor written out: ×100, ×0,01.
-            text = QStringLiteral("\u00D7") +
-                   (entry.number >= 0 ? u'1' + QString(entry.number, u'0')
-                                      : conversions::exactDecimalText(1, -entry.number, locale));
+            text =
+                QStringLiteral("\u00D7") +
+                (entry.number >= 0 ? u'1' + QString(entry.number, u'0')
+                                   : numbers::text(numbers::fromUnits(1, -entry.number), locale));
             break;
         case Role::Tolerance:
             if (entry.colour != Colour::Renksiz)

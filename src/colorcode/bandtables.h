@@ -250,6 +250,26 @@ constexpr bool hasRole(int bandCount, Role role)
     return bandsWithRole(bandCount, role) > 0;
 }
 
+// A part of the fewest bands' value without its tolerance band (± 20 %):
+// read as the fewest bands with Renksiz, the band that is not there, as its
+// tolerance.
+inline constexpr int bandsWithoutTolerance = minBandCount - 1;
+
+// The bands a part carries: Renksiz is no band.
+constexpr int markedBandCount(std::span<const Colour> colours)
+{
+    int count = 0;
+    for (const Colour c : colours)
+        count += c == Colour::Renksiz ? 0 : 1;
+    return count;
+}
+
+// The band count marked bands are read as.
+constexpr int readingBandCount(int marked)
+{
+    return marked == bandsWithoutTolerance ? minBandCount : marked;
+}
+
 // Where the value-entry window and the switching rules rely on the table.
 static_assert(digitBandsFor(minBandCount) == 2 && digitBandsFor(maxBandCount) == 3);
 static_assert(hasRole(maxBandCount, Role::Coefficient) &&

@@ -5,6 +5,7 @@
 #include "forms/controls.h"
 #include "forms/conversions.h"
 #include "forms/designer.h"
+#include "numbers/exactnumber.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,7 +66,8 @@ DoubtWindow::DoubtWindow(QWidget *owner)
 
     auto *errorLabel = new QLabel(QStringLiteral("Ölçüm hatası (%):"), this);
     meterErrorBox = new QLineEdit(
-        conversions::exactDecimalText(colorcode::defaultMeterErrorHundredths, 2, m_locale), this);
+        numbers::text(numbers::fromUnits(colorcode::defaultMeterErrorHundredths, 2), m_locale),
+        this);
     meterErrorBox->setAccessibleName(QStringLiteral("Ölçüm hatası"));
     meterErrorBox->setMaxLength(8);
     errorLabel->setBuddy(meterErrorBox);

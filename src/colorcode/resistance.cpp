@@ -1,7 +1,7 @@
 #include "colorcode/resistance.h"
 
 #include "colorcode/bandtables.h"
-#include "forms/conversions.h"
+#include "numbers/exactnumber.h"
 
 #include <QByteArray>
 
@@ -10,23 +10,6 @@ namespace colorcode
 
 namespace
 {
-
-// value × 10^-shift written out exactly, the locale's separator between
-// whole and fraction, digits 0 to 9 whatever the locale.
-QString decimalText(const ExactValue &value, int shift, const QLocale &locale)
-{
-    const ExactValue n = normalised(value);
-    if (n.digits.empty())
-        return QStringLiteral("0");
-    QString digits = QString::fromLatin1(n.digits.data(), qsizetype(n.digits.size()));
-    const int power = n.powerOfTen - shift;
-    if (power >= 0)
-        return digits + QString(power, u'0');
-    const int decimals = -power;
-    if (digits.size() <= decimals)
-        digits.prepend(QString(decimals - digits.size() + 1, u'0'));
-    return digits.left(digits.size() - decimals) + locale.decimalPoint() + digits.right(decimals);
-}
 
 // Whether a normalised value lies above 10^exponent.
 bool isAbove(const ExactValue &n, int exponent)
@@ -56,12 +39,14 @@ QString valueText(const ExactValue &ohms, const QLocale &locale)
     const ExactValue n = normalised(ohms);
     const int shift = unitShift(n);
     // The literal's trailing space belongs to the result text, not here.
-    return decimalText(n, shift, locale) + QString::fromUtf16(unitLiteral(shift)).chopped(1);
+    return numbers::text(numbers::shifted(n, -shift), locale) +
+           QString::fromUtf16(unitLiteral(shift)).chopped(1);
 }
 
 QString percentText(std::int32_t hundredths, const QLocale &locale)
 {
-    return conversions::exactDecimalText(std::uint64_t(hundredths < 0 ? 0 : hundredths), 2, locale);
+    return numbers::text(numbers::fromUnits(std::uint64_t(hundredths < 0 ? 0 : hundredths), 2),
+                         locale);
 }
 
 std::optional<Resistance> calculateResistance(std::span<const int> digits, std::int32_t powerOfTen,
@@ -84,7 +69,8 @@ std::optional<Resistance> calculateResistance(std::span<const int> digits, std::
     r.value = value;
     const int shift = unitShift(value);
     // Parsed from its exact text: the nearest double to the value shown.
-    r.deger = decimalText(value, shift, QLocale::c()).toLatin1().toDouble();
+    r.deger =
+        QByteArray::fromStdString(numbers::jsonText(numbers::shifted(value, -shift))).toDouble();
     r.sonuc = valueText(value, locale) + u' ' + QString::fromUtf16(toleranceLiteral) +
               percentText(toleranceHundredths, locale);
     if (ppmPerKelvin)

@@ -2,6 +2,7 @@
 
 #include "colorcode/bandtables.h"
 #include "colorcode/valueentry.h"
+#include "numbers/exactnumber.h"
 
 #include <algorithm>
 #include <limits>
@@ -32,122 +33,31 @@ int significandOf(const ExactValue &normal, int digitCount)
     return significand;
 }
 
-// Whole numbers of any length, nine decimal digits to a limb, lowest first;
-// no limb of zero at the top. Just enough to work out an error exactly.
-using Limbs = std::vector<std::uint32_t>;
-constexpr std::uint32_t limbBase = 1000000000;
-
-void trim(Limbs &a)
-{
-    while (!a.empty() && a.back() == 0)
-        a.pop_back();
-}
-
-Limbs limbsOf(const std::string &digits, int zeros)
-{
-    const std::string text = digits + std::string(std::size_t(std::max(zeros, 0)), '0');
-    Limbs limbs;
-    for (std::size_t end = text.size(); end > 0;) {
-        const std::size_t begin = end > 9 ? end - 9 : 0;
-        std::uint32_t limb = 0;
-        for (std::size_t i = begin; i < end; ++i)
-            limb = limb * 10 + std::uint32_t(text[i] - '0');
-        limbs.push_back(limb);
-        end = begin;
-    }
-    trim(limbs);
-    return limbs;
-}
-
-int compareLimbs(const Limbs &a, const Limbs &b)
-{
-    if (a.size() != b.size())
-        return a.size() < b.size() ? -1 : 1;
-    for (std::size_t i = a.size(); i-- > 0;)
-        if (a[i] != b[i])
-            return a[i] < b[i] ? -1 : 1;
-    return 0;
-}
-
-Limbs plus(const Limbs &a, const Limbs &b)
-{
-    Limbs sum;
-    std::uint32_t carry = 0;
-    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || carry != 0; ++i) {
-        std::uint32_t limb = carry + (i < a.size() ? a[i] : 0) + (i < b.size() ? b[i] : 0);
-        carry = limb >= limbBase;
-        sum.push_back(carry ? limb - limbBase : limb);
-    }
-    return sum;
-}
-
-// a - b for a >= b.
-Limbs minus(const Limbs &a, const Limbs &b)
-{
-    Limbs difference;
-    std::int64_t borrow = 0;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        std::int64_t limb = std::int64_t(a[i]) - borrow - (i < b.size() ? b[i] : 0);
-        borrow = limb < 0;
-        difference.push_back(std::uint32_t(borrow ? limb + limbBase : limb));
-    }
-    trim(difference);
-    return difference;
-}
-
-Limbs times(const Limbs &a, std::uint32_t factor)
-{
-    Limbs product;
-    std::uint64_t carry = 0;
-    for (const std::uint32_t limb : a) {
-        const std::uint64_t part = std::uint64_t(limb) * factor + carry;
-        product.push_back(std::uint32_t(part % limbBase));
-        carry = part / limbBase;
-    }
-    for (; carry != 0; carry /= limbBase)
-        product.push_back(std::uint32_t(carry % limbBase));
-    trim(product);
-    return product;
-}
-
-// The largest q with q × divisor <= dividend, at most limit.
-std::int64_t quotient(const Limbs &dividend, const Limbs &divisor, std::int64_t limit)
-{
-    std::uint32_t low = 0;
-    std::uint32_t high = std::uint32_t(limit);
-    while (low < high) {
-        const std::uint32_t middle = low + (high - low + 1) / 2;
-        if (compareLimbs(times(divisor, middle), dividend) <= 0)
-            low = middle;
-        else
-            high = middle - 1;
-    }
-    return low;
-}
-
-double toDouble(const Limbs &a)
-{
-    double result = 0;
-    for (std::size_t i = a.size(); i-- > 0;)
-        result = result * limbBase + a[i];
-    return result;
-}
-
 // (standard - value) / value in hundredths of a percent, half away from
 // zero: the magnitude is floor((20000 |standard - value| + value) / 2 value)
 // over both numbers written with the same power of ten, up to the limit.
 Neighbour neighbourOf(const ExactValue &value, const ExactValue &standard)
 {
+    // The integers hold some 300 decades between the two: a typed value has
+    // at most 64 characters, and the standard values lie within 15 decades.
+    using Integer = numbers::WideInteger;
+    constexpr std::size_t limbs = numbers::wideLimbs;
     const int power = std::min(value.powerOfTen, standard.powerOfTen);
-    const Limbs v = limbsOf(value.digits, value.powerOfTen - power);
-    const Limbs s = limbsOf(standard.digits, standard.powerOfTen - power);
-    const bool above = compareLimbs(s, v) > 0;
-    const Limbs distance = above ? minus(s, v) : minus(v, s);
-    const std::int64_t magnitude =
-        quotient(plus(times(distance, 20000), v), times(v, 2), errorLimitHundredths);
-    // Both as doubles only for the ratio: each is exact to its first 16
-    // digits, so the quotient is as near as a double gets.
-    const double percent = toDouble(distance) / toDouble(v) * 100;
+    const auto v = numbers::fromDigits<limbs>(value.digits, value.powerOfTen - power);
+    const auto s = numbers::fromDigits<limbs>(standard.digits, standard.powerOfTen - power);
+    const bool above = compareValues(standard, value) > 0;
+    if (!v || !s || v->limb.back() != 0 || s->limb.back() != 0)
+        return {standard, above ? errorLimitHundredths : -errorLimitHundredths,
+                above ? std::numeric_limits<double>::max() : -100.0};
+    const Integer distance = above ? *s - *v : *v - *s;
+    const Integer quotient =
+        numbers::divide(numbers::timesSmall(distance, 20000) + *v, numbers::timesSmall(*v, 2))
+            .quotient;
+    const Integer limit = numbers::widen<limbs>(numbers::UInt128(errorLimitHundredths));
+    const std::int64_t magnitude = numbers::compare(quotient, limit) >= 0
+                                       ? errorLimitHundredths
+                                       : std::int64_t(quotient.limb[0]);
+    const double percent = numbers::toDouble({numbers::timesSmall(distance, 100), *v});
     return {standard, above ? magnitude : -magnitude, above ? percent : -percent};
 }
 

@@ -2,6 +2,7 @@
 
 #include "colorcode/resistance.h"
 #include "colorcode/standardvalues.h"
+#include "numbers/exactnumber.h"
 
 namespace colorcode
 {
@@ -17,8 +18,8 @@ QString percentWithSign(bool negative, std::int64_t magnitude, const QLocale &lo
     if (magnitude >= errorLimitHundredths)
         return (negative ? QStringLiteral("<") : QStringLiteral(">")) + space + sign +
                QString::number(errorLimitHundredths / 100) + space + u'%';
-    return sign + QString::number(magnitude / 100) + locale.decimalPoint() +
-           QString::number(magnitude % 100).rightJustified(2, u'0') + space + u'%';
+    return sign + numbers::text(numbers::fromUnits(std::uint64_t(magnitude), 2), locale, 2) +
+           space + u'%';
 }
 
 QString reverseText(const BandReading &reading, const QLocale &locale, QChar space)

@@ -48,7 +48,7 @@
 
 #include "colorcode/exactvalue.h"
 #include "colorcode/standardvalues.h"
-#include "combine/wideinteger.h"
+#include "numbers/wideinteger.h"
 
 #include <QString>
 
@@ -61,6 +61,13 @@
 
 namespace combine
 {
+
+using numbers::compareProducts;
+using numbers::product;
+using numbers::resized;
+using numbers::UInt128;
+using numbers::Wide;
+using numbers::widen;
 
 enum class SeriesChoice { E6, E12, E24, E48, E96, E192, E24PlusE96 };
 

@@ -1,7 +1,9 @@
 #include "combine/combinationtext.h"
 
+#include "colorcode/quotedword.h"
 #include "colorcode/resistance.h"
 #include "colorcode/valueentry.h"
+#include "numbers/exactnumber.h"
 
 #include <QJsonObject>
 
@@ -17,169 +19,29 @@ namespace
 {
 
 using colorcode::ExactValue;
-using Big = Wide<8>;
+using Big = numbers::WideInteger;
+using numbers::Rounding;
 
 const QString minusSign = QStringLiteral("\u2212");
 
 Big big(UInt128 v)
 {
-    return widen<8>(v);
+    return widen<numbers::wideLimbs>(v);
 }
 
 // x · y; the values written out stay far within the size.
 Big times(const Big &x, UInt128 y)
 {
-    return resized<8>(x * widen<2>(y));
-}
-
-// x / m and x mod m for a small m.
-std::pair<Big, std::uint64_t> divideSmall(const Big &x, std::uint64_t m)
-{
-    Big q;
-    UInt128 rest = 0;
-    for (std::size_t i = x.limb.size(); i-- > 0;) {
-        const UInt128 t = (rest << 64) | x.limb[i];
-        q.limb[i] = std::uint64_t(t / m);
-        rest = t % m;
-    }
-    return {q, std::uint64_t(rest)};
-}
-
-// The next decimal digit of a remainder below den: remainder·10 / den.
-int nextDigit(Big &remainder, const Big &den)
-{
-    remainder = timesSmall(remainder, 10);
-    int digit = 0;
-    while (compare(remainder, den) >= 0) {
-        remainder = remainder - den;
-        ++digit;
-    }
-    return digit;
-}
-
-// The first `count` significant digits of num / den (num above zero),
-// truncated; the power of ten of the first; whether anything follows.
-struct Digits {
-    std::string digits;
-    int power = 0;
-    bool more = false;
-};
-
-Digits leadingDigits(const Big &num, const Big &den, int count)
-{
-    Division<8> d = divide(num, den);
-    Digits result;
-    if (!isZero(d.quotient)) {
-        const std::string whole = decimalDigits(d.quotient);
-        result.power = int(whole.size()) - 1;
-        if (int(whole.size()) >= count) {
-            result.digits = whole.substr(0, std::size_t(count));
-            result.more = whole.find_first_not_of('0', std::size_t(count)) != std::string::npos ||
-                          !isZero(d.remainder);
-            return result;
-        }
-        result.digits = whole;
-    } else {
-        result.power = -1;
-        int digit = nextDigit(d.remainder, den);
-        for (; digit == 0; digit = nextDigit(d.remainder, den))
-            --result.power;
-        result.digits = std::string(1, char('0' + digit));
-    }
-    while (int(result.digits.size()) < count)
-        result.digits += char('0' + nextDigit(d.remainder, den));
-    result.more = !isZero(d.remainder);
-    return result;
-}
-
-// num / den written out whole, where its decimal expansion ends.
-std::optional<ExactValue> exactQuotient(const Big &num, const Big &den)
-{
-    if (isZero(num))
-        return ExactValue{};
-    // It ends exactly when den without its factors 2 and 5 divides num; then
-    // it needs as many decimals as the larger count of those factors.
-    Big rest = den;
-    int twos = 0, fives = 0;
-    for (auto [q, r] = divideSmall(rest, 2); r == 0; std::tie(q, r) = divideSmall(rest, 2)) {
-        rest = q;
-        ++twos;
-    }
-    for (auto [q, r] = divideSmall(rest, 5); r == 0; std::tie(q, r) = divideSmall(rest, 5)) {
-        rest = q;
-        ++fives;
-    }
-    if (!isZero(divide(num, rest).remainder))
-        return std::nullopt;
-    const Division<8> d = divide(num, den);
-    ExactValue value{decimalDigits(d.quotient), 0};
-    Big remainder = d.remainder;
-    for (int i = 0; i < std::max(twos, fives) && !isZero(remainder); ++i) {
-        value.digits += char('0' + nextDigit(remainder, den));
-        --value.powerOfTen;
-    }
-    return colorcode::normalised(value);
-}
-
-enum class Rounding { Nearest, Down, Up };
-
-// num / den to `keep` significant digits, as digits × 10^power.
-ExactValue rounded(const Big &num, const Big &den, int keep, Rounding rounding)
-{
-    if (isZero(num))
-        return {};
-    Digits d = leadingDigits(num, den, keep + 1);
-    const bool restNonZero = d.digits.back() != '0' || d.more;
-    const bool up = rounding == Rounding::Nearest ? d.digits.back() >= '5'
-                    : rounding == Rounding::Up    ? restNonZero
-                                                  : false;
-    d.digits.pop_back();
-    if (up) {
-        std::size_t i = d.digits.size();
-        while (i > 0 && d.digits[i - 1] == '9')
-            d.digits[--i] = '0';
-        if (i == 0) {
-            d.digits.insert(d.digits.begin(), '1');
-            d.digits.pop_back();
-            ++d.power;
-        } else {
-            ++d.digits[i - 1];
-        }
-    }
-    return colorcode::normalised(ExactValue{d.digits, d.power - int(d.digits.size()) + 1});
-}
-
-// digits × 10^power with at least `decimals` decimals, the locale's mark.
-QString decimalText(const ExactValue &value, int decimals, const QLocale &locale)
-{
-    const ExactValue n = colorcode::normalised(value);
-    const int top = n.digits.empty() ? 0 : std::max(0, n.powerOfTen + int(n.digits.size()) - 1);
-    const int bottom = std::min(-decimals, n.digits.empty() ? 0 : n.powerOfTen);
-    QString text;
-    for (int pos = top; pos >= bottom; --pos) {
-        const int at = n.powerOfTen + int(n.digits.size()) - 1 - pos; // index into digits
-        text +=
-            (at >= 0 && at < int(n.digits.size())) ? QChar(n.digits[std::size_t(at)]) : QChar(u'0');
-        if (pos == 0 && bottom < 0)
-            text += locale.decimalPoint();
-    }
-    return text;
-}
-
-ExactValue shifted(ExactValue v, int power)
-{
-    if (!v.digits.empty())
-        v.powerOfTen += power;
-    return v;
+    return resized<numbers::wideLimbs>(x * widen<2>(y));
 }
 
 // A value, exact where it ends, else to five significant digits; whether
 // it was exact.
 std::pair<ExactValue, bool> shownValue(const Big &num, const Big &den)
 {
-    if (const auto exact = exactQuotient(num, den))
+    if (const auto exact = numbers::exactly({num, den}))
         return {*exact, true};
-    return {rounded(num, den, 5, Rounding::Nearest), false};
+    return {numbers::toSignificant({num, den}, 5, Rounding::Nearest), false};
 }
 
 // A signed fraction in percent: "+0,0021 %", "−0,074 %", "tam".
@@ -187,41 +49,34 @@ QString percentText(const Big &magnitude, bool negative, const Big &den, const Q
 {
     if (isZero(magnitude))
         return QStringLiteral("tam");
-    const Big num = timesSmall(magnitude, 100);
-    const int power = leadingDigits(num, den, 1).power;
-    const int decimals = std::max(2, 1 - power);
-    const ExactValue r = rounded(num, den, power + decimals + 1, Rounding::Nearest);
+    const numbers::Fraction percent{timesSmall(magnitude, 100), den};
+    const int decimals = std::max(2, 1 - numbers::leadingPower(percent));
+    const ExactValue r = numbers::toDecimals(percent, decimals, Rounding::Nearest);
     // Rounding up to the next power of ten (0,0996 to 0,100) needs a decimal
     // less for its two significant digits.
     const int reached = int(r.digits.size()) + r.powerOfTen - 1;
     return (negative ? minusSign : QStringLiteral("+")) +
-           decimalText(r, std::max(2, 1 - reached), locale) + QStringLiteral(" %");
+           numbers::text(r, locale, std::max(2, 1 - reached)) + QStringLiteral(" %");
 }
 
-// The nearest double to num / den, from its first 25 digits.
+// The nearest double to num / den.
 double toDouble(const Big &num, const Big &den, bool negative)
 {
-    if (isZero(num))
-        return 0;
-    const Digits d = leadingDigits(num, den, 25);
-    const std::string text = (negative ? "-" : "") + d.digits.substr(0, 1) + "." +
-                             d.digits.substr(1) + "e" + std::to_string(d.power);
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+    const double magnitude = numbers::toDouble({num, den});
+    return negative ? -magnitude : magnitude;
 }
 
 // Exact decimal text in ohms with a point, for JSON.
 QString plainText(const ExactValue &value)
 {
-    return decimalText(value, 0, QLocale::c());
+    return QString::fromStdString(numbers::jsonText(value));
 }
 
 QString toleranceRange(const ExactValue &low, const ExactValue &high, std::int32_t tolerance,
                        const QLocale &locale, bool ohms)
 {
     const auto text = [&](const ExactValue &v) {
-        return ohms ? colorcode::valueText(v, locale) : decimalText(v, 0, locale);
+        return ohms ? colorcode::valueText(v, locale) : numbers::text(v, locale);
     };
     return QStringLiteral("(\u00B1 % ") + colorcode::percentText(tolerance, locale) +
            QStringLiteral(": ") + text(low) + QStringLiteral(" \u2013 ") + text(high) +
@@ -397,7 +252,8 @@ std::variant<std::vector<ExactValue>, QString> readValueList(const QString &text
         }
         const auto value = readValue(parts[i], separator);
         if (!value || value->digits.empty())
-            return QStringLiteral("Dışarıda bırakılacak değer okunamadı: ") + parts[i];
+            return QStringLiteral("Dışarıda bırakılacak değer okunamadı: ") +
+                   colorcode::quotedWord(parts[i]);
         values.push_back(*value);
     }
     return values;
@@ -506,15 +362,15 @@ Answer answer(const Question &question, const PartSet &set, const PairTables *ta
             // Worst case: R2 low and R1 high, and the other way round.
             const Big lowNum = times(num, low), highNum = times(num, high);
             const ExactValue lowEnd =
-                rounded(lowNum, times(big(r1), high) + lowNum, 5, Rounding::Down);
+                numbers::toSignificant({lowNum, times(big(r1), high) + lowNum}, 5, Rounding::Down);
             const ExactValue highEnd =
-                rounded(highNum, times(big(r1), low) + highNum, 5, Rounding::Up);
+                numbers::toSignificant({highNum, times(big(r1), low) + highNum}, 5, Rounding::Up);
             const QString parts =
                 QStringLiteral("R1 ") + colorcode::valueText(set.parts[d.r1].ohms, locale) +
                 QStringLiteral(", R2 ") + colorcode::valueText(set.parts[d.r2].ohms, locale);
             result.lines << parts + QStringLiteral(": ") +
                                 (exact ? QString() : QStringLiteral("≈ ")) +
-                                decimalText(ratio, 0, locale) + QStringLiteral("  ") +
+                                numbers::text(ratio, locale) + QStringLiteral("  ") +
                                 percentText(gap.magnitude, gap.negative, errorDen, locale) +
                                 QStringLiteral("  ") +
                                 toleranceRange(lowEnd, highEnd, tolerance, locale, false);
@@ -546,21 +402,25 @@ Answer answer(const Question &question, const PartSet &set, const PairTables *ta
          bestNetworks(set, tables, question.target, question.maxParts, leftOut)) {
         const Big num = big(net.numerator), den = big(net.denominator);
         const auto [value, exactValue] = shownValue(num, den);
-        const auto gap = difference(resized<8>(product(net.numerator, target->denominator)),
-                                    resized<8>(product(target->numerator, net.denominator)));
-        const Big errorDen = resized<8>(product(target->numerator, net.denominator));
+        const auto gap =
+            difference(resized<numbers::wideLimbs>(product(net.numerator, target->denominator)),
+                       resized<numbers::wideLimbs>(product(target->numerator, net.denominator)));
+        const Big errorDen =
+            resized<numbers::wideLimbs>(product(target->numerator, net.denominator));
         const Big scaledDen = times(den, 10000);
-        const ExactValue lowEnd = rounded(times(num, low), scaledDen, 5, Rounding::Down);
-        const ExactValue highEnd = rounded(times(num, high), scaledDen, 5, Rounding::Up);
+        const ExactValue lowEnd =
+            numbers::toSignificant({times(num, low), scaledDen}, 5, Rounding::Down);
+        const ExactValue highEnd =
+            numbers::toSignificant({times(num, high), scaledDen}, 5, Rounding::Up);
         const QString network = networkText(set, net, locale);
         QString line = network;
         if (net.shape != Shape::Single)
             line += (exactValue ? QStringLiteral(" = ") : QStringLiteral(" ≈ ")) +
-                    colorcode::valueText(shifted(value, unitPower), locale);
+                    colorcode::valueText(numbers::shifted(value, unitPower), locale);
         line += QStringLiteral("  ") + percentText(gap.magnitude, gap.negative, errorDen, locale) +
                 QStringLiteral("  ") +
-                toleranceRange(shifted(lowEnd, unitPower), shifted(highEnd, unitPower), tolerance,
-                               locale, true);
+                toleranceRange(numbers::shifted(lowEnd, unitPower),
+                               numbers::shifted(highEnd, unitPower), tolerance, locale, true);
         result.lines << line;
 
         NumericResult n;

@@ -287,6 +287,15 @@ LinearRgb sampleLinear(const RgbImage &image, double x, double y)
     return out;
 }
 
+bool inside(double width, double height, const Ends &ends)
+{
+    // Written so that NaN is outside too.
+    const auto on = [width, height](const Point &p) {
+        return p.x >= 0 && p.x <= width && p.y >= 0 && p.y <= height;
+    };
+    return on(ends.first) && on(ends.second);
+}
+
 Lab backgroundColour(const RgbImage &image)
 {
     if (image.isEmpty())
@@ -400,7 +409,7 @@ Body bodyBetween(const RgbImage &image, const Ends &ends, const Lab &background)
     body.background = background;
     const double dx = ends.second.x - ends.first.x, dy = ends.second.y - ends.first.y;
     const double length = std::hypot(dx, dy);
-    if (length < 1)
+    if (length < 1 || image.isEmpty() || !inside(image.width, image.height, ends))
         return body;
     const double ux = dx / length, uy = dy / length, vx = -uy, vy = ux;
     const Detection d = detect(image);

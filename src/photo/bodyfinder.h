@@ -25,6 +25,9 @@ struct Ends {
     bool operator==(const Ends &) const = default;
 };
 
+// Whether both ends lie on a width × height picture, its edges included.
+bool inside(double width, double height, const Ends &ends);
+
 struct Body {
     Ends ends;
     double thickness = 0; // across the body, in image pixels
@@ -39,7 +42,8 @@ std::optional<Body> findBody(const RgbImage &image);
 
 // The body between ends someone gave: its thickness measured across the
 // line between them, and that line moved onto the body's middle where it
-// runs a little off it.
+// runs a little off it. Ends outside the image are taken as they are, with
+// no thickness: the work is bounded by the image, not by the ends.
 Body bodyBetween(const RgbImage &image, const Ends &ends, const Lab &background);
 
 // The colour at a point, bilinear between pixel centres; outside the image,

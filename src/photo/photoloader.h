@@ -9,6 +9,7 @@
 #include "photo/photoreading.h"
 #include "photo/rgbimage.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -35,6 +36,16 @@ struct LoadedPhoto {
     Ends toPhoto(const Ends &imageEnds) const;
 };
 
+// The most pixels a photo may have: well above a 24-megapixel camera's,
+// below what decoding it whole would need more than Qt's 256 MB allowance
+// for one picture.
+inline constexpr qint64 maxPhotoPixels = 50'000'000;
+
+// A regular file only, named by its bytes as the file system has them; its
+// error names the reason in Turkish (not found, not readable, no photo,
+// damaged, too large).
+LoadedPhoto loadPhotoFile(const QByteArray &path, int longSide = readingLongSide);
+// The same for a name as the windows hold it.
 LoadedPhoto loadPhoto(const QString &path, int longSide = readingLongSide);
 // A picture from the clipboard or a drop, made smaller the same way.
 LoadedPhoto photoFromImage(const QImage &image, int longSide = readingLongSide);
@@ -53,8 +64,11 @@ struct FileReading {
     };
     std::vector<Entry> readings; // best first, at most three
     std::optional<Ends> ends;    // the body ends used
+    QSize size;                  // the photo's, as shown
+    bool endsOutside = false;    // the ends given lie outside the photo: nothing read
     QString error;
 };
+FileReading readPhotoFile(const QByteArray &path, std::optional<Ends> ends = std::nullopt);
 FileReading readPhotoFile(const QString &path, std::optional<Ends> ends = std::nullopt);
 
 } // namespace photo

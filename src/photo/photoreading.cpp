@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <span>
 
 namespace photo
 {
@@ -88,43 +89,85 @@ bool allowed(Role role, Colour colour)
     return false;
 }
 
-// What real parts carry, as extra cost: a first digit is never Siyah; four
-// bands mostly end in Altın or Gümüş, five in Kahverengi or Kırmızı; Pembe
-// and Gümüş multipliers are rare, and so are the finest tolerances.
+struct Cost {
+    Colour colour;
+    double cost;
+};
+
+// The tolerance bands of real parts, as extra cost, by their digit count:
+// two digits mostly end in Altın or Gümüş, three in Kahverengi or Kırmızı;
+// the finest tolerances are rare.
+constexpr Cost twoDigitTolerances[] = {
+    {Colour::Altin, 0.0}, {Colour::Gumus, 0.5}, {Colour::Kahverengi, 1.5}, {Colour::Kirmizi, 1.5}};
+constexpr Cost threeDigitTolerances[] = {
+    {Colour::Kahverengi, 0.0}, {Colour::Kirmizi, 0.0}, {Colour::Altin, 1.0}, {Colour::Gumus, 1.0},
+    {Colour::Yesil, 1.5},      {Colour::Mavi, 1.5},    {Colour::Mor, 1.5}};
+struct TolerancePrior {
+    int digits;
+    std::span<const Cost> costs;
+};
+constexpr TolerancePrior tolerancePriors[] = {{2, twoDigitTolerances}, {3, threeDigitTolerances}};
+constexpr double rareTolerance = 3.0;
+
+// The digit count each kind of body mostly carries: carbon film (beige)
+// parts two (four bands), metal film (blue) ones three.
+struct KindPrior {
+    BodyKind kind;
+    int digits;
+};
+constexpr KindPrior kindPriors[] = {{BodyKind::Beige, 2}, {BodyKind::Blue, 3}};
+constexpr double unusualForKind = 2.0;
+
+double kindCost(BodyKind kind, int bandCount)
+{
+    for (const KindPrior &p : kindPriors)
+        if (p.kind == kind)
+            return p.digits == colorcode::digitBandsFor(bandCount) ? 0.0 : unusualForKind;
+    return 0.0;
+}
+
+// What real parts carry, as extra cost: a first digit is never Siyah;
+// Pembe and Gümüş multipliers are rare; the tolerances as above.
 double prior(Role role, Colour colour, int bandCount)
 {
-    const auto among = [colour](std::initializer_list<Colour> colours) {
-        return std::find(colours.begin(), colours.end(), colour) != colours.end();
-    };
     switch (role) {
     case Role::FirstDigit:
         return colour == Colour::Siyah ? 6.0 : 0.0;
     case Role::Multiplier:
         return colour == Colour::Pembe ? 2.5 : colour == Colour::Gumus ? 1.0 : 0.0;
     case Role::Tolerance:
-        if (bandCount == 4)
-            return colour == Colour::Altin                        ? 0.0
-                   : colour == Colour::Gumus                      ? 0.5
-                   : among({Colour::Kahverengi, Colour::Kirmizi}) ? 1.5
-                                                                  : 3.0;
-        return among({Colour::Kahverengi, Colour::Kirmizi})        ? 0.0
-               : among({Colour::Altin, Colour::Gumus})             ? 1.0
-               : among({Colour::Yesil, Colour::Mavi, Colour::Mor}) ? 1.5
-                                                                   : 3.0;
+        for (const TolerancePrior &p : tolerancePriors)
+            if (p.digits == colorcode::digitBandsFor(bandCount))
+                for (const Cost &c : p.costs)
+                    if (c.colour == colour)
+                        return c.cost;
+        return rareTolerance;
     default:
         return 0.0;
     }
 }
 
+// The roles of a band count's bands, the first digit apart: it is never
+// Siyah.
 std::vector<Role> rolesFor(int bandCount)
 {
-    std::vector<Role> roles{Role::FirstDigit};
-    for (int i = 1; i < colorcode::digitBandsFor(bandCount); ++i)
-        roles.push_back(Role::Digit);
-    roles.push_back(Role::Multiplier);
-    roles.push_back(Role::Tolerance);
-    if (bandCount == 6)
-        roles.push_back(Role::Coefficient);
+    std::vector<Role> roles;
+    for (const colorcode::Role r : colorcode::rolesOf(bandCount)) {
+        switch (r) {
+        case colorcode::Role::Digit:
+            roles.push_back(roles.empty() ? Role::FirstDigit : Role::Digit);
+            break;
+        case colorcode::Role::Multiplier:
+            roles.push_back(Role::Multiplier);
+            break;
+        case colorcode::Role::Tolerance:
+            roles.push_back(Role::Tolerance);
+            break;
+        case colorcode::Role::Coefficient:
+            roles.push_back(Role::Coefficient);
+            break;
+        }
+    }
     return roles;
 }
 
@@ -177,6 +220,9 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
         return result;
     std::optional<Body> body;
     if (givenEnds) {
+        // Ends off the image would make the work grow with them.
+        if (!inside(image.width, image.height, *givenEnds))
+            return result;
         body = bodyBetween(image, *givenEnds, backgroundColour(image));
         result.endsGiven = true;
     } else {
@@ -189,7 +235,7 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
 
     const Profile profile = sampleProfile(image, *body);
     std::vector<Band> found = findBands(profile);
-    if (found.size() < 3)
+    if (found.size() < std::size_t(colorcode::bandsWithoutTolerance))
         return result;
     // The strongest eight: more are glare and dirt.
     if (found.size() > 8) {
@@ -210,8 +256,9 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
     // from either end.
     for (unsigned subset = 0; subset < (1u << n); ++subset) {
         const int chosen = std::popcount(subset);
-        if (chosen < 3 || chosen > 6)
+        if (chosen < colorcode::bandsWithoutTolerance || chosen > colorcode::maxBandCount)
             continue;
+        const bool toleranceSeen = chosen != colorcode::bandsWithoutTolerance;
         double skipped = 0;
         std::vector<std::size_t> members;
         for (std::size_t i = 0; i < n; ++i) {
@@ -220,7 +267,7 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
             else
                 skipped += (found[i].contrast / 8.0) * (found[i].contrast / 8.0);
         }
-        const int bandCount = chosen == 3 ? 4 : chosen;
+        const int bandCount = colorcode::readingBandCount(chosen);
         const std::vector<Role> roles = rolesFor(bandCount);
 
         for (const bool reverse : {false, true}) {
@@ -231,7 +278,7 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
             // The tolerance band stands apart: the gap before it is wider
             // than the others; read the wrong way, the first gap is.
             double gapCost = 0;
-            if (chosen >= 4) {
+            if (toleranceSeen) {
                 std::vector<double> gaps;
                 for (std::size_t k = 0; k + 1 < members.size(); ++k)
                     gaps.push_back(found[members[k + 1]].start - found[members[k]].end);
@@ -256,11 +303,13 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
                     gapCost += 1.5;
             }
 
-            // The likeliest colours per band, every combination.
+            // The likeliest colours per band, every combination: fewer of
+            // each beyond the fewest bands, so that the combinations stay
+            // few.
+            const std::size_t keep = chosen > colorcode::minBandCount ? 2 : 3;
             std::vector<std::vector<Choice>> perBand;
             for (std::size_t k = 0; k < order.size(); ++k)
-                perBand.push_back(
-                    choicesFor(costs[order[k]], roles[k], bandCount, order.size() > 4 ? 2 : 3));
+                perBand.push_back(choicesFor(costs[order[k]], roles[k], bandCount, keep));
             std::vector<std::size_t> pick(order.size(), 0);
             while (true) {
                 std::vector<Colour> colours;
@@ -269,18 +318,15 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
                     colours.push_back(perBand[k][pick[k]].colour);
                     cost += perBand[k][pick[k]].cost;
                 }
-                if (chosen == 3)
+                if (!toleranceSeen)
                     colours.push_back(Colour::Renksiz);
                 if (const auto value = colorcode::readBands(colours)) {
                     if (!colorcode::isStandard(value->value,
                                                colorcode::seriesFor(value->toleranceHundredths)))
                         cost += 3.0;
-                    if (chosen == 3)
+                    if (!toleranceSeen)
                         cost += 4.0; // parts without a tolerance band are rare
-                    // Carbon film (beige) parts mostly carry four bands,
-                    // metal film (blue) ones five.
-                    if ((profile.kind == BodyKind::Beige) != (bandCount == 4))
-                        cost += 2.0;
+                    cost += kindCost(profile.kind, bandCount);
                     candidates.push_back({cost, order, colours, *value});
                 }
                 std::size_t k = 0;

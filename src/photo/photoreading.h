@@ -49,7 +49,7 @@ struct PhotoReading {
 };
 
 // The readings of a photo. `givenEnds` replace the body's ends the photo
-// would be searched for.
+// would be searched for; ends outside the image read nothing.
 PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds = std::nullopt);
 
 } // namespace photo

@@ -7,6 +7,7 @@
 #include "forms/conversions.h"
 #include "smd/smddesign.h"
 #include "smd/smdmarking.h"
+#include "smd/smdtext.h"
 
 #include <QLineEdit>
 
@@ -67,7 +68,7 @@ void SmdWindow::showCode()
     const QString text = codeBox->text();
     showLines(codeResult, text.trimmed().isEmpty()
                               ? QStringList()
-                              : smd::decodeLines(smd::readMarking(text, m_locale), m_locale, true));
+                              : smd::decodeLines(smd::readMarking(text), m_locale, true));
     announceWhenTypingPauses([this] { return spoken(codeResult); });
 }
 
@@ -80,7 +81,7 @@ void SmdWindow::showValue()
         const auto typed = colorcode::readTypedNumber(text, colorcode::Unit::Ohm, separator);
         if (const auto *value = std::get_if<colorcode::ExactValue>(&typed))
             lines = QStringList{colorcode::valueText(*value, m_locale)} +
-                    smd::encodeLines(smd::markingsFor(*value, m_locale), m_locale);
+                    smd::encodeLines(smd::markingsFor(*value), m_locale);
         else
             // Six bands: the limits of the widest band count, which a
             // number read alone never reaches.

@@ -197,73 +197,97 @@ void TestForm2::tamam_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("bandCount");
     QTest::addColumn<QString>("tolerance");
+    // The standard-value line heard after the value, worked out by hand.
+    QTest::addColumn<QString>("line");
 
     QTest::newRow("47 ohm") << "47"
-                            << "Ohm" << QList<int>{4, 7, 0, 0} << "47 Ohm  ± % 5" << 4 << "Option4";
+                            << "Ohm" << QList<int>{4, 7, 0, 0} << "47 Ohm  ± % 5" << 4 << "Option4"
+                            << "E24 standart değeri";
     QTest::newRow("470 ohm") << "470"
                              << "Ohm" << QList<int>{4, 7, 1, 0} << "470 Ohm  ± % 5" << 4
-                             << "Option4";
+                             << "Option4"
+                             << "E24 standart değeri";
     QTest::newRow("4700 ohm") << "4700"
                               << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5" << 4
-                              << "Option4";
+                              << "Option4"
+                              << "E24 standart değeri";
     QTest::newRow("5 ohm") << "5"
-                           << "Ohm" << QList<int>{0, 5, 0, 0} << "5 Ohm  ± % 5" << 4 << "Option4";
-    QTest::newRow("4 kohm") << "4"
-                            << "Kohm" << QList<int>{0, 4, 3, 0} << "4 Kilo Ohm  ± % 5" << 4
-                            << "Option4";
+                           << "Ohm" << QList<int>{0, 5, 0, 0} << "5 Ohm  ± % 5" << 4 << "Option4"
+                           << "E24 değil; en yakın: 4,7 Ohm (−6,00 %), 5,1 Ohm (+2,00 %)";
+    QTest::newRow("4 kohm")
+        << "4"
+        << "Kohm" << QList<int>{0, 4, 3, 0} << "4 Kilo Ohm  ± % 5" << 4 << "Option4"
+        << "E24 değil; en yakın: 3,9 Kilo Ohm (−2,50 %), 4,3 Kilo Ohm (+7,50 %)";
     QTest::newRow("47 kohm, % 10")
         << "47"
-        << "Kohm" << QList<int>{4, 7, 3, 1} << "47 Kilo Ohm  ± % 10" << 4 << "Option5";
+        << "Kohm" << QList<int>{4, 7, 3, 1} << "47 Kilo Ohm  ± % 10" << 4 << "Option5"
+        << "E12 standart değeri";
     QTest::newRow("1 mohm") << "1"
                             << "Mohm" << QList<int>{0, 1, 6, 0} << "1000 Kilo Ohm  ± % 5" << 4
-                            << "Option4";
+                            << "Option4"
+                            << "E24 standart değeri";
     QTest::newRow("22 mohm, % 20")
         << "22"
-        << "Mohm" << QList<int>{2, 2, 6, 2} << "22 Mega Ohm  ± % 20" << 4 << "Option6";
+        << "Mohm" << QList<int>{2, 2, 6, 2} << "22 Mega Ohm  ± % 20" << 4 << "Option6"
+        << "E6 standart değeri";
     QTest::newRow("cut, not rounded")
         << "4782"
-        << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5" << 4 << "Option4";
+        << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5" << 4 << "Option4"
+        << "Yazılan 4,782 Kilo Ohm; gösterilen 4,7 Kilo Ohm. E24 standart değeri";
     QTest::newRow("largest") << " 99000 "
                              << "Mohm" << QList<int>{9, 9, 9, 0} << "99000 Mega Ohm  ± % 5" << 4
-                             << "Option4";
+                             << "Option4"
+                             << "E24 değil; en yakın: 91000 Mega Ohm (−8,08 %)";
     // The user's decimal separator, the letter code, gold (10) and silver (11).
     QTest::newRow("4,7 with Kohm")
         << "4,7"
-        << "Kohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5" << 4 << "Option4";
+        << "Kohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5" << 4 << "Option4"
+        << "E24 standart değeri";
     QTest::newRow("4,7 ohm") << "4,7"
                              << "Ohm" << QList<int>{4, 7, 10, 0} << "4,7 Ohm  ± % 5" << 4
-                             << "Option4";
+                             << "Option4"
+                             << "E24 standart değeri";
     QTest::newRow("R47") << "R47"
-                         << "Mohm" << QList<int>{4, 7, 11, 0} << "0,47 Ohm  ± % 5" << 4
-                         << "Option4";
+                         << "Mohm" << QList<int>{4, 7, 11, 0} << "0,47 Ohm  ± % 5" << 4 << "Option4"
+                         << "E24 standart değeri";
     QTest::newRow("4,7 kohm") << "4,7 kohm"
                               << "Ohm" << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5" << 4
-                              << "Option4";
+                              << "Option4"
+                              << "E24 standart değeri";
     QTest::newRow("2M2") << "2M2"
                          << "Ohm" << QList<int>{2, 2, 5, 0} << "2,2 Mega Ohm  ± % 5" << 4
-                         << "Option4";
+                         << "Option4"
+                         << "E24 standart değeri";
     QTest::newRow("0,015 pembe") << "0,015"
                                  << "Ohm" << QList<int>{1, 5, 12, 0} << "0,015 Ohm  ± % 5" << 4
-                                 << "Option4";
+                                 << "Option4"
+                                 << "E24 standart değeri";
     QTest::newRow("0,0015 cut to Siyah, Kahverengi, Pembe")
         << "0,0015"
-        << "Ohm" << QList<int>{0, 1, 12, 0} << "0,001 Ohm  ± % 5" << 4 << "Option4";
+        << "Ohm" << QList<int>{0, 1, 12, 0} << "0,001 Ohm  ± % 5" << 4 << "Option4"
+        << "Yazılan 0,0015 Ohm; gösterilen 0,001 Ohm. E24 standart değeri";
     // Five and six bands, and the finer tolerances and coefficients.
     QTest::newRow("five: 4,99K ± 1 %")
         << "4,99K"
-        << "Ohm" << QList<int>{4, 9, 9, 1, 3} << "4,99 Kilo Ohm  ± % 1" << 5 << "Option8";
+        << "Ohm" << QList<int>{4, 9, 9, 1, 3} << "4,99 Kilo Ohm  ± % 1" << 5 << "Option8"
+        << "E96 standart değeri";
     QTest::newRow("five: 4K7 padded with Siyah")
         << "4K7"
-        << "Ohm" << QList<int>{4, 7, 0, 1, 4} << "4,7 Kilo Ohm  ± % 2" << 5 << "Option7";
+        << "Ohm" << QList<int>{4, 7, 0, 1, 4} << "4,7 Kilo Ohm  ± % 2" << 5 << "Option7"
+        << "E24 standart değeri";
     QTest::newRow("five: 47 ohm, ± 0,05 %")
         << "47"
-        << "Ohm" << QList<int>{4, 7, 0, 10, 5} << "47 Ohm  ± % 0,05" << 5 << "Option12";
+        << "Ohm" << QList<int>{4, 7, 0, 10, 5} << "47 Ohm  ± % 0,05" << 5 << "Option12"
+        << "E192 standart değeri";
     QTest::newRow("five: 0,047 behind Siyah")
         << "0,047"
-        << "Ohm" << QList<int>{0, 4, 7, 12, 1} << "0,047 Ohm  ± % 10" << 5 << "Option5";
-    QTest::newRow("six: 19K2 100 ppm/K") << "19K2"
-                                         << "Ohm" << QList<int>{1, 9, 2, 2, 10, 1}
-                                         << "19,2 Kilo Ohm  ± % 0,01  100 ppm/K" << 6 << "Option14";
+        << "Ohm" << QList<int>{0, 4, 7, 12, 1} << "0,047 Ohm  ± % 10" << 5 << "Option5"
+        << "E12 standart değeri";
+    QTest::newRow("six: 19K2 100 ppm/K")
+        << "19K2"
+        << "Ohm" << QList<int>{1, 9, 2, 2, 10, 1} << "19,2 Kilo Ohm  ± % 0,01  100 ppm/K" << 6
+        << "Option14"
+        << "E192/E24 değil; en yakın: 19,1 Kilo Ohm (−0,52 %), 19,3 Kilo Ohm (+0,52 %)";
 }
 
 void TestForm2::tamam()
@@ -274,6 +298,7 @@ void TestForm2::tamam()
     QFETCH(QString, text);
     QFETCH(int, bandCount);
     QFETCH(QString, tolerance);
+    QFETCH(QString, line);
 
     Form1 &main = Form1::instance();
     main.Combo7->setCurrentIndex(bandCount - 4);
@@ -313,7 +338,7 @@ void TestForm2::tamam()
              colorcode::multiplierList[std::size_t(lists[multiplier])].paint);
     QCOMPARE(spy.heard,
              QStringList{bands.join(QStringLiteral(", ")) + QStringLiteral(". ") +
-                         main.Text1->text() + QStringLiteral(". ") + main.standardLine()});
+                         inUserFormat(text) + QStringLiteral(". ") + inUserFormat(line)});
     QVERIFY(!entry.isVisible());
     QVERIFY(Form2::existing() == &entry);
     main.Combo7->setCurrentIndex(0);

@@ -1,4 +1,5 @@
 #include "colorcode/bandtables.h"
+#include "colorcode/quotedword.h"
 #include "colorcode/resistance.h"
 #include "colorcode/valueentry.h"
 
@@ -91,6 +92,8 @@ private slots:
     void sameValueBands();
     void roundTrip_data();
     void roundTrip();
+    void quotedWord_data();
+    void quotedWord();
 };
 
 void TestValueEntry::accepted_data()
@@ -486,6 +489,36 @@ void TestValueEntry::roundTrip()
             }
     qInfo("%d round trips", cases);
     QCOMPARE(cases, 2 * (100 + 1000) * 13);
+}
+
+void TestValueEntry::quotedWord_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("quoted");
+
+    const QString forty(40, u'x');
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("short") << QStringLiteral("4K7x") << QStringLiteral("4K7x");
+    QTest::newRow("forty characters, whole") << forty << forty;
+    QTest::newRow("forty-one, cut") << forty + u'y' << forty + QStringLiteral("…");
+    QTest::newRow("a long line, cut") << QString(5000, u'z') << QString(40, u'z') + u'…';
+    // Turkish letters are one character each.
+    QTest::newRow("Turkish letters")
+        << QStringLiteral("ğüşıöç").repeated(7)
+        << QStringLiteral("ğüşıöç").repeated(6) + QStringLiteral("ğüşı…");
+    // "😀" is two UTF-16 units: forty of them are whole, never half of one.
+    const QString smile = QStringLiteral("😀");
+    QTest::newRow("forty pairs, whole") << smile.repeated(40) << smile.repeated(40);
+    QTest::newRow("forty-one pairs, cut") << smile.repeated(41) << smile.repeated(40) + u'…';
+    QTest::newRow("a pair across the cut")
+        << QString(39, u'x') + smile + smile << QString(39, u'x') + smile + u'…';
+}
+
+void TestValueEntry::quotedWord()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, quoted);
+    QCOMPARE(colorcode::quotedWord(word), quoted);
 }
 
 QTEST_APPLESS_MAIN(TestValueEntry)

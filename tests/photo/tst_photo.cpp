@@ -9,12 +9,17 @@
 #include "photo/photoreading.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
+#include <cstdio>
+#include <limits>
 #include <numbers>
 
 using colorcode::Colour;
@@ -23,6 +28,7 @@ using namespace paintedpart;
 
 Q_DECLARE_METATYPE(photo::Lab)
 Q_DECLARE_METATYPE(std::vector<colorcode::Colour>)
+Q_DECLARE_METATYPE(photo::Ends)
 
 namespace
 {
@@ -129,7 +135,11 @@ private slots:
     void paintedPart_data();
     void paintedPart();
     void givenEndsReplaceFoundOnes();
+    void givenEndsOffTheImage_data();
+    void givenEndsOffTheImage();
     void rotatedLargeFile();
+    void openFile_data();
+    void openFile();
     void emptyImageReadsNothing();
 };
 
@@ -261,6 +271,10 @@ void TestPhoto::paintedPart_data()
         << k47One << true << true << unsigned(Warm | Jpeg) << "47e2";
     QTest::newRow("18k7 1% blue body")
         << k187 << true << false << unsigned(Blurred | Noisy) << "187e2";
+    // No tolerance band: read as the fewest bands with Renksiz.
+    QTest::newRow("4k7 without a tolerance band")
+        << std::vector<Colour>{Sari, Mor, Kirmizi, Renksiz} << false << false << unsigned(None)
+        << "47e2";
 }
 
 void TestPhoto::paintedPart()
@@ -330,6 +344,47 @@ void TestPhoto::givenEndsReplaceFoundOnes()
     QVERIFY(reading.readings.front().fromSecondEnd);
 }
 
+void TestPhoto::givenEndsOffTheImage_data()
+{
+    QTest::addColumn<Ends>("ends");
+    QTest::addColumn<bool>("read"); // false: refused, nothing read
+
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double infinity = std::numeric_limits<double>::infinity();
+    // The painted image is 480 × 360.
+    QTest::newRow("the marked body") << Ends{{150, 210}, {320, 150}} << true;
+    QTest::newRow("corner to corner, edges included") << Ends{{0, 0}, {480, 360}} << true;
+    QTest::newRow("a pixel past the right edge") << Ends{{150, 210}, {481, 150}} << false;
+    QTest::newRow("far right") << Ends{{0, 0}, {5000, 0}} << false;
+    QTest::newRow("very far right") << Ends{{0, 0}, {100000, 0}} << false;
+    QTest::newRow("far below") << Ends{{100, 100}, {100, 1e9}} << false;
+    QTest::newRow("above the top") << Ends{{150, -1}, {320, 150}} << false;
+    QTest::newRow("left of the left edge") << Ends{{-0.5, 210}, {320, 150}} << false;
+    QTest::newRow("not a number") << Ends{{nan, 210}, {320, 150}} << false;
+    QTest::newRow("infinite") << Ends{{150, 210}, {infinity, 150}} << false;
+}
+
+void TestPhoto::givenEndsOffTheImage()
+{
+    QFETCH(Ends, ends);
+    QFETCH(bool, read);
+
+    using enum colorcode::Colour;
+    const Part part{{Kirmizi, Kirmizi, Turuncu, Altin}, beige, {{150, 210}, {320, 150}}, 48};
+    const RgbImage image = paint(part);
+    QCOMPARE(inside(image.width, image.height, ends), read);
+    // Ends off the image are refused before any work, so they cannot make
+    // it grow with their distance.
+    const PhotoReading reading = readPhoto(image, ends);
+    QCOMPARE(reading.ends.has_value(), read);
+    if (!read) {
+        QVERIFY(reading.readings.empty());
+        QCOMPARE(bodyBetween(image, ends, Lab{}).thickness, 0.0);
+    } else {
+        QCOMPARE(*reading.ends, ends);
+    }
+}
+
 void TestPhoto::emptyImageReadsNothing()
 {
     const PhotoReading nothing = readPhoto(RgbImage{});
@@ -383,6 +438,106 @@ void TestPhoto::rotatedLargeFile()
     QVERIFY(distance(given.ends->second, marked.second) < 1e-6);
     QVERIFY(!given.readings.empty());
     QCOMPARE(given.readings.front().ohms, (colorcode::ExactValue{"1", 4}));
+}
+
+namespace
+{
+
+// The CRC of a PNG chunk (ISO 3309), bit by bit: small and plainly right.
+std::uint32_t pngCrc(const QByteArray &bytes)
+{
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (const char byte : bytes) {
+        crc ^= std::uint8_t(byte);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return crc ^ 0xFFFFFFFFu;
+}
+
+void putBigEndian(QByteArray &bytes, qsizetype at, std::uint32_t value)
+{
+    for (int k = 0; k < 4; ++k)
+        bytes[at + k] = char((value >> (24 - 8 * k)) & 0xFFu);
+}
+
+QByteArray pngOf(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace
+
+void TestPhoto::openFile_data()
+{
+    QTest::addColumn<QByteArray>("name");     // in a folder of its own
+    QTest::addColumn<QByteArray>("contents"); // "" makes no file
+    QTest::addColumn<QString>("error");       // "" when the photo opens
+
+    QImage small(64, 48, QImage::Format_RGB888);
+    small.fill(QColor(200, 180, 140));
+    const QByteArray png = pngOf(small);
+    // The header of a 10000 × 6000 photo (60 megapixels) on a small one.
+    QByteArray huge = png;
+    putBigEndian(huge, 16, 10000);
+    putBigEndian(huge, 20, 6000);
+    putBigEndian(huge, 29, pngCrc(huge.mid(12, 17)));
+
+    QTest::newRow("a photo") << QByteArray("direnc.png") << png << QString();
+    // A leading ":" names a Qt resource; the file is opened by its bytes.
+    QTest::newRow("a name starting with a colon") << QByteArray(":direnc.png") << png << QString();
+    QTest::newRow("a name that is not UTF-8") << QByteArray("d\xfcz.png") << png << QString();
+    QTest::newRow("no such file") << QByteArray("yok.png") << QByteArray() << "dosya bulunamadı";
+    QTest::newRow("text") << QByteArray("notlar.png") << QByteArray("4K7 10K\n")
+                          << "fotoğraf değil";
+    QTest::newRow("empty") << QByteArray("bos.jpg") << QByteArray("", 0) << "fotoğraf değil";
+    QTest::newRow("cut short") << QByteArray("yarim.png") << png.left(png.size() * 2 / 3)
+                               << "fotoğraf bozuk ya da eksik";
+    QTest::newRow("60 megapixels")
+        << QByteArray("dev.png") << huge << "fotoğraf çok büyük (10000 × 6000 piksel)";
+}
+
+void TestPhoto::openFile()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, error);
+
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    // QTemporaryDir removes by text names too.
+    const auto removed = qScopeGuard([&] { std::remove((folder + name).constData()); });
+    if (!contents.isNull()) {
+        // By its bytes: QFile would name it by text.
+        std::FILE *file = std::fopen((folder + name).constData(), "wb");
+        QVERIFY(file);
+        QCOMPARE(std::fwrite(contents.constData(), 1, std::size_t(contents.size()), file),
+                 std::size_t(contents.size()));
+        QCOMPARE(std::fclose(file), 0);
+    }
+    // Both the command line's way (bytes) and the window's (a name).
+    const LoadedPhoto byBytes = loadPhotoFile(folder + name);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const LoadedPhoto byName = loadPhoto(QFile::decodeName(name));
+    QDir::setCurrent(previous);
+    // A window holds names as text: one that is not UTF-8 it cannot hold.
+    const bool named = QFile::encodeName(QFile::decodeName(name)) == name;
+    for (const LoadedPhoto *loaded : {&byBytes, &byName}) {
+        if (loaded == &byName && !named)
+            continue;
+        if (error.isEmpty()) {
+            QVERIFY2(loaded->error.isEmpty(), qPrintable(loaded->error));
+            QCOMPARE(loaded->fullSize, QSize(64, 48));
+        } else {
+            QVERIFY2(loaded->error.startsWith(QStringLiteral("Fotoğraf açılamadı: ") + error),
+                     qPrintable(loaded->error));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPhoto)

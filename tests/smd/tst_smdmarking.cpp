@@ -1,7 +1,10 @@
 #include "colorcode/exactvalue.h"
+#include "colorcode/resistance.h"
 #include "smd/smdmarking.h"
+#include "smd/smdtext.h"
 #include "smdreference.h"
 
+#include <QSet>
 #include <QTest>
 
 #include <numeric>
@@ -42,7 +45,16 @@ const Readings *readingsOf(const MarkingReading &reading)
 QString refusalOf(const MarkingReading &reading)
 {
     const auto *refusal = std::get_if<Refusal>(&reading);
-    return refusal ? refusal->message : QString();
+    return refusal ? refusalText(*refusal, turkish) : QString();
+}
+
+// A reading's notes in words, one line.
+QString notesOf(const Readings &readings, std::size_t index)
+{
+    QStringList lines;
+    for (const Note &note : readings.readings[index].notes)
+        lines << noteText(readings.code, readings.readings[index], note, turkish);
+    return lines.join(u' ');
 }
 
 } // namespace
@@ -62,6 +74,7 @@ private slots:
     void refusals();
     void markings_data();
     void markings();
+    void roundTrip_data();
     void roundTrip();
     void lines();
 };
@@ -102,7 +115,7 @@ void TestSmdMarking::eia96()
     QFETCH(QString, code);
     QFETCH(int, number);
     QFETCH(char, letter);
-    const MarkingReading reading = readMarking(code, turkish);
+    const MarkingReading reading = readMarking(code);
     const auto *found =
         std::find_if(smdreference::eia96Letters.begin(), smdreference::eia96Letters.end(),
                      [&](const auto &l) { return l.letter == letter; });
@@ -123,7 +136,7 @@ void TestSmdMarking::eia96()
         QVERIFY(readingsOf(reading));
         QCOMPARE(readingsOf(reading)->readings.size(), std::size_t(1));
         QCOMPARE(readingsOf(reading)->readings[0].value, ohms(QString::number(number)));
-        QVERIFY(readingsOf(reading)->readings[0].notes.join(u' ').contains(nn));
+        QVERIFY(notesOf(*readingsOf(reading), 0).contains(nn));
         return;
     }
     const Readings *readings = readingsOf(reading);
@@ -134,13 +147,14 @@ void TestSmdMarking::eia96()
              colorcode::normalised(
                  {std::to_string(smdreference::eia96Values[number - 1]), found->power}));
     QCOMPARE(first.toleranceHundredths, std::optional<std::int32_t>(100));
-    QVERIFY(first.how.startsWith(QStringLiteral("EIA-96: ") + nn));
+    QCOMPARE(first.eia96Number, number);
+    QVERIFY(howText(readings->code, first, turkish).startsWith(QStringLiteral("EIA-96: ") + nn));
     // A second spelling says which letter it stands for.
     const QString canonical = letter == 'R' ? "Y" : letter == 'S' ? "X" : letter == 'H' ? "B" : "";
     if (!canonical.isEmpty())
-        QVERIFY(first.notes.join(u' ').contains(canonical + QStringLiteral(" harfinin")));
+        QVERIFY(notesOf(*readings, 0).contains(canonical + QStringLiteral(" harfinin")));
     if (letter == 'H')
-        QVERIFY(first.notes.join(u' ').contains(QStringLiteral("10⁷")));
+        QVERIFY(notesOf(*readings, 0).contains(QStringLiteral("10⁷")));
 
     const bool second = reelOrDecimal && !(letter == 'R' && number == 1);
     QCOMPARE(readings->readings.size(), second ? std::size_t(2) : std::size_t(1));
@@ -178,10 +192,21 @@ void TestSmdMarking::readings_data()
     row("1004", "four_digit", "1M", 100);
     row("4R7", "r_decimal", "4.7", -1);
     row("R47", "r_decimal", "0.47", -1);
-    row("47R0", "r_decimal", "47", -1);
-    row("4R70", "r_decimal", "4.7", -1);
-    row("R300", "r_decimal", "0.3", -1);
-    row("R681", "r_decimal", "0.681", -1);
+    // Four characters with R inside hold three significant digits, as
+    // four digits do: ± 1 % like them. Three characters hold two.
+    row("47R0", "r_decimal", "47", 100);
+    row("4R70", "r_decimal", "4.7", 100);
+    row("R300", "r_decimal", "0.3", 100);
+    row("R681", "r_decimal", "0.681", 100);
+    row("49R9", "r_decimal", "49.9", 100, "R ondalık: 49R9 = 49,9");
+    row("4R99", "r_decimal", "4.99", 100, "R ondalık: 4R99 = 4,99");
+    row("R470", "r_decimal", "0.47", 100, "R ondalık: R470 = 0,47");
+    row("R047", "r_decimal", "0.047", 100, "R ondalık: R047 = 0,047");
+    row("4701 ohm", "four_digit", "4.7k", 100);
+    row("4r99", "r_decimal", "4.99", 100);
+    row("R10", "r_decimal", "0.1", -1);
+    // R at the end is a reel label's way of writing ohms, no marking of a
+    // tolerance.
     row("100R", "r_decimal", "100", -1);
     row("01C", "eia96", "10k", 100, "EIA-96: 01 = 100, C = × 100");
     row("02C", "eia96", "10.2k", 100);
@@ -220,15 +245,20 @@ void TestSmdMarking::readings()
     QFETCH(QString, how);
     QFETCH(QString, secondFormat);
     QFETCH(QString, second);
-    const MarkingReading reading = readMarking(code, turkish);
+    const MarkingReading reading = readMarking(code);
     const Readings *readings = readingsOf(reading);
     QVERIFY2(readings, qPrintable(refusalOf(reading)));
     const Reading &first = readings->readings.front();
     QCOMPARE(formatId(first.format), format.toLatin1());
     QCOMPARE(first.value, ohms(value));
+    // The digits and power the reading names give its value.
+    if (first.format != MarkingFormat::ZeroOhm)
+        QCOMPARE(colorcode::normalised({std::to_string(first.significand), first.powerOfTen}),
+                 first.value);
     QCOMPARE(first.toleranceHundredths,
              tolerance < 0 ? std::nullopt : std::optional<std::int32_t>(tolerance));
-    QVERIFY2(first.how.contains(how), qPrintable(first.how));
+    const QString said = howText(readings->code, first, turkish);
+    QVERIFY2(said.contains(how), qPrintable(said));
     QCOMPARE(readings->readings.size(), second.isEmpty() ? std::size_t(1) : std::size_t(2));
     if (!second.isEmpty()) {
         QCOMPARE(formatId(readings->readings[1].format), secondFormat.toLatin1());
@@ -240,37 +270,53 @@ void TestSmdMarking::refusals_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("message");
-    const auto row = [](const char *code, const char *message) {
-        QTest::newRow(code) << QString::fromUtf8(code) << QString::fromUtf8(message);
+    // The offending part and the code to write instead, as data.
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<QString>("suggestion");
+    const auto row = [](const char *code, const char *message, const char *part = "",
+                        const char *suggestion = "") {
+        QTest::newRow(code) << QString::fromUtf8(code) << QString::fromUtf8(message)
+                            << QString::fromUtf8(part) << QString::fromUtf8(suggestion);
     };
-    row("1_0", "alt çizgi değeri değiştirmez; ondalık için R kullanın: 1R0");
-    row("4_7", "alt çizgi değeri değiştirmez; ondalık için R kullanın: 4R7");
-    row("4,7", "nokta ve virgül SMD kodunda olmaz; ondalık için R kullanın: 4R7");
-    row("12_345", "ondalık için R kullanın: 1R0");
+    row("1_0", "alt çizgi değeri değiştirmez; ondalık için R kullanın: 1R0", "_", "1R0");
+    row("4_7", "alt çizgi değeri değiştirmez; ondalık için R kullanın: 4R7", "_", "4R7");
+    row("4,7", "nokta ve virgül SMD kodunda olmaz; ondalık için R kullanın: 4R7", ",", "4R7");
+    row("4.70", "nokta ve virgül SMD kodunda olmaz; ondalık için R kullanın: 4R70", ".", "4R70");
+    row("12_345", "ondalık için R kullanın: 1R0", "_", "1R0");
     row("4K7", "K, M ve G değer yazımıdır");
-    row("47K", "47K bir değer yazımıdır");
-    row("00A", "00 EIA-96 kodu değil");
-    row("00R", "00 EIA-96 kodu değil");
-    row("01G", "“G” EIA-96 harfi değil");
+    row("47K", "47K bir değer yazımıdır", "K");
+    row("00A", "00 EIA-96 kodu değil", "00");
+    row("00R", "00 EIA-96 kodu değil", "00");
+    row("97A", "97 EIA-96 kodu değil: kodlar 01 ile 96 arasıdır", "97");
+    row("01G", "“G” EIA-96 harfi değil", "G");
     row("47", "SMD kodları 3 ya da 4 karakterdir");
     row("47001", "5 karakter");
     row("R4R7", "R ondalık işaretidir, bir kez yazılır");
     row("0R0", "0 Ohm verir");
-    row("001", "anlamlı haneler 00");
-    row("0001", "anlamlı haneler 000");
+    row("001", "anlamlı haneler 00", "00");
+    row("0001", "anlamlı haneler 000", "000");
     row("A01", "bilinen bir SMD kodu biçimi değil");
     row("", "SMD kodu boş");
     row("4R7_", "çizgi yalnızca 3 haneli kodda olur");
     row("_000", "0 Ohm köprünün toleransı yoktur");
-    row("47#", "tanınmayan karakter: “#”");
+    row("47#", "tanınmayan karakter: “#”", "#");
     row("4Ω7", "Ω yalnızca kodun sonunda");
+    QTest::newRow("65 characters")
+        << QString(65, u'1') << "bu metin çok uzun" << QString() << QString();
 }
 
 void TestSmdMarking::refusals()
 {
     QFETCH(QString, code);
     QFETCH(QString, message);
-    const QString refusal = refusalOf(readMarking(code, turkish));
+    QFETCH(QString, part);
+    QFETCH(QString, suggestion);
+    const MarkingReading reading = readMarking(code);
+    const auto *refused = std::get_if<Refusal>(&reading);
+    QVERIFY(refused);
+    QCOMPARE(refused->part, part);
+    QCOMPARE(refused->suggestion, suggestion);
+    const QString refusal = refusalOf(reading);
     QVERIFY2(refusal.contains(message), qPrintable(refusal));
     QVERIFY(!refusal.contains(u'\n'));
 }
@@ -386,57 +432,105 @@ void TestSmdMarking::markings()
     QFETCH(QString, four);
     QFETCH(QString, eia);
     QFETCH(QString, bar);
-    const Markings m = markingsFor(ohms(value), turkish);
+    const Markings m = markingsFor(ohms(value));
     const std::pair<const Marking &, QString> expected[] = {
         {m.threeDigit, three}, {m.fourDigit, four}, {m.eia96, eia}};
     for (const auto &[marking, code] : expected) {
         QCOMPARE(marking.code.value_or(QString()), code);
         // Never none without a reason.
-        QCOMPARE(marking.whyNot.isEmpty(), !code.isEmpty());
+        QCOMPARE(marking.whyNot.has_value(), code.isEmpty());
     }
     QCOMPARE(m.barCode.value_or(QString()), bar);
 }
 
+void TestSmdMarking::roundTrip_data()
+{
+    QTest::addColumn<int>("slot");      // 0 three digits, 1 four, 2 EIA-96, 3 the bar
+    QTest::addColumn<int>("tolerance"); // -1: none implied
+    // How many codes the format has, counted from its shapes, and how many
+    // of them read first as another value.
+    QTest::addColumn<int>("codes");
+    QTest::addColumn<int>("readFirstAsOther");
+    // DDM with DD 10-99 and M 0-9, DRD 1R0-9R9, RDD R01-R99; those ending
+    // in 8 or 9 read first the old way.
+    QTest::newRow("three digits") << 0 << -1 << 900 + 90 + 99 << 90 * 2;
+    // DDDM, DDRD 10R0-99R9, DRDD 1R00-9R99, RDDD R001-R999.
+    QTest::newRow("four digits") << 1 << 100 << 9000 + 900 + 900 + 999 << 0;
+    QTest::newRow("EIA-96") << 2 << 100 << 96 * 9 << 0;
+    // The 18 E24 values not in E96, with powers 10⁰ to 10⁷.
+    QTest::newRow("three digits with a bar") << 3 << 100 << 18 * 8 << 0;
+}
+
 void TestSmdMarking::roundTrip()
 {
-    // Every E24 and E96 value from 0,1 Ω to 97,6 MΩ, through each marking
-    // it has, reads back as itself in that marking's format.
-    std::vector<ExactValue> values;
-    for (int power = -2; power <= 6; ++power)
-        for (const int v : smdreference::e24Values)
-            values.push_back(colorcode::normalised({std::to_string(v), power}));
-    for (int power = -3; power <= 5; ++power)
-        for (const int v : smdreference::eia96Values)
-            values.push_back(colorcode::normalised({std::to_string(v), power}));
-    int checked = 0;
-    for (const ExactValue &value : values) {
-        const Markings m = markingsFor(value, turkish);
-        const std::pair<std::optional<QString>, std::vector<MarkingFormat>> codes[] = {
-            {m.threeDigit.code, {MarkingFormat::ThreeDigit, MarkingFormat::RDecimal}},
-            {m.fourDigit.code, {MarkingFormat::FourDigit, MarkingFormat::RDecimal}},
-            {m.eia96.code, {MarkingFormat::Eia96}},
-            {m.barCode ? std::optional(QStringLiteral("_") + *m.barCode) : std::nullopt,
-             {MarkingFormat::ThreeDigitBar}}};
-        for (const auto &[code, formats] : codes) {
+    // Every value the writer gives a code, and more: one to three
+    // significant digits from 10⁻⁶ to 999 × 10¹² Ω. Each code reads back
+    // with the value among its readings, at the tolerance of the format it
+    // was written in; where a reader takes it for another value first, the
+    // marking says which, in data and in its line.
+    QFETCH(int, slot);
+    QFETCH(int, tolerance);
+    QFETCH(int, codes);
+    QFETCH(int, readFirstAsOther);
+    const std::vector<MarkingFormat> formats[] = {
+        {MarkingFormat::ThreeDigit, MarkingFormat::RDecimal},
+        {MarkingFormat::FourDigit, MarkingFormat::RDecimal},
+        {MarkingFormat::Eia96},
+        {MarkingFormat::ThreeDigitBar}};
+    QSet<QString> written;
+    int otherFirst = 0;
+    for (int power = -6; power <= 12; ++power) {
+        for (int significand = 1; significand <= 999; ++significand) {
+            if (significand % 10 == 0)
+                continue; // the same value as significand / 10 a power up
+            const ExactValue value{std::to_string(significand), power};
+            const Markings m = markingsFor(value);
+            const Marking *marking = slot == 0   ? &m.threeDigit
+                                     : slot == 1 ? &m.fourDigit
+                                     : slot == 2 ? &m.eia96
+                                                 : nullptr;
+            const std::optional<QString> code =
+                marking     ? marking->code
+                : m.barCode ? std::optional(QStringLiteral("_") + *m.barCode)
+                            : std::nullopt;
             if (!code)
                 continue;
-            const MarkingReading reading = readMarking(*code, turkish);
+            QVERIFY2(!written.contains(*code), qPrintable(*code + QStringLiteral(" twice")));
+            written.insert(*code);
+
+            const MarkingReading reading = readMarking(*code);
             const Readings *readings = readingsOf(reading);
             QVERIFY2(readings, qPrintable(*code + u' ' + refusalOf(reading)));
-            const Reading &first = readings->readings.front();
-            QVERIFY2(first.value == value, qPrintable(*code));
-            QVERIFY2(std::ranges::find(formats, first.format) != formats.end(), qPrintable(*code));
-            ++checked;
+            const auto &all = readings->readings;
+            const auto same = std::ranges::find(all, value, &Reading::value);
+            QVERIFY2(same != all.end(), qPrintable(*code));
+            QVERIFY2(std::ranges::find(formats[slot], same->format) != formats[slot].end(),
+                     qPrintable(*code));
+            QVERIFY2(same->toleranceHundredths.value_or(-1) == tolerance, qPrintable(*code));
+
+            const ExactValue &first = all.front().value;
+            if (!marking)
+                continue;
+            if (first == value) {
+                QVERIFY2(!marking->readsFirstAs, qPrintable(*code));
+                continue;
+            }
+            ++otherFirst;
+            QVERIFY2(marking->readsFirstAs == first, qPrintable(*code));
+            const QString line = encodeLines(m, turkish).at(slot);
+            QVERIFY2(
+                line.contains(colorcode::valueText(first, turkish) + QStringLiteral(" okunur")),
+                qPrintable(line));
         }
     }
-    // Three, four characters and EIA-96 for most; the count guards the loop.
-    QVERIFY2(checked > 2 * int(values.size()), qPrintable(QString::number(checked)));
+    QCOMPARE(written.size(), codes);
+    QCOMPARE(otherFirst, readFirstAsOther);
 }
 
 void TestSmdMarking::lines()
 {
     const auto decode = [](const char *code) {
-        return decodeLines(readMarking(QString::fromUtf8(code), turkish), turkish, true);
+        return decodeLines(readMarking(QString::fromUtf8(code)), turkish, true);
     };
     const QStringList tenR = decode("10R");
     QCOMPARE(tenR.first(), QStringLiteral("1,24 Ohm"));
@@ -454,7 +548,17 @@ void TestSmdMarking::lines()
         QStringLiteral("Tolerans: kodda yok; standart değer ± % 5 ile değerlendirildi")));
     QCOMPARE(odd.filter(QStringLiteral("E24 değil; en yakın: 43 Kilo Ohm")).size(), 1);
 
-    QCOMPARE(encodeLines(markingsFor(ohms("4.7k"), turkish), turkish),
+    // Three significant digits are ± 1 %, with R as with four digits.
+    QCOMPARE(decode("49R9"),
+             QStringList({"49,9 Ohm", "R ondalık: 49R9 = 49,9", "Tolerans: ± % 1 (4 haneli kod)",
+                          "E96 standart değeri"}));
+    QCOMPARE(decode("R470").at(2), QStringLiteral("Tolerans: ± % 1 (4 haneli kod)"));
+
+    QCOMPARE(encodeLines(markingsFor(ohms("1G")), turkish),
+             QStringList({"3 haneli: 108 (eski cihazlarda 0,1 Ohm okunur)", "4 haneli: 1007",
+                          "EIA-96: — (EIA-96 yalnızca 0,1 Ohm ile 97,6 Mega Ohm arasını "
+                          "yazar)"}));
+    QCOMPARE(encodeLines(markingsFor(ohms("4.7k")), turkish),
              QStringList({"3 haneli: 472", "4 haneli: 4701", "EIA-96: — (E96'da yok)",
                           "472, altı çizili: ± % 1"}));
 }

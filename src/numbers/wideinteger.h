@@ -1,16 +1,20 @@
 #pragma once
 
-// Unsigned integers of a fixed number of 64-bit limbs, for the few products
-// of the combination search that outgrow 128 bits: an error's numerator
-// times another network's denominator needs up to some 300 bits. No
+// The program's one wide integer: unsigned, a fixed number of 64-bit limbs.
+// The combination search compares products that outgrow 128 bits (an
+// error's numerator times another network's denominator needs up to some
+// 300 bits), and exact errors and fractions are written out from them. No
 // allocation, so the search stays fast; no floating point anywhere.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
-namespace combine
+namespace numbers
 {
 
 __extension__ using UInt128 = unsigned __int128;
@@ -175,20 +179,56 @@ template <std::size_t L> constexpr Wide<L> timesSmall(const Wide<L> &x, std::uin
     return r;
 }
 
+// x / m and x mod m for a small m above zero.
+template <std::size_t L>
+constexpr std::pair<Wide<L>, std::uint64_t> divideSmall(const Wide<L> &x, std::uint64_t m)
+{
+    Wide<L> q;
+    UInt128 rest = 0;
+    for (std::size_t i = L; i-- > 0;) {
+        const UInt128 t = (rest << 64) | x.limb[i];
+        q.limb[i] = std::uint64_t(t / m);
+        rest = t % m;
+    }
+    return {q, std::uint64_t(rest)};
+}
+
+// Decimal digits ('0' to '9') followed by `zeros` zeros; nothing where the
+// number does not fit.
+template <std::size_t L>
+constexpr std::optional<Wide<L>> fromDigits(std::string_view digits, int zeros = 0)
+{
+    Wide<L> w;
+    const auto push = [&w](std::uint64_t digit) {
+        if (w.limb[L - 1] >= (~std::uint64_t(0)) / 10)
+            return false;
+        w = timesSmall(w, 10);
+        std::uint64_t carry = digit;
+        for (std::size_t i = 0; i < L && carry; ++i) {
+            w.limb[i] += carry;
+            carry = w.limb[i] < carry ? 1 : 0;
+        }
+        return carry == 0;
+    };
+    for (const char c : digits)
+        if (!push(std::uint64_t(c - '0')))
+            return std::nullopt;
+    for (int i = 0; i < zeros; ++i)
+        if (!push(0))
+            return std::nullopt;
+    return w;
+}
+
 // The decimal digits, "0" for zero.
 template <std::size_t L> std::string decimalDigits(Wide<L> x)
 {
     std::string reversed;
     do {
-        UInt128 rest = 0;
-        for (std::size_t i = L; i-- > 0;) {
-            const UInt128 t = (rest << 64) | x.limb[i];
-            x.limb[i] = std::uint64_t(t / 10);
-            rest = t % 10;
-        }
+        const auto [q, rest] = divideSmall(x, 10);
+        x = q;
         reversed += char('0' + int(rest));
     } while (!isZero(x));
     return {reversed.rbegin(), reversed.rend()};
 }
 
-} // namespace combine
+} // namespace numbers
