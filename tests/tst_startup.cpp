@@ -455,6 +455,55 @@ void TestStartup::answers_data()
     QTest::newRow("--photo, no file") << QStringList{"--photo", "/yok/direnc.jpg"} << tr << none
                                       << 1 << QString() << 0 << QStringList{"Fotoğraf açılamadı"};
 
+    // Doubtful bands: every reading, those agreeing with a measurement first.
+    const QString doubtReadings =
+        QStringLiteral("Kahverengi Siyah Kırmızı Altın  1000 Ohm  ± % 5\n"
+                       "Kahverengi Siyah Kahverengi Altın  100 Ohm  ± % 5\n"
+                       "Kahverengi Siyah Turuncu Altın  10 Kilo Ohm  ± % 5\n");
+    QTest::newRow("a doubtful band") << QStringList{"--bands", "kahverengi siyah kırmızı? altın"}
+                                     << tr << none << 0 << doubtReadings << 3 << quiet;
+    QTest::newRow("a doubtful band, 1,02k measured")
+        << QStringList{"--bands", "kahverengi siyah kırmızı? altın", "--measured", "1,02k"} << tr
+        << none << 0 << doubtReadings << 3 << quiet;
+    QTest::newRow("measured 102: 100 Ohm first")
+        << QStringList{"--bands", "BN BK RD? GD", "--measured", "102"} << tr << none << 0
+        << QStringLiteral("Kahverengi Siyah Kahverengi Altın  100 Ohm  ± % 5\n") << 3 << quiet;
+    QTest::newRow("measured with a point under C")
+        << QStringList{"--bands", "BN BK RD? GD", "--measured=9.9K"} << c << none << 0
+        << QStringLiteral("Kahverengi Siyah Turuncu Altın  10 Kilo Ohm  ± % 5\n") << 3 << quiet;
+    QTest::newRow("doubtful Altın: three tolerances")
+        << QStringList{"--bands", "BN BK RD GD?", "--measured", "1K"} << tr << none << 0
+        << QStringLiteral("Kahverengi Siyah Kırmızı Altın  1000 Ohm  ± % 5\n"
+                          "Kahverengi Siyah Kırmızı Turuncu  1000 Ohm  ± % 0,05\n"
+                          "Kahverengi Siyah Kırmızı Sarı  1000 Ohm  ± % 0,02\n")
+        << 3 << quiet;
+    QTest::newRow("three colours, the last doubtful")
+        << QStringList{"--bands", "BN BK RD?"} << tr << none << 0
+        << QStringLiteral("Kahverengi Siyah Kırmızı  1000 Ohm  ± % 20\n") << 3 << quiet;
+    QTest::newRow("no band in doubt, measured")
+        << QStringList{"--bands", "BN BK RD GD", "--measured", "1,07k"} << tr << none << 0
+        << QStringLiteral("Kahverengi Siyah Kırmızı Altın  1000 Ohm  ± % 5\n") << 1 << quiet;
+    QTest::newRow("nothing agrees: one line on standard error")
+        << QStringList{"--bands", "BN BK RD? GD", "--measured", "5K"} << tr << none << 1
+        << QString() << 0
+        << QStringList{"3 okumanın hiçbiri ölçümle uyuşmuyor; en yakını: Kahverengi Siyah "
+                       "Kırmızı Altın, 1000 Ohm"};
+    QTest::newRow("beyond tolerance and 2 %")
+        << QStringList{"--bands", "BN BK RD GD", "--measured", "1,1k"} << tr << none << 1
+        << QString() << 0 << QStringList{"1 okumanın hiçbiri ölçümle uyuşmuyor"};
+    QTest::newRow("a wider meter error")
+        << QStringList{"--bands", "BN BK RD GD", "--measured", "1,1k", "--meter-error", "5"} << tr
+        << none << 0 << QStringLiteral("Kahverengi Siyah Kırmızı Altın  1000 Ohm  ± % 5\n") << 1
+        << quiet;
+    QTest::newRow("a lone ? is no colour")
+        << QStringList{"--bands", "BN BK RD ? GD"} << tr << none << 1 << QString() << 0
+        << QStringList{"4. bant (çarpan): \"?\" bir renk adı değil"};
+    QTest::newRow("standard input with doubts")
+        << QStringList{"--bands", "-", "--measured", "1k"} << tr
+        << QByteArray("BN BK RD? GD\nRD RD RD GD\n") << 1
+        << QStringLiteral("Kahverengi Siyah Kırmızı Altın  1000 Ohm  ± % 5\n") << 3
+        << QStringList{"satır 2: 1 okumanın hiçbiri ölçümle uyuşmuyor"};
+
     // Standard input: one input a line, answers apart, refusals numbered.
     QTest::newRow("standard input")
         << QStringList{"--bands", "-"} << tr
@@ -492,6 +541,15 @@ void TestStartup::answers_data()
     usage("bad ends", {"--photo", "a.jpg", "--ends", "1,2,3"},
           "--ends X1,Y1,X2,Y2 biçiminde piksel olur; verilen '1,2,3");
     usage("no abbreviations", {"--band", "BN BK RD GD"}, "tanınmayan seçenek '--band");
+    usage("--measured with --value", {"--value", "1K", "--measured", "1K"},
+          "--value ile kullanılamayan seçenek '--measured");
+    usage("--meter-error alone", {"--bands", "BN BK RD GD", "--meter-error", "1"},
+          "--meter-error yalnız --measured ile geçerli '--meter-error");
+    usage("--meter-error above 100",
+          {"--bands", "BN BK RD GD", "--measured", "1K", "--meter-error", "101"},
+          "--meter-error 0 ile 100 arasında bir yüzde olur; verilen '101");
+    usage("--measured, the other separator", {"--bands", "BN BK RD GD", "--measured", "1.02K"},
+          "--measured: Ondalık ayırıcı olarak \",\" kullanınız (örnek: 4,7); verilen '1.02K");
 }
 
 void TestStartup::answers()
@@ -571,6 +629,17 @@ void TestStartup::json_data()
     QTest::newRow("six bands") << QStringList{"--bands", "BN BK BK RD VT OG"}
                                << QStringList{"\"tolerance_percent\":0.1,",
                                               "\"tcr_ppm_per_k\":15,"};
+    QTest::newRow("doubtful band, measured")
+        << QStringList{"--bands", "BN BK RD? GD", "--measured", "1020"}
+        << QStringList{"{\"readings\":[{\"bands\":[\"Kahverengi\",\"Siyah\",\"Kırmızı\","
+                       "\"Altın\"],\"band_count\":4,\"ohms\":1000,\"tolerance_percent\":5,"
+                       "\"standard\":{\"series\":[\"E24\"],\"is_standard\":true,",
+                       "\"agrees\":true},", "\"ohms\":10000,", "\"agrees\":false}],",
+                       "\"measured_ohms\":1020}"};
+    QTest::newRow("doubtful band, nothing measured")
+        << QStringList{"--bands", "RD RD RD? GD"}
+        << QStringList{"\"band_count\":4,\"ohms\":2200,", "\"ohms\":220,", "\"ohms\":22000,",
+                       "\"agrees\":null}", "\"measured_ohms\":null}"};
     QTest::newRow("0,123 Ω") << QStringList{"--value", "R123",        "--band-count",
                                             "5",       "--tolerance", "0,5"}
                              << QStringList{"\"ohms\":0.123,", "\"tolerance_percent\":0.5,",

@@ -110,6 +110,21 @@ std::string neighbourJson(const std::optional<colorcode::Neighbour> &neighbour)
         .text();
 }
 
+std::string reverseJson(const BandSelection &selection,
+                        const std::optional<colorcode::StandardVerdict> &verdict)
+{
+    if (!verdict || !verdict->reverse)
+        return std::string(jsonNull);
+    const std::vector<Colour> colours = selection.colours();
+    return JsonObject()
+        .add("bands", namesJson({colours.rbegin(), colours.rend()}))
+        .add("ohms", jsonNumber(verdict->reverse->value))
+        .add("tolerance_percent", jsonHundredths(verdict->reverse->toleranceHundredths))
+        .text();
+}
+
+} // namespace
+
 std::string verdictJson(const std::optional<colorcode::StandardVerdict> &verdict,
                         const QLocale &locale)
 {
@@ -133,21 +148,6 @@ std::string verdictJson(const std::optional<colorcode::StandardVerdict> &verdict
         .add("text", jsonString(colorcode::verdictSpeech(*verdict, locale)))
         .text();
 }
-
-std::string reverseJson(const BandSelection &selection,
-                        const std::optional<colorcode::StandardVerdict> &verdict)
-{
-    if (!verdict || !verdict->reverse)
-        return std::string(jsonNull);
-    const std::vector<Colour> colours = selection.colours();
-    return JsonObject()
-        .add("bands", namesJson({colours.rbegin(), colours.rend()}))
-        .add("ohms", jsonNumber(verdict->reverse->value))
-        .add("tolerance_percent", jsonHundredths(verdict->reverse->toleranceHundredths))
-        .text();
-}
-
-} // namespace
 
 QStringList bandLines(const BandSelection &selection, const QLocale &locale)
 {

@@ -10,7 +10,9 @@
 // "text" fields follow the user's locale.
 
 #include "colorcode/bandselection.h"
+#include "colorcode/colourdoubt.h"
 #include "colorcode/exactvalue.h"
+#include "colorcode/standardverdict.h"
 #include "colorcode/valueentry.h"
 #include "combine/combination.h"
 
@@ -68,8 +70,22 @@ QStringList bandLines(const colorcode::BandSelection &selection, const QLocale &
 // whichever reader found it.
 JsonObject bandJson(const colorcode::BandSelection &selection, const QLocale &locale);
 
+// The "standard" object of the JSON: series, is_standard, below, above,
+// text; null without a verdict.
+std::string verdictJson(const std::optional<colorcode::StandardVerdict> &verdict,
+                        const QLocale &locale);
+
 // --bands: colour words.
 Reply answerBands(const QString &words, const QLocale &locale);
+
+// --bands where a word ending in "?" marks a doubtful band, or with
+// --measured: every reading the doubtful bands allow, one a line as
+// --photo prints them, those agreeing with the measurement first, then
+// standard ones. Refused in one line when a measurement is given and no
+// reading agrees. Without either, the answer of answerBands.
+Reply answerDoubtfulBands(const QString &words,
+                          const std::optional<colorcode::Measurement> &measured,
+                          const QLocale &locale);
 
 // --value and its options; defaults are the value-entry window's.
 struct ValueOptions {

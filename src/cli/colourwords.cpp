@@ -199,4 +199,22 @@ std::variant<ReadBands, QString> readColourWords(const QString &text)
     return ReadBands{*selection, count};
 }
 
+std::variant<ReadBands, QString> readColourWordsWithDoubt(const QString &text)
+{
+    QStringList words = colourWords(text);
+    std::array<bool, colorcode::maxBandCount> doubtful{};
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        // A lone "?" stays a word, to be refused as no colour by its place.
+        if (words[i].size() > 1 && words[i].endsWith(u'?')) {
+            words[i].chop(1);
+            if (i < qsizetype(doubtful.size()))
+                doubtful[std::size_t(i)] = true;
+        }
+    }
+    auto read = readColourWords(words.join(u' '));
+    if (auto *bands = std::get_if<ReadBands>(&read))
+        bands->doubtful = doubtful;
+    return read;
+}
+
 } // namespace cli

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 #include <variant>
 
@@ -35,9 +36,15 @@ QStringList colourWords(const QString &text);
 struct ReadBands {
     colorcode::BandSelection selection;
     int givenCount = 4;
+    // The bands whose word ended in "?", when read with doubts.
+    std::array<bool, colorcode::maxBandCount> doubtful{};
 };
 
 std::variant<ReadBands, QString> readColourWords(const QString &text);
+
+// The same, where a word ending in "?" ("kırmızı?") marks its band as one
+// whose colour the user is not sure of. A "?" alone is no colour.
+std::variant<ReadBands, QString> readColourWordsWithDoubt(const QString &text);
 
 // A role's name in a refusal: "rakam", "çarpan", "tolerans", "sıcaklık
 // katsayısı".

@@ -5,7 +5,9 @@
 #include "cli/inputreader.h"
 #include "colorcode/bandselection.h"
 #include "colorcode/bandtables.h"
+#include "colorcode/colourdoubt.h"
 #include "colorcode/quotedword.h"
+#include "colorcode/valueentry.h"
 #include "forms/conversions.h"
 #include "photo/photoloader.h"
 
@@ -34,7 +36,7 @@ struct Option {
 };
 
 // clang-format off
-constexpr std::array<Option, 21> options{{
+constexpr std::array<Option, 23> options{{
     {"bands", Kind::Answering, {}},
     {"value", Kind::Answering, {}},
     {"smd", Kind::Answering, {}},
@@ -55,6 +57,8 @@ constexpr std::array<Option, 21> options{{
     {"range", Kind::Modifier, {"combine", "ratio"}},
     {"without", Kind::Modifier, {"combine", "ratio"}},
     {"ends", Kind::Modifier, {"photo"}},
+    {"measured", Kind::Modifier, {"bands"}},
+    {"meter-error", Kind::Modifier, {"bands"}},
     {"json", Kind::Flag, {}},
 }};
 // clang-format on
@@ -313,6 +317,35 @@ int CommandLine::run() const
                               given->value);
     }
 
+    // A value measured on the part, read as the value-entry window reads
+    // values, and the meter's error.
+    std::optional<colorcode::Measurement> measured;
+    if (const Given *given = find("measured")) {
+        const QChar separator = locale.decimalPoint().at(0);
+        const auto number =
+            colorcode::readTypedNumber(fromArgument(given->value), colorcode::Unit::Ohm, separator);
+        if (const auto *error = std::get_if<colorcode::ValueError>(&number)) {
+            // The window's sentence, as a clause of the usage line.
+            QString why = colorcode::valueErrorMessage(*error, separator, colorcode::maxBandCount);
+            if (why.endsWith(u'.'))
+                why.chop(1);
+            return usageError(QStringLiteral("--measured: ") + why + QStringLiteral("; verilen"),
+                              given->value);
+        }
+        measured = colorcode::Measurement{std::get<colorcode::ExactValue>(number)};
+    }
+    if (const Given *given = find("meter-error")) {
+        const auto hundredths = readHundredths(fromArgument(given->value));
+        if (!hundredths || *hundredths > colorcode::maxMeterErrorHundredths)
+            return usageError(QStringLiteral("--meter-error 0 ile 100 arasında bir yüzde olur; "
+                                             "verilen"),
+                              given->value);
+        if (!measured)
+            return usageError(QStringLiteral("--meter-error yalnız --measured ile geçerli"),
+                              "--meter-error");
+        measured->meterErrorHundredths = std::int32_t(*hundredths);
+    }
+
     // Each reader gets the input's bytes as given, and as text: a photo's
     // name is bytes, every other input text.
     std::function<Reply(const std::string &, const QString &)> answer;
@@ -322,7 +355,7 @@ int CommandLine::run() const
     CombineTables combineTables;
     if (name == "bands")
         answer = [&](const std::string &, const QString &text) {
-            return answerBands(text, locale);
+            return answerDoubtfulBands(text, measured, locale);
         };
     else if (name == "value")
         answer = [&](const std::string &, const QString &text) {

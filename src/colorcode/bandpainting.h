@@ -6,8 +6,10 @@
 #include "colorcode/bandselection.h"
 #include "colorcode/bandtables.h"
 
+#include <QLocale>
 #include <QString>
 
+#include <span>
 #include <vector>
 
 namespace colorcode
@@ -30,5 +32,25 @@ std::vector<BandShape> bandShapes(const BandSelection &selection);
 // coefficient with its number, "Mavi 10 ppm/K"). A hidden tolerance band is
 // named by its entry too, "Renksiz".
 QString describeBands(const BandSelection &selection);
+
+// What each band means, for labels on the drawing, left to right: "1",
+// "0", "×100", "± % 5", "50 ppm/K"; empty for a band not drawn (Renksiz).
+// None unless the selection is complete.
+std::vector<QString> bandMeanings(const BandSelection &selection, const QLocale &locale);
+
+// Where a band's label goes: on the band when it fits there, else in a row
+// below the body, as near under its band as the labels beside it allow.
+struct LabelPlace {
+    bool onBand = false;
+    int left = 0; // of the label; for a label on its band, centred on it
+    bool operator==(const LabelPlace &) const = default;
+};
+
+// Widths and centres in pixels, left to right. Labels below keep `gap`
+// between them and stay within [from, to] where they fit there; a row too
+// wide starts at `from`.
+std::vector<LabelPlace> placeBandLabels(std::span<const int> bandCentres, int bandWidth,
+                                        std::span<const int> labelWidths, int gap, int from,
+                                        int to);
 
 } // namespace colorcode

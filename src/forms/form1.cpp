@@ -3,6 +3,7 @@
 #include "capacitor/capacitorwindow.h"
 #include "colorcode/bandpainting.h"
 #include "colorcode/bandtables.h"
+#include "colorcode/doubtwindow.h"
 #include "colorcode/form2.h"
 #include "colorcode/readingdirection.h"
 #include "colorcode/resistance.h"
@@ -11,6 +12,7 @@
 #include "colorcode/valueentry.h"
 #include "combine/combinewindow.h"
 #include "forms/accessibility.h"
+#include "forms/bandvalues.h"
 #include "forms/controls.h"
 #include "forms/conversions.h"
 #include "forms/form1design.h"
@@ -28,6 +30,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSettings>
 
 #include <algorithm>
 #include <functional>
@@ -51,6 +54,13 @@ void fillBandCountList(QComboBox *list)
     for (const colorcode::BandRoles &entry : colorcode::bandRoleTable)
         list->addItem(QStringLiteral("%1 bant").arg(entry.bandCount), entry.bandCount);
     list->setCurrentIndex(0);
+}
+
+// The program's settings, where every run finds them.
+QSettings &settings()
+{
+    static QSettings stored(QStringLiteral("Tavlora"), QStringLiteral("Tavlora"));
+    return stored;
 }
 
 std::size_t countIndex(int bandCount)
@@ -117,6 +127,12 @@ Form1::Form1()
         {"SMD Kodu", [this] { showTool(&smdWindow()); }},
         {"Direnç Birleştir", [this] { showTool(&combineWindow()); }},
         {"Fotoğraftan Oku", [this] { showTool(&photoWindow()); }},
+        {"Renkten Emin Değilim",
+         [this] {
+             // With the lists as they are now, chosen or not.
+             doubtWindow().setBands(selection());
+             showTool(&doubtWindow());
+         }},
         {"Kondansatör Kodu",
          [this, tool = QPointer<CapacitorWindow>()]() mutable {
              showTool(tool ? tool : (tool = new CapacitorWindow(this)));
@@ -134,6 +150,17 @@ Form1::Form1()
         connect(action, &QAction::triggered, this, open);
         addAction(action);
     }
+    // Below the tools, apart from them: a choice of how the drawing looks.
+    auto *separator = new QAction(this);
+    separator->setSeparator(true);
+    addAction(separator);
+    m_valuesAction = new QAction(QStringLiteral("Bantlarda değerleri göster"), this);
+    m_valuesAction->setCheckable(true);
+    addAction(m_valuesAction);
+    connect(m_valuesAction, &QAction::toggled, this, [this](bool shown) {
+        setBandValuesShown(shown);
+        settings().setValue(QStringLiteral("bandValues"), shown);
+    });
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     Command5->setVisible(false);
 
@@ -150,6 +177,8 @@ Form1::Form1()
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
 
     Form_Load();
+    if (settings().value(QStringLiteral("bandValues"), false).toBool())
+        m_valuesAction->setChecked(true);
 }
 
 void Form1::Form_Load()
@@ -290,8 +319,11 @@ void Form1::showStandardLine(const QStringList &lines, const QString &spoken)
 void Form1::fitWindow()
 {
     const form1design::BandLayout &layout = layoutFor(m_bandCount);
-    const QSize wanted(twips::toPixels(layout.clientWidth),
-                       twips::toPixels(form1design::window.clientHeight) + m_lineExtra);
+    int height = twips::toPixels(form1design::window.clientHeight) + m_lineExtra;
+    // The labels' row below the body.
+    if (bandValuesShown())
+        height = std::max(height, Shape1->geometry().bottom() + 1 + m_values->rowHeight());
+    const QSize wanted(twips::toPixels(layout.clientWidth), height);
     m_requested = wanted.expandedTo(m_userSize);
     if (size() != m_requested)
         resize(m_requested);
@@ -303,6 +335,49 @@ void Form1::resizeEvent(QResizeEvent *event)
     if (event->size() != m_requested)
         m_userSize = event->size();
     Form::resizeEvent(event);
+    updateBandValues();
+}
+
+bool Form1::bandValuesShown() const
+{
+    return m_values && !m_values->isHidden();
+}
+
+void Form1::setBandValuesShown(bool shown)
+{
+    if (shown == bandValuesShown())
+        return;
+    if (!m_values)
+        m_values = new BandValues(this);
+    m_values->setVisible(shown);
+    if (m_valuesAction->isChecked() != shown)
+        m_valuesAction->setChecked(shown);
+    fitWindow();
+    updateBandValues();
+}
+
+void Form1::updateBandValues()
+{
+    if (!bandValuesShown())
+        return;
+    // Right of the standard-value line, from the top of the body down.
+    const QPoint origin(Label1->geometry().right() + 1, Shape1->y());
+    m_values->setGeometry(QRect(origin, QPoint(width() - 1, height() - 1)));
+    m_values->raise();
+    const std::vector<QString> meanings =
+        colorcode::bandMeanings(m_shown, conversions::numberLocale());
+    std::vector<BandValues::Band> bands;
+    std::size_t next = 0;
+    for (const form1design::PlacedBand &placed : layoutFor(m_bandCount).bands) {
+        if (!placed.name)
+            continue;
+        const Shape *shape = control<Shape>(this, QString::fromLatin1(placed.name));
+        const QString text = next < meanings.size() ? meanings[next] : QString();
+        ++next;
+        if (shape->isVisibleTo(this))
+            bands.push_back({shape->geometry().translated(-origin), shape->fillColor(), text});
+    }
+    m_values->setBands(bands, Shape1->geometry().bottom() + 1 - origin.y());
 }
 
 void Form1::drawBands(const colorcode::BandSelection &selection)
@@ -322,6 +397,7 @@ void Form1::drawBands(const colorcode::BandSelection &selection)
         shape->setVisible(band.visible);
     }
     Shape1->setAccessibleDescription(colorcode::describeBands(selection));
+    updateBandValues();
 }
 
 void Form1::Combo7_Click()
@@ -406,6 +482,20 @@ photo::PhotoWindow &Form1::photoWindow()
                 });
     }
     return *m_photo;
+}
+
+DoubtWindow &Form1::doubtWindow()
+{
+    if (!m_doubt) {
+        m_doubt = new DoubtWindow(this);
+        // As the photo window: the reading is seen and heard here.
+        connect(m_doubt, &DoubtWindow::useReading, this,
+                [this](const std::vector<colorcode::Colour> &colours) {
+                    m_doubt->hide();
+                    useBands(colours);
+                });
+    }
+    return *m_doubt;
 }
 
 void Form1::showTool(QWidget *tool)

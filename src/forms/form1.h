@@ -13,8 +13,11 @@
 #include <optional>
 #include <vector>
 
+class BandValues;
 class CombineWindow;
+class DoubtWindow;
 class Form2;
+class QAction;
 class QComboBox;
 class SmdWindow;
 class QLineEdit;
@@ -80,11 +83,19 @@ public:
     Form2 &valueEntry();
     CombineWindow &combineWindow();
     photo::PhotoWindow &photoWindow();
+    DoubtWindow &doubtWindow();
     // Opens "Direnç Birleştir" for a value, in the series of a tolerance.
     void findCombination(const colorcode::ExactValue &value, std::int32_t toleranceHundredths);
     // Puts bands read elsewhere (a photo) into the lists, switching the band
     // count to theirs, and calculates.
     void useBands(const std::vector<colorcode::Colour> &colours);
+
+    // "Bantlarda değerleri göster": what each band means, written on the
+    // drawing; the window grows downward for it. Remembered between runs.
+    bool bandValuesShown() const;
+    void setBandValuesShown(bool shown);
+    // The labels, once they have been shown.
+    BandValues *bandValues() const { return m_values; }
 
     QComboBox *Combo1;
     QComboBox *Combo2;
@@ -138,6 +149,7 @@ private:
     void showStandardLine(const QStringList &lines, const QString &spoken);
     // The layout's size, grown for the line, never below the user's size.
     void fitWindow();
+    void updateBandValues();
 
     double m_deger = 0;
     QString m_sonuc;
@@ -156,4 +168,7 @@ private:
     QPointer<SmdWindow> m_smd;
     QPointer<CombineWindow> m_combine;
     QPointer<photo::PhotoWindow> m_photo;
+    QPointer<DoubtWindow> m_doubt;
+    QAction *m_valuesAction = nullptr;
+    BandValues *m_values = nullptr;
 };

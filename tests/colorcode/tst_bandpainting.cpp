@@ -38,6 +38,7 @@ const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
 } // namespace
 
 Q_DECLARE_METATYPE(colorcode::BandShape)
+Q_DECLARE_METATYPE(colorcode::LabelPlace)
 
 class TestBandPainting : public QObject
 {
@@ -46,6 +47,8 @@ private slots:
     void paint_data();
     void paint();
     void everyColourIndex();
+    void labelPlaces_data();
+    void labelPlaces();
     void switching_data();
     void switching();
     void droppedComesBack();
@@ -56,48 +59,51 @@ void TestBandPainting::paint_data()
     QTest::addColumn<QList<int>>("choice");
     QTest::addColumn<Shapes>("expected");
     QTest::addColumn<QString>("description");
+    // What the labels on the drawing say, under a Turkish locale.
+    QTest::addColumn<QStringList>("meanings");
 
     QTest::newRow("brown black red gold")
         << QList<int>{1, 0, 2, 0}
         << Shapes{{true, 0x00004080}, {true, 0}, {true, 0x000000FF}, {true, 0x0000C0C0}}
-        << "Kahverengi, Siyah, Kırmızı, Altın";
-    QTest::newRow("silver") << QList<int>{4, 7, 3, 1}
-                            << Shapes{{true, 0x0000FFFF},
-                                      {true, 0x00800080},
-                                      {true, 0x000080FF},
-                                      {true, 0x00E0E0E0}}
-                            << "Sarı, Mor, Turuncu, Gümüş";
+        << "Kahverengi, Siyah, Kırmızı, Altın" << QStringList{"1", "0", "×100", "± % 5"};
+    QTest::newRow("silver")
+        << QList<int>{4, 7, 3, 1}
+        << Shapes{{true, 0x0000FFFF}, {true, 0x00800080}, {true, 0x000080FF}, {true, 0x00E0E0E0}}
+        << "Sarı, Mor, Turuncu, Gümüş" << QStringList{"4", "7", "×1000", "± % 10"};
     QTest::newRow("gold multiplier")
         << QList<int>{4, 7, 10, 0}
         << Shapes{{true, 0x0000FFFF}, {true, 0x00800080}, {true, 0x0000C0C0}, {true, 0x0000C0C0}}
-        << "Sarı, Mor, Altın, Altın";
+        << "Sarı, Mor, Altın, Altın" << QStringList{"4", "7", "×0,1", "± % 5"};
     QTest::newRow("renksiz hides its band, still named")
         << QList<int>{9, 8, 6, 2}
         << Shapes{{true, 0x00FFFFFF}, {true, 0x00808080}, {true, 0x00FF0000}, {false, 0}}
-        << "Beyaz, Gri, Mavi, Renksiz";
+        << "Beyaz, Gri, Mavi, Renksiz" << QStringList{"9", "8", "×1000000", ""};
     // Nothing is drawn that is not chosen: one unchosen list hides all.
-    QTest::newRow("nothing chosen") << QList<int>{-1, -1, -1, -1} << Shapes(4) << "Renk seçilmedi";
+    QTest::newRow("nothing chosen")
+        << QList<int>{-1, -1, -1, -1} << Shapes(4) << "Renk seçilmedi" << QStringList{};
     QTest::newRow("only second chosen")
-        << QList<int>{-1, 5, -1, -1} << Shapes(4) << "Renk seçilmedi";
+        << QList<int>{-1, 5, -1, -1} << Shapes(4) << "Renk seçilmedi" << QStringList{};
     QTest::newRow("index beyond the list")
-        << QList<int>{4, 7, 13, 0} << Shapes(4) << "Renk seçilmedi";
+        << QList<int>{4, 7, 13, 0} << Shapes(4) << "Renk seçilmedi" << QStringList{};
     QTest::newRow("pembe multiplier, gri tolerance")
         << QList<int>{4, 7, 12, 10}
         << Shapes{{true, 0x0000FFFF}, {true, 0x00800080}, {true, pembePaint}, {true, 0x00808080}}
-        << "Sarı, Mor, Pembe, Gri";
+        << "Sarı, Mor, Pembe, Gri" << QStringList{"4", "7", "×0,001", "± % 0,01"};
     // Five bands: the third digit before the multiplier.
     QTest::newRow("five: 10 kilo, 1 %")
         << QList<int>{1, 0, 0, 2, 3}
         << Shapes{{true, 0x00004080}, {true, 0}, {true, 0}, {true, 0x000000FF}, {true, 0x00004080}}
-        << "Kahverengi, Siyah, Siyah, Kırmızı, Kahverengi";
+        << "Kahverengi, Siyah, Siyah, Kırmızı, Kahverengi"
+        << QStringList{"1", "0", "0", "×100", "± % 1"};
     // Six bands: the coefficient last, its colour and number from its table.
     QTest::newRow("six: 19,2 kilo, 1 %, 10 ppm/K")
         << QList<int>{1, 9, 2, 1, 3, 6}
         << Shapes{{true, 0x00004080}, {true, 0x00FFFFFF}, {true, 0x000000FF},
                   {true, 0x00004080}, {true, 0x00004080}, {true, 0x00FF0000}}
-        << "Kahverengi, Beyaz, Kırmızı, Kahverengi, Kahverengi, Mavi 10 ppm/K";
+        << "Kahverengi, Beyaz, Kırmızı, Kahverengi, Kahverengi, Mavi 10 ppm/K"
+        << QStringList{"1", "9", "2", "×10", "± % 1", "10 ppm/K"};
     QTest::newRow("six: no coefficient yet draws nothing")
-        << QList<int>{4, 7, 0, 1, 0, -1} << Shapes(6) << "Renk seçilmedi";
+        << QList<int>{4, 7, 0, 1, 0, -1} << Shapes(6) << "Renk seçilmedi" << QStringList{};
 }
 
 void TestBandPainting::paint()
@@ -105,8 +111,11 @@ void TestBandPainting::paint()
     QFETCH(QList<int>, choice);
     QFETCH(Shapes, expected);
     QFETCH(QString, description);
+    QFETCH(QStringList, meanings);
 
     QVERIFY(painted(choice) == expected);
+    const std::vector<QString> said = bandMeanings(selectionOf(choice), turkish);
+    QCOMPARE(QStringList(said.begin(), said.end()), meanings);
     QCOMPARE(describeBands(selectionOf(choice)), description);
     QCOMPARE(selectionOf(choice).complete(),
              !choice.contains(-1) && description != "Renk seçilmedi");
@@ -134,6 +143,44 @@ void TestBandPainting::everyColourIndex()
                                             : tolerance.paint);
             QCOMPARE(bands[5].fill, colourList[std::size_t(c)].paint);
         }
+}
+
+using Places = QList<LabelPlace>;
+
+void TestBandPainting::labelPlaces_data()
+{
+    QTest::addColumn<QList<int>>("centres");
+    QTest::addColumn<QList<int>>("widths");
+    QTest::addColumn<int>("to"); // the row runs from 10 to here; bands 9 wide, gap 4
+    QTest::addColumn<Places>("expected");
+
+    QTest::newRow("one fits on its band")
+        << QList<int>{100} << QList<int>{5} << 300 << Places{{true, 98}};
+    QTest::newRow("one too wide: under its band")
+        << QList<int>{100} << QList<int>{30} << 300 << Places{{false, 85}};
+    QTest::newRow("crowded: each after the one before")
+        << QList<int>{100, 116, 132} << QList<int>{30, 30, 30} << 300
+        << Places{{false, 85}, {false, 119}, {false, 153}};
+    QTest::newRow("digits on, the rest below")
+        << QList<int>{100, 116, 132, 148} << QList<int>{5, 5, 28, 36} << 300
+        << Places{{true, 98}, {true, 114}, {false, 118}, {false, 150}};
+    QTest::newRow("back from the right edge")
+        << QList<int>{270, 286} << QList<int>{30, 30} << 300 << Places{{false, 236}, {false, 270}};
+    QTest::newRow("on from the left edge")
+        << QList<int>{12, 28} << QList<int>{30, 30} << 300 << Places{{false, 10}, {false, 44}};
+    QTest::newRow("too wide for the row: from the left")
+        << QList<int>{50, 66} << QList<int>{60, 60} << 100 << Places{{false, 10}, {false, 74}};
+}
+
+void TestBandPainting::labelPlaces()
+{
+    QFETCH(QList<int>, centres);
+    QFETCH(QList<int>, widths);
+    QFETCH(int, to);
+    QFETCH(Places, expected);
+    const std::vector<int> c(centres.begin(), centres.end()), w(widths.begin(), widths.end());
+    const std::vector<LabelPlace> got = placeBandLabels(c, 9, w, 4, 10, to);
+    QCOMPARE(Places(got.begin(), got.end()), expected);
 }
 
 void TestBandPainting::switching_data()

@@ -1,6 +1,8 @@
+#include "colorcode/doubtwindow.h"
 #include "colorcode/form2.h"
 #include "combine/combinewindow.h"
 #include "forms/application.h"
+#include "forms/bandvalues.h"
 #include "forms/controls.h"
 #include "forms/form1.h"
 #include "smd/smdwindow.h"
@@ -9,10 +11,14 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -115,12 +121,17 @@ private slots:
     void switchBackBringsValue();
     void userSizeKept();
     void tools();
+    void bandValues_data();
+    void bandValues();
     void closingEndsProgram();
 };
 
 void TestForm1::initTestCase()
 {
     prepareApplication();
+    // The tests' own settings (see tests/CMakeLists.txt), as a first run
+    // finds them.
+    QSettings(QStringLiteral("Tavlora"), QStringLiteral("Tavlora")).clear();
 }
 
 void TestForm1::init()
@@ -356,13 +367,18 @@ void TestForm1::tools()
     QVERIFY(!form.Command4->geometry().intersects(form.Combo4->geometry()));
     QVERIFY(form.rect().contains(form.Command4->geometry()));
     const QStringList captions{"SMD Kodu", "Direnç Birleştir", "Fotoğraftan Oku",
-                               "Kondansatör Kodu", "Bobin Renk Kodu"};
+                               "Renkten Emin Değilim", "Kondansatör Kodu", "Bobin Renk Kodu"};
     const QList<QAction *> entries = form.actions();
-    QCOMPARE(entries.size(), captions.size());
-    for (qsizetype i = 0; i < entries.size(); ++i) {
+    // The tools, then apart from them the choice of values on the bands.
+    QCOMPARE(entries.size(), captions.size() + 2);
+    for (qsizetype i = 0; i < captions.size(); ++i) {
         QCOMPARE(entries[i]->text(), captions[i]);
         QCOMPARE(entries[i]->shortcut(), QKeySequence(QStringLiteral("Ctrl+%1").arg(i + 1)));
     }
+    QVERIFY(entries[captions.size()]->isSeparator());
+    QCOMPARE(entries.last()->text(), QStringLiteral("Bantlarda değerleri göster"));
+    QVERIFY(entries.last()->isCheckable());
+    QVERIFY(!entries.last()->isChecked());
     // The menu holds them, once opened.
     QTimer::singleShot(0, [&form] { form.Command4->menu()->hide(); });
     form.Command4->click();
@@ -405,6 +421,99 @@ void TestForm1::tools()
     form.useBands({C::Sari, C::Mor, C::Siyah, C::Kahverengi, C::Kahverengi});
     QCOMPARE(form.bandCount(), 5);
     QCOMPARE(form.Text1->text(), inUserFormat("4,7 Kilo Ohm  ± % 1"));
+
+    // "Renkten Emin Değilim" opens with the lists' bands; Kullan brings the
+    // chosen reading back and calculates it.
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_4, Qt::ControlModifier);
+    DoubtWindow &doubt = form.doubtWindow();
+    QVERIFY(doubt.isVisible());
+    QVERIFY(doubt.bandLists[4]->isVisibleTo(&doubt));
+    QVERIFY(!doubt.bandLists[5]->isVisibleTo(&doubt));
+    QCOMPARE(doubt.bandLists[0]->currentText(), QStringLiteral("Sarı"));
+    QCOMPARE(doubt.bandLists[3]->currentText(), QStringLiteral("Kahverengi"));
+    doubt.doubtBoxes[3]->setChecked(true);
+    QCOMPARE(doubt.readingList->count(), 3);
+    doubt.readingList->setCurrentRow(1);
+    doubt.useButton->click();
+    QVERIFY(!doubt.isVisible());
+    QCOMPARE(form.Text1->text(), inUserFormat("47 Kilo Ohm  ± % 1"));
+    QCOMPARE(form.Combo3->currentText(), QStringLiteral("Kırmızı"));
+}
+
+void TestForm1::bandValues_data()
+{
+    QTest::addColumn<int>("bandCount");
+    QTest::addColumn<QList<int>>("choice");
+    QTest::addColumn<int>("labels");
+
+    QTest::newRow("four bands") << 4 << QList<int>{1, 0, 2, 0} << 4;
+    QTest::newRow("Renksiz: no band, no label") << 4 << QList<int>{4, 7, 2, 2} << 3;
+    QTest::newRow("the longest multiplier") << 4 << QList<int>{9, 9, 9, 1} << 4;
+    QTest::newRow("five bands") << 5 << QList<int>{4, 7, 0, 1, 3} << 5;
+    QTest::newRow("six bands") << 6 << QList<int>{1, 9, 2, 11, 9, 0} << 6;
+}
+
+void TestForm1::bandValues()
+{
+    QFETCH(int, bandCount);
+    QFETCH(QList<int>, choice);
+    QFETCH(int, labels);
+
+    Form1 &form = Form1::instance();
+    form.Combo7->setCurrentIndex(bandCount - colorcode::minBandCount);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // Off whatever an earlier row left, at the size the program asks for.
+    const auto off = qScopeGuard([&form] { form.setBandValuesShown(false); });
+    form.setBandValuesShown(false);
+    form.resize(1, 1);
+    chooseBands(form, choice);
+    form.direnchesapla();
+    const QRect before = form.geometry();
+    const QImage drawn = form.grab().toImage();
+
+    QAction *item = form.actions().last();
+    item->trigger();
+    QVERIFY(form.bandValuesShown());
+    QVERIFY(QSettings(QStringLiteral("Tavlora"), QStringLiteral("Tavlora"))
+                .value(QStringLiteral("bandValues"))
+                .toBool());
+    // The window grows downward only.
+    QCOMPARE(form.geometry().topLeft(), before.topLeft());
+    QCOMPARE(form.width(), before.width());
+    QVERIFY(form.height() > before.height());
+
+    const BandValues *values = form.bandValues();
+    const std::vector<QRect> &rects = values->labelRects();
+    const QRect window(QPoint(), form.size());
+    int shown = 0;
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        if (rects[i].isNull())
+            continue;
+        ++shown;
+        const QRect onForm = rects[i].translated(values->pos());
+        QVERIFY2(window.contains(onForm), qPrintable(QString::number(i)));
+        // Below the body, or on a band, never over another label or a
+        // control.
+        QVERIFY(values->onBand()[i] || onForm.top() > form.Shape1->geometry().bottom());
+        for (std::size_t j = i + 1; j < rects.size(); ++j)
+            QVERIFY(!rects[i].intersects(rects[j]));
+        for (QWidget *control :
+             {static_cast<QWidget *>(form.Command3), static_cast<QWidget *>(form.Label1)})
+            QVERIFY(!onForm.intersects(control->geometry()));
+    }
+    QCOMPARE(shown, labels);
+
+    // Off: the drawing as it was, pixel for pixel.
+    item->trigger();
+    QVERIFY(!form.bandValuesShown());
+    QCOMPARE(form.geometry(), before);
+    QCOMPARE(form.grab().toImage(), drawn);
+    QVERIFY(!QSettings(QStringLiteral("Tavlora"), QStringLiteral("Tavlora"))
+                 .value(QStringLiteral("bandValues"))
+                 .toBool());
 }
 
 void TestForm1::userSizeKept()

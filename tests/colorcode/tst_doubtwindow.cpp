@@ -1,0 +1,178 @@
+#include "colorcode/bandselection.h"
+#include "colorcode/doubtwindow.h"
+#include "forms/application.h"
+#include "forms/controls.h"
+#include "testhelpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using colorcode::Colour;
+using C = colorcode::Colour;
+using Colours = QList<colorcode::Colour>;
+
+Q_DECLARE_METATYPE(colorcode::Colour)
+Q_DECLARE_METATYPE(std::vector<colorcode::Colour>)
+
+namespace
+{
+
+void type(QLineEdit *box, const QString &text)
+{
+    box->clear();
+    QTest::keyClicks(box, text);
+}
+
+colorcode::BandSelection bandsOf(const Colours &colours)
+{
+    const std::vector<Colour> list(colours.begin(), colours.end());
+    return colorcode::BandSelection::fromColours(list).value();
+}
+
+} // namespace
+
+class TestDoubtWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void wiring_data();
+    void wiring();
+    void announcedOnce();
+
+private:
+    QWidget m_owner;
+    DoubtWindow *m_window = nullptr;
+};
+
+void TestDoubtWindow::initTestCase()
+{
+    prepareApplication();
+    qRegisterMetaType<std::vector<colorcode::Colour>>();
+    m_owner.show();
+    m_window = new DoubtWindow(&m_owner);
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Renkten Emin Değilim"));
+    QVERIFY(!m_window->isModal());
+    QCOMPARE(m_window->doubtBoxes[2]->accessibleName(), QStringLiteral("Emin değilim: 3. bant"));
+    QCOMPARE(m_window->measuredBox->accessibleName(), QStringLiteral("Ölçülen değer"));
+    QCOMPARE(m_window->meterErrorBox->text(), QStringLiteral("2"));
+}
+
+void TestDoubtWindow::wiring_data()
+{
+    QTest::addColumn<Colours>("bands");
+    QTest::addColumn<int>("ticked");       // the band whose box Space ticks; -1 none
+    QTest::addColumn<QString>("measured"); // written for a decimal comma
+    QTest::addColumn<QString>("meterError");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<Colours>("used"); // what Kullan hands over: the first reading
+
+    const Colours part{C::Kahverengi, C::Siyah, C::Kirmizi, C::Altin};
+    QTest::newRow("third band ticked") << part << 2 << ""
+                                       << "2"
+                                       << "3 okuma, 3'ü standart" << 3 << part;
+    QTest::newRow("third band, 1,02k typed") << part << 2 << "1,02k"
+                                             << "2"
+                                             << "3 okumadan 1'i ölçümle uyuşuyor" << 3 << part;
+    QTest::newRow("third band, 102 typed: 100 Ohm first")
+        << part << 2 << "102"
+        << "2"
+        << "3 okumadan 1'i ölçümle uyuşuyor" << 3
+        << Colours{C::Kahverengi, C::Siyah, C::Kahverengi, C::Altin};
+    QTest::newRow("third band, 9K9 typed: 10 kOhm first")
+        << part << 2 << "9K9"
+        << "2"
+        << "3 okumadan 1'i ölçümle uyuşuyor" << 3
+        << Colours{C::Kahverengi, C::Siyah, C::Turuncu, C::Altin};
+    QTest::newRow("nothing ticked, 1,1k: none agrees")
+        << part << -1 << "1,1k"
+        << "2"
+        << "1 okumanın hiçbiri ölçümle uyuşmuyor; en yakını: Kahverengi Siyah Kırmızı Altın, "
+           "1000 Ohm"
+        << 1 << part;
+    QTest::newRow("a wider meter error: it agrees")
+        << part << -1 << "1,1k"
+        << "5"
+        << "1 okumadan 1'i ölçümle uyuşuyor" << 1 << part;
+    QTest::newRow("no number typed") << part << 2 << "1x"
+                                     << "2"
+                                     << "Değer bir sayı olmalıdır (örnek: 47; 4,7; 4K7). 3 okuma, "
+                                        "3'ü standart"
+                                     << 3 << part;
+    QTest::newRow("five bands, first ticked")
+        << Colours{C::Sari, C::Mor, C::Siyah, C::Kahverengi, C::Kahverengi} << 0 << "4,7k"
+        << "2"
+        << "3 okumadan 1'i ölçümle uyuşuyor" << 3
+        << Colours{C::Sari, C::Mor, C::Siyah, C::Kahverengi, C::Kahverengi};
+}
+
+void TestDoubtWindow::wiring()
+{
+    QFETCH(Colours, bands);
+    QFETCH(int, ticked);
+    QFETCH(QString, measured);
+    QFETCH(QString, meterError);
+    QFETCH(QString, summary);
+    QFETCH(int, count);
+    QFETCH(Colours, used);
+
+    m_window->setBands(bandsOf(bands));
+    for (int band = 0; band < colorcode::maxBandCount; ++band)
+        QCOMPARE(m_window->bandLists[std::size_t(band)]->isVisibleTo(m_window),
+                 band < bands.size());
+    QCOMPARE(m_window->bandLists[0]->currentText(),
+             QString::fromUtf8(
+                 colorcode::colourList[std::size_t(m_window->bandLists[0]->currentIndex())].text));
+    if (ticked >= 0) {
+        QCheckBox *box = m_window->doubtBoxes[std::size_t(ticked)];
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Space);
+        QVERIFY(box->isChecked());
+    }
+    type(m_window->meterErrorBox, inUserFormat(meterError));
+    type(m_window->measuredBox, inUserFormat(measured));
+    QCOMPARE(m_window->summary->text(), inUserFormat(summary));
+    QCOMPARE(m_window->readingList->count(), count);
+    QSignalSpy spy(m_window, &DoubtWindow::useReading);
+    m_window->useButton->click();
+    QCOMPARE(spy.size(), 1);
+    const auto colours = spy.first().first().value<std::vector<Colour>>();
+    QCOMPARE(Colours(colours.begin(), colours.end()), used);
+}
+
+void TestDoubtWindow::announcedOnce()
+{
+    m_window->setBands(bandsOf({C::Kahverengi, C::Siyah, C::Kirmizi, C::Altin}));
+    m_window->doubtBoxes[2]->setChecked(true);
+    type(m_window->measuredBox, QString());
+    QTest::qWait(ToolWindow::typingPauseMs + 200);
+    AnnouncementSpy spy;
+    type(m_window->measuredBox, inUserFormat(QStringLiteral("1,02k")));
+    QVERIFY(spy.heard.isEmpty());
+    QTRY_COMPARE(spy.heard.size(), 1);
+    QCOMPARE(spy.heard.first(),
+             QStringLiteral("3 okuma; ölçümle uyuşan: Kahverengi Siyah Kırmızı Altın, 1000 Ohm"));
+    // The pause says nothing more; Enter asks to hear it again.
+    QTest::qWait(ToolWindow::typingPauseMs + 200);
+    QCOMPARE(spy.heard.size(), 1);
+    QTest::keyClick(m_window->measuredBox, Qt::Key_Return);
+    QCOMPARE(spy.heard.size(), 2);
+    QCOMPARE(spy.heard.last(), spy.heard.first());
+    // Another reading agreeing is another list, said once.
+    type(m_window->measuredBox, QStringLiteral("102"));
+    QTRY_COMPARE(spy.heard.size(), 3);
+    QCOMPARE(spy.heard.last(),
+             QStringLiteral("3 okuma; ölçümle uyuşan: Kahverengi Siyah Kahverengi Altın, 100 Ohm"));
+}
+
+QTEST_MAIN(TestDoubtWindow)
+#include "tst_doubtwindow.moc"
