@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
 #include <variant>
 
 namespace
@@ -167,7 +168,10 @@ void DoubtWindow::showReadings()
     readingList->clear();
     for (const colorcode::DoubtReading &reading : m_readings)
         readingList->addItem(colorcode::readingItemText(reading, m_locale));
-    if (!m_readings.empty())
+    // Made current only where the user is: Orca reads a row made current in
+    // a list without the focus, besides the announcement below. Kullan
+    // takes the first reading until a row is chosen.
+    if (!m_readings.empty() && readingList->hasFocus())
         readingList->setCurrentRow(0);
     useButton->setEnabled(!m_readings.empty());
 
@@ -189,8 +193,8 @@ void DoubtWindow::showReadings()
 
 void DoubtWindow::useClicked()
 {
-    const int row = readingList->currentRow();
-    if (row < 0 || std::size_t(row) >= m_readings.size())
+    const int row = std::max(readingList->currentRow(), 0);
+    if (std::size_t(row) >= m_readings.size())
         return;
     emit useReading(m_readings[std::size_t(row)].selection.colours());
 }
