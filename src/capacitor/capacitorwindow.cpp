@@ -14,26 +14,6 @@
 
 using designer::control;
 
-namespace
-{
-
-// The labels' lines: a run of two spaces ends one.
-const QString lineBreak = QStringLiteral("  ");
-
-void showLines(WrappedLabel *label, const QStringList &lines)
-{
-    // A reading's own line holds two spaces between value and tolerance;
-    // on the label each reading stays one line.
-    QStringList shown;
-    for (const QString &line : lines)
-        shown << QString(line).replace(QStringLiteral("  "), QStringLiteral(", "));
-    label->setText(shown.join(lineBreak));
-    // Reached with Tab only while it says something.
-    label->setFocusPolicy(lines.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
-}
-
-} // namespace
-
 CapacitorWindow::CapacitorWindow(QWidget *owner)
     : ToolWindow(owner, Size::Fixed), m_locale(conversions::numberLocale())
 {
@@ -52,10 +32,8 @@ CapacitorWindow::CapacitorWindow(QWidget *owner)
                                  QStringLiteral("1µ"));
     for (QLineEdit *box : {codeBox, valueBox})
         box->setMaxLength(colorcode::maxTypedLength);
-    for (WrappedLabel *result : {codeResult, valueResult}) {
-        result->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-        result->setFocusPolicy(Qt::NoFocus);
-    }
+    for (WrappedLabel *result : {codeResult, valueResult})
+        setUpResult(result);
     QWidget::setTabOrder(codeBox, codeResult);
     QWidget::setTabOrder(codeResult, valueBox);
     QWidget::setTabOrder(valueBox, valueResult);
@@ -70,10 +48,10 @@ CapacitorWindow::CapacitorWindow(QWidget *owner)
 void CapacitorWindow::codeEdited()
 {
     const QString text = codeBox->text();
-    showLines(codeResult,
-              text.trimmed().isEmpty()
-                  ? QStringList()
-                  : capacitor::decodeLines(capacitor::readMarking(text, m_locale), m_locale));
+    showResult(codeResult,
+               text.trimmed().isEmpty()
+                   ? QStringList()
+                   : capacitor::decodeLines(capacitor::readMarking(text, m_locale), m_locale));
     announceWhenTypingPauses([this] { return spoken(codeResult); });
 }
 
@@ -89,11 +67,6 @@ void CapacitorWindow::valueEdited()
         else
             lines << std::get<QString>(typed);
     }
-    showLines(valueResult, lines);
+    showResult(valueResult, lines);
     announceWhenTypingPauses([this] { return spoken(valueResult); });
-}
-
-QString CapacitorWindow::spoken(const WrappedLabel *result)
-{
-    return QString(result->text()).replace(lineBreak, QStringLiteral(". "));
 }

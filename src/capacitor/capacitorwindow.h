@@ -24,8 +24,6 @@ public:
 private:
     void codeEdited();
     void valueEdited();
-    // What a result label says, as one utterance.
-    static QString spoken(const WrappedLabel *result);
 
     QLocale m_locale;
 };

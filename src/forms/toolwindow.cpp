@@ -1,7 +1,10 @@
 #include "forms/toolwindow.h"
 
 #include "forms/accessibility.h"
+#include "forms/controls.h"
 #include "forms/designer.h"
+
+#include <QStringList>
 
 #include <utility>
 
@@ -14,6 +17,9 @@ Qt::WindowFlags flagsFor(bool fixed)
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     return flags | (fixed ? Qt::MSWindowsFixedSizeDialogHint : Qt::WindowMaximizeButtonHint);
 }
+
+// A result label's lines: a run of two spaces ends one.
+const QString lineBreak = QStringLiteral("  ");
 
 } // namespace
 
@@ -36,6 +42,28 @@ void ToolWindow::setVisible(bool visible)
     if (!visible)
         m_lastSaid.clear(); // heard again when the window is opened again
     QDialog::setVisible(visible);
+}
+
+void ToolWindow::setUpResult(WrappedLabel *label)
+{
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::NoFocus);
+}
+
+void ToolWindow::showResult(WrappedLabel *label, const QStringList &lines)
+{
+    // Two spaces inside a line (between a value and its tolerance) would end
+    // it on the label.
+    QStringList shown;
+    for (const QString &line : lines)
+        shown << QString(line).replace(lineBreak, QStringLiteral(", "));
+    label->setText(shown.join(lineBreak));
+    label->setFocusPolicy(lines.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+QString ToolWindow::spoken(const WrappedLabel *label)
+{
+    return QString(label->text()).replace(lineBreak, QStringLiteral(". "));
 }
 
 void ToolWindow::announceResult(const QString &text)

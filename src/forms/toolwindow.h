@@ -2,9 +2,12 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
+
+class WrappedLabel;
 
 // What every tool window shares: it is a dialog of its own, owned by the
 // main window but not modal; it opens beside the main window the first time,
@@ -27,6 +30,14 @@ protected:
     // until another has been, so a result that did not change is not heard
     // twice (a recomputation, Enter after a pause).
     void announceResult(const QString &text);
+
+    // A label that shows a result: read with the keyboard after its box, and
+    // reached with Tab only while it says something.
+    static void setUpResult(WrappedLabel *label);
+    // Shows lines on a result label, each line one line there.
+    static void showResult(WrappedLabel *label, const QStringList &lines);
+    // What a result label says, as one utterance.
+    static QString spoken(const WrappedLabel *label);
 
     // Says what `text` gives once typing pauses, unless that was just said.
     // Empty text says nothing.

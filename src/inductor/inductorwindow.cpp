@@ -20,17 +20,6 @@ using inductor::Role;
 namespace
 {
 
-const QString lineBreak = QStringLiteral("  ");
-
-void showLines(WrappedLabel *label, const QStringList &lines)
-{
-    QStringList shown;
-    for (const QString &line : lines)
-        shown << QString(line).replace(QStringLiteral("  "), QStringLiteral(", "));
-    label->setText(shown.join(lineBreak));
-    label->setFocusPolicy(lines.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
-}
-
 // The colours a band of a role can be, in the main window's order.
 std::vector<Colour> coloursFor(Role role)
 {
@@ -74,10 +63,8 @@ InductorWindow::InductorWindow(QWidget *owner)
     valueBox->setPlaceholderText(QStringLiteral("270u, 2") + m_locale.decimalPoint() +
                                  QStringLiteral("2µH"));
     valueBox->setMaxLength(colorcode::maxTypedLength);
-    for (WrappedLabel *result : {bandResult, valueResult}) {
-        result->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-        result->setFocusPolicy(Qt::NoFocus);
-    }
+    for (WrappedLabel *result : {bandResult, valueResult})
+        setUpResult(result);
     QWidget::setTabOrder(bandCountList, bandResult);
     QWidget::setTabOrder(bandResult, valueBox);
     QWidget::setTabOrder(valueBox, valueResult);
@@ -118,12 +105,12 @@ void InductorWindow::bandChosen()
     for (int i = 0; i < count; ++i) {
         const QComboBox *list = bandLists[std::size_t(i)];
         if (list->currentIndex() < 0) {
-            showLines(bandResult, {});
+            showResult(bandResult, {});
             return;
         }
         colours.push_back(Colour(list->currentData().toInt()));
     }
-    showLines(bandResult, inductor::decodeLines(inductor::readBands(colours, m_locale), m_locale));
+    showResult(bandResult, inductor::decodeLines(inductor::readBands(colours, m_locale), m_locale));
     announceWhenTypingPauses([this] { return spoken(bandResult); });
 }
 
@@ -139,11 +126,6 @@ void InductorWindow::valueEdited()
         else
             lines << std::get<QString>(typed);
     }
-    showLines(valueResult, lines);
+    showResult(valueResult, lines);
     announceWhenTypingPauses([this] { return spoken(valueResult); });
-}
-
-QString InductorWindow::spoken(const WrappedLabel *result)
-{
-    return QString(result->text()).replace(lineBreak, QStringLiteral(". "));
 }

@@ -32,7 +32,6 @@ private:
     void bandCountChosen();
     void bandChosen();
     void valueEdited();
-    static QString spoken(const WrappedLabel *result);
 
     QLocale m_locale;
 };

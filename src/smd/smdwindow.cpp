@@ -15,21 +15,6 @@
 
 using designer::control;
 
-namespace
-{
-
-// The labels' lines: a run of two spaces ends one.
-const QString lineBreak = QStringLiteral("  ");
-
-void showLines(WrappedLabel *label, const QStringList &lines)
-{
-    label->setText(lines.join(lineBreak));
-    // Reached with Tab only while it says something.
-    label->setFocusPolicy(lines.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
-}
-
-} // namespace
-
 SmdWindow::SmdWindow(QWidget *owner)
     : ToolWindow(owner, Size::Fixed), m_locale(conversions::numberLocale())
 {
@@ -48,10 +33,8 @@ SmdWindow::SmdWindow(QWidget *owner)
     for (QLineEdit *box : {codeBox, valueBox})
         box->setMaxLength(colorcode::maxTypedLength);
     // The results are read with the keyboard after their boxes.
-    for (WrappedLabel *result : {codeResult, valueResult}) {
-        result->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-        result->setFocusPolicy(Qt::NoFocus);
-    }
+    for (WrappedLabel *result : {codeResult, valueResult})
+        setUpResult(result);
     QWidget::setTabOrder(codeBox, codeResult);
     QWidget::setTabOrder(codeResult, valueBox);
     QWidget::setTabOrder(valueBox, valueResult);
@@ -66,9 +49,9 @@ SmdWindow::SmdWindow(QWidget *owner)
 void SmdWindow::showCode()
 {
     const QString text = codeBox->text();
-    showLines(codeResult, text.trimmed().isEmpty()
-                              ? QStringList()
-                              : smd::decodeLines(smd::readMarking(text), m_locale, true));
+    showResult(codeResult, text.trimmed().isEmpty()
+                               ? QStringList()
+                               : smd::decodeLines(smd::readMarking(text), m_locale, true));
     announceWhenTypingPauses([this] { return spoken(codeResult); });
 }
 
@@ -88,11 +71,6 @@ void SmdWindow::showValue()
             lines << colorcode::valueErrorMessage(std::get<colorcode::ValueError>(typed), separator,
                                                   6);
     }
-    showLines(valueResult, lines);
+    showResult(valueResult, lines);
     announceWhenTypingPauses([this] { return spoken(valueResult); });
-}
-
-QString SmdWindow::spoken(const WrappedLabel *result)
-{
-    return QString(result->text()).replace(lineBreak, QStringLiteral(". "));
 }
