@@ -765,6 +765,10 @@ void TestStartup::photoFiles_data()
     const QString outside =
         QStringLiteral("--ends fotoğrafın içinde olur (480 × 360 piksel); verilen '");
     QTest::newRow("ends on the body") << ends("150,210,320,150") << none << 0 << QString();
+    // 30 × 40 apart: a body 50 pixels long, too small for its bands.
+    QTest::newRow("ends on a body too small")
+        << ends("150,210,180,170") << none << 1
+        << QStringLiteral("Direnç fotoğrafta çok küçük (50 piksel): yaklaşarak yeniden çekin");
     QTest::newRow("ends at the corners") << ends("0,0,480,360") << none << -2 << QString();
     QTest::newRow("an end past the edge")
         << ends("0,0,481,0") << none << 2 << outside + QStringLiteral("0,0,481,0'");

@@ -128,6 +128,8 @@ Reply answerPhoto(const std::string &path, const std::optional<photo::Ends> &end
                colorcode::quotedWord(fromArgument(endsText)) +
                QStringLiteral("'; yardım için: tavlora --help");
     }
+    if (read.tooSmall)
+        return photo::tooSmallText(*read.tooSmall);
     if (read.readings.empty())
         return QStringLiteral("fotoğrafta bir direncin bantları okunamadı");
     Answer answer;

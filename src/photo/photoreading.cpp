@@ -200,6 +200,17 @@ struct Candidate {
     colorcode::BandReading value;
 };
 
+// The values parts are made in, 0,1 Ohm to 100 Mega Ohm: a reading outside
+// them must fit the colours much better than one inside to come first.
+bool madeAsPart(const colorcode::ExactValue &value)
+{
+    static const colorcode::ExactValue smallest = colorcode::normalised({"1", -1});
+    static const colorcode::ExactValue largest = colorcode::normalised({"1", 8});
+    return colorcode::compareValues(value, smallest) >= 0 &&
+           colorcode::compareValues(value, largest) <= 0;
+}
+constexpr double offSeries = 3.0, notMade = 3.0;
+
 // Above this distance from the body's colour a band is plainly there.
 constexpr double plainContrast = 12.0;
 
@@ -232,6 +243,12 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
         return result;
     result.ends = givenEnds ? *givenEnds : body->ends;
     result.thickness = body->thickness;
+    result.length = std::hypot(body->ends.second.x - body->ends.first.x,
+                               body->ends.second.y - body->ends.first.y);
+    if (result.length < minReadableLength) {
+        result.tooSmall = true;
+        return result;
+    }
 
     const Profile profile = sampleProfile(image, *body);
     std::vector<Band> found = findBands(profile);
@@ -323,7 +340,9 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
                 if (const auto value = colorcode::readBands(colours)) {
                     if (!colorcode::isStandard(value->value,
                                                colorcode::seriesFor(value->toleranceHundredths)))
-                        cost += 3.0;
+                        cost += offSeries;
+                    if (!madeAsPart(value->value))
+                        cost += notMade;
                     if (!toleranceSeen)
                         cost += 4.0; // parts without a tolerance band are rare
                     cost += kindCost(profile.kind, bandCount);

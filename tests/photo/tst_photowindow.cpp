@@ -54,6 +54,7 @@ private slots:
     void readsAnOpenedPhoto();
     void pasteAndKeyboard();
     void unreadableFile();
+    void tooSmallSaidOnce();
 };
 
 void TestPhotoWindow::readsAnOpenedPhoto()
@@ -147,6 +148,35 @@ void TestPhotoWindow::unreadableFile()
     QVERIFY(window.status()->text().startsWith(u"Fotoğraf açılamadı"_qs));
     QCOMPARE(window.proposals()->count(), 0);
     QVERIFY(!window.useButton()->isEnabled());
+}
+
+void TestPhotoWindow::tooSmallSaidOnce()
+{
+    QWidget owner;
+    PhotoWindow window(&owner);
+    AnnouncementSpy heard;
+    QGuiApplication::clipboard()->setImage(paintedImage());
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(waitForReading(window));
+    QVERIFY(window.proposals()->count() >= 1);
+
+    // Ends 24 × 32 pixels apart: a body 40 pixels long.
+    window.view()->setEnds(photo::Ends{{150, 210}, {174, 178}});
+    window.readAgain();
+    QVERIFY(waitForReading(window));
+    const QString said = u"Direnç fotoğrafta çok küçük (40 piksel): yaklaşarak yeniden çekin"_qs;
+    QCOMPARE(window.status()->text(), said);
+    QCOMPARE(window.proposals()->count(), 0);
+    QVERIFY(!window.useButton()->isEnabled());
+    QCOMPARE(heard.heard.size(), 2);
+    QCOMPARE(heard.heard.back(), said);
+    // Read again as it is: not said again.
+    window.readAgain();
+    QVERIFY(waitForReading(window));
+    QCOMPARE(heard.heard.size(), 2);
 }
 
 QTEST_MAIN(TestPhotoWindow)
