@@ -166,7 +166,8 @@ int main(int argc, char **argv)
     const bool verbose = args.removeAll(u"--verbose"_qs) > 0;
     // One line per photo, own ends: file, body length in photo pixels,
     // found in its box (1, 0, or - without a box), rank of the true value
-    // (- when not among the three), too small (1 or 0), first confidence.
+    // (- when not among the three), too small (1 or 0), the first reading's
+    // share and fit.
     const bool perPhoto = args.removeAll(u"--per-photo"_qs) > 0;
     QString endsPath;
     if (const qsizetype at = args.indexOf(u"--ends"_qs); at >= 0 && at + 1 < args.size()) {
@@ -258,7 +259,8 @@ int main(int argc, char **argv)
                     << (label.box ? (t.found > foundBefore ? "1" : "0") : "-") << " "
                     << (rank < 0 ? u"-"_qs : QString::number(rank + 1)) << " "
                     << (reading.tooSmall ? 1 : 0) << " "
-                    << (reading.readings.empty() ? 0.0 : reading.readings[0].share) << "\n";
+                    << (reading.readings.empty() ? 0.0 : reading.readings[0].share) << " "
+                    << (reading.readings.empty() ? 0.0 : reading.readings[0].fit) << "\n";
             if (verbose && rank != 0) {
                 out << (withEnds ? "  [marked ends] " : "  [own ends]    ") << label.file
                     << "  true " << valueText(label.value) << " (" << bandsText(label.bands)

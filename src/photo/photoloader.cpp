@@ -250,7 +250,8 @@ FileReading readPhotoFile(const QByteArray &path, std::optional<Ends> ends)
     if (reading.tooSmall)
         out.tooSmall = int(std::lround(out.length));
     for (const Reading &r : reading.readings)
-        out.readings.push_back({r.colours(), r.bandCount, r.value.value, r.confidence, r.share});
+        out.readings.push_back(
+            {r.colours(), r.bandCount, r.value.value, r.confidence, r.share, r.fit});
     return out;
 }
 

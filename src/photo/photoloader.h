@@ -61,6 +61,7 @@ struct FileReading {
         colorcode::ExactValue ohms;
         std::optional<int> confidence; // percent, when known to mean something
         double share = 0;              // see Reading::share
+        double fit = 0;                // see Reading::fit
     };
     std::vector<Entry> readings; // best first, at most three
     std::optional<Ends> ends;    // the body ends used

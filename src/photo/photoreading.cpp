@@ -2,6 +2,7 @@
 
 #include "colorcode/standardvalues.h"
 #include "photo/bandprofile.h"
+#include "photo/confidencetable.h"
 
 #include <algorithm>
 #include <bit>
@@ -211,6 +212,18 @@ bool madeAsPart(const colorcode::ExactValue &value)
 }
 constexpr double offSeries = 3.0, notMade = 3.0;
 
+// How often a first reading with this share and colour fit was right on
+// the measured photos, in percent.
+int firstConfidence(double share, double fit)
+{
+    std::size_t s = 0, f = 0;
+    for (const double edge : confidenceShareEdges)
+        s += share >= edge;
+    for (const double edge : confidenceFitEdges)
+        f += fit >= edge;
+    return confidenceTable[s][f];
+}
+
 // Above this distance from the body's colour a band is plainly there.
 constexpr double plainContrast = 12.0;
 
@@ -375,6 +388,8 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
         r.bandCount = int(c.colours.size());
         r.value = c.value;
         r.share = std::exp(perValue.front()->cost - c.cost) / total;
+        for (std::size_t k = 0; k < c.order.size(); ++k)
+            r.fit += costs[c.order[k]][std::size_t(c.colours[k])] / double(c.order.size());
         r.fromSecondEnd = c.order.size() > 1 && c.order.front() > c.order.back();
         const std::vector<Role> roles = rolesFor(r.bandCount);
         for (std::size_t k = 0; k < c.order.size(); ++k) {
@@ -403,6 +418,16 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
             r.bands.push_back(none);
         }
         result.readings.push_back(std::move(r));
+    }
+    // The first reading's confidence is what was measured for its share and
+    // fit; what it leaves goes to the others by their shares.
+    if (!result.readings.empty()) {
+        Reading &first = result.readings.front();
+        first.confidence = firstConfidence(first.share, first.fit);
+        const double rest = 1.0 - first.share;
+        for (std::size_t i = 1; i < result.readings.size(); ++i)
+            result.readings[i].confidence =
+                rest > 0 ? int((100 - *first.confidence) * result.readings[i].share / rest) : 0;
     }
     return result;
 }

@@ -32,11 +32,17 @@ struct Reading {
     std::vector<ReadBand> bands;  // first digit first
     colorcode::BandReading value; // value, tolerance, coefficient
     // This reading's share of the likelihood of every value the bands could
-    // give, 0 to 1. The photo bench checks whether it tells right readings
-    // from wrong ones; until it does, `confidence` stays empty.
+    // give, 0 to 1.
     double share = 0;
-    std::optional<int> confidence; // percent; only where it has been shown to mean something
-    bool fromSecondEnd = false;    // the first digit lies at the ends' second point
+    // How well the bands' colours fit their looks: the mean cost per band
+    // seen, 0 for a perfect fit; a photo under a light unlike any measured
+    // one fits badly however clearly one reading stands out.
+    double fit = 0;
+    // How often such a reading was right, in percent: for the first, as
+    // measured on the shared photos by its share and fit
+    // (bench/photo-calibration.py); the others share what it leaves.
+    std::optional<int> confidence;
+    bool fromSecondEnd = false; // the first digit lies at the ends' second point
 
     std::vector<colorcode::Colour> colours() const;
 };

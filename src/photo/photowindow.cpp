@@ -333,10 +333,14 @@ QString PhotoWindow::proposalText(int number, const Reading &reading)
             name += QStringLiteral(" (şüpheli)");
         names << name;
     }
-    return QStringLiteral("%1. %2 bant: %3 → %4")
-        .arg(number)
-        .arg(reading.bandCount)
-        .arg(names.join(QStringLiteral(", ")), resultText(reading));
+    QString text = QStringLiteral("%1. %2 bant: %3 → %4")
+                       .arg(number)
+                       .arg(reading.bandCount)
+                       .arg(names.join(QStringLiteral(", ")), resultText(reading));
+    if (reading.confidence)
+        text += QStringLiteral("  (güven % %1)")
+                    .arg(conversions::numberLocale().toString(*reading.confidence));
+    return text;
 }
 
 void PhotoWindow::proposalChosen()

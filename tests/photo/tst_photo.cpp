@@ -327,6 +327,16 @@ void TestPhoto::paintedPart()
     QCOMPARE(best.colours(), bands);
     QCOMPARE(best.bandCount, int(bands.size()));
     QVERIFY(reading.readings.size() <= 3);
+    // Each proposal says how often such a reading was right: never sure
+    // either way, and the three together at most every time.
+    int together = 0;
+    for (const Reading &r : reading.readings) {
+        QVERIFY(r.confidence);
+        QVERIFY(*r.confidence >= 0 && *r.confidence < 100);
+        together += *r.confidence;
+    }
+    QVERIFY(*best.confidence > 0);
+    QVERIFY2(together <= 100, qPrintable(QString::number(together)));
     // Each proposal has a value of its own.
     for (std::size_t i = 0; i < reading.readings.size(); ++i)
         for (std::size_t j = i + 1; j < reading.readings.size(); ++j)
