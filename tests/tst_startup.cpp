@@ -834,8 +834,28 @@ void TestStartup::sameShape()
                            .toArray()
                            .first()
                            .toObject();
-    QVERIFY(best.contains(QStringLiteral("confidence")));
+    const double confidence = best.value(QStringLiteral("confidence")).toDouble(-1);
+    QVERIFY2(confidence > 0 && confidence < 1, qPrintable(read.out));
+    // Beside each band read, its likeliest colours: the one read among
+    // them, each probability from 0 to 1, likeliest first.
+    const QJsonArray alternatives = best.value(QStringLiteral("band_alternatives")).toArray();
+    const QJsonArray readBands = best.value(QStringLiteral("bands")).toArray();
+    QCOMPARE(alternatives.size(), readBands.size());
+    for (qsizetype k = 0; k < alternatives.size(); ++k) {
+        const QJsonArray list = alternatives[k].toArray();
+        QVERIFY(!list.isEmpty());
+        bool readAmongThem = false;
+        double before = 1;
+        for (const QJsonValue &entry : list) {
+            const double p = entry[QStringLiteral("probability")].toDouble(-1);
+            QVERIFY2(p >= 0 && p <= before, qPrintable(read.out));
+            before = p;
+            readAmongThem |= entry[QStringLiteral("colour")] == readBands[k];
+        }
+        QVERIFY2(readAmongThem, qPrintable(read.out));
+    }
     best.remove(QStringLiteral("confidence"));
+    best.remove(QStringLiteral("band_alternatives"));
     QCOMPARE(best, bands);
     QCOMPARE(bands.value(QStringLiteral("band_count")).toInt(), bandCount);
     QCOMPARE(bands.value(QStringLiteral("bands")).toArray().size(), bandCount);

@@ -249,9 +249,13 @@ FileReading readPhotoFile(const QByteArray &path, std::optional<Ends> ends)
     out.length = reading.length / loaded.scale();
     if (reading.tooSmall)
         out.tooSmall = int(std::lround(out.length));
-    for (const Reading &r : reading.readings)
+    for (const Reading &r : reading.readings) {
         out.readings.push_back(
-            {r.colours(), r.bandCount, r.value.value, r.confidence, r.share, r.fit});
+            {r.colours(), r.bandCount, r.value.value, r.confidence, r.share, r.fit, {}});
+        for (const ReadBand &b : r.bands)
+            if (b.seen)
+                out.readings.back().alternatives.push_back(b.alternatives);
+    }
     return out;
 }
 

@@ -62,6 +62,8 @@ struct FileReading {
         std::optional<int> confidence; // percent, when known to mean something
         double share = 0;              // see Reading::share
         double fit = 0;                // see Reading::fit
+        // Per band seen, first digit first: see ReadBand::alternatives.
+        std::vector<std::vector<std::pair<colorcode::Colour, double>>> alternatives;
     };
     std::vector<Entry> readings; // best first, at most three
     std::optional<Ends> ends;    // the body ends used

@@ -224,6 +224,23 @@ int firstConfidence(double share, double fit)
     return confidenceTable[s][f];
 }
 
+// A band's likeliest colours with their probabilities: each allowed
+// colour's likelihood over all of them, the cost being its negative log.
+std::vector<std::pair<Colour, double>> alternativesOf(const std::array<double, colourCount> &costs,
+                                                      Role role, int bandCount)
+{
+    const std::vector<Choice> all = choicesFor(costs, role, bandCount, colourCount);
+    std::vector<std::pair<Colour, double>> out;
+    if (all.empty())
+        return out;
+    double total = 0;
+    for (const Choice &c : all)
+        total += std::exp(all.front().cost - c.cost);
+    for (std::size_t i = 0; i < all.size() && i < 3; ++i)
+        out.emplace_back(all[i].colour, std::exp(all.front().cost - all[i].cost) / total);
+    return out;
+}
+
 // Above this distance from the body's colour a band is plainly there.
 constexpr double plainContrast = 12.0;
 
@@ -405,6 +422,7 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
                 choicesFor(costs[c.order[k]], roles[k], r.bandCount, 2);
             rb.doubtful = b.contrast < plainContrast ||
                           (best.size() > 1 && best[1].cost - best[0].cost < 1.0);
+            rb.alternatives = alternativesOf(costs[c.order[k]], roles[k], r.bandCount);
             r.bands.push_back(rb);
         }
         if (c.colours.size() > c.order.size()) {
@@ -413,6 +431,7 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
             ReadBand none;
             none.colour = Colour::Renksiz;
             none.seen = false;
+            none.alternatives = {{Colour::Renksiz, 1.0}};
             none.position =
                 r.fromSecondEnd ? std::max(0.0, last.start - 0.1) : std::min(1.0, last.end + 0.1);
             r.bands.push_back(none);

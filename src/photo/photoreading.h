@@ -25,6 +25,10 @@ struct ReadBand {
     double position = 0;   // along the body, 0 at the ends' first point, 1 at the second
     bool doubtful = false; // another colour fitted nearly as well, or the band is faint
     bool seen = true;      // false for a Renksiz tolerance: no band there
+    // The colours its place allows, likeliest first (at most three), with
+    // how likely each is by its colour and what parts carry there; one
+    // certain Renksiz where no band was seen.
+    std::vector<std::pair<colorcode::Colour, double>> alternatives;
 };
 
 struct Reading {

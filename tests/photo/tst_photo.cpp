@@ -336,6 +336,12 @@ void TestPhoto::paintedPart()
         together += *r.confidence;
     }
     QVERIFY(*best.confidence > 0);
+    // Painted plainly, each band's likeliest alternative is its paint.
+    if (harm == None)
+        for (std::size_t k = 0; k < bands.size(); ++k) {
+            QVERIFY(!best.bands[k].alternatives.empty());
+            QCOMPARE(best.bands[k].alternatives.front().first, bands[k]);
+        }
     QVERIFY2(together <= 100, qPrintable(QString::number(together)));
     // Each proposal has a value of its own.
     for (std::size_t i = 0; i < reading.readings.size(); ++i)
