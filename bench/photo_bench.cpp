@@ -21,6 +21,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <optional>
 
@@ -32,7 +33,8 @@ namespace
 struct Label {
     QString file;
     colorcode::ExactValue value;
-    std::vector<Colour> bands; // empty when not given
+    std::vector<Colour> bands;                // empty when not given
+    std::optional<std::array<double, 4>> box; // "cx cy w h", fractions of the photo
 };
 
 // "4.7", "10000000", "0.47" to an exact value; nothing for anything else.
@@ -106,6 +108,7 @@ std::vector<Label> readLabels(const QString &path)
     const qsizetype fileColumn = header.indexOf(u"file"_qs);
     const qsizetype valueColumn = header.indexOf(u"value_ohms"_qs);
     const qsizetype bandsColumn = header.indexOf(u"bands"_qs);
+    const qsizetype boxColumn = header.indexOf(u"box"_qs);
     for (qsizetype i = 1; i < rows.size(); ++i) {
         const QStringList cells = rows[i].trimmed().split(u',');
         if (fileColumn < 0 || valueColumn < 0 || cells.size() <= std::max(fileColumn, valueColumn))
@@ -113,7 +116,14 @@ std::vector<Label> readLabels(const QString &path)
         const auto value = exactFrom(cells[valueColumn]);
         if (!value)
             continue;
-        Label label{cells[fileColumn], *value, {}};
+        Label label{cells[fileColumn], *value, {}, std::nullopt};
+        if (boxColumn >= 0 && boxColumn < cells.size()) {
+            const QStringList parts = cells[boxColumn].split(u' ', Qt::SkipEmptyParts);
+            if (parts.size() == 4)
+                label.box = std::array<double, 4>{
+                    QLocale::c().toDouble(parts[0]), QLocale::c().toDouble(parts[1]),
+                    QLocale::c().toDouble(parts[2]), QLocale::c().toDouble(parts[3])};
+        }
         if (bandsColumn >= 0 && bandsColumn < cells.size())
             for (const QString &name : cells[bandsColumn].split(u' ', Qt::SkipEmptyParts))
                 if (const auto c = colourNamed(name))
@@ -138,7 +148,7 @@ std::map<QString, photo::Ends> readEnds(const QString &path)
 }
 
 struct Tally {
-    int photos = 0, first = 0, amongThree = 0;
+    int photos = 0, first = 0, amongThree = 0, tooSmall = 0, boxed = 0, found = 0;
     double milliseconds = 0, slowest = 0;
 };
 
@@ -154,6 +164,11 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     const bool verbose = args.removeAll(u"--verbose"_qs) > 0;
+    // One line per photo, own ends: file, body length in photo pixels,
+    // found in its box (1, 0, or - without a box), rank of the true value
+    // (- when not among the three), too small (1 or 0), the first reading's
+    // share and fit.
+    const bool perPhoto = args.removeAll(u"--per-photo"_qs) > 0;
     QString endsPath;
     if (const qsizetype at = args.indexOf(u"--ends"_qs); at >= 0 && at + 1 < args.size()) {
         endsPath = args[at + 1];
@@ -161,7 +176,7 @@ int main(int argc, char **argv)
     }
     QTextStream out(stdout);
     if (args.size() != 1) {
-        out << "usage: photo_bench FOLDER [--ends FILE] [--verbose]\n";
+        out << "usage: photo_bench FOLDER [--ends FILE] [--verbose] [--per-photo]\n";
         return 2;
     }
     const QDir folder(args[0]);
@@ -175,7 +190,10 @@ int main(int argc, char **argv)
 
     std::map<QString, Tally> own, given;
     std::map<std::pair<Colour, Colour>, QStringList> confusions;
-    std::vector<std::pair<double, bool>> confidences; // first reading's confidence, right or not
+    std::vector<std::pair<double, bool>> confidences; // first reading's share, right or not
+    // The confidence shown with the first reading (its share where none is
+    // shown), right or not, per source.
+    std::map<QString, std::vector<std::pair<double, bool>>> shownBySource;
     for (const Label &label : labels) {
         const QString source = label.file.section(u'-', 0, 0);
         const QString path = folder.filePath(label.file);
@@ -207,8 +225,26 @@ int main(int argc, char **argv)
                 }
             t.first += rank == 0;
             t.amongThree += rank >= 0;
-            if (!withEnds && !reading.readings.empty())
-                confidences.emplace_back(reading.readings[0].share, rank == 0);
+            t.tooSmall += reading.tooSmall.has_value();
+            const int foundBefore = t.found;
+            if (label.box && !withEnds) {
+                ++t.boxed;
+                if (reading.ends && !reading.size.isEmpty()) {
+                    // Found: the body's centre inside the part's box.
+                    const auto &[cx, cy, w, h] = *label.box;
+                    const double x =
+                        (reading.ends->first.x + reading.ends->second.x) / 2 / reading.size.width();
+                    const double y = (reading.ends->first.y + reading.ends->second.y) / 2 /
+                                     reading.size.height();
+                    t.found += std::abs(x - cx) <= w / 2 && std::abs(y - cy) <= h / 2;
+                }
+            }
+            if (!withEnds && !reading.readings.empty()) {
+                const auto &r = reading.readings[0];
+                const double shown = r.confidence ? *r.confidence / 100.0 : r.share;
+                confidences.emplace_back(r.share, rank == 0);
+                shownBySource[source].emplace_back(shown, rank == 0);
+            }
             if (!withEnds && rank != 0 && !label.bands.empty() && !reading.readings.empty()) {
                 // The colours mixed up: the first reading against the truth,
                 // band by band, where the counts agree.
@@ -218,6 +254,13 @@ int main(int argc, char **argv)
                         if (read[k] != label.bands[k])
                             confusions[{label.bands[k], read[k]}] << label.file;
             }
+            if (perPhoto && !withEnds)
+                out << "photo " << label.file << " " << qRound(reading.length) << " "
+                    << (label.box ? (t.found > foundBefore ? "1" : "0") : "-") << " "
+                    << (rank < 0 ? u"-"_qs : QString::number(rank + 1)) << " "
+                    << (reading.tooSmall ? 1 : 0) << " "
+                    << (reading.readings.empty() ? 0.0 : reading.readings[0].share) << " "
+                    << (reading.readings.empty() ? 0.0 : reading.readings[0].fit) << "\n";
             if (verbose && rank != 0) {
                 out << (withEnds ? "  [marked ends] " : "  [own ends]    ") << label.file
                     << "  true " << valueText(label.value) << " (" << bandsText(label.bands)
@@ -234,19 +277,39 @@ int main(int argc, char **argv)
         }
     }
 
-    out << "source  photos  own ends: first  among three  ms/photo (slowest)  |  marked ends: "
-           "photos  first  among three\n";
+    out << "source  photos  own ends: first  among three  too small  three or too small  body "
+           "found  ms/photo "
+           "(slowest)  |  marked ends: photos  first  among three\n";
     for (const auto &[source, t] : own) {
         const Tally g = given.count(source) ? given.at(source) : Tally{};
         out << source.leftJustified(8) << QString::number(t.photos).leftJustified(8)
             << percent(t.first, t.photos).leftJustified(17)
             << percent(t.amongThree, t.photos).leftJustified(13)
+            << QString::number(t.tooSmall).leftJustified(11)
+            << percent(t.amongThree + t.tooSmall, t.photos).leftJustified(18)
+            << (t.boxed ? percent(t.found, t.boxed) : u"–"_qs).leftJustified(12)
             << (QString::number(t.milliseconds / t.photos, 'f', 1) + u" ("_qs +
                 QString::number(t.slowest, 'f', 1) + u')')
                    .leftJustified(20)
             << "|  " << QString::number(g.photos).leftJustified(20)
             << percent(g.first, g.photos).leftJustified(7) << percent(g.amongThree, g.photos)
             << "\n";
+    }
+    for (const auto &[source, shown] : shownBySource) {
+        // Calibration: of the first readings shown at each tenth of
+        // confidence, how many are right.
+        out << "calibration, " << source << " (shown confidence: readings, right share):";
+        std::array<int, 10> count{}, right{};
+        for (const auto &[c, isRight] : shown) {
+            const int bin = std::clamp(int(c * 10), 0, 9);
+            ++count[std::size_t(bin)];
+            right[std::size_t(bin)] += isRight;
+        }
+        for (std::size_t b = 0; b < 10; ++b)
+            if (count[b])
+                out << "  " << b * 10 << "-" << b * 10 + 10 << " %: " << count[b] << ", "
+                    << percent(right[b], count[b]);
+        out << "\n";
     }
     if (!confidences.empty()) {
         // Whether confidence means something: how often a right first

@@ -913,6 +913,10 @@ void TestStartup::photoFiles_data()
     const QString outside =
         QStringLiteral("--ends fotoğrafın içinde olur (480 × 360 piksel); verilen '");
     QTest::newRow("ends on the body") << ends("150,210,320,150") << none << 0 << QString();
+    // 30 × 40 apart: a body 50 pixels long, too small for its bands.
+    QTest::newRow("ends on a body too small")
+        << ends("150,210,180,170") << none << 1
+        << QStringLiteral("Direnç fotoğrafta çok küçük (50 piksel): yaklaşarak yeniden çekin");
     QTest::newRow("ends at the corners") << ends("0,0,480,360") << none << -2 << QString();
     QTest::newRow("an end past the edge")
         << ends("0,0,481,0") << none << 2 << outside + QStringLiteral("0,0,481,0'");
@@ -978,8 +982,28 @@ void TestStartup::sameShape()
                            .toArray()
                            .first()
                            .toObject();
-    QVERIFY(best.contains(QStringLiteral("confidence")));
+    const double confidence = best.value(QStringLiteral("confidence")).toDouble(-1);
+    QVERIFY2(confidence > 0 && confidence < 1, qPrintable(read.out));
+    // Beside each band read, its likeliest colours: the one read among
+    // them, each probability from 0 to 1, likeliest first.
+    const QJsonArray alternatives = best.value(QStringLiteral("band_alternatives")).toArray();
+    const QJsonArray readBands = best.value(QStringLiteral("bands")).toArray();
+    QCOMPARE(alternatives.size(), readBands.size());
+    for (qsizetype k = 0; k < alternatives.size(); ++k) {
+        const QJsonArray list = alternatives[k].toArray();
+        QVERIFY(!list.isEmpty());
+        bool readAmongThem = false;
+        double before = 1;
+        for (const QJsonValue &entry : list) {
+            const double p = entry[QStringLiteral("probability")].toDouble(-1);
+            QVERIFY2(p >= 0 && p <= before, qPrintable(read.out));
+            before = p;
+            readAmongThem |= entry[QStringLiteral("colour")] == readBands[k];
+        }
+        QVERIFY2(readAmongThem, qPrintable(read.out));
+    }
     best.remove(QStringLiteral("confidence"));
+    best.remove(QStringLiteral("band_alternatives"));
     QCOMPARE(best, bands);
     QCOMPARE(bands.value(QStringLiteral("band_count")).toInt(), bandCount);
     QCOMPARE(bands.value(QStringLiteral("bands")).toArray().size(), bandCount);

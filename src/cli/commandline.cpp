@@ -15,6 +15,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -137,6 +138,8 @@ Reply answerPhoto(const std::string &path, const std::optional<photo::Ends> &end
                colorcode::quotedWord(fromArgument(endsText)) +
                QStringLiteral("'; yardım için: tavlora --help");
     }
+    if (read.tooSmall)
+        return photo::tooSmallText(*read.tooSmall);
     if (read.readings.empty())
         return QStringLiteral("fotoğrafta bir direncin bantları okunamadı");
     Answer answer;
@@ -151,7 +154,21 @@ Reply answerPhoto(const std::string &path, const std::optional<photo::Ends> &end
         answer.lines << names.join(u' ') + QStringLiteral("  ") + text;
         if (!selection)
             continue; // every reading the photo rules give is of the band lists
+        // Per band, its likeliest colours with their probabilities.
+        std::vector<std::string> perBand;
+        for (const auto &alternatives : entry.alternatives) {
+            std::vector<std::string> list;
+            for (const auto &[colour, probability] : alternatives)
+                list.push_back(
+                    JsonObject()
+                        .add("colour", jsonString(QString::fromUtf8(colorcode::colourName(colour))))
+                        .add("probability",
+                             jsonHundredths(std::int32_t(std::lround(probability * 100))))
+                        .text());
+            perBand.push_back(jsonArray(list));
+        }
         readings.push_back(bandJson(*selection, locale)
+                               .add("band_alternatives", jsonArray(perBand))
                                .add("confidence", entry.confidence
                                                       ? jsonHundredths(*entry.confidence)
                                                       : std::string(jsonNull))

@@ -5,6 +5,7 @@
 #include <QImageReader>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -221,6 +222,13 @@ LoadedPhoto photoFromImage(const QImage &image, int longSide)
     return fromDecoded(smaller, image.size());
 }
 
+QString tooSmallText(int pixels)
+{
+    return QCoreApplication::translate(
+               "photo", "Direnç fotoğrafta çok küçük (%1 piksel): yaklaşarak yeniden çekin")
+        .arg(pixels);
+}
+
 FileReading readPhotoFile(const QByteArray &path, std::optional<Ends> ends)
 {
     FileReading out;
@@ -238,8 +246,16 @@ FileReading readPhotoFile(const QByteArray &path, std::optional<Ends> ends)
         readPhoto(loaded.image, ends ? std::optional(loaded.toImage(*ends)) : std::nullopt);
     if (reading.ends)
         out.ends = loaded.toPhoto(*reading.ends);
-    for (const Reading &r : reading.readings)
-        out.readings.push_back({r.colours(), r.bandCount, r.value.value, r.confidence, r.share});
+    out.length = reading.length / loaded.scale();
+    if (reading.tooSmall)
+        out.tooSmall = int(std::lround(out.length));
+    for (const Reading &r : reading.readings) {
+        out.readings.push_back(
+            {r.colours(), r.bandCount, r.value.value, r.confidence, r.share, r.fit, {}});
+        for (const ReadBand &b : r.bands)
+            if (b.seen)
+                out.readings.back().alternatives.push_back(b.alternatives);
+    }
     return out;
 }
 

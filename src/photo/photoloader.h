@@ -61,13 +61,24 @@ struct FileReading {
         colorcode::ExactValue ohms;
         std::optional<int> confidence; // percent, when known to mean something
         double share = 0;              // see Reading::share
+        double fit = 0;                // see Reading::fit
+        // Per band seen, first digit first: see ReadBand::alternatives.
+        std::vector<std::vector<std::pair<colorcode::Colour, double>>> alternatives;
     };
     std::vector<Entry> readings; // best first, at most three
     std::optional<Ends> ends;    // the body ends used
     QSize size;                  // the photo's, as shown
     bool endsOutside = false;    // the ends given lie outside the photo: nothing read
+    // The body's length in the photo's pixels where it is too short for its
+    // bands to be told apart: nothing read.
+    std::optional<int> tooSmall;
+    double length = 0; // the body's, in the photo's pixels; 0 when none was found
     QString error;
 };
+// What is said for a body too small to read, its length in the photo's
+// pixels.
+QString tooSmallText(int pixels);
+
 FileReading readPhotoFile(const QByteArray &path, std::optional<Ends> ends = std::nullopt);
 FileReading readPhotoFile(const QString &path, std::optional<Ends> ends = std::nullopt);
 

@@ -2,6 +2,7 @@
 
 #include "colorcode/standardvalues.h"
 #include "photo/bandprofile.h"
+#include "photo/confidencetable.h"
 
 #include <algorithm>
 #include <bit>
@@ -200,6 +201,46 @@ struct Candidate {
     colorcode::BandReading value;
 };
 
+// The values parts are made in, 0,1 Ohm to 100 Mega Ohm: a reading outside
+// them must fit the colours much better than one inside to come first.
+bool madeAsPart(const colorcode::ExactValue &value)
+{
+    static const colorcode::ExactValue smallest = colorcode::normalised({"1", -1});
+    static const colorcode::ExactValue largest = colorcode::normalised({"1", 8});
+    return colorcode::compareValues(value, smallest) >= 0 &&
+           colorcode::compareValues(value, largest) <= 0;
+}
+constexpr double offSeries = 3.0, notMade = 3.0;
+
+// How often a first reading with this share and colour fit was right on
+// the measured photos, in percent.
+int firstConfidence(double share, double fit)
+{
+    std::size_t s = 0, f = 0;
+    for (const double edge : confidenceShareEdges)
+        s += share >= edge;
+    for (const double edge : confidenceFitEdges)
+        f += fit >= edge;
+    return confidenceTable[s][f];
+}
+
+// A band's likeliest colours with their probabilities: each allowed
+// colour's likelihood over all of them, the cost being its negative log.
+std::vector<std::pair<Colour, double>> alternativesOf(const std::array<double, colourCount> &costs,
+                                                      Role role, int bandCount)
+{
+    const std::vector<Choice> all = choicesFor(costs, role, bandCount, colourCount);
+    std::vector<std::pair<Colour, double>> out;
+    if (all.empty())
+        return out;
+    double total = 0;
+    for (const Choice &c : all)
+        total += std::exp(all.front().cost - c.cost);
+    for (std::size_t i = 0; i < all.size() && i < 3; ++i)
+        out.emplace_back(all[i].colour, std::exp(all.front().cost - all[i].cost) / total);
+    return out;
+}
+
 // Above this distance from the body's colour a band is plainly there.
 constexpr double plainContrast = 12.0;
 
@@ -232,6 +273,12 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
         return result;
     result.ends = givenEnds ? *givenEnds : body->ends;
     result.thickness = body->thickness;
+    result.length = std::hypot(body->ends.second.x - body->ends.first.x,
+                               body->ends.second.y - body->ends.first.y);
+    if (result.length < minReadableLength) {
+        result.tooSmall = true;
+        return result;
+    }
 
     const Profile profile = sampleProfile(image, *body);
     std::vector<Band> found = findBands(profile);
@@ -323,7 +370,9 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
                 if (const auto value = colorcode::readBands(colours)) {
                     if (!colorcode::isStandard(value->value,
                                                colorcode::seriesFor(value->toleranceHundredths)))
-                        cost += 3.0;
+                        cost += offSeries;
+                    if (!madeAsPart(value->value))
+                        cost += notMade;
                     if (!toleranceSeen)
                         cost += 4.0; // parts without a tolerance band are rare
                     cost += kindCost(profile.kind, bandCount);
@@ -356,6 +405,8 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
         r.bandCount = int(c.colours.size());
         r.value = c.value;
         r.share = std::exp(perValue.front()->cost - c.cost) / total;
+        for (std::size_t k = 0; k < c.order.size(); ++k)
+            r.fit += costs[c.order[k]][std::size_t(c.colours[k])] / double(c.order.size());
         r.fromSecondEnd = c.order.size() > 1 && c.order.front() > c.order.back();
         const std::vector<Role> roles = rolesFor(r.bandCount);
         for (std::size_t k = 0; k < c.order.size(); ++k) {
@@ -371,6 +422,7 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
                 choicesFor(costs[c.order[k]], roles[k], r.bandCount, 2);
             rb.doubtful = b.contrast < plainContrast ||
                           (best.size() > 1 && best[1].cost - best[0].cost < 1.0);
+            rb.alternatives = alternativesOf(costs[c.order[k]], roles[k], r.bandCount);
             r.bands.push_back(rb);
         }
         if (c.colours.size() > c.order.size()) {
@@ -379,11 +431,22 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
             ReadBand none;
             none.colour = Colour::Renksiz;
             none.seen = false;
+            none.alternatives = {{Colour::Renksiz, 1.0}};
             none.position =
                 r.fromSecondEnd ? std::max(0.0, last.start - 0.1) : std::min(1.0, last.end + 0.1);
             r.bands.push_back(none);
         }
         result.readings.push_back(std::move(r));
+    }
+    // The first reading's confidence is what was measured for its share and
+    // fit; what it leaves goes to the others by their shares.
+    if (!result.readings.empty()) {
+        Reading &first = result.readings.front();
+        first.confidence = firstConfidence(first.share, first.fit);
+        const double rest = 1.0 - first.share;
+        for (std::size_t i = 1; i < result.readings.size(); ++i)
+            result.readings[i].confidence =
+                rest > 0 ? int((100 - *first.confidence) * result.readings[i].share / rest) : 0;
     }
     return result;
 }

@@ -25,6 +25,10 @@ struct ReadBand {
     double position = 0;   // along the body, 0 at the ends' first point, 1 at the second
     bool doubtful = false; // another colour fitted nearly as well, or the band is faint
     bool seen = true;      // false for a Renksiz tolerance: no band there
+    // The colours its place allows, likeliest first (at most three), with
+    // how likely each is by its colour and what parts carry there; one
+    // certain Renksiz where no band was seen.
+    std::vector<std::pair<colorcode::Colour, double>> alternatives;
 };
 
 struct Reading {
@@ -32,11 +36,17 @@ struct Reading {
     std::vector<ReadBand> bands;  // first digit first
     colorcode::BandReading value; // value, tolerance, coefficient
     // This reading's share of the likelihood of every value the bands could
-    // give, 0 to 1. The photo bench checks whether it tells right readings
-    // from wrong ones; until it does, `confidence` stays empty.
+    // give, 0 to 1.
     double share = 0;
-    std::optional<int> confidence; // percent; only where it has been shown to mean something
-    bool fromSecondEnd = false;    // the first digit lies at the ends' second point
+    // How well the bands' colours fit their looks: the mean cost per band
+    // seen, 0 for a perfect fit; a photo under a light unlike any measured
+    // one fits badly however clearly one reading stands out.
+    double fit = 0;
+    // How often such a reading was right, in percent: for the first, as
+    // measured on the shared photos by its share and fit
+    // (bench/photo-calibration.py); the others share what it leaves.
+    std::optional<int> confidence;
+    bool fromSecondEnd = false; // the first digit lies at the ends' second point
 
     std::vector<colorcode::Colour> colours() const;
 };
@@ -44,9 +54,21 @@ struct Reading {
 struct PhotoReading {
     std::optional<Ends> ends; // the ends used, in the image's pixels
     bool endsGiven = false;
-    double thickness = 0;          // of the body, in the image's pixels
+    double thickness = 0; // of the body, in the image's pixels
+    double length = 0;    // of the body between its ends, in the image's pixels
+    // The body is too short for its bands to be told apart: nothing is
+    // proposed, rather than readings no colour in the photo supports.
+    bool tooSmall = false;
     std::vector<Reading> readings; // at most three, best first, each of another value
 };
+
+// The shortest body whose bands are read, in the image's pixels. Shorter,
+// a band is under some six pixels wide and a JPEG keeps its colour at half
+// that: what is sampled is mostly the blur of its neighbours. Measured with
+// bench/photo-bench.sh --per-photo: of the 104 phone photos whose body was
+// found shorter than this, 13 had the true value among the three; every
+// rig photo's body, all read, is 130 pixels or longer.
+inline constexpr double minReadableLength = 100;
 
 // The readings of a photo. `givenEnds` replace the body's ends the photo
 // would be searched for; ends outside the image read nothing.

@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace photo
 {
@@ -273,6 +274,7 @@ void PhotoWindow::present(const Outcome &outcome)
             return;
         }
         m_image = std::make_shared<const RgbImage>(outcome.loaded->image);
+        m_scale = outcome.loaded->scale();
         m_view->setImage(outcome.loaded->shown);
     }
     m_reading = outcome.reading;
@@ -302,6 +304,8 @@ void PhotoWindow::present(const Outcome &outcome)
     if (!m_reading.ends)
         text = QStringLiteral("Direncin gövdesi bulunamadı. Uçları fareyle ya da Sekme ve ok "
                               "tuşlarıyla gövdenin iki ucuna taşıyıp Enter'a basın.");
+    else if (m_reading.tooSmall)
+        text = tooSmallText(int(std::lround(m_reading.length / m_scale)));
     else if (m_reading.readings.empty())
         text = QStringLiteral("Bantlar okunamadı. Uçları gövdenin iki ucuna taşıyıp Enter'a "
                               "basın.");
@@ -329,10 +333,14 @@ QString PhotoWindow::proposalText(int number, const Reading &reading)
             name += QStringLiteral(" (şüpheli)");
         names << name;
     }
-    return QStringLiteral("%1. %2 bant: %3 → %4")
-        .arg(number)
-        .arg(reading.bandCount)
-        .arg(names.join(QStringLiteral(", ")), resultText(reading));
+    QString text = QStringLiteral("%1. %2 bant: %3 → %4")
+                       .arg(number)
+                       .arg(reading.bandCount)
+                       .arg(names.join(QStringLiteral(", ")), resultText(reading));
+    if (reading.confidence)
+        text += QStringLiteral("  (güven % %1)")
+                    .arg(conversions::numberLocale().toString(*reading.confidence));
+    return text;
 }
 
 void PhotoWindow::proposalChosen()

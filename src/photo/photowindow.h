@@ -87,6 +87,7 @@ private:
     QPushButton *m_use = nullptr;
 
     std::shared_ptr<const RgbImage> m_image; // what is read
+    double m_scale = 1;                      // image pixels per photo pixel
     PhotoReading m_reading;
     QThread *m_worker = nullptr;
     std::shared_ptr<Outcome> m_outcome;

@@ -141,6 +141,8 @@ private slots:
     void openFile_data();
     void openFile();
     void emptyImageReadsNothing();
+    void tooSmallReadsNothing_data();
+    void tooSmallReadsNothing();
 };
 
 void TestPhoto::srgbToLab_data()
@@ -271,6 +273,9 @@ void TestPhoto::paintedPart_data()
         << k47One << true << true << unsigned(Warm | Jpeg) << "47e2";
     QTest::newRow("18k7 1% blue body")
         << k187 << true << false << unsigned(Blurred | Noisy) << "187e2";
+    // Beyond what parts are made in, yet plainly painted: still first.
+    QTest::newRow("220M plainly painted") << std::vector<Colour>{Kirmizi, Kirmizi, Mor, Altin}
+                                          << false << false << unsigned(Jpeg) << "22e7";
     // No tolerance band: read as the fewest bands with Renksiz.
     QTest::newRow("4k7 without a tolerance band")
         << std::vector<Colour>{Sari, Mor, Kirmizi, Renksiz} << false << false << unsigned(None)
@@ -322,6 +327,22 @@ void TestPhoto::paintedPart()
     QCOMPARE(best.colours(), bands);
     QCOMPARE(best.bandCount, int(bands.size()));
     QVERIFY(reading.readings.size() <= 3);
+    // Each proposal says how often such a reading was right: never sure
+    // either way, and the three together at most every time.
+    int together = 0;
+    for (const Reading &r : reading.readings) {
+        QVERIFY(r.confidence);
+        QVERIFY(*r.confidence >= 0 && *r.confidence < 100);
+        together += *r.confidence;
+    }
+    QVERIFY(*best.confidence > 0);
+    // Painted plainly, each band's likeliest alternative is its paint.
+    if (harm == None)
+        for (std::size_t k = 0; k < bands.size(); ++k) {
+            QVERIFY(!best.bands[k].alternatives.empty());
+            QCOMPARE(best.bands[k].alternatives.front().first, bands[k]);
+        }
+    QVERIFY2(together <= 100, qPrintable(QString::number(together)));
     // Each proposal has a value of its own.
     for (std::size_t i = 0; i < reading.readings.size(); ++i)
         for (std::size_t j = i + 1; j < reading.readings.size(); ++j)
@@ -393,6 +414,43 @@ void TestPhoto::emptyImageReadsNothing()
     // A plain table: no body, no reading.
     const RgbImage plain = makeImage(320, 240, 200);
     QVERIFY(readPhoto(plain).readings.empty());
+}
+
+void TestPhoto::tooSmallReadsNothing_data()
+{
+    QTest::addColumn<Ends>("ends");
+    QTest::addColumn<double>("length"); // of the body, by hand
+    QTest::addColumn<bool>("tooSmall");
+
+    // The painted 2,2 kΩ part below lies from (100, 250) to (300, 170).
+    QTest::newRow("the whole body") << Ends{{100, 250}, {300, 170}} << 215.41 << false;
+    QTest::newRow("a quarter of it, as if photographed from afar")
+        << Ends{{100, 250}, {150, 230}} << 53.85 << true;
+    QTest::newRow("a few pixels") << Ends{{100, 250}, {103, 246}} << 5.0 << true;
+    QTest::newRow("both ends on one point") << Ends{{120, 242}, {120, 242}} << 0.0 << true;
+}
+
+void TestPhoto::tooSmallReadsNothing()
+{
+    QFETCH(Ends, ends);
+    QFETCH(double, length);
+    QFETCH(bool, tooSmall);
+
+    using enum colorcode::Colour;
+    const Part part{{Kirmizi, Kirmizi, Turuncu, Altin}, beige, {{100, 250}, {300, 170}}, 52};
+    const PhotoReading reading = readPhoto(paint(part), ends);
+    QCOMPARE(reading.tooSmall, tooSmall);
+    QVERIFY(std::abs(reading.length - length) < 0.01);
+    // Too small: nothing proposed at all, rather than readings of a blur.
+    QCOMPARE(reading.readings.empty(), tooSmall);
+
+    // The same part painted a fifth of its size, found by itself: too small.
+    const Part far{part.bands, beige, {{100, 120}, {140, 104}}, 11};
+    const PhotoReading farReading = readPhoto(paint(far));
+    if (farReading.ends) {
+        QVERIFY(farReading.tooSmall);
+        QVERIFY(farReading.readings.empty());
+    }
 }
 
 void TestPhoto::rotatedLargeFile()

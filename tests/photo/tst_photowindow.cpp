@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,6 +55,7 @@ private slots:
     void readsAnOpenedPhoto();
     void pasteAndKeyboard();
     void unreadableFile();
+    void tooSmallSaidOnce();
 };
 
 void TestPhotoWindow::readsAnOpenedPhoto()
@@ -76,7 +78,13 @@ void TestPhotoWindow::readsAnOpenedPhoto()
     QListWidget *list = window->proposals();
     QVERIFY(list->count() >= 1 && list->count() <= 3);
     const QString best = list->item(0)->text();
-    QCOMPARE(best, inUserFormat(u"1. 4 bant: Sarı, Mor, Kırmızı, Altın → 4,7 Kilo Ohm  ± % 5"_qs));
+    const QString reading =
+        inUserFormat(u"1. 4 bant: Sarı, Mor, Kırmızı, Altın → 4,7 Kilo Ohm  ± % 5"_qs);
+    QVERIFY2(best.startsWith(reading), qPrintable(best));
+    // Then how often such a reading was right, in percent.
+    const QString confidence = best.mid(reading.size());
+    QVERIFY2(QRegularExpression(u"^  \\(güven % [1-9][0-9]?\\)$"_qs).match(confidence).hasMatch(),
+             qPrintable(confidence));
     // A screen reader reads each proposal as the text shown.
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(list);
     QVERIFY(iface && iface->childCount() >= 1);
@@ -147,6 +155,35 @@ void TestPhotoWindow::unreadableFile()
     QVERIFY(window.status()->text().startsWith(u"Fotoğraf açılamadı"_qs));
     QCOMPARE(window.proposals()->count(), 0);
     QVERIFY(!window.useButton()->isEnabled());
+}
+
+void TestPhotoWindow::tooSmallSaidOnce()
+{
+    QWidget owner;
+    PhotoWindow window(&owner);
+    AnnouncementSpy heard;
+    QGuiApplication::clipboard()->setImage(paintedImage());
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(waitForReading(window));
+    QVERIFY(window.proposals()->count() >= 1);
+
+    // Ends 24 × 32 pixels apart: a body 40 pixels long.
+    window.view()->setEnds(photo::Ends{{150, 210}, {174, 178}});
+    window.readAgain();
+    QVERIFY(waitForReading(window));
+    const QString said = u"Direnç fotoğrafta çok küçük (40 piksel): yaklaşarak yeniden çekin"_qs;
+    QCOMPARE(window.status()->text(), said);
+    QCOMPARE(window.proposals()->count(), 0);
+    QVERIFY(!window.useButton()->isEnabled());
+    QCOMPARE(heard.heard.size(), 2);
+    QCOMPARE(heard.heard.back(), said);
+    // Read again as it is: not said again.
+    window.readAgain();
+    QVERIFY(waitForReading(window));
+    QCOMPARE(heard.heard.size(), 2);
 }
 
 QTEST_MAIN(TestPhotoWindow)
