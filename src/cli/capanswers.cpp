@@ -4,7 +4,7 @@
 #include "capacitor/quantity.h"
 #include "cli/colourwords.h"
 #include "colorcode/standardvalues.h"
-#include "inductor/inductorcode.h"
+#include "inductor/inductortext.h"
 
 using colorcode::ExactValue;
 
@@ -142,9 +142,9 @@ Reply answerInductor(const QString &words, const QLocale &locale)
             return QStringLiteral("\"%1\" bir renk adı değil").arg(word);
         colours.push_back(*colour);
     }
-    const inductor::BandReading reading = inductor::readBands(colours, locale);
-    if (const auto *refusal = std::get_if<QString>(&reading))
-        return *refusal;
+    const inductor::BandReading reading = inductor::readBands(colours);
+    if (const auto *refusal = std::get_if<inductor::Refusal>(&reading))
+        return inductor::refusalText(*refusal);
     const inductor::Readings &readings = std::get<inductor::Readings>(reading);
     const inductor::Reading &first = readings.readings.front();
     const auto tolerance = [](const inductor::Reading &r) {
@@ -155,11 +155,13 @@ Reply answerInductor(const QString &words, const QLocale &locale)
     answer.lines = inductor::decodeLines(reading, locale);
     std::vector<std::string> all;
     for (const inductor::Reading &r : readings.readings)
-        all.push_back(JsonObject()
-                          .add("microhenries", jsonNumber(r.microhenries))
-                          .add("tolerance_percent", tolerance(r))
-                          .add("note", jsonString(r.note.isEmpty() ? r.how : r.note))
-                          .text());
+        all.push_back(
+            JsonObject()
+                .add("microhenries", jsonNumber(r.microhenries))
+                .add("tolerance_percent", tolerance(r))
+                .add("note", jsonString(r.notes.empty() ? inductor::howText(readings, locale)
+                                                        : inductor::notesText(r.notes, locale)))
+                .text());
     answer.json = JsonObject()
                       .add("bands", coloursJson(readings.bands))
                       .add("microhenries", jsonNumber(first.microhenries))
