@@ -11,7 +11,7 @@
 // or UTF-16 (bit 1), and whether the rest is a marking or a value to write
 // markings for (bit 2).
 
-#include "capacitor/capacitormarking.h"
+#include "capacitor/capacitortext.h"
 #include "capacitor/quantity.h"
 #include "capreference.h"
 

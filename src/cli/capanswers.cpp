@@ -1,8 +1,9 @@
 #include "cli/capanswers.h"
 
-#include "capacitor/capacitormarking.h"
+#include "capacitor/capacitortext.h"
 #include "capacitor/quantity.h"
 #include "cli/colourwords.h"
+#include "colorcode/quotedword.h"
 #include "colorcode/standardvalues.h"
 #include "inductor/inductortext.h"
 
@@ -65,8 +66,8 @@ std::string coloursJson(const std::vector<colorcode::Colour> &colours)
 Reply answerCap(const QString &code, const QLocale &locale)
 {
     const capacitor::MarkingReading reading = capacitor::readMarking(code, locale);
-    if (const auto *refusal = std::get_if<QString>(&reading))
-        return *refusal;
+    if (const auto *refusal = std::get_if<capacitor::Refusal>(&reading))
+        return capacitor::refusalText(*refusal);
     const capacitor::Readings &readings = std::get<capacitor::Readings>(reading);
     const capacitor::Reading &first = readings.readings.front();
     Answer answer;
@@ -139,7 +140,7 @@ Reply answerInductor(const QString &words, const QLocale &locale)
             return inductor::dotsRefusal();
         const auto colour = colourNamed(word);
         if (!colour)
-            return QStringLiteral("\"%1\" bir renk adı değil").arg(word);
+            return QStringLiteral("\"%1\" bir renk adı değil").arg(colorcode::quotedWord(word));
         colours.push_back(*colour);
     }
     const inductor::BandReading reading = inductor::readBands(colours);
