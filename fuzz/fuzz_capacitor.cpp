@@ -130,7 +130,7 @@ void checkValue(const QString &text, const QLocale &locale)
             bool found = false;
             for (const capacitor::Reading &r : readings->readings)
                 found = found || r.picofarads == colorcode::normalised(*v);
-            if (!found || (m.name != u"EIA-198" &&
+            if (!found || (m.form != capacitor::MarkingForm::Eia198 &&
                            readings->readings.front().picofarads != colorcode::normalised(*v)))
                 fail("a written marking reads as another value", text, code);
         }

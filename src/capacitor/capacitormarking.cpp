@@ -766,6 +766,21 @@ std::optional<QString> voltageCodeFor(std::int64_t voltsHundredths)
     return std::nullopt;
 }
 
+const char *formId(MarkingForm form)
+{
+    switch (form) {
+    case MarkingForm::ThreeDigit:
+        return "three_digit";
+    case MarkingForm::RDecimal:
+        return "r_decimal";
+    case MarkingForm::LetterCode:
+        return "letter_code";
+    case MarkingForm::Eia198:
+        return "eia198";
+    }
+    return "";
+}
+
 std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &locale)
 {
     const ExactValue n = colorcode::normalised(picofarads);
@@ -775,7 +790,7 @@ std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &lo
 
     // Three digits: two significant digits × 10^0 … 10^7, or × 0,01 and
     // × 0,1 written with 8 and 9.
-    Marking three{QStringLiteral("3 haneli"), std::nullopt, {}};
+    Marking three{MarkingForm::ThreeDigit, std::nullopt, {}};
     if (count > 2)
         three.note = QStringLiteral("iki anlamlı hane taşır");
     else if (leading < -1)
@@ -800,7 +815,7 @@ std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &lo
     markings.push_back(three);
 
     // R as the pF decimal point, below 10 pF: 4R7, 0R5, R47.
-    Marking r{QStringLiteral("R ondalık"), std::nullopt, {}};
+    Marking r{MarkingForm::RDecimal, std::nullopt, {}};
     if (leading >= 1)
         r.note = QStringLiteral("yalnız 10 pF altında");
     else if (leading < -2 || n.powerOfTen < -2 || (leading == 0 && n.powerOfTen < -1))
@@ -818,7 +833,7 @@ std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &lo
 
     // The letter code in the unit that gives 1 to 999, the letter as the
     // decimal mark; below 1 pF the letter first.
-    Marking letter{QStringLiteral("harf kodu"), std::nullopt, {}};
+    Marking letter{MarkingForm::LetterCode, std::nullopt, {}};
     {
         static constexpr std::array<char16_t, 4> prefixes{u'p', u'n', u'µ', u'm'};
         int unit = 0;
@@ -841,7 +856,7 @@ std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &lo
     markings.push_back(letter);
 
     // EIA-198: a letter's mantissa and a digit, every table's letter.
-    Marking eia{QStringLiteral("EIA-198"), std::nullopt, {}};
+    Marking eia{MarkingForm::Eia198, std::nullopt, {}};
     QStringList codes, notes;
     if (count <= 2) {
         const int mantissa = QString::fromStdString(n.digits).leftJustified(2, u'0').toInt();

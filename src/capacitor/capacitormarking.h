@@ -89,9 +89,21 @@ MarkingReading readMarking(const QString &text,
 // Whether the voltage letter reads two ways: then no single volts stands.
 bool voltsDisputed(const Readings &readings);
 
+// The forms a value is written in.
+enum class MarkingForm {
+    ThreeDigit, // 472, 479 (× 0,1), 107
+    RDecimal,   // 4R7, R47: R as the pF decimal point
+    LetterCode, // 4n7, p47, 4µ7
+    Eia198,     // S3, b3: a letter's mantissa and a digit
+};
+
+// A stable English identifier, for machine-readable output:
+// "three_digit", "r_decimal", "letter_code", "eia198".
+const char *formId(MarkingForm form);
+
 // Every marking of a value in pF. A missing code carries why.
 struct Marking {
-    QString name;                // "3 haneli", "harf kodu", "EIA-198"
+    MarkingForm form = MarkingForm::ThreeDigit;
     std::optional<QString> code; // "472", "4n7", "S3"
     QString note;                // about the code, or why there is none
 };

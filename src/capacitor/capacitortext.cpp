@@ -40,6 +40,21 @@ QString joinNotes(const QString &a, const QString &b)
 
 } // namespace
 
+QString formName(MarkingForm form)
+{
+    switch (form) {
+    case MarkingForm::ThreeDigit:
+        return QStringLiteral("3 haneli");
+    case MarkingForm::RDecimal:
+        return QStringLiteral("R ondalık");
+    case MarkingForm::LetterCode:
+        return QStringLiteral("harf kodu");
+    case MarkingForm::Eia198:
+        return QStringLiteral("EIA-198");
+    }
+    return {};
+}
+
 QString refusalText(const Refusal &refusal)
 {
     switch (refusal.kind) {
@@ -158,10 +173,10 @@ QStringList encodeLines(const ExactValue &picofarads, const QLocale &locale)
     QStringList lines{pf(picofarads, locale)};
     for (const Marking &m : markingsFor(picofarads, locale)) {
         if (m.code)
-            lines << m.name + QStringLiteral(": ") + *m.code +
+            lines << formName(m.form) + QStringLiteral(": ") + *m.code +
                          (m.note.isEmpty() ? QString() : QStringLiteral(" (") + m.note + u')');
         else
-            lines << m.name + QStringLiteral(": — (") + m.note + u')';
+            lines << formName(m.form) + QStringLiteral(": — (") + m.note + u')';
     }
     lines << seriesLine(picofarads);
     for (QString &line : lines)

@@ -15,6 +15,10 @@
 namespace capacitor
 {
 
+// The form as the user reads it: "3 haneli", "R ondalık", "harf kodu",
+// "EIA-198".
+QString formName(MarkingForm form);
+
 // What keeps a text from being a marking, one line quoting the offending
 // part (at most colorcode::maxQuotedLength characters of it).
 QString refusalText(const Refusal &refusal);

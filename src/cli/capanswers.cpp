@@ -109,11 +109,8 @@ Reply answerCapFor(const QString &typed, const QLocale &locale)
     JsonObject json;
     json.add("picofarads", jsonNumber(value));
     for (const capacitor::Marking &m : capacitor::markingsFor(value, locale)) {
-        const char *key = m.name == u"3 haneli"    ? "three_digit"
-                          : m.name == u"R ondalık" ? "r_decimal"
-                          : m.name == u"harf kodu" ? "letter_code"
-                                                   : "eia198";
-        if (std::string_view(key) == "eia198") {
+        const char *key = capacitor::formId(m.form);
+        if (m.form == capacitor::MarkingForm::Eia198) {
             std::vector<std::string> codes;
             if (m.code)
                 for (const QString &c : m.code->split(QStringLiteral(", ")))

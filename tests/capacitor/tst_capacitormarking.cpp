@@ -93,7 +93,7 @@ bool readsAs(const Readings &readings, const ExactValue &value)
 std::optional<QString> codeOf(const ExactValue &value, const QString &name)
 {
     for (const Marking &m : markingsFor(value, turkish))
-        if (m.name == name)
+        if (formName(m.form) == name)
             return m.code;
     return std::nullopt;
 }
@@ -428,7 +428,7 @@ void TestCapacitorMarking::e24Values()
                     const MarkingReading reading = readMarking(code, turkish);
                     const Readings *readings = readingsOf(reading);
                     QVERIFY2(readings, qPrintable(name + u' ' + code + u' ' + refusalOf(reading)));
-                    if (m.name == u"EIA-198")
+                    if (m.form == MarkingForm::Eia198)
                         QVERIFY2(readsAs(*readings, value), qPrintable(name + u' ' + code));
                     else
                         QCOMPARE(readings->readings.front().picofarads, value);
