@@ -11,7 +11,7 @@
 // or UTF-16 (bit 1), and whether the rest is a marking or a value to write
 // markings for (bit 2).
 
-#include "capacitor/capacitormarking.h"
+#include "capacitor/capacitortext.h"
 #include "capacitor/quantity.h"
 #include "capreference.h"
 
@@ -130,7 +130,7 @@ void checkValue(const QString &text, const QLocale &locale)
             bool found = false;
             for (const capacitor::Reading &r : readings->readings)
                 found = found || r.picofarads == colorcode::normalised(*v);
-            if (!found || (m.name != u"EIA-198" &&
+            if (!found || (m.form != capacitor::MarkingForm::Eia198 &&
                            readings->readings.front().picofarads != colorcode::normalised(*v)))
                 fail("a written marking reads as another value", text, code);
         }

@@ -10,7 +10,7 @@
 // bands byte 1 is the count and each further byte a colour.
 
 #include "capacitor/quantity.h"
-#include "inductor/inductorcode.h"
+#include "inductor/inductortext.h"
 
 #include <QLocale>
 #include <QString>
@@ -74,7 +74,7 @@ std::optional<int> toleranceOf(Colour c)
 
 void checkBands(const std::vector<Colour> &bands)
 {
-    const inductor::BandReading reading = inductor::readBands(bands, QLocale::c());
+    const inductor::BandReading reading = inductor::readBands(bands);
     const auto *readings = std::get_if<inductor::Readings>(&reading);
     inductor::decodeLines(reading, QLocale::c());
     std::vector<Colour> b = bands;
@@ -120,7 +120,7 @@ void checkValue(const QString &text)
             continue;
         std::vector<Colour> withTolerance = *bands.bands;
         withTolerance.push_back(Colour::Altin);
-        const auto reading = inductor::readBands(withTolerance, QLocale::c());
+        const auto reading = inductor::readBands(withTolerance);
         const auto *readings = std::get_if<inductor::Readings>(&reading);
         if (!readings || readings->readings.front().microhenries != colorcode::normalised(*v))
             fail("written bands read as another value");

@@ -1,5 +1,6 @@
 #include "capacitor/capacitormarking.h"
 
+#include "capacitor/capacitortext.h"
 #include "capacitor/quantity.h"
 #include "colorcode/resistance.h"
 #include "colorcode/standardvalues.h"
@@ -21,19 +22,12 @@ namespace
 using colorcode::ExactValue;
 using quantity::Kind;
 
-// Longer texts are no marking; reading them whole would only cost time.
-constexpr qsizetype longestText = 64;
 // Digits a letter code may carry; more are no marking.
 constexpr int mostDigits = 12;
 
 ExactValue valueOf(std::string digits, int powerOfTen)
 {
     return colorcode::normalised({std::move(digits), powerOfTen});
-}
-
-QString quoted(const QString &text)
-{
-    return QStringLiteral("“") + text + QStringLiteral("”");
 }
 
 QString superscript(int n)
@@ -674,9 +668,8 @@ QString polarityWarning()
 
 MarkingReading readMarking(const QString &text, const QLocale &locale)
 {
-    if (text.size() > longestText)
-        return QStringLiteral("kondansatör kodu en çok %1 karakterdir; bu metin çok uzun")
-            .arg(longestText);
+    if (text.size() > longestMarking)
+        return Refusal{RefusalKind::TextTooLong, {}};
     QStringList tokens{QString()};
     for (const char32_t c : text.toUcs4()) {
         const QChar::Category category = QChar::category(c);
@@ -692,13 +685,13 @@ MarkingReading readMarking(const QString &text, const QLocale &locale)
         } else if ((c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || c == U'.' || c == U',') {
             tokens.back() += QChar(char16_t(c));
         } else {
-            return QStringLiteral("tanınmayan karakter: ") + quoted(QString::fromUcs4(&c, 1));
+            return Refusal{RefusalKind::UnknownCharacter, QString::fromUcs4(&c, 1)};
         }
     }
     if (tokens.back().isEmpty())
         tokens.removeLast();
     if (tokens.isEmpty())
-        return QStringLiteral("kondansatör kodu boş");
+        return Refusal{RefusalKind::Empty, {}};
 
     // "105K 330V": volts spelled out as a word of their own.
     std::optional<std::int64_t> spelledVolts;
@@ -721,19 +714,16 @@ MarkingReading readMarking(const QString &text, const QLocale &locale)
     if (!readings) {
         static const QRegularExpression io(QStringLiteral("^[KNS]?[IO][0-9]$"));
         if (io.match(code).hasMatch())
-            return quoted(code) +
-                   QStringLiteral(": EIA-198'de I ve O kullanılmaz (bir not dosyasındaki I = 2,2 "
-                                  "ve O = 3,3 J ve N'nin yanlış yazımıdır)");
+            return Refusal{RefusalKind::IOInEia198, code};
         static const QRegularExpression zero(QStringLiteral("^0+[A-Z]?$"));
         if (zero.match(code).hasMatch())
-            return quoted(code) + QStringLiteral(": değer sıfır olamaz");
-        return quoted(code) +
-               QStringLiteral(" bilinen bir kondansatör kodu değil (104, 4n7, 2A474J, S3, 3R9)");
+            return Refusal{RefusalKind::ZeroValue, code};
+        return Refusal{RefusalKind::UnknownCode, code};
     }
     if (spelledVolts) {
         if (std::any_of(readings->readings.begin(), readings->readings.end(),
                         [](const Reading &r) { return r.voltsHundredths.has_value(); }))
-            return QStringLiteral("gerilim iki kez yazılmış: ") + quoted(text.simplified());
+            return Refusal{RefusalKind::VoltsTwice, text.simplified()};
         for (Reading &r : readings->readings)
             r.voltsHundredths = spelledVolts;
     }
@@ -752,81 +742,6 @@ MarkingReading readMarking(const QString &text, const QLocale &locale)
 bool voltsDisputed(const Readings &readings)
 {
     return readings.voltsDisputed;
-}
-
-QString toleranceText(const Tolerance &t, const QLocale &locale)
-{
-    switch (t.kind) {
-    case Tolerance::Kind::Percent:
-        return QStringLiteral("± % ") + decimalText(t.plusHundredths, locale);
-    case Tolerance::Kind::Picofarads:
-        return QStringLiteral("± ") + decimalText(t.plusHundredths, locale) + QStringLiteral(" pF");
-    case Tolerance::Kind::Asymmetric:
-        return QStringLiteral("+ % ") + decimalText(t.plusHundredths, locale) +
-               QStringLiteral(" / − % ") + decimalText(t.minusHundredths, locale);
-    }
-    return {};
-}
-
-QString voltsText(std::int64_t hundredths, const QLocale &locale)
-{
-    return decimalText(hundredths, locale) + QStringLiteral(" V");
-}
-
-QString readingLine(const Reading &r, const QLocale &locale)
-{
-    QString line = pf(r.picofarads, locale);
-    if (r.tolerance)
-        line += QStringLiteral("  ") + toleranceText(*r.tolerance, locale);
-    if (r.voltsHundredths)
-        line += QStringLiteral("  ") + voltsText(*r.voltsHundredths, locale);
-    if (r.tantalum)
-        line += QStringLiteral("  tantal");
-    return line;
-}
-
-QStringList decodeLines(const MarkingReading &reading, const QLocale &locale)
-{
-    if (const auto *refusal = std::get_if<QString>(&reading))
-        return {*refusal};
-    const Readings &readings = std::get<Readings>(reading);
-    const Reading &first = readings.readings.front();
-    QStringList lines{pf(first.picofarads, locale)};
-    // The same value in the neighbouring units, where a factor of 1000 is
-    // the usual mistake: 100 nF = 0,1 µF = 100000 pF.
-    QStringList same;
-    for (const int power : {-12, -9, -6}) {
-        const ExactValue inUnit =
-            valueOf(first.picofarads.digits, first.picofarads.powerOfTen - 12 - power);
-        const int leading = int(inUnit.digits.size()) - 1 + inUnit.powerOfTen;
-        if (leading >= -3 && leading <= 5)
-            same << numbers::text(inUnit, locale) + u' ' +
-                        quantity::unitSymbol(power, Kind::Capacitance);
-    }
-    if (same.size() > 1)
-        lines << QStringLiteral("Aynı değer: ") + same.join(QStringLiteral(" = "));
-    lines << first.how;
-    lines << QStringLiteral("Tolerans: ") + (first.tolerance
-                                                 ? toleranceText(*first.tolerance, locale)
-                                                 : QStringLiteral("kodda yok"));
-    if (first.voltsHundredths)
-        lines << QStringLiteral("Gerilim: ") + voltsText(*first.voltsHundredths, locale) +
-                     (voltsDisputed(readings)
-                          ? QStringLiteral(" (harfi tartışmalı; başka okumaya bakın)")
-                          : QString());
-    else if (voltsDisputed(readings))
-        lines << QStringLiteral("Gerilim: harfi tartışmalı; okumalara bakın");
-    if (first.tantalum)
-        lines << QStringLiteral("Tantal okuması");
-    if (!first.note.isEmpty())
-        lines << first.note;
-    lines << readings.notes;
-    for (std::size_t i = 1; i < readings.readings.size(); ++i) {
-        const Reading &r = readings.readings[i];
-        lines << QStringLiteral("Başka okuma: ") + readingLine(r, locale) + QStringLiteral(" (") +
-                     joinNotes(r.note, r.how == first.how ? QString() : r.how) + u')';
-    }
-    return lines;
 }
 
 std::optional<std::int64_t> consensusVolts(const QString &code)
@@ -851,6 +766,21 @@ std::optional<QString> voltageCodeFor(std::int64_t voltsHundredths)
     return std::nullopt;
 }
 
+const char *formId(MarkingForm form)
+{
+    switch (form) {
+    case MarkingForm::ThreeDigit:
+        return "three_digit";
+    case MarkingForm::RDecimal:
+        return "r_decimal";
+    case MarkingForm::LetterCode:
+        return "letter_code";
+    case MarkingForm::Eia198:
+        return "eia198";
+    }
+    return "";
+}
+
 std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &locale)
 {
     const ExactValue n = colorcode::normalised(picofarads);
@@ -860,7 +790,7 @@ std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &lo
 
     // Three digits: two significant digits × 10^0 … 10^7, or × 0,01 and
     // × 0,1 written with 8 and 9.
-    Marking three{QStringLiteral("3 haneli"), std::nullopt, {}};
+    Marking three{MarkingForm::ThreeDigit, std::nullopt, {}};
     if (count > 2)
         three.note = QStringLiteral("iki anlamlı hane taşır");
     else if (leading < -1)
@@ -885,7 +815,7 @@ std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &lo
     markings.push_back(three);
 
     // R as the pF decimal point, below 10 pF: 4R7, 0R5, R47.
-    Marking r{QStringLiteral("R ondalık"), std::nullopt, {}};
+    Marking r{MarkingForm::RDecimal, std::nullopt, {}};
     if (leading >= 1)
         r.note = QStringLiteral("yalnız 10 pF altında");
     else if (leading < -2 || n.powerOfTen < -2 || (leading == 0 && n.powerOfTen < -1))
@@ -903,7 +833,7 @@ std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &lo
 
     // The letter code in the unit that gives 1 to 999, the letter as the
     // decimal mark; below 1 pF the letter first.
-    Marking letter{QStringLiteral("harf kodu"), std::nullopt, {}};
+    Marking letter{MarkingForm::LetterCode, std::nullopt, {}};
     {
         static constexpr std::array<char16_t, 4> prefixes{u'p', u'n', u'µ', u'm'};
         int unit = 0;
@@ -926,7 +856,7 @@ std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &lo
     markings.push_back(letter);
 
     // EIA-198: a letter's mantissa and a digit, every table's letter.
-    Marking eia{QStringLiteral("EIA-198"), std::nullopt, {}};
+    Marking eia{MarkingForm::Eia198, std::nullopt, {}};
     QStringList codes, notes;
     if (count <= 2) {
         const int mantissa = QString::fromStdString(n.digits).leftJustified(2, u'0').toInt();
@@ -954,35 +884,6 @@ std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &lo
     }
     markings.push_back(eia);
     return markings;
-}
-
-QString seriesLine(const ExactValue &picofarads)
-{
-    QStringList in;
-    for (const colorcode::Series s :
-         {colorcode::Series::E6, colorcode::Series::E12, colorcode::Series::E24,
-          colorcode::Series::E48, colorcode::Series::E96, colorcode::Series::E192})
-        if (colorcode::isInSeries(picofarads, s))
-            in << colorcode::seriesName(s);
-    if (in.isEmpty())
-        return QStringLiteral("E-serisi: hiçbirinde değil");
-    return QStringLiteral("E-serisi: ") + in.join(QStringLiteral(", "));
-}
-
-QStringList encodeLines(const ExactValue &picofarads, const QLocale &locale)
-{
-    QStringList lines{pf(picofarads, locale)};
-    for (const Marking &m : markingsFor(picofarads, locale)) {
-        if (m.code)
-            lines << m.name + QStringLiteral(": ") + *m.code +
-                         (m.note.isEmpty() ? QString() : QStringLiteral(" (") + m.note + u')');
-        else
-            lines << m.name + QStringLiteral(": — (") + m.note + u')';
-    }
-    lines << seriesLine(picofarads);
-    for (QString &line : lines)
-        line = quantity::withDecimalMark(line, locale);
-    return lines;
 }
 
 } // namespace capacitor

@@ -11,8 +11,8 @@
 // (2A474J, 103J2A), film prints (.1K63), the EIA-198 two-character SMD code
 // (S3, KA2, b3) and SMD tantalum marks (A475, 107C).
 //
-// All words are here and in the .cpp: the window, the command line's lines
-// and its JSON notes say the same.
+// Refusals are data; capacitortext.h words them, and puts readings and
+// markings into the window's and the command line's lines.
 
 #include "colorcode/exactvalue.h"
 #include "forms/conversions.h"
@@ -59,46 +59,60 @@ struct Readings {
     bool voltsDisputed = false;    // its voltage letter reads two ways
 };
 
-using MarkingReading = std::variant<Readings, QString>; // or one line why not
+// What keeps a text from being a marking.
+enum class RefusalKind {
+    TextTooLong,      // longer than any marking
+    UnknownCharacter, // `part`: the character
+    Empty,            // nothing but spaces and invisible characters
+    IOInEia198,       // `part`: an EIA-198 code with I or O
+    ZeroValue,        // `part`: a code whose value is zero
+    VoltsTwice,       // `part`: volts both coded and spelled out
+    UnknownCode,      // `part`: none of the forms
+};
+
+struct Refusal {
+    RefusalKind kind = RefusalKind::UnknownCode;
+    QString part; // the offending text, as read
+};
+
+using MarkingReading = std::variant<Readings, Refusal>;
+
+// Texts longer than this are no marking and are refused unread.
+inline constexpr qsizetype longestMarking = 64;
 
 // Reads a marking. Spaces, invisible characters and a trailing "F" after a
 // prefix do not count; digits of any script read as 0-9; case counts
-// (EIA-198 b is not B). Bounded: texts over 64 characters are refused.
+// (EIA-198 b is not B). Bounded: longer texts are refused.
 MarkingReading readMarking(const QString &text,
                            const QLocale &locale = conversions::numberLocale());
 
 // Whether the voltage letter reads two ways: then no single volts stands.
 bool voltsDisputed(const Readings &readings);
 
+// The forms a value is written in.
+enum class MarkingForm {
+    ThreeDigit, // 472, 479 (× 0,1), 107
+    RDecimal,   // 4R7, R47: R as the pF decimal point
+    LetterCode, // 4n7, p47, 4µ7
+    Eia198,     // S3, b3: a letter's mantissa and a digit
+};
+
+// A stable English identifier, for machine-readable output:
+// "three_digit", "r_decimal", "letter_code", "eia198".
+const char *formId(MarkingForm form);
+
 // Every marking of a value in pF. A missing code carries why.
 struct Marking {
-    QString name;                // "3 haneli", "harf kodu", "EIA-198"
+    MarkingForm form = MarkingForm::ThreeDigit;
     std::optional<QString> code; // "472", "4n7", "S3"
     QString note;                // about the code, or why there is none
 };
 std::vector<Marking> markingsFor(const colorcode::ExactValue &picofarads, const QLocale &locale);
 
-// The E-series a value belongs to: "E6, E12, E24" or why none.
-QString seriesLine(const colorcode::ExactValue &picofarads);
-
 // A voltage code's volts by the consensus letters (A … K, V, W, Q, Z, P)
 // and digit 0 to 3, and the code of such volts; nothing for any other.
 std::optional<std::int64_t> consensusVolts(const QString &code);
 std::optional<QString> voltageCodeFor(std::int64_t voltsHundredths);
-
-// Texts: "± % 5", "± 0,25 pF", "+ % 80 / − % 20"; "100 V", "6,3 V".
-QString toleranceText(const Tolerance &tolerance, const QLocale &locale);
-QString voltsText(std::int64_t hundredths, const QLocale &locale);
-
-// A reading's one-line summary: "470 nF  ± % 5  100 V".
-QString readingLine(const Reading &reading, const QLocale &locale);
-
-// A marking read, as lines: the value first, how, tolerance and volts,
-// the notes, and every other reading with why. A refusal is its line.
-QStringList decodeLines(const MarkingReading &reading, const QLocale &locale);
-
-// A value's markings as lines: the value, one line a form, its E-series.
-QStringList encodeLines(const colorcode::ExactValue &picofarads, const QLocale &locale);
 
 // The polarity warning shown with every tantalum and electrolytic reading.
 QString polarityWarning();

@@ -1,7 +1,7 @@
 #include "capacitor/capacitorwindow.h"
 
 #include "capacitor/capacitordesign.h"
-#include "capacitor/capacitormarking.h"
+#include "capacitor/capacitortext.h"
 #include "capacitor/quantity.h"
 #include "colorcode/valueentry.h"
 #include "forms/accessibility.h"

@@ -1,5 +1,7 @@
 #include "capacitor/quantity.h"
 
+#include "colorcode/quotedword.h"
+
 #include "forms/conversions.h"
 #include "numbers/exactnumber.h"
 
@@ -144,7 +146,8 @@ std::variant<ExactValue, QString> readQuantity(const QString &text, Kind kind, Q
         if (p == 1)
             continue;
         if (prefixAt >= 0)
-            return QStringLiteral("birim ön eki bir kez yazılır: “%1”").arg(clean);
+            return QStringLiteral("birim ön eki bir kez yazılır: “%1”")
+                .arg(colorcode::quotedWord(clean));
         prefixAt = i;
         prefixPower = p;
     }
@@ -168,7 +171,7 @@ std::variant<ExactValue, QString> readQuantity(const QString &text, Kind kind, Q
     if (number.contains(otherMark))
         return QStringLiteral("ondalık işareti “%1”; “%2” kullanılmaz").arg(decimalMark, otherMark);
     if (number.count(decimalMark) > 1 || number == decimalMark || number.isEmpty())
-        return QStringLiteral("“%1” bir sayı değil").arg(text.trimmed());
+        return QStringLiteral("“%1” bir sayı değil").arg(colorcode::quotedWord(text.trimmed()));
     std::string digits;
     int decimals = 0;
     bool afterMark = false;
@@ -179,7 +182,8 @@ std::variant<ExactValue, QString> readQuantity(const QString &text, Kind kind, Q
             digits += char(c.unicode());
             decimals += afterMark ? 1 : 0;
         } else {
-            return QStringLiteral("“%1” bir %2 değeri değil").arg(text.trimmed(), what);
+            return QStringLiteral("“%1” bir %2 değeri değil")
+                .arg(colorcode::quotedWord(text.trimmed()), what);
         }
     }
     const ExactValue value =

@@ -1,10 +1,11 @@
 #include "cli/capanswers.h"
 
-#include "capacitor/capacitormarking.h"
+#include "capacitor/capacitortext.h"
 #include "capacitor/quantity.h"
 #include "cli/colourwords.h"
+#include "colorcode/quotedword.h"
 #include "colorcode/standardvalues.h"
-#include "inductor/inductorcode.h"
+#include "inductor/inductortext.h"
 
 using colorcode::ExactValue;
 
@@ -65,8 +66,8 @@ std::string coloursJson(const std::vector<colorcode::Colour> &colours)
 Reply answerCap(const QString &code, const QLocale &locale)
 {
     const capacitor::MarkingReading reading = capacitor::readMarking(code, locale);
-    if (const auto *refusal = std::get_if<QString>(&reading))
-        return *refusal;
+    if (const auto *refusal = std::get_if<capacitor::Refusal>(&reading))
+        return capacitor::refusalText(*refusal);
     const capacitor::Readings &readings = std::get<capacitor::Readings>(reading);
     const capacitor::Reading &first = readings.readings.front();
     Answer answer;
@@ -108,11 +109,8 @@ Reply answerCapFor(const QString &typed, const QLocale &locale)
     JsonObject json;
     json.add("picofarads", jsonNumber(value));
     for (const capacitor::Marking &m : capacitor::markingsFor(value, locale)) {
-        const char *key = m.name == u"3 haneli"    ? "three_digit"
-                          : m.name == u"R ondalık" ? "r_decimal"
-                          : m.name == u"harf kodu" ? "letter_code"
-                                                   : "eia198";
-        if (std::string_view(key) == "eia198") {
+        const char *key = capacitor::formId(m.form);
+        if (m.form == capacitor::MarkingForm::Eia198) {
             std::vector<std::string> codes;
             if (m.code)
                 for (const QString &c : m.code->split(QStringLiteral(", ")))
@@ -139,12 +137,12 @@ Reply answerInductor(const QString &words, const QLocale &locale)
             return inductor::dotsRefusal();
         const auto colour = colourNamed(word);
         if (!colour)
-            return QStringLiteral("\"%1\" bir renk adı değil").arg(word);
+            return QStringLiteral("\"%1\" bir renk adı değil").arg(colorcode::quotedWord(word));
         colours.push_back(*colour);
     }
-    const inductor::BandReading reading = inductor::readBands(colours, locale);
-    if (const auto *refusal = std::get_if<QString>(&reading))
-        return *refusal;
+    const inductor::BandReading reading = inductor::readBands(colours);
+    if (const auto *refusal = std::get_if<inductor::Refusal>(&reading))
+        return inductor::refusalText(*refusal);
     const inductor::Readings &readings = std::get<inductor::Readings>(reading);
     const inductor::Reading &first = readings.readings.front();
     const auto tolerance = [](const inductor::Reading &r) {
@@ -155,11 +153,13 @@ Reply answerInductor(const QString &words, const QLocale &locale)
     answer.lines = inductor::decodeLines(reading, locale);
     std::vector<std::string> all;
     for (const inductor::Reading &r : readings.readings)
-        all.push_back(JsonObject()
-                          .add("microhenries", jsonNumber(r.microhenries))
-                          .add("tolerance_percent", tolerance(r))
-                          .add("note", jsonString(r.note.isEmpty() ? r.how : r.note))
-                          .text());
+        all.push_back(
+            JsonObject()
+                .add("microhenries", jsonNumber(r.microhenries))
+                .add("tolerance_percent", tolerance(r))
+                .add("note", jsonString(r.notes.empty() ? inductor::howText(readings, locale)
+                                                        : inductor::notesText(r.notes, locale)))
+                .text());
     answer.json = JsonObject()
                       .add("bands", coloursJson(readings.bands))
                       .add("microhenries", jsonNumber(first.microhenries))

@@ -5,8 +5,8 @@
 #include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/conversions.h"
-#include "inductor/inductorcode.h"
 #include "inductor/inductordesign.h"
+#include "inductor/inductortext.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -110,7 +110,7 @@ void InductorWindow::bandChosen()
         }
         colours.push_back(Colour(list->currentData().toInt()));
     }
-    showResult(bandResult, inductor::decodeLines(inductor::readBands(colours, m_locale), m_locale));
+    showResult(bandResult, inductor::decodeLines(inductor::readBands(colours), m_locale));
     announceWhenTypingPauses([this] { return spoken(bandResult); });
 }
 

@@ -1,4 +1,4 @@
-#include "capacitor/capacitormarking.h"
+#include "capacitor/capacitortext.h"
 #include "capacitor/quantity.h"
 #include "capreference.h"
 #include "colorcode/exactvalue.h"
@@ -79,8 +79,8 @@ const Readings *readingsOf(const MarkingReading &reading)
 
 QString refusalOf(const MarkingReading &reading)
 {
-    const auto *refusal = std::get_if<QString>(&reading);
-    return refusal ? *refusal : QString();
+    const auto *refusal = std::get_if<Refusal>(&reading);
+    return refusal ? refusalText(*refusal) : QString();
 }
 
 bool readsAs(const Readings &readings, const ExactValue &value)
@@ -93,12 +93,14 @@ bool readsAs(const Readings &readings, const ExactValue &value)
 std::optional<QString> codeOf(const ExactValue &value, const QString &name)
 {
     for (const Marking &m : markingsFor(value, turkish))
-        if (m.name == name)
+        if (formName(m.form) == name)
             return m.code;
     return std::nullopt;
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(capacitor::RefusalKind)
 
 class TestCapacitorMarking : public QObject
 {
@@ -110,6 +112,8 @@ private slots:
     void disputed();
     void refusals_data();
     void refusals();
+    void quantityRefusals_data();
+    void quantityRefusals();
     void threeDigitCodes();
     void e24Values();
     void eia198Letters();
@@ -315,31 +319,76 @@ void TestCapacitorMarking::refusals_data()
 {
     QTest::addColumn<QString>("marking");
     QTest::addColumn<QString>("says");
+    QTest::addColumn<RefusalKind>("kind");
     QTest::newRow("empty") << "  "
-                           << "boş";
+                           << "boş" << RefusalKind::Empty;
     QTest::newRow("I unused") << "I3"
-                              << "I ve O";
+                              << "“I3”: EIA-198'de I ve O" << RefusalKind::IOInEia198;
     QTest::newRow("O unused") << "KO3"
-                              << "I ve O";
+                              << "I ve O" << RefusalKind::IOInEia198;
     QTest::newRow("zero") << "000"
-                          << "sıfır";
+                          << "“000”: değer sıfır" << RefusalKind::ZeroValue;
     QTest::newRow("unknown") << "4x7"
-                             << "bilinen bir kondansatör kodu değil";
+                             << "“4x7” bilinen bir kondansatör kodu değil"
+                             << RefusalKind::UnknownCode;
     QTest::newRow("sign") << "104+"
-                          << "tanınmayan karakter";
-    QTest::newRow("too long") << QString(65, u'1') << "çok uzun";
+                          << "tanınmayan karakter: “+”" << RefusalKind::UnknownCharacter;
+    QTest::newRow("too long") << QString(65, u'1') << "çok uzun" << RefusalKind::TextTooLong;
+    // A long word is quoted to its first 40 characters.
+    QTest::newRow("60 characters quoted to 40")
+        << QString(60, u'x')
+        << QStringLiteral("“") + QString(40, u'x') + QStringLiteral("…” bilinen")
+        << RefusalKind::UnknownCode;
+    QTest::newRow("60 characters with volts twice")
+        << QStringLiteral("2A474J ") + QString(49, u'7') + QStringLiteral("V")
+        << QStringLiteral("“2A474J") + QString(34, u'7') + QStringLiteral("…” bilinen")
+        << RefusalKind::UnknownCode;
     QTest::newRow("volts twice") << "2A474J 100V"
-                                 << "iki kez";
+                                 << "iki kez yazılmış: “2A474J 100V”" << RefusalKind::VoltsTwice;
     QTest::newRow("upper M without digits is tolerance") << "M"
-                                                         << "bilinen";
+                                                         << "bilinen" << RefusalKind::UnknownCode;
 }
 
 void TestCapacitorMarking::refusals()
 {
     QFETCH(QString, marking);
     QFETCH(QString, says);
-    const QString refusal = refusalOf(readMarking(marking, turkish));
-    QVERIFY2(refusal.contains(says), qPrintable(refusal));
+    QFETCH(RefusalKind, kind);
+    const MarkingReading reading = readMarking(marking, turkish);
+    const auto *refusal = std::get_if<Refusal>(&reading);
+    QVERIFY(refusal);
+    QCOMPARE(refusal->kind, kind);
+    const QString text = refusalText(*refusal);
+    QVERIFY2(text.contains(says), qPrintable(text));
+    QVERIFY2(!text.contains(QString(41, u'x')), qPrintable(text));
+}
+
+void TestCapacitorMarking::quantityRefusals_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("two prefixes") << "4n7p"
+                                  << "bir kez yazılır: “4n7p”";
+    QTest::newRow("60 characters quoted to 40")
+        << QStringLiteral("1") + QString(58, u'x') + QStringLiteral("n")
+        << QStringLiteral("“1") + QString(39, u'x') +
+               QStringLiteral("…” bir kapasite değeri değil");
+    QTest::newRow("60 characters, two prefixes")
+        << QStringLiteral("4n") + QString(57, u'7') + QStringLiteral("p")
+        << QStringLiteral("bir kez yazılır: “4n") + QString(38, u'7') + QStringLiteral("…”");
+    QTest::newRow("60 characters, two marks")
+        << QStringLiteral("1,") + QString(56, u'2') + QStringLiteral(",n")
+        << QStringLiteral("“1,") + QString(38, u'2') + QStringLiteral("…” bir sayı değil");
+}
+
+void TestCapacitorMarking::quantityRefusals()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, says);
+    const auto read = quantity::readQuantity(typed, quantity::Kind::Capacitance, u',');
+    const auto *refusal = std::get_if<QString>(&read);
+    QVERIFY(refusal);
+    QVERIFY2(refusal->contains(says), qPrintable(*refusal));
 }
 
 void TestCapacitorMarking::threeDigitCodes()
@@ -379,7 +428,7 @@ void TestCapacitorMarking::e24Values()
                     const MarkingReading reading = readMarking(code, turkish);
                     const Readings *readings = readingsOf(reading);
                     QVERIFY2(readings, qPrintable(name + u' ' + code + u' ' + refusalOf(reading)));
-                    if (m.name == u"EIA-198")
+                    if (m.form == MarkingForm::Eia198)
                         QVERIFY2(readsAs(*readings, value), qPrintable(name + u' ' + code));
                     else
                         QCOMPARE(readings->readings.front().picofarads, value);

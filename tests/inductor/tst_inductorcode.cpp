@@ -1,6 +1,6 @@
 #include "capacitor/quantity.h"
 #include "cli/colourwords.h"
-#include "inductor/inductorcode.h"
+#include "inductor/inductortext.h"
 
 #include <QTest>
 
@@ -61,6 +61,7 @@ std::optional<int> referenceTolerance(Colour c)
 } // namespace
 
 Q_DECLARE_METATYPE(ExactValue)
+Q_DECLARE_METATYPE(inductor::RefusalKind)
 
 class TestInductorCode : public QObject
 {
@@ -133,7 +134,7 @@ void TestInductorCode::workedExamples()
     const BandReading reading = readBands(coloursOf(bands));
     const auto *readings = std::get_if<Readings>(&reading);
     if (!readings)
-        QFAIL(qPrintable(std::get<QString>(reading)));
+        QFAIL(qPrintable(refusalText(std::get<Refusal>(reading))));
     QCOMPARE(readings->readings.front().microhenries, uh(microhenries));
     QCOMPARE(readings->readings.front().toleranceHundredths.value_or(-1), tolerance);
     QCOMPARE(decodeLines(reading, turkish).front(), shown);
@@ -149,25 +150,45 @@ void TestInductorCode::refusals_data()
 {
     QTest::addColumn<QString>("bands");
     QTest::addColumn<QString>("says");
-    QTest::newRow("Yeşil tolerance") << "Kırmızı Mor Kahverengi Yeşil"
-                                     << "tolerans rengi değil";
+    QTest::addColumn<RefusalKind>("kind");
+    QTest::addColumn<int>("place"); // the band named, 1-based; 0 for none
+    QTest::newRow("Yeşil tolerance")
+        << "Kırmızı Mor Kahverengi Yeşil"
+        << "4. bant: Yeşil bobinde tolerans rengi değil" << RefusalKind::NotToleranceColour << 4;
     QTest::newRow("gold digit") << "Altın Mor Kahverengi Altın"
-                                << "rakam olamaz";
-    QTest::newRow("military without Gümüş") << "Kırmızı Kırmızı Altın Kırmızı Gümüş"
-                                            << "Gümüş";
+                                << "1. bant: Altın rakam olamaz" << RefusalKind::NotDigit << 1;
+    QTest::newRow("military without Gümüş")
+        << "Kırmızı Kırmızı Altın Kırmızı Gümüş"
+        << "Gümüş olur; verilen Kırmızı" << RefusalKind::MilitaryFirstNotSilver << 1;
+    QTest::newRow("military Gümüş as a digit")
+        << "Gümüş Altın Gümüş Mor Altın"
+        << "3. bant: Gümüş rakam olamaz" << RefusalKind::NotDigit << 3;
+    QTest::newRow("military without tolerance")
+        << "Gümüş Kırmızı Mor Kahverengi -"
+        << "5. bandı toleranstır" << RefusalKind::MilitaryNeedsTolerance << 5;
     QTest::newRow("two bands") << "Kırmızı Mor"
-                               << "3, 4 ya da 5";
+                               << "3, 4 ya da 5 bant taşır; verilen 2" << RefusalKind::BandCount
+                               << 0;
+    QTest::newRow("six bands") << "Kırmızı Mor Kırmızı Mor Kırmızı Mor"
+                               << "verilen 6" << RefusalKind::BandCount << 0;
     QTest::newRow("Pembe") << "Kırmızı Mor Pembe Altın"
-                           << "Pembe bobinde okunmaz";
+                           << "3. bant: Pembe bobinde okunmaz" << RefusalKind::NotReadOnInductor
+                           << 3;
 }
 
 void TestInductorCode::refusals()
 {
     QFETCH(QString, bands);
     QFETCH(QString, says);
+    QFETCH(RefusalKind, kind);
+    QFETCH(int, place);
     const BandReading reading = readBands(coloursOf(bands));
-    QVERIFY(std::holds_alternative<QString>(reading));
-    QVERIFY2(std::get<QString>(reading).contains(says), qPrintable(std::get<QString>(reading)));
+    QVERIFY(std::holds_alternative<Refusal>(reading));
+    const Refusal &refusal = std::get<Refusal>(reading);
+    QCOMPARE(refusal.kind, kind);
+    QCOMPARE(refusal.place, place);
+    const QString text = refusalText(refusal);
+    QVERIFY2(text.contains(says), qPrintable(text));
 }
 
 void TestInductorCode::everyCombination()
@@ -192,7 +213,7 @@ void TestInductorCode::everyCombination()
                     const BandReading reading = readBands(bands);
                     const auto expectedTolerance = referenceTolerance(tolerance);
                     if (!expectedTolerance) {
-                        QVERIFY(std::holds_alternative<QString>(reading));
+                        QVERIFY(std::holds_alternative<Refusal>(reading));
                         continue;
                     }
                     const auto *readings = std::get_if<Readings>(&reading);
