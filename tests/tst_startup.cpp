@@ -767,6 +767,13 @@ void TestStartup::bounds_data()
          QStringLiteral("0,5"),
          {"--ratio", "0,5", "--range", x100}},
         {"--photo", {}, m_photo, {"--photo", x100}},
+        {"--cap", {}, QStringLiteral("104"), {"--cap", x100}},
+        {"--cap-for", {}, QStringLiteral("4,7n"), {"--cap-for", x100}},
+        {"--inductor",
+         {},
+         QStringLiteral("kırmızı mor kahverengi altın"),
+         {"--inductor", "kırmızı " + x100 + " kahverengi altın"}},
+        {"--inductor-for", {}, QStringLiteral("270u"), {"--inductor-for", x100}},
     };
     const QString none;
     const QByteArray nothing;
