@@ -4,6 +4,10 @@
 # UndefinedBehaviorSanitizer.
 #   FUZZ_SECONDS=600 bash scripts/test.sh    fuzzes longer (default 30 for
 #                                            typed values, 15 for the others)
+#   FUZZ_SEED=0 bash scripts/test.sh         fuzzes from a new random seed; the
+#                                            default fixed seed makes every run
+#                                            try the same inputs, so a run that
+#                                            passed once passes again
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -20,7 +24,7 @@ CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DTAVLORA_FUZZ=ON -
 cmake --build build-fuzz --target fuzz_valueentry
 mkdir -p build-fuzz/corpus
 echo "Fuzzing the reading of typed values for ${FUZZ_SECONDS:-30} s"
-if ! build-fuzz/fuzz/fuzz_valueentry -max_total_time="${FUZZ_SECONDS:-30}" -print_final_stats=1 \
+if ! build-fuzz/fuzz/fuzz_valueentry -max_total_time="${FUZZ_SECONDS:-30}" -seed="${FUZZ_SEED:-1}" -print_final_stats=1 \
     -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus/valueentry \
     >build-fuzz/fuzz.log 2>&1; then
     tail -n 60 build-fuzz/fuzz.log
@@ -35,7 +39,8 @@ cmake --build build-fuzz --target fuzz_colourwords fuzz_smd fuzz_capacitor fuzz_
 for target in colourwords smd capacitor inductor; do
     mkdir -p "build-fuzz/corpus-$target"
     echo "Fuzzing fuzz_$target for ${FUZZ_SECONDS:-15} s"
-    if ! "build-fuzz/fuzz/fuzz_$target" -max_total_time="${FUZZ_SECONDS:-15}" -print_final_stats=1 \
+    if ! "build-fuzz/fuzz/fuzz_$target" -max_total_time="${FUZZ_SECONDS:-15}" -seed="${FUZZ_SEED:-1}" \
+        -print_final_stats=1 \
         -artifact_prefix="build-fuzz/$target-" "build-fuzz/corpus-$target" "fuzz/corpus/$target" \
         >"build-fuzz/fuzz-$target.log" 2>&1; then
         tail -n 60 "build-fuzz/fuzz-$target.log"

@@ -849,9 +849,15 @@ std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &lo
         QString whole = digits.left(digits.size() - decimals);
         if (whole == u"0")
             whole.clear();
-        letter.code = whole + QChar(prefixes[std::size_t(unit)]) + digits.right(decimals);
-        if (unit == 2)
-            letter.note = QStringLiteral("ASCII ile: ") + QString(*letter.code).replace(u'µ', u'u');
+        // The reader takes no longer code than this; neither does a part.
+        if (whole.size() + decimals > mostDigits)
+            letter.note = QStringLiteral("harf kodu en çok %1 hane taşır").arg(mostDigits);
+        else {
+            letter.code = whole + QChar(prefixes[std::size_t(unit)]) + digits.right(decimals);
+            if (unit == 2)
+                letter.note =
+                    QStringLiteral("ASCII ile: ") + QString(*letter.code).replace(u'µ', u'u');
+        }
     }
     markings.push_back(letter);
 

@@ -120,6 +120,8 @@ private slots:
     void voltageCodes();
     void lines_data();
     void lines();
+    void letterCodes_data();
+    void letterCodes();
     void quantities_data();
     void quantities();
 };
@@ -532,6 +534,39 @@ void TestCapacitorMarking::lines()
     const QString text = decodeLines(readMarking(marking, locale), locale).join(u'\n');
     for (const QString &part : contains)
         QVERIFY2(text.contains(part), qPrintable(text));
+}
+
+void TestCapacitorMarking::letterCodes_data()
+{
+    QTest::addColumn<QString>("picofarads");
+    QTest::addColumn<QString>("code"); // empty: none written
+    QTest::newRow("4,7 nF") << "4700"
+                            << "4n7";
+    QTest::newRow("below 1 pF, the letter first") << "0.82"
+                                                  << "p82";
+    QTest::newRow("100 µF") << "100000000"
+                            << "100µ";
+    QTest::newRow("twelve digits, the most a code holds") << "1234.56789012"
+                                                          << "1n23456789012";
+    QTest::newRow("thirteen digits") << "12345.67890123"
+                                     << "";
+    QTest::newRow("leading zeros count") << "0.0815950068941"
+                                         << "";
+}
+
+void TestCapacitorMarking::letterCodes()
+{
+    QFETCH(QString, picofarads);
+    QFETCH(QString, code);
+    const std::optional<QString> written = codeOf(pf(picofarads), QStringLiteral("harf kodu"));
+    QCOMPARE(written.value_or(QString()), code);
+    // What is written reads back as the value.
+    if (written) {
+        const MarkingReading reading = readMarking(*written, turkish);
+        const Readings *readings = readingsOf(reading);
+        QVERIFY(readings);
+        QCOMPARE(readings->readings.front().picofarads, pf(picofarads));
+    }
 }
 
 void TestCapacitorMarking::quantities_data()
