@@ -70,8 +70,7 @@ struct How {
     bool operator==(const How &) const = default;
 };
 
-// Which of two tables, or how many, give a reading: the reason a letter
-// reads more than one way.
+// Who gives a reading of a letter the sources differ on.
 enum class Sources {
     OneSource,        // one source names it
     OneTable,         // one table gives it
