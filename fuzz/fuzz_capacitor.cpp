@@ -65,7 +65,7 @@ QString plain(const QString &text)
 
 void checkMarking(const QString &text, const QLocale &locale)
 {
-    const capacitor::MarkingReading reading = capacitor::readMarking(text, locale);
+    const capacitor::MarkingReading reading = capacitor::readMarking(text);
     const auto *readings = std::get_if<capacitor::Readings>(&reading);
     const QStringList lines = capacitor::decodeLines(reading, locale);
     if (lines.isEmpty() || lines.front().isEmpty())
@@ -119,11 +119,11 @@ void checkValue(const QString &text, const QLocale &locale)
     if (colorcode::normalised(*v).digits.empty())
         fail("a value of zero", text);
     capacitor::encodeLines(*v, locale);
-    for (const capacitor::Marking &m : capacitor::markingsFor(*v, locale)) {
+    for (const capacitor::Marking &m : capacitor::markingsFor(*v)) {
         if (!m.code)
             continue;
         for (const QString &code : m.code->split(QStringLiteral(", "))) {
-            const auto reading = capacitor::readMarking(code, locale);
+            const auto reading = capacitor::readMarking(code);
             const auto *readings = std::get_if<capacitor::Readings>(&reading);
             if (!readings)
                 fail("a written marking is refused", text, code);

@@ -1,13 +1,11 @@
 #include "capacitor/capacitormarking.h"
 
-#include "capacitor/capacitortext.h"
-#include "capacitor/quantity.h"
 #include "colorcode/resistance.h"
 #include "colorcode/standardvalues.h"
-#include "forms/conversions.h"
 #include "numbers/exactnumber.h"
 
 #include <QRegularExpression>
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -20,7 +18,6 @@ namespace
 {
 
 using colorcode::ExactValue;
-using quantity::Kind;
 
 // Digits a letter code may carry; more are no marking.
 constexpr int mostDigits = 12;
@@ -28,33 +25,6 @@ constexpr int mostDigits = 12;
 ExactValue valueOf(std::string digits, int powerOfTen)
 {
     return colorcode::normalised({std::move(digits), powerOfTen});
-}
-
-QString superscript(int n)
-{
-    static constexpr char16_t digits[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
-    QString text = n < 0 ? QStringLiteral("⁻") : QString();
-    for (const QChar c : QString::number(n < 0 ? -n : n))
-        text += QChar(digits[c.digitValue()]);
-    return text;
-}
-
-QString decimalText(std::int64_t hundredths, const QLocale &locale)
-{
-    return numbers::text(numbers::fromUnits(std::uint64_t(hundredths), 2), locale);
-}
-
-// "× 0,01", "× 10⁴".
-QString factorText(int power, const QLocale &locale)
-{
-    if (power < 0)
-        return QStringLiteral("× ") + numbers::text(numbers::fromUnits(1, -power), locale);
-    return QStringLiteral("× 10") + superscript(power);
-}
-
-QString pf(const ExactValue &value, const QLocale &locale)
-{
-    return quantity::quantityText(value, Kind::Capacitance, locale);
 }
 
 bool below10pF(const ExactValue &value)
@@ -71,50 +41,52 @@ struct ToleranceRow {
     std::int32_t plus;
     std::int32_t minus;
     enum class Range { Any, Below10, From10 } range;
-    const char *note; // UTF-8; empty for the agreed main reading
+    std::optional<Sources> sources; // none for the agreed main reading
 };
 
 using K = Tolerance::Kind;
 using R = ToleranceRow::Range;
+using S = Sources;
+constexpr std::optional<Sources> agreed;
 
 // clang-format off
 constexpr std::array<ToleranceRow, 30> toleranceRows{{
-    {'A', K::Picofarads,    5,    5, R::Any,     ""},
-    {'B', K::Picofarads,   10,   10, R::Any,     ""},
-    {'B', K::Percent,      10,   10, R::Any,     "B yüzde olarak: iki tabloda ± % 0,1"},
-    {'C', K::Picofarads,   25,   25, R::Any,     ""},
-    {'C', K::Picofarads,   20,   20, R::Any,     "C bir tabloda ± 0,2 pF"},
-    {'C', K::Percent,      25,   25, R::Any,     "C yüzde olarak: iki tabloda ± % 0,25"},
-    {'D', K::Picofarads,   50,   50, R::Any,     ""},
-    {'D', K::Percent,      50,   50, R::Any,     "D yüzde olarak: iki tabloda ± % 0,5"},
-    {'E', K::Percent,      50,   50, R::Any,     ""},
-    {'E', K::Percent,      25,   25, R::Any,     "E bir tabloda ± % 0,25"},
-    {'F', K::Picofarads,  100,  100, R::Below10, "10 pF altında F: ± 1 pF (üç tablo)"},
-    {'F', K::Percent,     100,  100, R::Below10, "10 pF altında F yüzde olarak: ± % 1 (dört tablo)"},
-    {'F', K::Percent,     100,  100, R::From10,  ""},
-    {'G', K::Picofarads,  200,  200, R::Below10, "10 pF altında G: ± 2 pF (tek tablo)"},
-    {'G', K::Percent,     200,  200, R::Below10, "10 pF altında G yüzde olarak: ± % 2 (dört tablo)"},
-    {'G', K::Percent,     200,  200, R::From10,  ""},
-    {'H', K::Percent,     300,  300, R::Any,     ""},
-    {'H', K::Percent,     250,  250, R::Any,     "H bir tabloda ± % 2,5"},
-    {'J', K::Percent,     500,  500, R::Any,     ""},
-    {'K', K::Percent,    1000, 1000, R::Any,     ""},
-    {'L', K::Percent,    1500, 1500, R::Any,     ""},
-    {'M', K::Percent,    2000, 2000, R::Any,     ""},
-    {'N', K::Percent,    3000, 3000, R::Any,     ""},
-    {'N', K::Percent,       5,    5, R::Any,     "N bir tabloda ± % 0,05"},
-    {'P', K::Asymmetric,10000,    0, R::Any,     ""},
-    {'Q', K::Asymmetric, 3000, 1000, R::Any,     "Q tek kaynakta"},
-    {'S', K::Asymmetric, 5000, 2000, R::Any,     "S tek kaynakta"},
-    {'T', K::Asymmetric, 5000, 1000, R::Any,     "T tek kaynakta"},
-    {'V', K::Percent,    2500, 2500, R::Any,     "V tek kaynakta"},
-    {'Z', K::Asymmetric, 8000, 2000, R::Any,     ""},
+    {'A', K::Picofarads,    5,    5, R::Any,     agreed},
+    {'B', K::Picofarads,   10,   10, R::Any,     agreed},
+    {'B', K::Percent,      10,   10, R::Any,     S::TwoTables},
+    {'C', K::Picofarads,   25,   25, R::Any,     agreed},
+    {'C', K::Picofarads,   20,   20, R::Any,     S::OneTable},
+    {'C', K::Percent,      25,   25, R::Any,     S::TwoTables},
+    {'D', K::Picofarads,   50,   50, R::Any,     agreed},
+    {'D', K::Percent,      50,   50, R::Any,     S::TwoTables},
+    {'E', K::Percent,      50,   50, R::Any,     agreed},
+    {'E', K::Percent,      25,   25, R::Any,     S::OneTable},
+    {'F', K::Picofarads,  100,  100, R::Below10, S::ThreeTables},
+    {'F', K::Percent,     100,  100, R::Below10, S::FourTables},
+    {'F', K::Percent,     100,  100, R::From10,  agreed},
+    {'G', K::Picofarads,  200,  200, R::Below10, S::OneTable},
+    {'G', K::Percent,     200,  200, R::Below10, S::FourTables},
+    {'G', K::Percent,     200,  200, R::From10,  agreed},
+    {'H', K::Percent,     300,  300, R::Any,     agreed},
+    {'H', K::Percent,     250,  250, R::Any,     S::OneTable},
+    {'J', K::Percent,     500,  500, R::Any,     agreed},
+    {'K', K::Percent,    1000, 1000, R::Any,     agreed},
+    {'L', K::Percent,    1500, 1500, R::Any,     agreed},
+    {'M', K::Percent,    2000, 2000, R::Any,     agreed},
+    {'N', K::Percent,    3000, 3000, R::Any,     agreed},
+    {'N', K::Percent,       5,    5, R::Any,     S::OneTable},
+    {'P', K::Asymmetric,10000,    0, R::Any,     agreed},
+    {'Q', K::Asymmetric, 3000, 1000, R::Any,     S::OneSource},
+    {'S', K::Asymmetric, 5000, 2000, R::Any,     S::OneSource},
+    {'T', K::Asymmetric, 5000, 1000, R::Any,     S::OneSource},
+    {'V', K::Percent,    2500, 2500, R::Any,     S::OneSource},
+    {'Z', K::Asymmetric, 8000, 2000, R::Any,     agreed},
 }};
 // clang-format on
 
 struct ToleranceReading {
     Tolerance tolerance;
-    QString note;
+    std::optional<Note> note;
 };
 
 std::vector<ToleranceReading> toleranceReadings(QChar letter, const ExactValue &pF)
@@ -126,14 +98,21 @@ std::vector<ToleranceReading> toleranceReadings(QChar letter, const ExactValue &
             continue;
         if ((row.range == R::Below10 && !small) || (row.range == R::From10 && small))
             continue;
-        found.push_back({{row.kind, row.plus, row.minus}, QString::fromUtf8(row.note)});
+        const Tolerance tolerance{row.kind, row.plus, row.minus};
+        std::optional<Note> note;
+        if (row.sources)
+            note = Note{.kind = NoteKind::ToleranceReading,
+                        .letter = letter,
+                        .tolerance = tolerance,
+                        .below10pF = row.range == R::Below10,
+                        .sources = *row.sources};
+        found.push_back({tolerance, note});
     }
     // Absolute letters belong to small values; on a larger part say which
     // reading stands first.
     if (!found.empty() && found.front().tolerance.kind == K::Picofarads && !small &&
-        found.front().note.isEmpty())
-        found.front().note =
-            QStringLiteral("%1 mutlak (pF) okundu; 10 pF üstünde olağan dışıdır").arg(letter);
+        !found.front().note)
+        found.front().note = Note{.kind = NoteKind::AbsoluteAbove10pF, .letter = letter};
     return found;
 }
 
@@ -160,22 +139,28 @@ constexpr std::array<VoltageLetter, 15> voltageLetters{{
 }};
 // clang-format on
 
+// One reading of a disputed letter: its mantissa (0: none known), the
+// digit its code was seen with, who gives it, and whether the volts seen
+// were nominal.
+struct DisputedReading {
+    std::int32_t mantissa;
+    int seenDigit;
+    Sources sources;
+    bool approximately;
+};
+
 struct DisputedVoltage {
     char letter;
-    std::int32_t first;    // mantissa of the first reading, 0: none known
-    int firstSeenDigit;    // the decade its code was seen with
-    const char *firstNote; // UTF-8
-    std::int32_t second;
-    int secondSeenDigit;
-    const char *secondNote;
+    DisputedReading first;
+    DisputedReading second;
 };
 
 // clang-format off
 constexpr std::array<DisputedVoltage, 4> disputedVoltages{{
-    {'L', 550, 0, "L = 5,5 (0L = 5,5 V, üç tablo)", 120, 3, "L = 1,2 (3L = 1200 V, bir tablo)"},
-    {'N', 750, 1, "N = 7,5 (1N = 75 V, TDK)", 150, 3, "N = 1,5 (3N ≈ 1500 V, bir tablo)"},
-    {'T', 150, 2, "T = 1,5 (2T = 150 V, bir okur yorumu)", 0, -1, "T'yi hiçbir tablo vermez"},
-    {'I', 650, 2, "I = 6,5 (2I = 650 V, tek kaynak)", 0, -1, "I öteki harf kodlarında kullanılmaz"},
+    {'L', {550, 0, S::ThreeTables, false}, {120, 3, S::OneTable, false}},
+    {'N', {750, 1, S::Tdk, false},         {150, 3, S::OneTable, true}},
+    {'T', {150, 2, S::OneReader, false},   {0, -1, S::NoTable, false}},
+    {'I', {650, 2, S::OneSource, false},   {0, -1, S::NotInOtherCodes, false}},
 }};
 // clang-format on
 
@@ -189,8 +174,22 @@ std::int64_t voltsOf(std::int32_t mantissa, int digit)
 
 struct VoltageReading {
     std::optional<std::int64_t> volts; // hundredths
-    QString note;
+    std::optional<Note> note;          // a VoltageLetter note, without its code
 };
+
+Note disputedNote(QChar letter, const DisputedReading &r)
+{
+    Note note{.kind = NoteKind::VoltageLetter,
+              .letter = letter,
+              .sources = r.sources,
+              .mantissaHundredths = r.mantissa,
+              .approximately = r.approximately};
+    if (r.mantissa) {
+        note.seenCode = QString::number(r.seenDigit) + letter;
+        note.voltsHundredths = voltsOf(r.mantissa, r.seenDigit);
+    }
+    return note;
+}
 
 // The readings of a digit and letter; none when it is no voltage code.
 std::vector<VoltageReading> voltageReadings(QChar digitChar, QChar letter)
@@ -204,10 +203,11 @@ std::vector<VoltageReading> voltageReadings(QChar digitChar, QChar letter)
     for (const DisputedVoltage &d : disputedVoltages) {
         if (letter != QLatin1Char(d.letter))
             continue;
-        VoltageReading first{voltsOf(d.first, digit), QString::fromUtf8(d.firstNote)};
-        VoltageReading second{d.second ? std::optional(voltsOf(d.second, digit)) : std::nullopt,
-                              QString::fromUtf8(d.secondNote)};
-        if (digit == d.secondSeenDigit)
+        VoltageReading first{voltsOf(d.first.mantissa, digit), disputedNote(letter, d.first)};
+        VoltageReading second{d.second.mantissa ? std::optional(voltsOf(d.second.mantissa, digit))
+                                                : std::nullopt,
+                              disputedNote(letter, d.second)};
+        if (digit == d.second.seenDigit)
             return {second, first};
         return {first, second};
     }
@@ -219,33 +219,36 @@ std::vector<VoltageReading> voltageReadings(QChar digitChar, QChar letter)
 struct EiaLetter {
     char letter;
     std::int32_t mantissa;
-    const char *note; // UTF-8: which table, for the lower-case ones
+    // For the lower-case letters the tables differ on: who gives the
+    // letter, and the letter the other table writes the value with.
+    std::optional<Sources> sources = std::nullopt;
+    char otherSpelling = 0;
 };
 
 // clang-format off
 constexpr std::array<EiaLetter, 24> eiaUpper{{
-    {'A', 10, ""}, {'B', 11, ""}, {'C', 12, ""}, {'D', 13, ""}, {'E', 15, ""}, {'F', 16, ""},
-    {'G', 18, ""}, {'H', 20, ""}, {'J', 22, ""}, {'K', 24, ""}, {'L', 27, ""}, {'M', 30, ""},
-    {'N', 33, ""}, {'P', 36, ""}, {'Q', 39, ""}, {'R', 43, ""}, {'S', 47, ""}, {'T', 51, ""},
-    {'U', 56, ""}, {'V', 62, ""}, {'W', 68, ""}, {'X', 75, ""}, {'Y', 82, ""}, {'Z', 91, ""},
+    {'A', 10}, {'B', 11}, {'C', 12}, {'D', 13}, {'E', 15}, {'F', 16},
+    {'G', 18}, {'H', 20}, {'J', 22}, {'K', 24}, {'L', 27}, {'M', 30},
+    {'N', 33}, {'P', 36}, {'Q', 39}, {'R', 43}, {'S', 47}, {'T', 51},
+    {'U', 56}, {'V', 62}, {'W', 68}, {'X', 75}, {'Y', 82}, {'Z', 91},
 }};
 
 // Two tables for lower case: one letter may appear twice, the likelier
 // (two sources against one) first.
 constexpr std::array<EiaLetter, 13> eiaLower{{
-    {'a', 25, ""},
-    {'b', 35, "b = 3,5 (iki tablo)"},
-    {'b', 30, "b = 3,0 (EIA-198-D'yi aktaran tablo)"},
-    {'c', 35, "c yalnız EIA-198-D'yi aktaran tabloda"},
-    {'d', 40, ""},
-    {'e', 45, ""},
-    {'f', 50, ""},
-    {'g', 90, "g yalnız EIA-198-D'yi aktaran tabloda; öteki tablo 9,0'ı y yazar"},
-    {'m', 60, ""},
-    {'n', 70, ""},
-    {'t', 80, ""},
-    {'y', 90, "y iki tabloda; EIA-198-D'yi aktaran tablo 9,0'ı g yazar"},
-    {'\0', 0, ""},
+    {'a', 25},
+    {'b', 35, S::TwoTables},
+    {'b', 30, S::QuotingTable},
+    {'c', 35, S::OnlyQuotingTable},
+    {'d', 40},
+    {'e', 45},
+    {'f', 50},
+    {'g', 90, S::OnlyQuotingTable, 'y'},
+    {'m', 60},
+    {'n', 70},
+    {'t', 80},
+    {'y', 90, S::TwoTables, 'g'},
+    {'\0', 0},
 }};
 // clang-format on
 
@@ -256,15 +259,23 @@ ExactValue eiaValue(std::int32_t mantissa, int digit)
     return valueOf(std::to_string(mantissa), (digit == 9 ? -1 : digit) - 1);
 }
 
-QString eiaDigitNote(int digit, const QLocale &locale)
+// Where the tables differ on a letter, and on a digit.
+void addLetterNote(std::vector<Note> &notes, const EiaLetter &e)
+{
+    if (e.sources)
+        notes.push_back({.kind = NoteKind::Eia198LowerCase,
+                         .letter = QLatin1Char(e.letter),
+                         .sources = *e.sources,
+                         .mantissaTenths = e.mantissa,
+                         .otherSpelling = QLatin1Char(e.otherSpelling)});
+}
+
+void addDigitNote(std::vector<Note> &notes, int digit)
 {
     if (digit == 9)
-        return QStringLiteral("9 = %1 (iki tablo; ikisi 9'u hiç vermez)")
-            .arg(factorText(-1, locale));
+        notes.push_back({.kind = NoteKind::Eia198Nine});
     if (digit == 8)
-        return QStringLiteral("burada 8 = × 10⁸; 3 haneli kodda 8 = %1")
-            .arg(factorText(-2, locale));
-    return {};
+        notes.push_back({.kind = NoteKind::Eia198Eight});
 }
 
 // ---- Tantalum voltage letters with a named source: section 7.
@@ -277,93 +288,83 @@ std::optional<std::int64_t> tantalumVolts(QChar letter)
     return std::nullopt;
 }
 
-const QString datasheet =
-    QStringLiteral("bu harfin gerilimi seriye göre değişir: veri sayfasına bakın");
-
-QString joinNotes(const QString &a, const QString &b)
+void prepend(std::vector<Note> &notes, const Note &note)
 {
-    if (a.isEmpty())
-        return b;
-    if (b.isEmpty())
-        return a;
-    return a + QStringLiteral("; ") + b;
+    notes.insert(notes.begin(), note);
 }
 
 // ---- Value codes without tolerance or volts.
 
-std::vector<Reading> threeDigit(const QString &code, const QLocale &locale)
+std::vector<Reading> threeDigit(const QString &code)
 {
     const QString dd = code.left(2);
     const int m = code.at(2).digitValue();
-    const QString significant = QString::number(dd.toInt());
-    const auto reading = [&](int power, const QString &note) {
+    const auto reading = [&](int power, std::vector<Note> notes) {
         return Reading{valueOf(dd.toStdString(), power),
                        std::nullopt,
                        std::nullopt,
                        false,
-                       QStringLiteral("3 haneli kod: ") + significant + u' ' +
-                           factorText(power, locale) + QStringLiteral(" pF"),
-                       note};
+                       {.kind = HowKind::ThreeDigit, .significant = dd.toInt(), .power = power},
+                       std::move(notes)};
     };
     if (m == 8 || m == 9) {
         const int small = m == 8 ? -2 : -1;
-        return {
-            reading(
-                small,
-                QStringLiteral("%1 = %2: bazı üreticilerde").arg(m).arg(factorText(small, locale))),
-            reading(m, QStringLiteral("iki tabloda %1 = × 10%2").arg(m).arg(superscript(m)))};
+        return {reading(small, {{.kind = NoteKind::SomeMakersFactor, .digit = m, .power = small}}),
+                reading(m, {{.kind = NoteKind::TwoTablesPower, .digit = m}})};
     }
     if (m == 7)
-        return {reading(7, QStringLiteral("7 = × 10⁷ tantallarda (107 = 100 µF); iki tablo "
-                                          "seramikte 7'yi kullanılmaz sayar"))};
+        return {reading(7, {{.kind = NoteKind::SevenForTantalums}})};
     if (m == 0)
-        return {reading(0, QStringLiteral("son 0 sıfır eklemez: ") + code + QStringLiteral(" = ") +
-                               pf(valueOf(dd.toStdString(), 0), locale)),
-                {valueOf(code.toStdString(), 0), std::nullopt, std::nullopt, false,
-                 QStringLiteral("düz değer: ") + code + QStringLiteral(" pF"),
-                 QStringLiteral("bir sayfa 0 ile bitenleri düz değer sayar")}};
+        return {reading(0, {{.kind = NoteKind::ZeroAddsNoZero,
+                             .code = code,
+                             .value = valueOf(dd.toStdString(), 0)}}),
+                {valueOf(code.toStdString(), 0),
+                 std::nullopt,
+                 std::nullopt,
+                 false,
+                 {.kind = HowKind::PlainValue, .code = code},
+                 {{.kind = NoteKind::PlainValuePage}}}};
     return {reading(m, {})};
 }
 
-std::vector<Reading> rDecimal(const QString &code, const QLocale &locale)
+std::vector<Reading> rDecimal(const QString &code)
 {
     const qsizetype at = code.indexOf(u'R', 0, Qt::CaseInsensitive);
     const QString digits = QString(code).remove(at, 1);
     const int decimals = int(code.size() - 1 - at);
     const ExactValue value = valueOf(digits.toStdString(), -decimals);
-    const QString number =
-        numbers::text(numbers::fromUnits(digits.toULongLong(), decimals), locale);
+    const ExactValue number = numbers::fromUnits(digits.toULongLong(), decimals);
     return {{value,
              std::nullopt,
              std::nullopt,
              false,
-             QStringLiteral("R ondalık (pF): ") + code + QStringLiteral(" = ") + number +
-                 QStringLiteral(" pF"),
+             {.kind = HowKind::RPicofarads, .code = code, .number = number},
              {}},
-            {valueOf(digits.toStdString(), 6 - decimals), std::nullopt, std::nullopt, false,
-             QStringLiteral("R ondalık (µF): ") + code + QStringLiteral(" = ") + number +
-                 QStringLiteral(" µF"),
-             QStringLiteral("elektrolitik ya da tantalda R µF ondalığı olabilir (bir kit "
-                            "kılavuzu)")}};
+            {valueOf(digits.toStdString(), 6 - decimals),
+             std::nullopt,
+             std::nullopt,
+             false,
+             {.kind = HowKind::RMicrofarads, .code = code, .number = number},
+             {{.kind = NoteKind::RMicrofaradsOnElectrolytics}}}};
 }
 
 struct LetterUnit {
     char16_t letter;
     int powerOverPico; // 10^n pF
-    const char *note;  // UTF-8
+    bool noted;        // whether a reading says what the letter means
 };
 
 // clang-format off
 constexpr std::array<LetterUnit, 9> letterUnits{{
-    {u'p', 0, ""},
-    {u'n', 3, ""},
-    {u'u', 6, ""},
-    {u'µ', 6, ""},
-    {u'm', 9, "m = mili (mF)"},
-    {u'F', 12, "F = farad"},
-    {u'N', 3, "büyük N: IEC küçük n yazar; parçalarda görülür"},
-    {u'U', 6, "büyük U: IEC küçük u yazar; parçalarda görülür"},
-    {u'M', 9, "büyük M bir dirençte mega okunur (4M7 = 4,7 MΩ); burada mili sayıldı"},
+    {u'p', 0, false},
+    {u'n', 3, false},
+    {u'u', 6, false},
+    {u'µ', 6, false},
+    {u'm', 9, true},  // milli
+    {u'F', 12, true}, // farad
+    {u'N', 3, true},  // IEC writes lower case; parts use both
+    {u'U', 6, true},
+    {u'M', 9, true},  // mega on a resistor; milli here
 }};
 // clang-format on
 
@@ -389,25 +390,25 @@ std::optional<Reading> letterCode(const QString &code)
         return std::nullopt;
     if (whole.size() + fraction.size() > mostDigits)
         return std::nullopt;
-    const LetterUnit *unit = letterUnit(match.captured(2).at(0));
+    const QChar letter = match.captured(2).at(0);
+    const LetterUnit *unit = letterUnit(letter);
     // Upper-case letters and F are tolerance letters too: 103N is ± % 30,
     // 104F ± % 1. As a unit they stand only where the decimal mark does.
-    if (match.captured(2).at(0).isUpper() && fraction.isEmpty())
+    if (letter.isUpper() && fraction.isEmpty())
         return std::nullopt;
     const ExactValue value =
         valueOf((whole + fraction).toStdString(), unit->powerOverPico - int(fraction.size()));
     if (value.digits.empty())
         return std::nullopt;
-    return Reading{value,
-                   std::nullopt,
-                   std::nullopt,
-                   false,
-                   QStringLiteral("harf kodu: ") + match.captured(2) +
-                       QStringLiteral(" birim ve ondalık yerinde"),
-                   QString::fromUtf8(unit->note)};
+    std::vector<Note> notes;
+    if (unit->noted)
+        notes.push_back({.kind = NoteKind::UnitLetter, .letter = letter});
+    return Reading{
+        value, std::nullopt, std::nullopt, false, {.kind = HowKind::LetterCode, .letter = letter},
+        notes};
 }
 
-std::optional<std::vector<Reading>> valueCode(const QString &code, const QLocale &locale)
+std::optional<std::vector<Reading>> valueCode(const QString &code)
 {
     static const QRegularExpression three(QStringLiteral("^[0-9]{3}$"));
     static const QRegularExpression plain(QStringLiteral("^[0-9]{1,2}$"));
@@ -415,21 +416,17 @@ std::optional<std::vector<Reading>> valueCode(const QString &code, const QLocale
     if (three.match(code).hasMatch()) {
         if (code.startsWith(QStringLiteral("00")))
             return std::nullopt;
-        return threeDigit(code, locale);
+        return threeDigit(code);
     }
     if (plain.match(code).hasMatch()) {
         const ExactValue value = valueOf(code.toStdString(), 0);
         if (value.digits.empty())
             return std::nullopt;
-        return std::vector<Reading>{{value,
-                                     std::nullopt,
-                                     std::nullopt,
-                                     false,
-                                     QStringLiteral("1-2 haneli: değer pF olarak"),
-                                     {}}};
+        return std::vector<Reading>{
+            {value, std::nullopt, std::nullopt, false, {.kind = HowKind::OneOrTwoDigits}, {}}};
     }
     if (r.match(code).hasMatch() && code.size() >= 2 && code.size() <= 4) {
-        std::vector<Reading> readings = rDecimal(code, locale);
+        std::vector<Reading> readings = rDecimal(code);
         if (readings.front().picofarads.digits.empty())
             return std::nullopt;
         return readings;
@@ -447,13 +444,16 @@ Readings withTolerance(Readings readings, QChar letter)
         toleranceReadings(letter, readings.readings.front().picofarads);
     for (Reading &r : readings.readings) {
         r.tolerance = tolerances.front().tolerance;
-        r.note = joinNotes(r.note, tolerances.front().note);
+        if (tolerances.front().note)
+            r.notes.push_back(*tolerances.front().note);
     }
     const Reading first = readings.readings.front();
     for (std::size_t i = 1; i < tolerances.size(); ++i) {
         Reading other = first;
         other.tolerance = tolerances[i].tolerance;
-        other.note = tolerances[i].note;
+        other.notes.clear();
+        if (tolerances[i].note)
+            other.notes.push_back(*tolerances[i].note);
         readings.readings.push_back(other);
     }
     return readings;
@@ -465,20 +465,23 @@ Readings withVolts(Readings readings, const std::vector<VoltageReading> &volts, 
         r.voltsHundredths = volts.front().volts;
     if (volts.size() > 1) {
         readings.voltsDisputed = true;
-        readings.readings.front().note = joinNotes(
-            readings.readings.front().note, code + QStringLiteral(": ") + volts.front().note);
+        Note first = *volts.front().note;
+        first.code = code;
+        readings.readings.front().notes.push_back(first);
         Reading other = readings.readings.front();
         other.voltsHundredths = volts[1].volts;
-        other.note = code + QStringLiteral(": ") + volts[1].note;
+        Note second = *volts[1].note;
+        second.code = code;
+        other.notes = {second};
         readings.readings.push_back(other);
     }
     return readings;
 }
 
 // A value code with an optional tolerance letter after it.
-std::optional<Readings> codeAndTolerance(const QString &code, const QLocale &locale)
+std::optional<Readings> codeAndTolerance(const QString &code)
 {
-    if (auto readings = valueCode(code, locale))
+    if (auto readings = valueCode(code))
         return Readings{code, *readings, {}, false};
     if (code.size() < 2)
         return std::nullopt;
@@ -486,7 +489,7 @@ std::optional<Readings> codeAndTolerance(const QString &code, const QLocale &loc
     if (!isToleranceLetter(letter))
         return std::nullopt;
     const QString core = code.chopped(1);
-    auto readings = valueCode(core, locale);
+    auto readings = valueCode(core);
     if (!readings)
         return std::nullopt;
     Readings result = withTolerance(Readings{code, *readings, {}, false}, letter);
@@ -498,14 +501,14 @@ std::optional<Readings> codeAndTolerance(const QString &code, const QLocale &loc
         Reading tantalum = readings->front();
         tantalum.voltsHundredths = volts;
         tantalum.tantalum = true;
-        tantalum.how = QStringLiteral("SMD tantal: ") + core + QStringLiteral(" pF kodu, ") +
-                       letter + QStringLiteral(" = ") + voltsText(*volts, locale);
-        tantalum.note = QStringLiteral("tantal okuması: %1 gerilim harfi").arg(letter);
+        tantalum.how = {.kind = HowKind::TantalumAfter,
+                        .code = core,
+                        .letter = letter,
+                        .voltsHundredths = *volts};
+        tantalum.notes = {{.kind = NoteKind::TantalumReadingLetter, .letter = letter}};
         // Above 1 µF an absolute tolerance is implausible: the tantalum first.
         if (colorcode::compareValues(tantalum.picofarads, {"1", 6}) >= 0) {
-            result.readings.front().note = joinNotes(
-                result.readings.front().note,
-                QStringLiteral("seramik okuması; bu değerde mutlak tolerans olağan dışı"));
+            result.readings.front().notes.push_back({.kind = NoteKind::CeramicUnusualTolerance});
             result.readings.insert(result.readings.begin(), tantalum);
         } else {
             result.readings.push_back(tantalum);
@@ -514,7 +517,7 @@ std::optional<Readings> codeAndTolerance(const QString &code, const QLocale &loc
     return result;
 }
 
-std::optional<Readings> eia198(const QString &code, const QLocale &locale)
+std::optional<Readings> eia198(const QString &code)
 {
     static const QRegularExpression form(QStringLiteral("^([KNS]?)([A-Za-z])([0-9])$"));
     const QRegularExpressionMatch match = form.match(code);
@@ -525,13 +528,18 @@ std::optional<Readings> eia198(const QString &code, const QLocale &locale)
     const QString maker = match.captured(1);
     Readings readings{code, {}, {}, false};
     const auto add = [&](const EiaLetter &e) {
-        readings.readings.push_back(
-            {eiaValue(e.mantissa, digit), std::nullopt, std::nullopt, false,
-             QStringLiteral("EIA-198: ") + letter + QStringLiteral(" = ") +
-                 decimalText(e.mantissa * 10, locale) + QStringLiteral(", ") +
-                 QString::number(digit) + QStringLiteral(" = ") +
-                 factorText(digit == 9 ? -1 : digit, locale) + QStringLiteral(" pF"),
-             joinNotes(QString::fromUtf8(e.note), eiaDigitNote(digit, locale))});
+        std::vector<Note> notes;
+        addLetterNote(notes, e);
+        addDigitNote(notes, digit);
+        readings.readings.push_back({eiaValue(e.mantissa, digit),
+                                     std::nullopt,
+                                     std::nullopt,
+                                     false,
+                                     {.kind = HowKind::Eia198,
+                                      .letter = letter,
+                                      .mantissaTenths = e.mantissa,
+                                      .digit = digit},
+                                     notes});
     };
     for (const EiaLetter &e : eiaUpper)
         if (letter == QLatin1Char(e.letter))
@@ -542,53 +550,48 @@ std::optional<Readings> eia198(const QString &code, const QLocale &locale)
     if (readings.readings.empty())
         return std::nullopt;
     if (!maker.isEmpty()) {
-        const QString name = maker == u"K"   ? QStringLiteral("KEMET")
-                             : maker == u"N" ? QStringLiteral("Novacap")
-                                             : QStringLiteral("Syfer");
-        readings.notes << QStringLiteral("ilk harf üretici: %1 = %2").arg(maker, name);
+        readings.notes.push_back({.kind = NoteKind::Maker, .letter = maker.at(0)});
     } else if (letter == u'R') {
         // R5: EIA-198 R = 4,3, or R as the pF decimal point.
-        for (Reading other : rDecimal(code, locale)) {
+        for (Reading other : rDecimal(code)) {
             if (other.picofarads.digits.empty())
                 break; // R0 is no value
-            other.note = joinNotes(QStringLiteral("R ondalık olarak da okunur"), other.note);
+            prepend(other.notes, {.kind = NoteKind::AlsoRDecimal});
             readings.readings.push_back(other);
         }
     } else if (const auto letterReading = letterCode(code)) {
         // n2: EIA-198 n = 7,0, or the letter code's 0,2 nF.
         Reading other = *letterReading;
-        other.note = joinNotes(QStringLiteral("harf kodu olarak da okunur"), other.note);
+        prepend(other.notes, {.kind = NoteKind::AlsoLetterCode});
         readings.readings.push_back(other);
     }
     return readings;
 }
 
 // A4 75: a tantalum's voltage letter before a three-digit pF code.
-std::optional<Readings> tantalumFirst(const QString &code, const QLocale &locale)
+std::optional<Readings> tantalumFirst(const QString &code)
 {
     static const QRegularExpression form(QStringLiteral("^([A-Z])([0-9]{3})$"));
     const QRegularExpressionMatch match = form.match(code);
     if (!match.hasMatch() || match.captured(2).startsWith(QStringLiteral("00")))
         return std::nullopt;
     const QChar letter = match.captured(1).at(0);
-    std::vector<Reading> values = threeDigit(match.captured(2), locale);
+    std::vector<Reading> values = threeDigit(match.captured(2));
     const auto volts = tantalumVolts(letter);
     for (Reading &r : values) {
         r.tantalum = true;
         r.voltsHundredths = volts;
-        r.how =
-            QStringLiteral("SMD tantal: ") + letter + QStringLiteral(" gerilim harfi, ") + r.how;
+        r.how.tantalumLetterFirst = letter;
     }
-    values.front().note =
-        joinNotes(values.front().note, volts ? QStringLiteral("%1 = %2 (tantal gerilim harfi)")
-                                                   .arg(letter)
-                                                   .arg(voltsText(*volts, locale))
-                                             : datasheet);
+    values.front().notes.push_back(volts ? Note{.kind = NoteKind::TantalumVoltsLetter,
+                                                .letter = letter,
+                                                .voltsHundredths = volts}
+                                         : Note{.kind = NoteKind::VoltsBySeries});
     return Readings{code, values, {}, false};
 }
 
 // .1K63, 1K63: µF, a tolerance letter, plain volts.
-std::optional<Readings> filmPrint(const QString &code, const QLocale &)
+std::optional<Readings> filmPrint(const QString &code)
 {
     static const QRegularExpression form(
         QStringLiteral("^([0-9]{0,2}[.,][0-9]{1,3}|[0-9]{1,2})([A-Z])([0-9]{2,4})$"));
@@ -604,47 +607,48 @@ std::optional<Readings> filmPrint(const QString &code, const QLocale &)
     if (value.digits.empty())
         return std::nullopt;
     const std::int64_t volts = match.captured(3).toLongLong() * 100;
+    const QChar letter = match.captured(2).at(0);
     Reading reading{value,
                     std::nullopt,
                     volts,
                     false,
-                    QStringLiteral("film baskısı: ") + match.captured(1) + QStringLiteral(" µF, ") +
-                        match.captured(2) + QStringLiteral(" tolerans, ") + match.captured(3) +
-                        QStringLiteral(" V"),
-                    QStringLiteral("%1 tolerans harfidir, kilo değil").arg(match.captured(2))};
-    Readings readings =
-        withTolerance(Readings{code, {reading}, {}, false}, match.captured(2).at(0));
+                    {.kind = HowKind::FilmPrint,
+                     .letter = letter,
+                     .printedValue = match.captured(1),
+                     .printedVolts = match.captured(3)},
+                    {{.kind = NoteKind::ToleranceNotKilo, .letter = letter}}};
+    Readings readings = withTolerance(Readings{code, {reading}, {}, false}, letter);
     if (mark < 0)
-        readings.notes << QStringLiteral("bir dirençte %1 harf kodu başka bir değerdir").arg(code);
+        readings.notes.push_back({.kind = NoteKind::ResistorLetterCode, .code = code});
     return readings;
 }
 
 // Voltage code before or after, a value code and a tolerance letter.
-std::optional<Readings> generalMarking(const QString &code, const QLocale &locale)
+std::optional<Readings> generalMarking(const QString &code)
 {
     // 2A474J, 2E4n7J: the voltage code first. 1N104K also reads as the
     // letter code 1,104 nF with K; that comes after.
     if (code.size() >= 5) {
         const auto volts = voltageReadings(code.at(0), code.at(1));
         if (!volts.empty() && code.at(1).isUpper())
-            if (auto readings = codeAndTolerance(code.mid(2), locale)) {
+            if (auto readings = codeAndTolerance(code.mid(2))) {
                 readings->code = code;
                 Readings result = withVolts(*readings, volts, code.left(2));
-                if (const auto whole = codeAndTolerance(code, locale))
+                if (const auto whole = codeAndTolerance(code))
                     for (Reading other : whole->readings) {
-                        other.note = joinNotes(QStringLiteral("gerilim kodu olmadan"), other.note);
+                        prepend(other.notes, {.kind = NoteKind::WithoutVoltageCode});
                         result.readings.push_back(other);
                     }
                 return result;
             }
     }
-    if (auto readings = codeAndTolerance(code, locale))
+    if (auto readings = codeAndTolerance(code))
         return readings;
     // 103J2A: the voltage code after the tolerance letter.
     if (code.size() >= 6 && code.at(code.size() - 3).isUpper()) {
         const auto volts = voltageReadings(code.at(code.size() - 2), code.back());
         if (!volts.empty() && code.back().isUpper())
-            if (auto readings = codeAndTolerance(code.chopped(2), locale)) {
+            if (auto readings = codeAndTolerance(code.chopped(2))) {
                 readings->code = code;
                 return withVolts(*readings, volts, code.right(2));
             }
@@ -655,18 +659,13 @@ std::optional<Readings> generalMarking(const QString &code, const QLocale &local
 bool hasElectrolyticReading(const Readings &readings)
 {
     return std::any_of(readings.readings.begin(), readings.readings.end(), [](const Reading &r) {
-        return r.tantalum || r.how.contains(QStringLiteral("(µF)"));
+        return r.tantalum || r.how.kind == HowKind::RMicrofarads;
     });
 }
 
 } // namespace
 
-QString polarityWarning()
-{
-    return QStringLiteral("Tantal: şerit = +. Alüminyum elektrolitik: şerit = −.");
-}
-
-MarkingReading readMarking(const QString &text, const QLocale &locale)
+MarkingReading readMarking(const QString &text)
 {
     if (text.size() > longestMarking)
         return Refusal{RefusalKind::TextTooLong, {}};
@@ -710,7 +709,7 @@ MarkingReading readMarking(const QString &text, const QLocale &locale)
     std::optional<Readings> readings;
     for (const auto reader : {eia198, tantalumFirst, generalMarking, filmPrint})
         if (!readings)
-            readings = reader(code, locale);
+            readings = reader(code);
     if (!readings) {
         static const QRegularExpression io(QStringLiteral("^[KNS]?[IO][0-9]$"));
         if (io.match(code).hasMatch())
@@ -728,13 +727,7 @@ MarkingReading readMarking(const QString &text, const QLocale &locale)
             r.voltsHundredths = spelledVolts;
     }
     if (hasElectrolyticReading(*readings))
-        readings->notes << polarityWarning();
-    for (Reading &r : readings->readings) {
-        r.how = quantity::withDecimalMark(r.how, locale);
-        r.note = quantity::withDecimalMark(r.note, locale);
-    }
-    for (QString &note : readings->notes)
-        note = quantity::withDecimalMark(note, locale);
+        readings->notes.push_back({.kind = NoteKind::Polarity});
     readings->code = text.simplified();
     return *readings;
 }
@@ -781,7 +774,7 @@ const char *formId(MarkingForm form)
     return "";
 }
 
-std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &locale)
+std::vector<Marking> markingsFor(const ExactValue &picofarads)
 {
     const ExactValue n = colorcode::normalised(picofarads);
     const int count = int(n.digits.size());
@@ -792,34 +785,31 @@ std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &lo
     // × 0,1 written with 8 and 9.
     Marking three{MarkingForm::ThreeDigit, std::nullopt, {}};
     if (count > 2)
-        three.note = QStringLiteral("iki anlamlı hane taşır");
+        three.notes = {{.kind = NoteKind::TwoSignificantDigits}};
     else if (leading < -1)
-        three.note = QStringLiteral("en küçüğü 0,1 pF (108)").replace(u',', locale.decimalPoint());
+        three.notes = {{.kind = NoteKind::SmallestThreeDigit}};
     else if (leading - 1 > 7)
-        three.note = QStringLiteral("en büyüğü 990 µF (997)");
+        three.notes = {{.kind = NoteKind::LargestThreeDigit}};
     else {
         const int power = leading - 1;
         const QString dd = QString::fromStdString(n.digits).leftJustified(2, u'0');
         const int digit = power == -2 ? 8 : power == -1 ? 9 : power;
         three.code = dd + QString::number(digit);
         if (digit >= 8)
-            three.note = QStringLiteral("%1 = %2 bazı üreticilerde; iki tablo %1'i × 10%3 okur")
-                             .arg(digit)
-                             .arg(factorText(power, locale))
-                             .arg(superscript(digit));
+            three.notes = {{.kind = NoteKind::SomeMakersDigit, .digit = digit, .power = power}};
         else if (digit == 7)
-            three.note = QStringLiteral("7 tantallarda kullanılır");
+            three.notes = {{.kind = NoteKind::SevenOnTantalums}};
         else if (digit == 0)
-            three.note = QStringLiteral("son 0 sıfır eklemez");
+            three.notes = {{.kind = NoteKind::LastZeroAddsNone}};
     }
     markings.push_back(three);
 
     // R as the pF decimal point, below 10 pF: 4R7, 0R5, R47.
     Marking r{MarkingForm::RDecimal, std::nullopt, {}};
     if (leading >= 1)
-        r.note = QStringLiteral("yalnız 10 pF altında");
+        r.notes = {{.kind = NoteKind::RBelow10pF}};
     else if (leading < -2 || n.powerOfTen < -2 || (leading == 0 && n.powerOfTen < -1))
-        r.note = QStringLiteral("R kodu en çok iki hane taşır");
+        r.notes = {{.kind = NoteKind::RTwoDigits}};
     else {
         const QString digits = QString::fromStdString(n.digits);
         if (leading == 0)
@@ -851,19 +841,20 @@ std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &lo
             whole.clear();
         // The reader takes no longer code than this; neither does a part.
         if (whole.size() + decimals > mostDigits)
-            letter.note = QStringLiteral("harf kodu en çok %1 hane taşır").arg(mostDigits);
+            letter.notes = {{.kind = NoteKind::LetterCodeDigits, .digit = mostDigits}};
         else {
             letter.code = whole + QChar(prefixes[std::size_t(unit)]) + digits.right(decimals);
             if (unit == 2)
-                letter.note =
-                    QStringLiteral("ASCII ile: ") + QString(*letter.code).replace(u'µ', u'u');
+                letter.notes = {{.kind = NoteKind::AsciiSpelling,
+                                 .code = QString(*letter.code).replace(u'µ', u'u')}};
         }
     }
     markings.push_back(letter);
 
     // EIA-198: a letter's mantissa and a digit, every table's letter.
     Marking eia{MarkingForm::Eia198, std::nullopt, {}};
-    QStringList codes, notes;
+    QStringList codes;
+    std::vector<Note> notes;
     if (count <= 2) {
         const int mantissa = QString::fromStdString(n.digits).leftJustified(2, u'0').toInt();
         const int power = leading - 1; // value = mantissa × 10^power pF
@@ -875,18 +866,16 @@ std::vector<Marking> markingsFor(const ExactValue &picofarads, const QLocale &lo
             for (const EiaLetter &e : eiaLower)
                 if (e.letter && e.mantissa == mantissa) {
                     codes << QLatin1Char(e.letter) + QString::number(digit);
-                    if (*e.note)
-                        notes << QString::fromUtf8(e.note);
+                    addLetterNote(notes, e);
                 }
-            if (const QString digitNote = eiaDigitNote(digit, locale); !digitNote.isEmpty())
-                notes << digitNote;
+            addDigitNote(notes, digit);
         }
     }
     if (codes.isEmpty())
-        eia.note = QStringLiteral("EIA-198 tablolarında yok");
+        eia.notes = {{.kind = NoteKind::NotInEia198}};
     else {
         eia.code = codes.join(QStringLiteral(", "));
-        eia.note = notes.join(QStringLiteral("; "));
+        eia.notes = notes;
     }
     markings.push_back(eia);
     return markings;

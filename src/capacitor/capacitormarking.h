@@ -11,15 +11,12 @@
 // (2A474J, 103J2A), film prints (.1K63), the EIA-198 two-character SMD code
 // (S3, KA2, b3) and SMD tantalum marks (A475, 107C).
 //
-// Refusals are data; capacitortext.h words them, and puts readings and
-// markings into the window's and the command line's lines.
+// The results are data (refusals, how a code was read, notes); capacitortext.h
+// words them, once for the window, the command line's lines and the JSON.
 
 #include "colorcode/exactvalue.h"
-#include "forms/conversions.h"
 
-#include <QLocale>
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -41,6 +38,122 @@ struct Tolerance {
     bool operator==(const Tolerance &) const = default;
 };
 
+// How a code gave a reading; capacitortext.h words it ("3 haneli kod: 10 ×
+// 10⁴ pF"). The fields a kind uses are named beside it.
+enum class HowKind {
+    ThreeDigit,     // `significant` × 10^`power` pF: 104, 479
+    PlainValue,     // `code` read as plain pF: 100 as one page reads it
+    OneOrTwoDigits, // 47: the value in pF
+    RPicofarads,    // `code` with R as the pF decimal point: `number`
+    RMicrofarads,   // `code` with R as the µF decimal point: `number`
+    LetterCode,     // the unit letter `letter` stands where the decimal mark does
+    Eia198,         // EIA-198 `letter` of `mantissaTenths` and multiplier `digit`
+    TantalumAfter,  // `code` a three-digit pF code, `letter` a volts letter of `voltsHundredths`
+    FilmPrint,      // `printedValue` µF, tolerance `letter`, `printedVolts` V
+};
+
+struct How {
+    HowKind kind = HowKind::ThreeDigit;
+    int significant = 0;
+    int power = 0;
+    QString code = {};
+    colorcode::ExactValue number = {};
+    QChar letter = {};
+    std::int32_t mantissaTenths = 0;
+    int digit = 0;
+    std::int64_t voltsHundredths = 0;
+    QString printedValue = {};
+    QString printedVolts = {};
+    // A tantalum's volts letter written before the code (A475): the reading
+    // of the rest follows it.
+    QChar tantalumLetterFirst = {};
+    bool operator==(const How &) const = default;
+};
+
+// Who gives a reading of a letter the sources differ on.
+enum class Sources {
+    OneSource,        // one source names it
+    OneTable,         // one table gives it
+    TwoTables,        // two tables give it
+    ThreeTables,      // three tables
+    FourTables,       // four tables
+    Tdk,              // TDK's table
+    OneReader,        // one reader's interpretation, in no table
+    NoTable,          // no table gives the letter
+    NotInOtherCodes,  // the letter is used in no other letter code
+    QuotingTable,     // the table that quotes EIA-198-D
+    OnlyQuotingTable, // only the table quoting EIA-198-D has it
+};
+
+// What a note beside a reading, a marking or a code says. The fields a kind
+// uses are named beside it.
+enum class NoteKind {
+    // Three-digit codes.
+    SomeMakersFactor,  // `digit` 8 or 9 as × 10^`power` (0,01, 0,1) in some makers'
+    TwoTablesPower,    // two tables read `digit` (8, 9) as × 10^digit
+    SevenForTantalums, // 7 = × 10⁷ on tantalums; ceramic tables do not use it
+    ZeroAddsNoZero,    // `code` ends in 0, which adds none: `value` pF
+    PlainValuePage,    // one page reads codes ending in 0 as plain pF
+    // R and letter codes.
+    RMicrofaradsOnElectrolytics, // R as a µF decimal point on electrolytics
+    UnitLetter,                  // what the unit letter `letter` (m, F, N, U, M) means
+    // Tolerance letters.
+    ToleranceReading,  // `letter` read as `tolerance` by `sources`; `below10pF`
+                       // when the letter reads so below 10 pF alone
+    AbsoluteAbove10pF, // `letter` read absolute (pF) on a part of 10 pF or more
+    // Voltage codes.
+    VoltageLetter,      // `code` (digit and letter): `letter` as `mantissaHundredths`,
+                        // seen as `seenCode` = `voltsHundredths` by `sources`;
+                        // no mantissa: the letter has no reading by `sources`
+    WithoutVoltageCode, // the code read whole, the voltage code as part of it
+    // EIA-198.
+    Eia198LowerCase, // lower-case `letter` as `mantissaTenths` by `sources`
+    Eia198Nine,      // 9 = × 0,1 by two tables
+    Eia198Eight,     // 8 = × 10⁸ here, × 0,01 in three-digit codes
+    AlsoRDecimal,    // the code reads with R as the pF decimal point too
+    AlsoLetterCode,  // the code reads as a letter code too
+    Maker,           // the first letter `letter` (K, N, S) names a maker
+    // Tantalums and film.
+    TantalumVoltsLetter,     // `letter` a tantalum's volts letter of `voltsHundredths`
+    VoltsBySeries,           // the volts letter's volts depend on the series
+    TantalumReadingLetter,   // the tantalum reading of `letter` after the code
+    CeramicUnusualTolerance, // ceramic reading: an absolute tolerance is odd here
+    ToleranceNotKilo,        // film print: `letter` is a tolerance, not kilo
+    ResistorLetterCode,      // `code` on a resistor is another value's letter code
+    Polarity,                // which stripe marks what on tantalums and electrolytics
+    // A value's markings.
+    TwoSignificantDigits, // three-digit codes hold two significant digits
+    SmallestThreeDigit,   // the smallest three-digit code is 0,1 pF (108)
+    LargestThreeDigit,    // the largest is 990 µF (997)
+    SomeMakersDigit,      // `digit` = × 10^`power` in some makers', × 10^digit in two tables
+    SevenOnTantalums,     // 7 is used on tantalums
+    LastZeroAddsNone,     // a last 0 adds no zero
+    RBelow10pF,           // R codes write values below 10 pF only
+    RTwoDigits,           // R codes hold at most two digits
+    LetterCodeDigits,     // letter codes hold at most `digit` digits
+    AsciiSpelling,        // the code with u for µ: `code`
+    NotInEia198,          // no EIA-198 table holds the value
+};
+
+struct Note {
+    NoteKind kind = NoteKind::Polarity;
+    QChar letter = {};
+    int digit = 0;
+    int power = 0;
+    QString code = {};
+    QString seenCode = {};
+    colorcode::ExactValue value = {};
+    Tolerance tolerance = {};
+    bool below10pF = false;
+    Sources sources = Sources::OneSource;
+    std::int32_t mantissaHundredths = 0;
+    std::int32_t mantissaTenths = 0;
+    std::optional<std::int64_t> voltsHundredths = {};
+    bool approximately = false; // VoltageLetter: the seen volts are nominal
+    QChar otherSpelling = {};   // Eia198LowerCase: the other table's letter for the value
+    bool operator==(const Note &) const = default;
+};
+
 struct Reading {
     colorcode::ExactValue picofarads; // normalised
     std::optional<Tolerance> tolerance;
@@ -48,14 +161,14 @@ struct Reading {
     // or its letter is read by no named source.
     std::optional<std::int64_t> voltsHundredths;
     bool tantalum = false; // read as a polarised tantalum part
-    QString how;           // "3 haneli kod: 10 × 10⁴ pF"
-    QString note;          // why this reading: "9 = × 0,1: bazı üreticilerde"
+    How how;
+    std::vector<Note> notes; // why this reading: "9 = × 0,1: bazı üreticilerde"
 };
 
 struct Readings {
     QString code;                  // as read, spaces dropped
     std::vector<Reading> readings; // the likelier first
-    QStringList notes;             // about the marking whatever it reads as
+    std::vector<Note> notes;       // about the marking whatever it reads as
     bool voltsDisputed = false;    // its voltage letter reads two ways
 };
 
@@ -83,8 +196,7 @@ inline constexpr qsizetype longestMarking = 64;
 // Reads a marking. Spaces, invisible characters and a trailing "F" after a
 // prefix do not count; digits of any script read as 0-9; case counts
 // (EIA-198 b is not B). Bounded: longer texts are refused.
-MarkingReading readMarking(const QString &text,
-                           const QLocale &locale = conversions::numberLocale());
+MarkingReading readMarking(const QString &text);
 
 // Whether the voltage letter reads two ways: then no single volts stands.
 bool voltsDisputed(const Readings &readings);
@@ -105,16 +217,13 @@ const char *formId(MarkingForm form);
 struct Marking {
     MarkingForm form = MarkingForm::ThreeDigit;
     std::optional<QString> code; // "472", "4n7", "S3"
-    QString note;                // about the code, or why there is none
+    std::vector<Note> notes;     // about the code, or why there is none
 };
-std::vector<Marking> markingsFor(const colorcode::ExactValue &picofarads, const QLocale &locale);
+std::vector<Marking> markingsFor(const colorcode::ExactValue &picofarads);
 
 // A voltage code's volts by the consensus letters (A … K, V, W, Q, Z, P)
 // and digit 0 to 3, and the code of such volts; nothing for any other.
 std::optional<std::int64_t> consensusVolts(const QString &code);
 std::optional<QString> voltageCodeFor(std::int64_t voltsHundredths);
-
-// The polarity warning shown with every tantalum and electrolytic reading.
-QString polarityWarning();
 
 } // namespace capacitor

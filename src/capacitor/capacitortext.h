@@ -1,8 +1,9 @@
 #pragma once
 
-// Capacitor markings in words: the one place refusals, readings and a
-// value's markings of capacitormarking.h become the window's and the
-// command line's lines. Numbers follow the locale given.
+// Capacitor markings in words: the one place refusals, readings, notes and
+// a value's markings of capacitormarking.h become Turkish, for the window,
+// the command line's lines and the JSON's text fields alike. Numbers follow
+// the locale given.
 
 #include "capacitor/capacitormarking.h"
 
@@ -11,6 +12,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <vector>
 
 namespace capacitor
 {
@@ -22,6 +24,19 @@ QString formName(MarkingForm form);
 // What keeps a text from being a marking, one line quoting the offending
 // part (at most colorcode::maxQuotedLength characters of it).
 QString refusalText(const Refusal &refusal);
+
+// How a code gave a reading: "3 haneli kod: 10 × 10⁴ pF", "EIA-198: S = 4,7,
+// 3 = × 10³ pF".
+QString howText(const How &how, const QLocale &locale);
+
+// A note, one phrase: "9 = × 0,1: bazı üreticilerde", "ASCII ile: 4u7".
+QString noteText(const Note &note, const QLocale &locale);
+
+// Notes joined into one line with "; "; empty for none.
+QString notesText(const std::vector<Note> &notes, const QLocale &locale);
+
+// The polarity warning shown with every tantalum and electrolytic reading.
+QString polarityWarning();
 
 // Texts: "± % 5", "± 0,25 pF", "+ % 80 / − % 20"; "100 V", "6,3 V".
 QString toleranceText(const Tolerance &tolerance, const QLocale &locale);

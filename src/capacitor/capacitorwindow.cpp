@@ -48,10 +48,9 @@ CapacitorWindow::CapacitorWindow(QWidget *owner)
 void CapacitorWindow::codeEdited()
 {
     const QString text = codeBox->text();
-    showResult(codeResult,
-               text.trimmed().isEmpty()
-                   ? QStringList()
-                   : capacitor::decodeLines(capacitor::readMarking(text, m_locale), m_locale));
+    showResult(codeResult, text.trimmed().isEmpty()
+                               ? QStringList()
+                               : capacitor::decodeLines(capacitor::readMarking(text), m_locale));
     announceWhenTypingPauses([this] { return spoken(codeResult); });
 }
 

@@ -65,7 +65,7 @@ std::string coloursJson(const std::vector<colorcode::Colour> &colours)
 
 Reply answerCap(const QString &code, const QLocale &locale)
 {
-    const capacitor::MarkingReading reading = capacitor::readMarking(code, locale);
+    const capacitor::MarkingReading reading = capacitor::readMarking(code);
     if (const auto *refusal = std::get_if<capacitor::Refusal>(&reading))
         return capacitor::refusalText(*refusal);
     const capacitor::Readings &readings = std::get<capacitor::Readings>(reading);
@@ -88,7 +88,9 @@ Reply answerCap(const QString &code, const QLocale &locale)
                               .add("tolerance", toleranceJson(r.tolerance))
                               .add("volts", voltsJson(r.voltsHundredths))
                               .add("tantalum", r.tantalum ? "true" : "false")
-                              .add("note", jsonString(r.note.isEmpty() ? r.how : r.note))
+                              .add("note", jsonString(r.notes.empty()
+                                                          ? capacitor::howText(r.how, locale)
+                                                          : capacitor::notesText(r.notes, locale)))
                               .add("text", jsonString(capacitor::readingLine(r, locale)))
                               .text());
         json.add("readings", jsonArray(all));
@@ -108,7 +110,7 @@ Reply answerCapFor(const QString &typed, const QLocale &locale)
     answer.lines = capacitor::encodeLines(value, locale);
     JsonObject json;
     json.add("picofarads", jsonNumber(value));
-    for (const capacitor::Marking &m : capacitor::markingsFor(value, locale)) {
+    for (const capacitor::Marking &m : capacitor::markingsFor(value)) {
         const char *key = capacitor::formId(m.form);
         if (m.form == capacitor::MarkingForm::Eia198) {
             std::vector<std::string> codes;

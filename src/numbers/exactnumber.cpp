@@ -259,4 +259,13 @@ std::string jsonText(const ExactValue &value)
     return "0." + std::string(decimals - n.digits.size(), '0') + n.digits;
 }
 
+QString superscript(int n)
+{
+    static constexpr char16_t digits[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    QString text = n < 0 ? QStringLiteral("⁻") : QString();
+    for (const QChar c : QString::number(n < 0 ? -n : n))
+        text += QChar(digits[c.digitValue()]);
+    return text;
+}
+
 } // namespace numbers

@@ -90,4 +90,7 @@ QString text(const ExactValue &value, const QLocale &locale, int minDecimals = 0
 // The value as a JSON number, exact: "4.7", "0.049", "4700".
 std::string jsonText(const ExactValue &value);
 
+// A power of ten's exponent in superscript digits, as after "10": "⁴", "⁻¹".
+QString superscript(int n);
+
 } // namespace numbers

@@ -21,15 +21,6 @@ QString quoted(const QString &text)
     return QStringLiteral("“") + colorcode::quotedWord(text) + QStringLiteral("”");
 }
 
-QString superscript(int n)
-{
-    static constexpr char16_t digits[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
-    QString text = n < 0 ? QStringLiteral("⁻") : QString();
-    for (const QChar c : QString::number(n < 0 ? -n : n))
-        text += QChar(digits[c.digitValue()]);
-    return text;
-}
-
 // "× 0,01", "× 1000", "× 10⁴": up to a thousand written out, as the
 // letters are usually listed.
 QString factorText(int power, const QLocale &locale)
@@ -38,7 +29,7 @@ QString factorText(int power, const QLocale &locale)
         return QStringLiteral("× ") + numbers::text(numbers::fromUnits(1, -power), locale);
     if (power <= 3)
         return QStringLiteral("× 1") + QString(power, u'0');
-    return QStringLiteral("× 10") + superscript(power);
+    return QStringLiteral("× 10") + numbers::superscript(power);
 }
 
 const QString zeroOhmSpellings = QStringLiteral("0 Ohm köprü 0, 00, 000 ya da 0000 yazılır");
@@ -48,7 +39,7 @@ const QString zeroOhmSpellings = QStringLiteral("0 Ohm köprü 0, 00, 000 ya da 
 QString digitsTimesPower(const Reading &reading)
 {
     return QString::number(reading.significand) + QStringLiteral(" × 10") +
-           superscript(reading.powerOfTen) +
+           numbers::superscript(reading.powerOfTen) +
            (reading.powerOfTen == 0 ? QStringLiteral("; son hane sıfır sayısıdır") : QString());
 }
 
@@ -122,8 +113,9 @@ QString howText(const QString &code, const Reading &reading, const QLocale &loca
         return QStringLiteral("4 haneli kod: ") + digitsTimesPower(reading);
     case MarkingFormat::RDecimal:
         return QStringLiteral("R ondalık: ") + code + QStringLiteral(" = ") +
-               numbers::text(numbers::fromUnits(std::uint64_t(reading.significand), -reading.powerOfTen),
-                             locale);
+               numbers::text(
+                   numbers::fromUnits(std::uint64_t(reading.significand), -reading.powerOfTen),
+                   locale);
     case MarkingFormat::Eia96:
         return QStringLiteral("EIA-96: ") +
                QString::number(reading.eia96Number).rightJustified(2, u'0') +

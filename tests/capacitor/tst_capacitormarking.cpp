@@ -14,6 +14,7 @@ namespace
 {
 
 const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
+const QLocale pointLocale(QLocale::English, QLocale::UnitedStates);
 
 // "4.7", "100000": the test's own spelling of a value in pF.
 ExactValue pf(const QString &text)
@@ -92,7 +93,7 @@ bool readsAs(const Readings &readings, const ExactValue &value)
 
 std::optional<QString> codeOf(const ExactValue &value, const QString &name)
 {
-    for (const Marking &m : markingsFor(value, turkish))
+    for (const Marking &m : markingsFor(value))
         if (formName(m.form) == name)
             return m.code;
     return std::nullopt;
@@ -101,6 +102,7 @@ std::optional<QString> codeOf(const ExactValue &value, const QString &name)
 } // namespace
 
 Q_DECLARE_METATYPE(capacitor::RefusalKind)
+Q_DECLARE_METATYPE(QList<capacitor::NoteKind>)
 
 class TestCapacitorMarking : public QObject
 {
@@ -120,6 +122,10 @@ private slots:
     void voltageCodes();
     void lines_data();
     void lines();
+    void notes_data();
+    void notes();
+    void markingLines_data();
+    void markingLines();
     void letterCodes_data();
     void letterCodes();
     void quantities_data();
@@ -223,7 +229,7 @@ void TestCapacitorMarking::workedExamples()
         text = QStringLiteral("4μ7");
     else if (marking.startsWith(QStringLiteral("C0805")))
         text = QStringLiteral("221");
-    const MarkingReading reading = readMarking(text, turkish);
+    const MarkingReading reading = readMarking(text);
     const Readings *readings = readingsOf(reading);
     QVERIFY2(readings, qPrintable(refusalOf(reading)));
     const Reading &first = readings->readings.front();
@@ -304,7 +310,7 @@ void TestCapacitorMarking::disputed()
     QFETCH(QString, marking);
     QFETCH(QStringList, readings);
     QFETCH(bool, voltsDisputed);
-    const MarkingReading reading = readMarking(marking, turkish);
+    const MarkingReading reading = readMarking(marking);
     const Readings *found = readingsOf(reading);
     QVERIFY2(found, qPrintable(refusalOf(reading)));
     QStringList got;
@@ -314,7 +320,7 @@ void TestCapacitorMarking::disputed()
     QCOMPARE(capacitor::voltsDisputed(*found), voltsDisputed);
     // Every reading but the first says why it is there.
     for (std::size_t i = 1; i < found->readings.size(); ++i)
-        QVERIFY2(!found->readings[i].note.isEmpty(), qPrintable(got.join(u' ')));
+        QVERIFY2(!found->readings[i].notes.empty(), qPrintable(got.join(u' ')));
 }
 
 void TestCapacitorMarking::refusals_data()
@@ -356,7 +362,7 @@ void TestCapacitorMarking::refusals()
     QFETCH(QString, marking);
     QFETCH(QString, says);
     QFETCH(RefusalKind, kind);
-    const MarkingReading reading = readMarking(marking, turkish);
+    const MarkingReading reading = readMarking(marking);
     const auto *refusal = std::get_if<Refusal>(&reading);
     QVERIFY(refusal);
     QCOMPARE(refusal->kind, kind);
@@ -401,7 +407,7 @@ void TestCapacitorMarking::threeDigitCodes()
             const QString code = QString::number(dd).rightJustified(2, u'0') + QString::number(m);
             const int power = m == 8 ? -2 : m == 9 ? -1 : m;
             const ExactValue expected = colorcode::normalised({std::to_string(dd), power});
-            const MarkingReading reading = readMarking(code, turkish);
+            const MarkingReading reading = readMarking(code);
             const Readings *readings = readingsOf(reading);
             QVERIFY2(readings, qPrintable(code));
             QCOMPARE(readings->readings.front().picofarads, expected);
@@ -423,11 +429,11 @@ void TestCapacitorMarking::e24Values()
             const ExactValue value = colorcode::normalised({std::to_string(mantissa), power});
             const QString name = spelled(value);
             int codes = 0;
-            for (const Marking &m : markingsFor(value, turkish)) {
+            for (const Marking &m : markingsFor(value)) {
                 if (!m.code)
                     continue;
                 for (const QString &code : m.code->split(QStringLiteral(", "))) {
-                    const MarkingReading reading = readMarking(code, turkish);
+                    const MarkingReading reading = readMarking(code);
                     const Readings *readings = readingsOf(reading);
                     QVERIFY2(readings, qPrintable(name + u' ' + code + u' ' + refusalOf(reading)));
                     if (m.form == MarkingForm::Eia198)
@@ -453,14 +459,14 @@ void TestCapacitorMarking::eia198Letters()
             for (int digit = 0; digit <= 9; ++digit) {
                 const QString code = QChar::fromLatin1(l.letter) + QString::number(digit);
                 const ExactValue expected = value(l.mantissa, digit);
-                const MarkingReading reading = readMarking(code, turkish);
+                const MarkingReading reading = readMarking(code);
                 const Readings *readings = readingsOf(reading);
                 QVERIFY2(readings, qPrintable(code));
                 QVERIFY2(readsAs(*readings, expected), qPrintable(code));
                 if (table.size() == capreference::eiaUpper.size()) {
                     QCOMPARE(readings->readings.front().picofarads, expected);
                     // With a maker's letter before it, the same value.
-                    const MarkingReading withMaker = readMarking(u'K' + code, turkish);
+                    const MarkingReading withMaker = readMarking(u'K' + code);
                     const Readings *kemet = readingsOf(withMaker);
                     QVERIFY(kemet);
                     QVERIFY2(kemet->readings.front().picofarads == expected,
@@ -485,7 +491,7 @@ void TestCapacitorMarking::voltageCodes()
             // Before and after a code with a tolerance.
             for (const QString &marking :
                  {code + QStringLiteral("104K"), QStringLiteral("104K") + code}) {
-                const MarkingReading reading = readMarking(marking, turkish);
+                const MarkingReading reading = readMarking(marking);
                 const Readings *readings = readingsOf(reading);
                 QVERIFY2(readings, qPrintable(marking));
                 QVERIFY2(readings->readings.front().voltsHundredths == std::optional(volts),
@@ -523,6 +529,115 @@ void TestCapacitorMarking::lines_data()
         << true;
     QTest::newRow("table decimals under English")
         << "1N104K" << QStringList{"N = 7.5", "N = 1.5"} << true;
+    // Every kind of note, worded once, under a comma and a point locale.
+    QTest::newRow("last 0 adds no zero")
+        << "100"
+        << QStringList{"3 haneli kod: 10 × 10⁰ pF", "son 0 sıfır eklemez: 100 = 10 pF",
+                       "Başka okuma: 100 pF (bir sayfa 0 ile bitenleri düz değer sayar; düz "
+                       "değer: 100 pF)"}
+        << false;
+    QTest::newRow("8 in three digits")
+        << "478"
+        << QStringList{"3 haneli kod: 47 × 0,01 pF", "8 = × 0,01: bazı üreticilerde",
+                       "(iki tabloda 8 = × 10⁸; 3 haneli kod: 47 × 10⁸ pF)"}
+        << false;
+    QTest::newRow("8 in three digits, English")
+        << "478" << QStringList{"3 haneli kod: 47 × 0.01 pF", "8 = × 0.01: bazı üreticilerde"}
+        << true;
+    QTest::newRow("7 on tantalums")
+        << "107" << QStringList{"7 = × 10⁷ tantallarda (107 = 100 µF)"} << false;
+    QTest::newRow("R as a µF point")
+        << "3R9"
+        << QStringList{"R ondalık (pF): 3R9 = 3,9 pF",
+                       "Başka okuma: 3,9 µF (elektrolitik ya da tantalda R µF ondalığı olabilir "
+                       "(bir kit kılavuzu); R ondalık (µF): 3R9 = 3,9 µF)",
+                       "Tantal: şerit = +."}
+        << false;
+    QTest::newRow("R as a µF point, English")
+        << "3R9" << QStringList{"R ondalık (pF): 3R9 = 3.9 pF", "R ondalık (µF): 3R9 = 3.9 µF"}
+        << true;
+    QTest::newRow("letter code with milli")
+        << "4m7" << QStringList{"harf kodu: m birim ve ondalık yerinde", "m = mili (mF)"} << false;
+    QTest::newRow("upper-case N") << "4N7"
+                                  << QStringList{"büyük N: IEC küçük n yazar; parçalarda görülür"}
+                                  << false;
+    QTest::newRow("upper-case M, English")
+        << "4M7" << QStringList{"büyük M bir dirençte mega okunur (4M7 = 4.7 MΩ)"} << true;
+    QTest::newRow("C in one table and as percent")
+        << "104C"
+        << QStringList{"C bir tabloda ± 0,2 pF", "C yüzde olarak: iki tabloda ± % 0,25",
+                       "C mutlak (pF) okundu; 10 pF üstünde olağan dışıdır",
+                       "tantal okuması: C gerilim harfi", "SMD tantal: 104 pF kodu, C = 16 V"}
+        << false;
+    QTest::newRow("C as percent, English")
+        << "104C" << QStringList{"C yüzde olarak: iki tabloda ± % 0.25"} << true;
+    QTest::newRow("G below 10 pF")
+        << "4p7G"
+        << QStringList{"10 pF altında G: ± 2 pF (tek tablo)",
+                       "10 pF altında G yüzde olarak: ± % 2 (dört tablo)"}
+        << false;
+    QTest::newRow("F below 10 pF")
+        << "4p7F" << QStringList{"10 pF altında F: ± 1 pF (üç tablo)"} << false;
+    QTest::newRow("one source") << "104Q" << QStringList{"Q tek kaynakta"} << false;
+    QTest::newRow("volts in one reader's reading")
+        << "2T104K"
+        << QStringList{"2T: T = 1,5 (2T = 150 V, bir okur yorumu)", "2T: T'yi hiçbir tablo vermez"}
+        << false;
+    QTest::newRow("I used by one source") << "2I104K"
+                                          << QStringList{"2I: I = 6,5 (2I = 650 V, tek kaynak)",
+                                                         "2I: I öteki harf kodlarında kullanılmaz"}
+                                          << false;
+    QTest::newRow("N nominal volts, English")
+        << "3N104K"
+        << QStringList{"3N: N = 1.5 (3N ≈ 1500 V, bir tablo)", "3N: N = 7.5 (1N = 75 V, TDK)"}
+        << true;
+    QTest::newRow("L in three tables")
+        << "0L104K" << QStringList{"0L: L = 5,5 (0L = 5,5 V, üç tablo)"} << false;
+    QTest::newRow("read without the voltage code")
+        << "1N104K" << QStringList{"(gerilim kodu olmadan"} << false;
+    QTest::newRow("b two ways") << "b3"
+                                << QStringList{"EIA-198: b = 3,5, 3 = × 10³ pF",
+                                               "b = 3,5 (iki tablo)",
+                                               "b = 3,0 (EIA-198-D'yi aktaran tablo)"}
+                                << false;
+    QTest::newRow("g in one table, English")
+        << "g2" << QStringList{"g yalnız EIA-198-D'yi aktaran tabloda; öteki tablo 9.0'ı y yazar"}
+        << true;
+    QTest::newRow("y in two tables")
+        << "y2" << QStringList{"y iki tabloda; EIA-198-D'yi aktaran tablo 9,0'ı g yazar"} << false;
+    QTest::newRow("c in one table")
+        << "c2" << QStringList{"c yalnız EIA-198-D'yi aktaran tabloda"} << false;
+    QTest::newRow("EIA-198 9") << "S9"
+                               << QStringList{"EIA-198: S = 4,7, 9 = × 0,1 pF",
+                                              "9 = × 0,1 (iki tablo; ikisi 9'u hiç vermez)"}
+                               << false;
+    QTest::newRow("EIA-198 8, English")
+        << "A8" << QStringList{"burada 8 = × 10⁸; 3 haneli kodda 8 = × 0.01"} << true;
+    QTest::newRow("maker letter") << "NA5" << QStringList{"ilk harf üretici: N = Novacap"} << false;
+    QTest::newRow("EIA-198 or R decimal")
+        << "R5" << QStringList{"(R ondalık olarak da okunur; R ondalık (pF): R5 = 0,5 pF)"}
+        << false;
+    QTest::newRow("EIA-198 or letter code")
+        << "n2"
+        << QStringList{"(harf kodu olarak da okunur; harf kodu: n birim ve ondalık yerinde)"}
+        << false;
+    QTest::newRow("tantalum volts letter first")
+        << "A475"
+        << QStringList{"SMD tantal: A gerilim harfi, 3 haneli kod: 47 × 10⁵ pF",
+                       "A = 10 V (tantal gerilim harfi)"}
+        << false;
+    QTest::newRow("tantalum, ceramic reading second")
+        << "107C" << QStringList{"seramik okuması; bu değerde mutlak tolerans olağan dışı"}
+        << false;
+    QTest::newRow("film print") << "1K63"
+                                << QStringList{"film baskısı: 1 µF, K tolerans, 63 V",
+                                               "K tolerans harfidir, kilo değil",
+                                               "bir dirençte 1K63 harf kodu başka bir değerdir"}
+                                << false;
+    QTest::newRow("film print with a comma, English")
+        << "1,5K100" << QStringList{"film baskısı: 1.5 µF, K tolerans, 100 V"} << true;
+    QTest::newRow("one or two digits")
+        << "47" << QStringList{"1-2 haneli: değer pF olarak"} << false;
 }
 
 void TestCapacitorMarking::lines()
@@ -530,10 +645,123 @@ void TestCapacitorMarking::lines()
     QFETCH(QString, marking);
     QFETCH(QStringList, contains);
     QFETCH(bool, english);
-    const QLocale locale = english ? QLocale(QLocale::English, QLocale::UnitedStates) : turkish;
-    const QString text = decodeLines(readMarking(marking, locale), locale).join(u'\n');
+    const QLocale locale = english ? pointLocale : turkish;
+    const QString text = decodeLines(readMarking(marking), locale).join(u'\n');
     for (const QString &part : contains)
         QVERIFY2(text.contains(part), qPrintable(text));
+}
+
+void TestCapacitorMarking::notes_data()
+{
+    // The notes as data: which kinds a reading carries, in order; reading -1
+    // is the marking's own notes.
+    using N = NoteKind;
+    QTest::addColumn<QString>("marking");
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<QList<NoteKind>>("kinds");
+    QTest::newRow("104: none") << "104" << 0 << QList<N>{};
+    QTest::newRow("109 first") << "109" << 0 << QList<N>{N::SomeMakersFactor};
+    QTest::newRow("109 second") << "109" << 1 << QList<N>{N::TwoTablesPower};
+    QTest::newRow("470 plain") << "470" << 1 << QList<N>{N::PlainValuePage};
+    QTest::newRow("tolerance after the value's note")
+        << "4m7B" << 0 << QList<N>{N::UnitLetter, N::AbsoluteAbove10pF};
+    QTest::newRow("tolerance's second reading keeps its own note only")
+        << "478B" << 2 << QList<N>{N::ToleranceReading};
+    QTest::newRow("disputed volts first") << "3L102K" << 0 << QList<N>{N::VoltageLetter};
+    QTest::newRow("without the voltage code")
+        << "1N104K" << 2 << QList<N>{N::WithoutVoltageCode, N::UnitLetter};
+    QTest::newRow("b3 second") << "b3" << 1 << QList<N>{N::Eia198LowerCase};
+    QTest::newRow("b9") << "b9" << 0 << QList<N>{N::Eia198LowerCase, N::Eia198Nine};
+    QTest::newRow("maker") << "KA2" << -1 << QList<N>{N::Maker};
+    QTest::newRow("R5 as R decimal, µF")
+        << "R5" << 2 << QList<N>{N::AlsoRDecimal, N::RMicrofaradsOnElectrolytics};
+    QTest::newRow("tantalum and its warning") << "A475" << -1 << QList<N>{N::Polarity};
+    QTest::newRow("tantalum letter without a source") << "B475" << 0 << QList<N>{N::VoltsBySeries};
+    QTest::newRow("film print") << "1K63" << 0 << QList<N>{N::ToleranceNotKilo};
+    QTest::newRow("film print's own notes") << "1K63" << -1 << QList<N>{N::ResistorLetterCode};
+    QTest::newRow("107C tantalum first") << "107C" << 0 << QList<N>{N::TantalumReadingLetter};
+    QTest::newRow("107C ceramic") << "107C" << 1
+                                  << QList<N>{N::SevenForTantalums, N::AbsoluteAbove10pF,
+                                              N::CeramicUnusualTolerance};
+}
+
+void TestCapacitorMarking::notes()
+{
+    QFETCH(QString, marking);
+    QFETCH(int, reading);
+    QFETCH(QList<NoteKind>, kinds);
+    const MarkingReading read = readMarking(marking);
+    const Readings *readings = readingsOf(read);
+    QVERIFY2(readings, qPrintable(refusalOf(read)));
+    QVERIFY(reading < int(readings->readings.size()));
+    const std::vector<Note> &notes =
+        reading < 0 ? readings->notes : readings->readings[std::size_t(reading)].notes;
+    QList<NoteKind> got;
+    for (const Note &note : notes)
+        got << note.kind;
+    QCOMPARE(got, kinds);
+}
+
+void TestCapacitorMarking::markingLines_data()
+{
+    // A value's markings, with the notes on them, under both marks.
+    QTest::addColumn<QString>("picofarads");
+    QTest::addColumn<QStringList>("contains");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("4,7 nF") << "4700"
+                            << QStringList{"3 haneli: 472", "R ondalık: — (yalnız 10 pF altında)",
+                                           "harf kodu: 4n7", "EIA-198: S3"}
+                            << false;
+    QTest::newRow("below the smallest three-digit code")
+        << "0.01" << QStringList{"3 haneli: — (en küçüğü 0,1 pF (108))"} << false;
+    QTest::newRow("below the smallest three-digit code, English")
+        << "0.01" << QStringList{"3 haneli: — (en küçüğü 0.1 pF (108))"} << true;
+    QTest::newRow("above the largest")
+        << "1000000000" << QStringList{"3 haneli: — (en büyüğü 990 µF (997))"} << false;
+    QTest::newRow("three significant digits")
+        << "4750" << QStringList{"3 haneli: — (iki anlamlı hane taşır)"} << false;
+    QTest::newRow("8 for 0,01")
+        << "0.47"
+        << QStringList{"3 haneli: 478 (8 = × 0,01 bazı üreticilerde; iki tablo 8'i × 10⁸ okur)",
+                       "R ondalık: R47",
+                       "EIA-198: S9 (9 = × 0,1 (iki tablo; ikisi 9'u hiç vermez))"}
+        << false;
+    QTest::newRow("9 for 0,1, English")
+        << "4.7"
+        << QStringList{"3 haneli: 479 (9 = × 0.1 bazı üreticilerde; iki tablo 9'i × 10⁹ okur)"}
+        << true;
+    QTest::newRow("7 on tantalums")
+        << "100000000"
+        << QStringList{"3 haneli: 107 (7 tantallarda kullanılır)",
+                       "harf kodu: 100µ (ASCII ile: 100u)",
+                       "EIA-198: A8 (burada 8 = × 10⁸; 3 haneli kodda 8 = × 0,01)"}
+        << false;
+    QTest::newRow("last 0") << "10" << QStringList{"3 haneli: 100 (son 0 sıfır eklemez)"} << false;
+    QTest::newRow("R holds two digits")
+        << "4.75" << QStringList{"R ondalık: — (R kodu en çok iki hane taşır)"} << false;
+    QTest::newRow("letter code too long")
+        << "0.0123456789012" << QStringList{"harf kodu: — (harf kodu en çok 12 hane taşır)"}
+        << false;
+    QTest::newRow("lower-case letters both tables")
+        << "3000" << QStringList{"EIA-198: M3, b3 (b = 3,0 (EIA-198-D'yi aktaran tablo))"} << false;
+    QTest::newRow("9,0 two spellings, English")
+        << "900"
+        << QStringList{"EIA-198: g2, y2 (g yalnız EIA-198-D'yi aktaran tabloda; öteki tablo "
+                       "9.0'ı y yazar; y iki tabloda; EIA-198-D'yi aktaran tablo 9.0'ı g yazar)"}
+        << true;
+    QTest::newRow("no EIA-198 letter")
+        << "4750" << QStringList{"EIA-198: — (EIA-198 tablolarında yok)"} << false;
+}
+
+void TestCapacitorMarking::markingLines()
+{
+    QFETCH(QString, picofarads);
+    QFETCH(QStringList, contains);
+    QFETCH(bool, english);
+    const QLocale locale = english ? pointLocale : turkish;
+    const QStringList lines = encodeLines(pf(picofarads), locale);
+    for (const QString &line : contains)
+        QVERIFY2(lines.contains(line), qPrintable(lines.join(u'\n')));
 }
 
 void TestCapacitorMarking::letterCodes_data()
@@ -562,7 +790,7 @@ void TestCapacitorMarking::letterCodes()
     QCOMPARE(written.value_or(QString()), code);
     // What is written reads back as the value.
     if (written) {
-        const MarkingReading reading = readMarking(*written, turkish);
+        const MarkingReading reading = readMarking(*written);
         const Readings *readings = readingsOf(reading);
         QVERIFY(readings);
         QCOMPARE(readings->readings.front().picofarads, pf(picofarads));

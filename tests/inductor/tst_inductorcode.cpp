@@ -1,5 +1,6 @@
 #include "capacitor/quantity.h"
 #include "cli/colourwords.h"
+#include "indreference.h"
 #include "inductor/inductortext.h"
 
 #include <QTest>
@@ -31,31 +32,6 @@ ExactValue uh(const QString &text)
         digits.remove(point, 1);
     }
     return colorcode::normalised({digits.toStdString(), power});
-}
-
-// Tolerances as the reference lists them, typed again: Kahverengi 1 %,
-// Kırmızı 2 %, Turuncu 3 %, Sarı 4 %, Altın 5 %, Gümüş 10 %, Siyah 20 %.
-std::optional<int> referenceTolerance(Colour c)
-{
-    switch (c) {
-    case Colour::Kahverengi:
-        return 100;
-    case Colour::Kirmizi:
-        return 200;
-    case Colour::Turuncu:
-        return 300;
-    case Colour::Sari:
-        return 400;
-    case Colour::Altin:
-        return 500;
-    case Colour::Gumus:
-        return 1000;
-    case Colour::Siyah:
-    case Colour::Renksiz:
-        return 2000;
-    default:
-        return std::nullopt;
-    }
 }
 
 } // namespace
@@ -211,7 +187,7 @@ void TestInductorCode::everyCombination()
                                                     multipliers[std::size_t(d2)].first, multiplier,
                                                     tolerance};
                     const BandReading reading = readBands(bands);
-                    const auto expectedTolerance = referenceTolerance(tolerance);
+                    const auto expectedTolerance = indreference::tolerance(tolerance);
                     if (!expectedTolerance) {
                         QVERIFY(std::holds_alternative<Refusal>(reading));
                         continue;

@@ -67,6 +67,8 @@ private slots:
     void toDouble();
     void wideDigits_data();
     void wideDigits();
+    void superscript_data();
+    void superscript();
 };
 
 void TestExactNumber::text_data()
@@ -358,6 +360,25 @@ void TestExactNumber::wideDigits()
         QCOMPARE(QString::fromStdString(numbers::decimalDigits(*w)), digits + QString(zeros, u'0'));
     if (digits == u"18446744073709551616")
         QVERIFY(w->limb[0] == 0 && w->limb[1] == 1);
+}
+
+void TestExactNumber::superscript_data()
+{
+    QTest::addColumn<int>("power");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("zero") << 0 << "⁰";
+    QTest::newRow("one digit") << 4 << "⁴";
+    QTest::newRow("every digit") << 1234567890 << "¹²³⁴⁵⁶⁷⁸⁹⁰";
+    QTest::newRow("two digits") << 12 << "¹²";
+    QTest::newRow("minus one") << -1 << "⁻¹";
+    QTest::newRow("minus two digits") << -15 << "⁻¹⁵";
+}
+
+void TestExactNumber::superscript()
+{
+    QFETCH(int, power);
+    QFETCH(QString, written);
+    QCOMPARE(numbers::superscript(power), written);
 }
 
 QTEST_APPLESS_MAIN(TestExactNumber)
