@@ -40,6 +40,7 @@ public:
     const std::vector<Mark> &marks() const { return m_marks; }
     // The mark drawn as the one whose band is being chosen; -1 for none.
     void setCurrentMark(int index);
+    int currentMark() const { return m_currentMark; }
     // Where a mark is drawn, in the view's pixels.
     QPointF markPosition(int index) const;
 

@@ -341,6 +341,15 @@ PhotoWindow::PhotoWindow(QWidget *owner) : ToolWindow(owner, Size::Resizable)
     connect(m_use, &QPushButton::clicked, this, &PhotoWindow::use);
     connect(m_unsure, &QPushButton::clicked, this, &PhotoWindow::unsureClicked);
     connect(m_view, &PhotoView::markClicked, this, &PhotoWindow::markClicked);
+    // The band whose list has the focus is marked on the photo; its open
+    // list (a window of its own) keeps it marked.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        const auto found = std::find(m_bandLists.begin(), m_bandLists.end(), now);
+        if (found != m_bandLists.end())
+            m_view->setCurrentMark(int(found - m_bandLists.begin()));
+        else if (now && now->window() == this)
+            m_view->setCurrentMark(-1);
+    });
 
     m_status->setText(QStringLiteral("Bir direnç fotoğrafı açın (JPEG ya da PNG)."));
     resize(660, 680);
@@ -635,7 +644,6 @@ bool PhotoWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const auto found = std::find(m_bandLists.begin(), m_bandLists.end(), watched);
     if (found != m_bandLists.end()) {
-        const int band = int(found - m_bandLists.begin());
         switch (event->type()) {
         case QEvent::KeyPress:
             // Enter uses the reading, as in the proposals' list; GTK's
@@ -645,12 +653,6 @@ bool PhotoWindow::eventFilter(QObject *watched, QEvent *event)
                     m_use->click();
                 return true;
             }
-            break;
-        case QEvent::FocusIn:
-            m_view->setCurrentMark(band);
-            break;
-        case QEvent::FocusOut:
-            m_view->setCurrentMark(-1);
             break;
         default:
             break;

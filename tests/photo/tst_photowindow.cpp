@@ -289,6 +289,7 @@ void TestPhotoWindow::bandChoices()
     QTest::mouseClick(view, Qt::LeftButton, {}, view->markPosition(band).toPoint());
     QComboBox *list = window->bandList(band);
     QCOMPARE(QApplication::focusWidget(), list);
+    QCOMPARE(view->currentMark(), band);
     const int target =
         list->findText(QString::fromUtf8(colorcode::colourName(colour)), Qt::MatchStartsWith);
     QVERIFY(target >= 0);
@@ -322,6 +323,9 @@ void TestPhotoWindow::bandChoices()
     QCOMPARE(usedSpy.size(), 1);
     QCOMPARE(usedSpy.first().first().value<std::vector<Colour>>(), used);
     QVERIFY(!list->view()->isVisible());
+    // Leaving the bands unmarks the band on the photo.
+    window->useButton()->setFocus();
+    QCOMPARE(view->currentMark(), -1);
 }
 
 QTEST_MAIN(TestPhotoWindow)
