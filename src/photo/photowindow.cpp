@@ -70,7 +70,10 @@ public:
     {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         const int count = int(index.data(swatchesRole).toList().size());
-        size.rwidth() += count * (swatch + gap) + 2 * gap;
+        // As wide as the swatches: the row takes the list's width and a long
+        // text ends in an ellipsis there, whole in its tip, rather than under
+        // a scroll bar that would hide the third proposal.
+        size.setWidth(count * (swatch + gap) + 2 * gap);
         size.setHeight(std::max(size.height(), swatch + 2 * gap));
         return size;
     }
@@ -273,6 +276,7 @@ PhotoWindow::PhotoWindow(QWidget *owner) : ToolWindow(owner, Size::Resizable)
     m_list->setAccessibleName(QStringLiteral("Okumalar"));
     m_list->setItemDelegate(new ProposalDelegate(m_list));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     listLabel->setBuddy(m_list);
     m_bands = new QWidget(this);
     auto *bandGrid = new QGridLayout(m_bands);
@@ -457,6 +461,7 @@ void PhotoWindow::present(const Outcome &outcome)
     for (std::size_t i = 0; i < m_reading.readings.size(); ++i) {
         const Reading &r = m_reading.readings[i];
         auto *item = new QListWidgetItem(proposalText(int(i) + 1, r), m_list);
+        item->setToolTip(item->text());
         QVariantList colours, doubtful;
         for (const ReadBand &b : r.bands) {
             colours << (b.seen ? QColor(b.sampled[0], b.sampled[1], b.sampled[2]) : QColor());
@@ -623,6 +628,7 @@ void PhotoWindow::bandChosen(int band)
     const std::optional<Reading> reading = chosenReading();
     QListWidgetItem *item = m_list->item(row);
     item->setText(proposalText(row + 1, *reading));
+    item->setToolTip(item->text());
     QVariantList doubtful;
     for (const ReadBand &b : reading->bands)
         doubtful << b.doubtful;
