@@ -44,7 +44,8 @@ namespace
 
 constexpr int swatchesRole = Qt::UserRole;     // QVariantList of QColor, invalid for Renksiz
 constexpr int doubtfulRole = Qt::UserRole + 1; // QVariantList of bool
-constexpr int colourRole = Qt::UserRole;       // in a band list: the colour, as int
+// A band list's own model: each entry's colour, as int, where addItem puts it.
+constexpr int colourRole = Qt::UserRole;
 
 // The result text the main window would show for these bands.
 QString resultText(const Reading &reading)
@@ -602,8 +603,6 @@ void PhotoWindow::showBands()
         list->setDoubtful(chosen->bands[k].doubtful);
         cell->show();
     }
-    for (std::size_t k = count; k < m_bandLists.size(); ++k)
-        m_bandLists[k]->parentWidget()->hide();
 }
 
 void PhotoWindow::bandChosen(int band)
