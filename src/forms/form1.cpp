@@ -480,6 +480,17 @@ photo::PhotoWindow &Form1::photoWindow()
                     m_photo->hide();
                     useBands(colours);
                 });
+        // Bands the photo left in doubt are looked at closer where a meter
+        // reading can settle them; the photo stays open to come back to.
+        connect(m_photo, &photo::PhotoWindow::unsure, this,
+                [this](const std::vector<colorcode::Colour> &colours,
+                       const colorcode::DoubtfulBands &doubtful) {
+                    const auto bands = colorcode::BandSelection::fromColours(colours);
+                    if (!bands)
+                        return;
+                    doubtWindow().setBands(*bands, doubtful);
+                    showTool(&doubtWindow());
+                });
     }
     return *m_photo;
 }

@@ -33,6 +33,7 @@ void PhotoView::setImage(const QImage &image)
     m_ends.reset();
     m_marks.clear();
     m_current = -1;
+    m_currentMark = -1;
     fitToView();
     describe();
 }
@@ -47,7 +48,23 @@ void PhotoView::setEnds(const std::optional<Ends> &ends)
 void PhotoView::setMarks(std::vector<Mark> marks)
 {
     m_marks = std::move(marks);
+    if (m_currentMark >= int(m_marks.size()))
+        m_currentMark = -1;
     update();
+}
+
+void PhotoView::setCurrentMark(int index)
+{
+    m_currentMark = index >= 0 && index < int(m_marks.size()) ? index : -1;
+    update();
+}
+
+QPointF PhotoView::markPosition(int index) const
+{
+    if (!m_ends || index < 0 || index >= int(m_marks.size()))
+        return {};
+    const QPointF a = toScreen(m_ends->first), b = toScreen(m_ends->second);
+    return a + (b - a) * m_marks[std::size_t(index)].position;
 }
 
 void PhotoView::fitToView()
@@ -90,6 +107,39 @@ int PhotoView::endUnder(const QPointF &screen) const
             return i;
     }
     return -1;
+}
+
+int PhotoView::markUnder(const QPointF &screen) const
+{
+    if (!m_ends || m_marks.empty())
+        return -1;
+    const QPointF a = toScreen(m_ends->first), b = toScreen(m_ends->second);
+    const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+    if (length < 1)
+        return -1;
+    // Along the line and across it: a band is hit anywhere across the body,
+    // and up to halfway to its neighbours along it.
+    const QPointF u = (b - a) / length, r = screen - a;
+    const double along = r.x() * u.x() + r.y() * u.y();
+    const double across = std::abs(r.x() * u.y() - r.y() * u.x());
+    constexpr double bodyReach = 24, leastReach = 6;
+    if (across > bodyReach)
+        return -1;
+    int best = -1;
+    double bestDistance = 0;
+    for (std::size_t i = 0; i < m_marks.size(); ++i) {
+        const double at = m_marks[i].position * length;
+        double reach = bodyReach;
+        for (std::size_t j = 0; j < m_marks.size(); ++j)
+            if (j != i)
+                reach = std::min(reach, std::abs(m_marks[j].position * length - at) / 2);
+        const double distance = std::abs(along - at);
+        if (distance <= std::max(reach, leastReach) && (best < 0 || distance < bestDistance)) {
+            best = int(i);
+            bestDistance = distance;
+        }
+    }
+    return best;
 }
 
 void PhotoView::zoomAround(const QPointF &screen, double factor)
@@ -153,11 +203,28 @@ void PhotoView::paintEvent(QPaintEvent *)
     p.drawLine(a, b);
     p.setPen(QPen(Qt::white, 1, Qt::DashLine));
     p.drawLine(a, b);
-    for (const Mark &m : m_marks) {
+    for (std::size_t i = 0; i < m_marks.size(); ++i) {
+        const Mark &m = m_marks[i];
         const QPointF at = a + (b - a) * m.position;
+        if (int(i) == m_currentMark) {
+            // The band being chosen: a ring around its mark.
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(Qt::black, 4));
+            p.drawRect(QRectF(at - QPointF(8, 8), QSizeF(16, 16)));
+            p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            p.drawRect(QRectF(at - QPointF(8, 8), QSizeF(16, 16)));
+        }
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(m.colour.isValid() ? m.colour : QColor(Qt::transparent));
         p.drawRect(QRectF(at - QPointF(4, 4), QSizeF(8, 8)));
+        if (m.doubtful) {
+            // Not by colour alone: a question mark on a dark tag above it.
+            const QRectF tag(at + QPointF(-6, -26), QSizeF(12, 15));
+            p.setPen(QPen(Qt::white, 1));
+            p.setBrush(QColor(0, 0, 0, 200));
+            p.drawRoundedRect(tag, 3, 3);
+            p.drawText(tag, Qt::AlignCenter, QStringLiteral("?"));
+        }
     }
     for (int i = 0; i < 2; ++i) {
         const QPointF at = i == 0 ? a : b;
@@ -195,6 +262,12 @@ void PhotoView::mousePressEvent(QMouseEvent *event)
         describe();
         update();
         return;
+    }
+    if (event->button() == Qt::LeftButton) {
+        if (const int mark = markUnder(event->position()); mark >= 0) {
+            emit markClicked(mark);
+            return;
+        }
     }
     if (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton)
         m_panning = !m_image.isNull();

@@ -30,12 +30,19 @@ public:
     const std::optional<Ends> &ends() const { return m_ends; }
 
     // Where the bands of the chosen reading lie, 0 to 1 from the first end,
-    // with the colours sampled there.
+    // with the colours sampled there; a doubtful one carries a question mark.
     struct Mark {
         double position;
         QColor colour;
+        bool doubtful = false;
     };
     void setMarks(std::vector<Mark> marks);
+    const std::vector<Mark> &marks() const { return m_marks; }
+    // The mark drawn as the one whose band is being chosen; -1 for none.
+    void setCurrentMark(int index);
+    int currentMark() const { return m_currentMark; }
+    // Where a mark is drawn, in the view's pixels.
+    QPointF markPosition(int index) const;
 
     // The end the keyboard moves: 0, 1, or -1 for none.
     int currentEnd() const { return m_current; }
@@ -45,6 +52,8 @@ public:
 signals:
     // The user has put the ends where the reading should look.
     void endsChosen();
+    // A band was clicked, on the photo or on its mark: its index.
+    void markClicked(int index);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -63,6 +72,7 @@ private:
     Point toImage(const QPointF &p) const;
     Point &endAt(int index);
     int endUnder(const QPointF &screen) const;
+    int markUnder(const QPointF &screen) const;
     void zoomAround(const QPointF &screen, double factor);
     void describe();
 
@@ -73,6 +83,7 @@ private:
     QPointF m_offset; // screen position of the image's top left
     bool m_fitted = true;
     int m_current = -1;
+    int m_currentMark = -1;
     int m_dragged = -1;
     bool m_panning = false;
     QPointF m_lastMouse;

@@ -2,24 +2,31 @@
 
 #include "colorcode/bandselection.h"
 #include "colorcode/resistance.h"
+#include "colorcode/standardvaluetext.h"
+#include "colorcode/standardverdict.h"
 #include "forms/accessibility.h"
+#include "forms/controls.h"
 #include "forms/conversions.h"
 #include "forms/designer.h"
 #include "photo/photoview.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStylePainter>
 #include <QStyledItemDelegate>
 #include <QThread>
 #include <QVBoxLayout>
@@ -37,6 +44,8 @@ namespace
 
 constexpr int swatchesRole = Qt::UserRole;     // QVariantList of QColor, invalid for Renksiz
 constexpr int doubtfulRole = Qt::UserRole + 1; // QVariantList of bool
+// A band list's own model: each entry's colour, as int, where addItem puts it.
+constexpr int colourRole = Qt::UserRole;
 
 // The result text the main window would show for these bands.
 QString resultText(const Reading &reading)
@@ -62,7 +71,10 @@ public:
     {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         const int count = int(index.data(swatchesRole).toList().size());
-        size.rwidth() += count * (swatch + gap) + 2 * gap;
+        // As wide as the swatches: the row takes the list's width and a long
+        // text ends in an ellipsis there, whole in its tip, rather than under
+        // a scroll bar that would hide the third proposal.
+        size.setWidth(count * (swatch + gap) + 2 * gap);
         size.setHeight(std::max(size.height(), swatch + 2 * gap));
         return size;
     }
@@ -116,6 +128,124 @@ public:
     }
 };
 
+// A band's colour as the main window paints it; none for Renksiz.
+QColor paintOf(Colour colour)
+{
+    for (const colorcode::BandEntry &entry : colorcode::multiplierList)
+        if (entry.colour == colour)
+            return toQColor(entry.paint);
+    return {};
+}
+
+QIcon swatchOf(Colour colour)
+{
+    constexpr int side = 14;
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    const QColor paint = paintOf(colour);
+    // A grey edge: seen around black on a dark theme and white on a light one.
+    if (paint.isValid()) {
+        painter.fillRect(0, 0, side, side, paint);
+        painter.setPen(QColor(128, 128, 128));
+    } else {
+        painter.setPen(QPen(QColor(128, 128, 128), 1, Qt::DotLine));
+    }
+    painter.drawRect(0, 0, side - 1, side - 1);
+    return QIcon(pixmap);
+}
+
+// A band's colour list: closed, it shows the colour's name, with a question
+// mark when the band is in doubt; open, each colour with how likely it is.
+class BandList : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+
+    bool doubtful() const { return m_doubtful; }
+    void setDoubtful(bool doubtful)
+    {
+        m_doubtful = doubtful;
+        setAccessibleDescription(doubtful ? QStringLiteral("emin değil") : QString());
+        update();
+        if (parentWidget())
+            parentWidget()->update();
+    }
+
+    QString shownText() const
+    {
+        const QVariant colour = currentData(colourRole);
+        if (!colour.isValid())
+            return {};
+        QString text = QString::fromUtf8(colorcode::colourName(Colour(colour.toInt())));
+        return m_doubtful ? text + QStringLiteral(" ?") : text;
+    }
+
+    // Room for the longest name with its question mark, not for the
+    // likelihoods the open list adds.
+    QSize sizeHint() const override
+    {
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        const QSize text(fontMetrics().horizontalAdvance(QStringLiteral("Kahverengi ?")) +
+                             iconSize().width() + 8,
+                         std::max(fontMetrics().height(), iconSize().height()));
+        return style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, this);
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        option.currentText = shownText();
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+
+private:
+    bool m_doubtful = false;
+};
+
+// A band's place and its list, framed with a dashed line while in doubt.
+class BandCell : public QWidget
+{
+public:
+    BandCell(int band, QWidget *parent) : QWidget(parent)
+    {
+        const QString place = QStringLiteral("%1. bant").arg(band + 1);
+        list = new BandList(this);
+        list->setAccessibleName(place);
+        auto *label = new QLabel(place, this);
+        label->setBuddy(list);
+        auto *layout = new QVBoxLayout(this);
+        layout->setContentsMargins(5, 3, 5, 5);
+        layout->setSpacing(2);
+        layout->addWidget(label);
+        layout->addWidget(list);
+    }
+
+    BandList *list;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (!list->doubtful())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DashLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+};
+
+bool isEnter(const QKeyEvent *event)
+{
+    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+           !(event->modifiers() & ~Qt::KeypadModifier);
+}
+
 bool isPhotoFile(const QString &path)
 {
     const QString lower = path.toLower();
@@ -147,11 +277,29 @@ PhotoWindow::PhotoWindow(QWidget *owner) : ToolWindow(owner, Size::Resizable)
     m_list->setAccessibleName(QStringLiteral("Okumalar"));
     m_list->setItemDelegate(new ProposalDelegate(m_list));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     listLabel->setBuddy(m_list);
+    m_bands = new QWidget(this);
+    auto *bandGrid = new QGridLayout(m_bands);
+    bandGrid->setContentsMargins(0, 0, 0, 0);
+    bandGrid->setSpacing(2);
+    for (std::size_t band = 0; band < m_bandLists.size(); ++band) {
+        auto *cell = new BandCell(int(band), m_bands);
+        m_bandLists[band] = cell->list;
+        cell->list->installEventFilter(this);
+        connect(cell->list, &QComboBox::currentIndexChanged, this,
+                [this, band] { bandChosen(int(band)); });
+    }
+    m_bands->hide();
+    m_unsure = new QPushButton(QStringLiteral("Emin değilim"), this);
+    m_unsure->setAccessibleDescription(
+        QStringLiteral("Şüpheli bantların olabileceği renkleri Renkten Emin Değilim "
+                       "penceresinde açar"));
+    m_unsure->setEnabled(false);
     m_use = new QPushButton(QStringLiteral("Kullan"), this);
     m_use->setAccessibleName(QStringLiteral("Seçili okumayı ana pencerede kullan"));
     m_use->setEnabled(false);
-    for (QPushButton *button : {m_open, m_paste, m_read, m_use})
+    for (QPushButton *button : {m_open, m_paste, m_read, m_unsure, m_use})
         button->setAutoDefault(false);
 
     auto *buttons = new QHBoxLayout;
@@ -161,6 +309,7 @@ PhotoWindow::PhotoWindow(QWidget *owner) : ToolWindow(owner, Size::Resizable)
     buttons->addStretch();
     auto *bottom = new QHBoxLayout;
     bottom->addStretch();
+    bottom->addWidget(m_unsure);
     bottom->addWidget(m_use);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
@@ -168,6 +317,7 @@ PhotoWindow::PhotoWindow(QWidget *owner) : ToolWindow(owner, Size::Resizable)
     layout->addWidget(m_status);
     layout->addWidget(listLabel);
     layout->addWidget(m_list);
+    layout->addWidget(m_bands);
     layout->addLayout(bottom);
     // Three proposals without scrolling.
     m_list->setMinimumHeight(m_list->fontMetrics().height() * 3 + 4 * ProposalDelegate::swatch);
@@ -177,7 +327,13 @@ PhotoWindow::PhotoWindow(QWidget *owner) : ToolWindow(owner, Size::Resizable)
     setTabOrder(m_paste, m_read);
     setTabOrder(m_read, m_view);
     setTabOrder(m_view, m_list);
-    setTabOrder(m_list, m_use);
+    QWidget *previous = m_list;
+    for (QComboBox *list : m_bandLists) {
+        setTabOrder(previous, list);
+        previous = list;
+    }
+    setTabOrder(previous, m_unsure);
+    setTabOrder(m_unsure, m_use);
 
     connect(m_open, &QPushButton::clicked, this, &PhotoWindow::chooseFile);
     connect(m_paste, &QPushButton::clicked, this, &PhotoWindow::paste);
@@ -188,9 +344,20 @@ PhotoWindow::PhotoWindow(QWidget *owner) : ToolWindow(owner, Size::Resizable)
     connect(m_list, &QListWidget::currentRowChanged, this, &PhotoWindow::proposalChosen);
     connect(m_list, &QListWidget::itemActivated, this, &PhotoWindow::use);
     connect(m_use, &QPushButton::clicked, this, &PhotoWindow::use);
+    connect(m_unsure, &QPushButton::clicked, this, &PhotoWindow::unsureClicked);
+    connect(m_view, &PhotoView::markClicked, this, &PhotoWindow::markClicked);
+    // The band whose list has the focus is marked on the photo; its open
+    // list (a window of its own) keeps it marked.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        const auto found = std::find(m_bandLists.begin(), m_bandLists.end(), now);
+        if (found != m_bandLists.end())
+            m_view->setCurrentMark(int(found - m_bandLists.begin()));
+        else if (now && now->window() == this)
+            m_view->setCurrentMark(-1);
+    });
 
     m_status->setText(QStringLiteral("Bir direnç fotoğrafı açın (JPEG ya da PNG)."));
-    resize(620, 600);
+    resize(660, 680);
 }
 
 PhotoWindow::~PhotoWindow()
@@ -278,6 +445,9 @@ void PhotoWindow::present(const Outcome &outcome)
         m_view->setImage(outcome.loaded->shown);
     }
     m_reading = outcome.reading;
+    m_choices.clear();
+    for (const Reading &r : m_reading.readings)
+        m_choices.push_back(r.colours());
     std::optional<Ends> ends = m_reading.ends;
     if (!ends && m_image) {
         // Somewhere to start from: a line across the middle, for the user
@@ -292,6 +462,7 @@ void PhotoWindow::present(const Outcome &outcome)
     for (std::size_t i = 0; i < m_reading.readings.size(); ++i) {
         const Reading &r = m_reading.readings[i];
         auto *item = new QListWidgetItem(proposalText(int(i) + 1, r), m_list);
+        item->setToolTip(item->text());
         QVariantList colours, doubtful;
         for (const ReadBand &b : r.bands) {
             colours << (b.seen ? QColor(b.sampled[0], b.sampled[1], b.sampled[2]) : QColor());
@@ -337,32 +508,179 @@ QString PhotoWindow::proposalText(int number, const Reading &reading)
                        .arg(number)
                        .arg(reading.bandCount)
                        .arg(names.join(QStringLiteral(", ")), resultText(reading));
+    if (const auto verdict = colorcode::standardVerdict(reading.colours()))
+        text += QStringLiteral(" \u2014 ") + colorcode::verdictHeadline(*verdict);
     if (reading.confidence)
         text += QStringLiteral("  (güven % %1)")
                     .arg(conversions::numberLocale().toString(*reading.confidence));
     return text;
 }
 
-void PhotoWindow::proposalChosen()
+int PhotoWindow::chosenRow() const
 {
     const int row = m_list->currentRow();
-    const bool chosen = row >= 0 && std::size_t(row) < m_reading.readings.size();
-    m_use->setEnabled(chosen);
+    return row >= 0 && std::size_t(row) < m_reading.readings.size() &&
+                   std::size_t(row) < m_choices.size()
+               ? row
+               : -1;
+}
+
+std::optional<Reading> PhotoWindow::chosenReading() const
+{
+    const int row = chosenRow();
+    if (row < 0)
+        return std::nullopt;
+    Reading reading = m_reading.readings[std::size_t(row)];
+    const std::vector<Colour> &chosen = m_choices[std::size_t(row)];
+    bool changed = false;
+    for (std::size_t k = 0; k < reading.bands.size() && k < chosen.size(); ++k)
+        if (reading.bands[k].colour != chosen[k]) {
+            reading.bands[k].colour = chosen[k];
+            reading.bands[k].doubtful = true;
+            changed = true;
+        }
+    if (changed) {
+        // Only colours whose bands read are ever chosen (bandChosen).
+        if (const auto value = colorcode::readBands(reading.colours()))
+            reading.value = *value;
+        // What was measured holds for the photo's own reading, not another.
+        reading.confidence.reset();
+    }
+    return reading;
+}
+
+void PhotoWindow::proposalChosen()
+{
+    showBands();
+}
+
+void PhotoWindow::showBands()
+{
+    const std::optional<Reading> chosen = chosenReading();
+    const int row = chosenRow();
+    m_use->setEnabled(bool(chosen));
+    m_unsure->setEnabled(chosen && std::any_of(chosen->bands.begin(), chosen->bands.end(),
+                                               [](const ReadBand &b) { return b.doubtful; }));
     std::vector<PhotoView::Mark> marks;
     if (chosen)
-        for (const ReadBand &b : m_reading.readings[std::size_t(row)].bands) {
-            marks.push_back(
-                {b.position, b.seen ? QColor(b.sampled[0], b.sampled[1], b.sampled[2]) : QColor()});
-        }
+        for (const ReadBand &b : chosen->bands)
+            marks.push_back({b.position,
+                             b.seen ? QColor(b.sampled[0], b.sampled[1], b.sampled[2]) : QColor(),
+                             b.doubtful});
     m_view->setMarks(std::move(marks));
+
+    const std::size_t count = chosen ? std::min(chosen->bands.size(), m_bandLists.size()) : 0;
+    m_bands->setVisible(count > 0);
+    // Four bands or fewer on one row, more on two: the window stays narrow.
+    auto *grid = static_cast<QGridLayout *>(m_bands->layout());
+    const std::size_t columns = count <= 4 ? std::max<std::size_t>(count, 1) : (count + 1) / 2;
+    for (std::size_t k = 0; k < m_bandLists.size(); ++k) {
+        auto *list = static_cast<BandList *>(m_bandLists[k]);
+        QWidget *cell = list->parentWidget();
+        grid->removeWidget(cell);
+        if (k >= count) {
+            cell->hide();
+            continue;
+        }
+        grid->addWidget(cell, int(k / columns), int(k % columns));
+        const ReadBand &read = m_reading.readings[std::size_t(row)].bands[k];
+        const Colour colour = chosen->bands[k].colour;
+        const QSignalBlocker quiet(list);
+        list->clear();
+        std::vector<std::pair<Colour, double>> alternatives = read.alternatives;
+        if (std::none_of(alternatives.begin(), alternatives.end(),
+                         [colour](const auto &a) { return a.first == colour; }))
+            alternatives.emplace_back(colour, -1.0);
+        for (const auto &[alternative, probability] : alternatives) {
+            QString text = QString::fromUtf8(colorcode::colourName(alternative));
+            if (probability >= 0)
+                text += QStringLiteral("  % ") +
+                        conversions::numberLocale().toString(int(std::lround(probability * 100)));
+            list->addItem(swatchOf(alternative), text, int(alternative));
+            if (alternative == colour)
+                list->setCurrentIndex(list->count() - 1);
+        }
+        list->setDoubtful(chosen->bands[k].doubtful);
+        cell->show();
+    }
+}
+
+void PhotoWindow::bandChosen(int band)
+{
+    const int row = chosenRow();
+    auto *list = static_cast<BandList *>(m_bandLists[std::size_t(band)]);
+    const QVariant data = list->currentData(colourRole);
+    if (row < 0 || !data.isValid())
+        return;
+    std::vector<Colour> &chosen = m_choices[std::size_t(row)];
+    if (std::size_t(band) >= chosen.size())
+        return;
+    std::vector<Colour> colours = chosen;
+    colours[std::size_t(band)] = Colour(data.toInt());
+    if (!colorcode::readBands(colours)) {
+        // A colour its place allows that still reads nothing: kept as it was.
+        const QSignalBlocker quiet(list);
+        list->setCurrentIndex(list->findData(int(chosen[std::size_t(band)]), colourRole));
+        return;
+    }
+    chosen = colours;
+    const std::optional<Reading> reading = chosenReading();
+    QListWidgetItem *item = m_list->item(row);
+    item->setText(proposalText(row + 1, *reading));
+    item->setToolTip(item->text());
+    QVariantList doubtful;
+    for (const ReadBand &b : reading->bands)
+        doubtful << b.doubtful;
+    item->setData(doubtfulRole, doubtful);
+    showBands();
+    // Heard once: the band's new colour, then the reading it makes.
+    announceResult(
+        QStringLiteral("%1. bant: %2. %3").arg(band + 1).arg(list->currentText(), item->text()));
+}
+
+void PhotoWindow::markClicked(int band)
+{
+    if (band >= 0 && std::size_t(band) < m_bandLists.size() &&
+        m_bandLists[std::size_t(band)]->isVisibleTo(this))
+        m_bandLists[std::size_t(band)]->setFocus(Qt::MouseFocusReason);
+}
+
+bool PhotoWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto found = std::find(m_bandLists.begin(), m_bandLists.end(), watched);
+    if (found != m_bandLists.end()) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            // Enter uses the reading, as in the proposals' list; GTK's
+            // platform theme would open the list instead.
+            if (isEnter(static_cast<QKeyEvent *>(event))) {
+                if (m_use->isEnabled())
+                    m_use->click();
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return ToolWindow::eventFilter(watched, event);
 }
 
 void PhotoWindow::use()
 {
-    const int row = m_list->currentRow();
-    if (row < 0 || std::size_t(row) >= m_reading.readings.size())
+    if (const std::optional<Reading> reading = chosenReading())
+        emit useReading(reading->colours());
+}
+
+void PhotoWindow::unsureClicked()
+{
+    const std::optional<Reading> reading = chosenReading();
+    if (!reading)
         return;
-    emit useReading(m_reading.readings[std::size_t(row)].colours());
+    colorcode::DoubtfulBands doubtful{};
+    for (std::size_t k = 0; k < reading->bands.size() && k < doubtful.size(); ++k)
+        doubtful[k] = reading->bands[k].doubtful;
+    emit unsure(reading->colours(), doubtful);
 }
 
 void PhotoWindow::chooseFile()

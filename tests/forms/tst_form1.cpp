@@ -5,8 +5,11 @@
 #include "forms/bandvalues.h"
 #include "forms/controls.h"
 #include "forms/form1.h"
+#include "photo/photowindow.h"
 #include "smd/smdwindow.h"
 #include "testhelpers.h"
+
+#include "../photo/paintedpart.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -121,6 +124,8 @@ private slots:
     void switchBackBringsValue();
     void userSizeKept();
     void tools();
+    void photoDoubtHandedOn_data();
+    void photoDoubtHandedOn();
     void bandValues_data();
     void bandValues();
     void closingEndsProgram();
@@ -366,8 +371,9 @@ void TestForm1::tools()
     QVERIFY(!form.Command4->geometry().intersects(form.Text1->geometry()));
     QVERIFY(!form.Command4->geometry().intersects(form.Combo4->geometry()));
     QVERIFY(form.rect().contains(form.Command4->geometry()));
-    const QStringList captions{"SMD Kodu", "Direnç Birleştir", "Fotoğraftan Oku",
-                               "Renkten Emin Değilim", "Kondansatör Kodu", "Bobin Renk Kodu"};
+    const QStringList captions{"SMD Kodu",         "Direnç Birleştir",
+                               "Fotoğraftan Oku",  "Renkten Emin Değilim",
+                               "Kondansatör Kodu", "Bobin Renk Kodu"};
     const QList<QAction *> entries = form.actions();
     // The tools, then apart from them the choice of values on the bands.
     QCOMPARE(entries.size(), captions.size() + 2);
@@ -440,6 +446,83 @@ void TestForm1::tools()
     QVERIFY(!doubt.isVisible());
     QCOMPARE(form.Text1->text(), inUserFormat("47 Kilo Ohm  ± % 1"));
     QCOMPARE(form.Combo3->currentText(), QStringLiteral("Kırmızı"));
+}
+
+Q_DECLARE_METATYPE(paintedpart::Part)
+
+void TestForm1::photoDoubtHandedOn_data()
+{
+    QTest::addColumn<paintedpart::Part>("part");
+    QTest::addColumn<int>("band");            // chosen anew in the photo window; -1 none
+    QTest::addColumn<QString>("alternative"); // the colour chosen there
+    QTest::addColumn<QStringList>("colours");
+    QTest::addColumn<QList<bool>>("ticked");
+    QTest::addColumn<int>("readings"); // what the ticked bands allow
+
+    using C = colorcode::Colour;
+    const photo::Ends ends{{150, 210}, {320, 150}};
+    const std::vector<C> k1{C::Kahverengi, C::Siyah, C::Kirmizi, C::Altin};
+    const std::vector<C> k47{C::Sari, C::Mor, C::Kirmizi, C::Altin};
+    // A first band between Kahverengi and Kırmızı, read as Kahverengi and in
+    // doubt: Kahverengi is confused with Kırmızı and Yeşil, three readings.
+    const paintedpart::Part brownRed{k1, paintedpart::beige, ends, 48, {{0, {130, 45, 30}}}};
+    QTest::newRow("as read") << brownRed << -1 << QString()
+                             << QStringList{u"Kahverengi"_qs, u"Siyah"_qs, u"Kırmızı"_qs,
+                                            u"Altın"_qs}
+                             << QList<bool>{true, false, false, false} << 3;
+    // Its second likeliest colour chosen: Kırmızı, confused with Kahverengi
+    // and Turuncu.
+    QTest::newRow("other colour chosen")
+        << brownRed << 0 << u"Kırmızı"_qs
+        << QStringList{u"Kırmızı"_qs, u"Siyah"_qs, u"Kırmızı"_qs, u"Altın"_qs}
+        << QList<bool>{true, false, false, false} << 3;
+    // A plain multiplier changed to Kahverengi: in doubt from then on.
+    QTest::newRow("plain band changed")
+        << paintedpart::Part{k47, paintedpart::beige, ends, 48} << 2 << u"Kahverengi"_qs
+        << QStringList{u"Sarı"_qs, u"Mor"_qs, u"Kahverengi"_qs, u"Altın"_qs}
+        << QList<bool>{false, false, true, false} << 3;
+}
+
+void TestForm1::photoDoubtHandedOn()
+{
+    QFETCH(paintedpart::Part, part);
+    QFETCH(int, band);
+    QFETCH(QString, alternative);
+    QFETCH(QStringList, colours);
+    QFETCH(QList<bool>, ticked);
+    QFETCH(int, readings);
+
+    Form1 &form = Form1::instance();
+    form.show();
+    photo::PhotoWindow &window = form.photoWindow();
+    const photo::RgbImage painted = paintedpart::paint(part);
+    QSignalSpy shown(&window, &photo::PhotoWindow::readingShown);
+    window.openImage(QImage(painted.rgb.data(), painted.width, painted.height, painted.width * 3,
+                            QImage::Format_RGB888)
+                         .copy());
+    QVERIFY(shown.wait(10000));
+    QVERIFY(window.proposals()->count() >= 1);
+    if (band >= 0) {
+        QComboBox *list = window.bandList(band);
+        const int entry = list->findText(alternative, Qt::MatchStartsWith);
+        QVERIFY(entry >= 0);
+        list->setCurrentIndex(entry);
+    }
+
+    QVERIFY(window.unsureButton()->isEnabled());
+    window.unsureButton()->click();
+    DoubtWindow &doubt = form.doubtWindow();
+    QVERIFY(doubt.isVisible());
+    for (int k = 0; k < colorcode::maxBandCount; ++k) {
+        QCOMPARE(doubt.bandLists[std::size_t(k)]->isVisibleTo(&doubt), k < colours.size());
+        if (k >= colours.size())
+            continue;
+        QCOMPARE(doubt.bandLists[std::size_t(k)]->currentText(), colours[k]);
+        QCOMPARE(doubt.doubtBoxes[std::size_t(k)]->isChecked(), ticked[k]);
+    }
+    QCOMPARE(doubt.readingList->count(), readings);
+    doubt.hide();
+    window.hide();
 }
 
 void TestForm1::bandValues_data()

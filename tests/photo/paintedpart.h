@@ -63,6 +63,9 @@ struct Part {
     Paint body;
     Ends ends;
     double thickness;
+    // Bands painted in a paint of their own, by index: a colour between two
+    // band colours, as a lamp or a camera can make one look.
+    std::vector<std::pair<std::size_t, Paint>> repainted = {};
 };
 
 inline constexpr Paint beige{215, 180, 140};
@@ -105,6 +108,9 @@ inline RgbImage paint(const Part &part, int width = 480, int height = 360)
                             if (part.bands[i] != Colour::Renksiz &&
                                 std::abs(t - bandCentre(i, part.bands.size())) < bandHalf)
                                 p = paintOf(part.bands[i]);
+                        for (const auto &[i, paint] : part.repainted)
+                            if (std::abs(t - bandCentre(i, part.bands.size())) < bandHalf)
+                                p = paint;
                         const double shade = 1.0 - 0.35 * (o / half) * (o / half);
                         const LinearRgb b = linearFromSrgb(p[0], p[1], p[2]);
                         c = {b.r * shade, b.g * shade, b.b * shade};

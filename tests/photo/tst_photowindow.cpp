@@ -1,6 +1,7 @@
 // The photo window's wiring: a painted part read after opening, pasting
 // and moving an end with the keyboard, the best proposal heard once, and
-// "Kullan" handing on its colours.
+// "Kullan" handing on its colours; a band's colour chosen among its
+// alternatives, and the bands in doubt handed on.
 
 #include "forms/application.h"
 #include "paintedpart.h"
@@ -11,6 +12,7 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -24,15 +26,18 @@ using namespace paintedpart;
 using photo::PhotoWindow;
 
 Q_DECLARE_METATYPE(std::vector<colorcode::Colour>)
+Q_DECLARE_METATYPE(colorcode::DoubtfulBands)
+Q_DECLARE_METATYPE(colorcode::Colour)
+Q_DECLARE_METATYPE(paintedpart::Part)
 
 namespace
 {
 
 const std::vector<Colour> k47{Colour::Sari, Colour::Mor, Colour::Kirmizi, Colour::Altin};
 
-QImage paintedImage()
+QImage paintedImage(const Part &part = {k47, beige, {{150, 210}, {320, 150}}, 48})
 {
-    const RgbImage image = paint({k47, beige, {{150, 210}, {320, 150}}, 48});
+    const RgbImage image = paint(part);
     return QImage(image.rgb.data(), image.width, image.height, image.width * 3,
                   QImage::Format_RGB888)
         .copy();
@@ -56,6 +61,8 @@ private slots:
     void pasteAndKeyboard();
     void unreadableFile();
     void tooSmallSaidOnce();
+    void bandChoices_data();
+    void bandChoices();
 };
 
 void TestPhotoWindow::readsAnOpenedPhoto()
@@ -78,8 +85,8 @@ void TestPhotoWindow::readsAnOpenedPhoto()
     QListWidget *list = window->proposals();
     QVERIFY(list->count() >= 1 && list->count() <= 3);
     const QString best = list->item(0)->text();
-    const QString reading =
-        inUserFormat(u"1. 4 bant: Sarı, Mor, Kırmızı, Altın → 4,7 Kilo Ohm  ± % 5"_qs);
+    const QString reading = inUserFormat(
+        u"1. 4 bant: Sarı, Mor, Kırmızı, Altın → 4,7 Kilo Ohm  ± % 5 — E24 standart değeri"_qs);
     QVERIFY2(best.startsWith(reading), qPrintable(best));
     // Then how often such a reading was right, in percent.
     const QString confidence = best.mid(reading.size());
@@ -184,6 +191,141 @@ void TestPhotoWindow::tooSmallSaidOnce()
     window.readAgain();
     QVERIFY(waitForReading(window));
     QCOMPARE(heard.heard.size(), 2);
+}
+
+using Doubts = colorcode::DoubtfulBands;
+
+void TestPhotoWindow::bandChoices_data()
+{
+    QTest::addColumn<Part>("part");
+    QTest::addColumn<Doubts>("readDoubtful"); // as the photo leaves them
+    QTest::addColumn<int>("band");            // the band whose colour is chosen
+    QTest::addColumn<Colour>("colour");
+    QTest::addColumn<QString>("text"); // the first proposal then
+    QTest::addColumn<std::vector<Colour>>("used");
+    QTest::addColumn<Doubts>("handedOn");
+
+    const Ends ends{{150, 210}, {320, 150}};
+    using C = Colour;
+    // Between Kırmızı and Turuncu, and between Kahverengi and Kırmızı.
+    const Paint redOrange{210, 72, 30}, brownRed{145, 42, 32};
+    QTest::newRow("multiplier between red and orange")
+        << Part{k47, beige, ends, 48, {{2, redOrange}}} << Doubts{false, false, true} << 2
+        << C::Kirmizi
+        << u"1. 4 bant: Sarı, Mor, Kırmızı (şüpheli), Altın → 4,7 Kilo Ohm  ± % 5 — E24 "
+           "standart değeri"_qs
+        << k47 << Doubts{false, false, true};
+    QTest::newRow("first digit between brown and red")
+        << Part{{C::Kahverengi, C::Siyah, C::Kirmizi, C::Altin}, beige, ends, 48, {{0, brownRed}}}
+        << Doubts{true} << 0 << C::Kirmizi
+        << u"1. 4 bant: Kırmızı (şüpheli), Siyah, Kırmızı, Altın → 2 Kilo Ohm  ± % 5 — E24 "
+           "standart değeri"_qs
+        << std::vector<C>{C::Kirmizi, C::Siyah, C::Kirmizi, C::Altin} << Doubts{true};
+    // A band read plainly and changed by the user is in doubt from then on.
+    QTest::newRow("plain multiplier changed")
+        << Part{k47, beige, ends, 48} << Doubts{} << 2 << C::Kahverengi
+        << u"1. 4 bant: Sarı, Mor, Kahverengi (şüpheli), Altın → 470 Ohm  ± % 5 — E24 "
+           "standart değeri"_qs
+        << std::vector<C>{C::Sari, C::Mor, C::Kahverengi, C::Altin} << Doubts{false, false, true};
+    QTest::newRow("five bands, multiplier faint")
+        << Part{{C::Kahverengi, C::Siyah, C::Siyah, C::Kahverengi, C::Kahverengi}, beige, ends, 48}
+        << Doubts{false, false, false, true} << 3 << C::Siyah
+        << u"1. 5 bant: Kahverengi, Siyah, Siyah, Siyah (şüpheli), Kahverengi → 100 Ohm  ± % 1 — "
+           "E96 standart değeri"_qs
+        << std::vector<C>{C::Kahverengi, C::Siyah, C::Siyah, C::Siyah, C::Kahverengi}
+        << Doubts{false, false, false, true};
+}
+
+void TestPhotoWindow::bandChoices()
+{
+    QFETCH(Part, part);
+    QFETCH(Doubts, readDoubtful);
+    QFETCH(int, band);
+    QFETCH(Colour, colour);
+    QFETCH(QString, text);
+    QFETCH(std::vector<Colour>, used);
+    QFETCH(Doubts, handedOn);
+
+    QWidget owner;
+    auto *window = new PhotoWindow(&owner);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->openImage(paintedImage(part));
+    QVERIFY(waitForReading(*window));
+    QVERIFY(window->proposals()->count() >= 1);
+    QCOMPARE(window->proposals()->currentRow(), 0);
+
+    // One list a band, in band order; the doubtful ones marked by a question
+    // mark and in words, each offering colours with their likelihoods.
+    const auto bandCount = part.bands.size();
+    const QRegularExpression offered(u"^\\S+  % [0-9]{1,3}$"_qs);
+    for (int k = 0; k < colorcode::maxBandCount; ++k) {
+        QComboBox *list = window->bandList(k);
+        QCOMPARE(list->isVisibleTo(window), std::size_t(k) < bandCount);
+        if (std::size_t(k) >= bandCount)
+            continue;
+        QCOMPARE(list->accessibleName(), QStringLiteral("%1. bant").arg(k + 1));
+        QCOMPARE(list->accessibleDescription(),
+                 readDoubtful[std::size_t(k)] ? u"emin değil"_qs : QString());
+        // The colour read: the one painted, unless painted between two.
+        const bool repainted =
+            std::any_of(part.repainted.begin(), part.repainted.end(),
+                        [k](const auto &r) { return r.first == std::size_t(k); });
+        const Colour read = repainted ? window->reading().readings[0].bands[std::size_t(k)].colour
+                                      : part.bands[std::size_t(k)];
+        QVERIFY2(list->currentText().startsWith(QString::fromUtf8(colorcode::colourName(read))),
+                 qPrintable(list->currentText()));
+        QVERIFY(list->count() >= 2);
+        for (int i = 0; i < list->count(); ++i)
+            QVERIFY2(offered.match(list->itemText(i)).hasMatch(), qPrintable(list->itemText(i)));
+        QCOMPARE(window->view()->marks()[std::size_t(k)].doubtful, readDoubtful[std::size_t(k)]);
+    }
+    QCOMPARE(window->unsureButton()->isEnabled(),
+             std::any_of(readDoubtful.begin(), readDoubtful.end(), [](bool d) { return d; }));
+
+    // Clicking the band on the photo brings its list; the arrows choose.
+    photo::PhotoView *view = window->view();
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->markPosition(band).toPoint());
+    QComboBox *list = window->bandList(band);
+    QCOMPARE(QApplication::focusWidget(), list);
+    QCOMPARE(view->currentMark(), band);
+    const int target =
+        list->findText(QString::fromUtf8(colorcode::colourName(colour)), Qt::MatchStartsWith);
+    QVERIFY(target >= 0);
+    AnnouncementSpy heard;
+    while (list->currentIndex() != target)
+        QTest::keyClick(list, list->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+
+    // The proposal follows, without the confidence measured for the photo's
+    // own reading; heard once.
+    QCOMPARE(window->proposals()->item(0)->text(), inUserFormat(text));
+    QCOMPARE(heard.heard.size(), 1);
+    QVERIFY2(
+        heard.heard.first().startsWith(
+            QStringLiteral("%1. bant: %2  % ").arg(band + 1).arg(colorcode::colourName(colour))),
+        qPrintable(heard.heard.first()));
+    QVERIFY(heard.heard.first().endsWith(inUserFormat(text)));
+    QCOMPARE(list->accessibleDescription(), u"emin değil"_qs);
+
+    // "Emin değilim" hands on the colours and the bands in doubt.
+    QSignalSpy unsure(window, &PhotoWindow::unsure);
+    QVERIFY(window->unsureButton()->isEnabled());
+    window->unsureButton()->click();
+    QCOMPARE(unsure.size(), 1);
+    QCOMPARE(unsure.first().at(0).value<std::vector<Colour>>(), used);
+    QCOMPARE(unsure.first().at(1).value<Doubts>(), handedOn);
+
+    // Enter in a band's list uses the reading, as chosen.
+    QSignalSpy usedSpy(window, &PhotoWindow::useReading);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(usedSpy.size(), 1);
+    QCOMPARE(usedSpy.first().first().value<std::vector<Colour>>(), used);
+    QVERIFY(!list->view()->isVisible());
+    // Leaving the bands unmarks the band on the photo.
+    window->useButton()->setFocus();
+    QCOMPARE(view->currentMark(), -1);
 }
 
 QTEST_MAIN(TestPhotoWindow)
