@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 namespace photo
 {
@@ -105,6 +107,110 @@ double objectThreshold(const std::vector<double> &distances)
     return std::clamp(best + 1.0, 12.0, 30.0);
 }
 
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+// Up to five colours a place may lie on.
+struct Nearby {
+    std::array<Lab, 5> colours;
+    int count = 0;
+};
+
+// The colours the part may lie on near each place: the mode of each tile of
+// a coarse grid, where that colour covers most of its tile and recurs in
+// other tiles. A part's own colour fills one tile at most; a desk, a sheet of
+// paper or a light patch on wood covers several. Two backgrounds side by side
+// (paper on a desk) and light falling off across the frame are each near
+// what surrounds them.
+struct Backgrounds {
+    static constexpr int tiles = 6; // across the long side
+    Lab overall;                    // the mode of the whole picture
+    int columns = 1, rows = 1;
+    double tileWidth = 1, tileHeight = 1;
+    std::vector<std::optional<Lab>> local; // per tile, columns × rows
+
+    // The background of the tile holding (x, y), detection pixels.
+    Lab at(double x, double y) const
+    {
+        const auto &l = local[std::size_t(row(y) * columns + column(x))];
+        return l ? *l : overall;
+    }
+    int column(double x) const { return std::clamp(int(x / tileWidth), 0, columns - 1); }
+    int row(double y) const { return std::clamp(int(y / tileHeight), 0, rows - 1); }
+
+    // The backgrounds of the four tiles around the tile corner nearest to
+    // (x, y), and the overall one.
+    Nearby near(double x, double y) const
+    {
+        const int left = std::clamp(int(std::lround(x / tileWidth)) - 1, 0, columns - 1);
+        const int top = std::clamp(int(std::lround(y / tileHeight)) - 1, 0, rows - 1);
+        Nearby out;
+        out.colours[std::size_t(out.count++)] = overall;
+        for (int r = top; r <= std::min(rows - 1, top + 1); ++r)
+            for (int c = left; c <= std::min(columns - 1, left + 1); ++c)
+                if (const auto &l = local[std::size_t(r * columns + c)])
+                    out.colours[std::size_t(out.count++)] = *l;
+        return out;
+    }
+};
+
+double distanceToNearest(const Lab &p, const Nearby &backgrounds)
+{
+    double best = std::numeric_limits<double>::infinity();
+    for (int i = 0; i < backgrounds.count; ++i)
+        best = std::min(best, objectDistance(p, backgrounds.colours[std::size_t(i)]));
+    return best;
+}
+
+Backgrounds backgroundsOf(const LabImage &lab)
+{
+    Backgrounds out;
+    out.overall = modeColour(lab.pixels);
+    const int side = std::max(lab.width, lab.height);
+    const double tile = std::max(1.0, double(side) / Backgrounds::tiles);
+    out.columns = std::max(1, int(std::lround(lab.width / tile)));
+    out.rows = std::max(1, int(std::lround(lab.height / tile)));
+    out.tileWidth = double(lab.width) / out.columns;
+    out.tileHeight = double(lab.height) / out.rows;
+    // A tile's colour counts where it covers most of the tile and at least
+    // two other tiles have one like it.
+    constexpr double alike = 12;
+    constexpr double minimumCover = 0.7;
+    std::vector<Lab> modes;
+    std::vector<double> covers;
+    std::vector<Lab> pixels;
+    for (int r = 0; r < out.rows; ++r)
+        for (int c = 0; c < out.columns; ++c) {
+            pixels.clear();
+            const int x0 = int(c * out.tileWidth), x1 = int((c + 1) * out.tileWidth);
+            const int y0 = int(r * out.tileHeight), y1 = int((r + 1) * out.tileHeight);
+            for (int y = y0; y < std::min(y1, lab.height); ++y)
+                for (int x = x0; x < std::min(x1, lab.width); ++x)
+                    pixels.push_back(lab.at(x, y));
+            const Lab mode = pixels.empty() ? out.overall : modeColour(pixels);
+            std::size_t alikeHere = 0;
+            for (const Lab &p : pixels)
+                alikeHere += objectDistance(p, mode) < alike;
+            modes.push_back(mode);
+            covers.push_back(pixels.empty() ? 0.0 : double(alikeHere) / double(pixels.size()));
+        }
+    out.local.resize(modes.size());
+    for (std::size_t i = 0; i < modes.size(); ++i) {
+        int similar = 0;
+        for (std::size_t j = 0; j < modes.size(); ++j)
+            similar += j != i && objectDistance(modes[i], modes[j]) < alike;
+        if (similar >= 2 && covers[i] >= minimumCover)
+            out.local[i] = modes[i];
+    }
+    return out;
+}
+
 using Mask = std::vector<std::uint8_t>;
 
 // The smallest (erode) or largest (dilate) value in a size × size square,
@@ -190,12 +296,20 @@ void collectCandidates(const Mask &mask, const std::vector<double> &distances, i
         const double length = std::sqrt(12 * l1), thickness = std::sqrt(12 * l2);
         const double ratio = length / thickness;
         const double fill = n / (length * thickness);
-        if (ratio < 1.7 || ratio > 10 || fill < 0.55)
+        // A body's own shadow can widen its patch to half its length.
+        constexpr double minimumRatio = 1.5;
+        if (ratio < minimumRatio || ratio > 10 || fill < 0.55)
             continue;
         const double angle = 0.5 * std::atan2(2 * vxy, vxx - vyy);
         const double offCentre = std::hypot(cx / width - 0.5, cy / height - 0.5);
-        const double shape = std::min(1.0, (ratio - 1.5) / 1.5);
-        const double score = n * shape * std::min(1.0, fill) * (1.0 - offCentre) * (contrast / n);
+        // Bodies are two to four and a half times as long as thick; a lead
+        // bent along a body makes a longer, emptier patch. Thickness counts
+        // again: a short straight stretch of a lead has the area of a small
+        // body, never its thickness.
+        const double shape =
+            std::min(1.0, (ratio - minimumRatio + 0.1) / 0.7) * std::min(1.0, squared(4.5 / ratio));
+        const double filled = std::clamp((fill - 0.5) / 0.4, 0.0, 1.0);
+        const double score = n * thickness * shape * filled * (1.0 - offCentre) * (contrast / n);
         if (score > best.score)
             best = {score, cx, cy, std::cos(angle), std::sin(angle), length, thickness};
     }
@@ -209,8 +323,8 @@ struct Span {
     double total() const { return negative + positive; }
 };
 
-Span crossSpan(const RgbImage &image, const Lab &background, double threshold, double x, double y,
-               double vx, double vy, double reach)
+Span crossSpan(const RgbImage &image, const Nearby &backgrounds, double threshold, double x,
+               double y, double vx, double vy, double reach)
 {
     Span span;
     for (const int side : {-1, 1}) {
@@ -218,7 +332,7 @@ Span crossSpan(const RgbImage &image, const Lab &background, double threshold, d
         int gap = 0;
         for (double d = 0; d <= reach; d += 1.0) {
             const LinearRgb c = sampleLinear(image, x + side * d * vx, y + side * d * vy);
-            if (objectDistance(labFromLinear(c), background) > threshold) {
+            if (distanceToNearest(labFromLinear(c), backgrounds) > threshold) {
                 last = d + 0.5;
                 gap = 0;
             } else if (++gap > 2) {
@@ -230,18 +344,9 @@ Span crossSpan(const RgbImage &image, const Lab &background, double threshold, d
     return span;
 }
 
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
-}
-
 struct Detection {
     int factor = 1;
-    Lab background;
+    Backgrounds backgrounds;
     double threshold = 15;
     std::vector<double> distances;
     int width = 0, height = 0;
@@ -256,10 +361,12 @@ Detection detect(const RgbImage &image)
     const LabImage lab = labImage(small);
     d.width = small.width;
     d.height = small.height;
-    d.background = modeColour(lab.pixels);
+    d.backgrounds = backgroundsOf(lab);
     d.distances.reserve(lab.pixels.size());
-    for (const Lab &p : lab.pixels)
-        d.distances.push_back(objectDistance(p, d.background));
+    for (int y = 0; y < lab.height; ++y)
+        for (int x = 0; x < lab.width; ++x)
+            d.distances.push_back(
+                distanceToNearest(lab.at(x, y), d.backgrounds.near(x + 0.5, y + 0.5)));
     d.threshold = objectThreshold(d.distances);
     return d;
 }
@@ -300,7 +407,7 @@ Lab backgroundColour(const RgbImage &image)
 {
     if (image.isEmpty())
         return {};
-    return detect(image).background;
+    return detect(image).backgrounds.overall;
 }
 
 std::optional<Body> findBody(const RgbImage &image)
@@ -329,6 +436,7 @@ std::optional<Body> findBody(const RgbImage &image)
     const double vx = -uy, vy = ux;
     const double reach = best.thickness * f * 1.5;
     const double halfLength = best.length * f * 0.5;
+    const Nearby around = d.backgrounds.near(best.cx, best.cy);
 
     std::vector<double> ts;
     std::vector<Span> spans;
@@ -338,7 +446,7 @@ std::optional<Body> findBody(const RgbImage &image)
     for (double t = -scan; t <= scan; t += 1.0) {
         ts.push_back(t);
         spans.push_back(
-            crossSpan(image, d.background, d.threshold, cx + t * ux, cy + t * uy, vx, vy, reach));
+            crossSpan(image, around, d.threshold, cx + t * ux, cy + t * uy, vx, vy, reach));
     }
     std::vector<double> central;
     for (std::size_t i = 0; i < ts.size(); ++i)
@@ -398,7 +506,7 @@ std::optional<Body> findBody(const RgbImage &image)
     Body body;
     body.ends = {pointAt(ts[firstIndex] - 0.5), pointAt(ts[lastIndex] + 0.5)};
     body.thickness = median(thicknesses);
-    body.background = d.background;
+    body.background = d.backgrounds.at(best.cx, best.cy);
     return body;
 }
 
@@ -419,7 +527,7 @@ Body bodyBetween(const RgbImage &image, const Ends &ends, const Lab &background)
     std::vector<double> thicknesses;
     double sumT = 0, sumO = 0, sumTT = 0, sumTO = 0, count = 0;
     for (double t = length * 0.2; t <= length * 0.8; t += 1.0) {
-        const Span s = crossSpan(image, background, d.threshold, ends.first.x + t * ux,
+        const Span s = crossSpan(image, Nearby{{background}, 1}, d.threshold, ends.first.x + t * ux,
                                  ends.first.y + t * uy, vx, vy, length);
         thicknesses.push_back(s.total());
         const double offset = (s.positive - s.negative) / 2;
