@@ -116,9 +116,9 @@ double median(std::vector<double> values)
     return *middle;
 }
 
-// Up to five colours a place may lie on.
+// Up to ten colours a place may lie on.
 struct Nearby {
-    std::array<Lab, 5> colours;
+    std::array<Lab, 10> colours;
     int count = 0;
 };
 
@@ -146,14 +146,23 @@ struct Backgrounds {
 
     // The backgrounds of the four tiles around the tile corner nearest to
     // (x, y), and the overall one.
-    Nearby near(double x, double y) const
+    // Wide: the tile holding (x, y) and its eight neighbours. Otherwise the
+    // four tiles around the tile corner nearest to it, which keeps a part's
+    // colour away from the backgrounds of tiles further off; wide lets a
+    // part lying on the line where two surfaces meet stand apart from both.
+    Nearby near(double x, double y, bool wide) const
     {
-        const int left = std::clamp(int(std::lround(x / tileWidth)) - 1, 0, columns - 1);
-        const int top = std::clamp(int(std::lround(y / tileHeight)) - 1, 0, rows - 1);
+        const int column = this->column(x), row = this->row(y);
+        const int left = wide ? std::max(0, column - 1)
+                              : std::clamp(int(std::lround(x / tileWidth)) - 1, 0, columns - 1);
+        const int top = wide ? std::max(0, row - 1)
+                             : std::clamp(int(std::lround(y / tileHeight)) - 1, 0, rows - 1);
+        const int right = std::min(columns - 1, wide ? column + 1 : left + 1);
+        const int bottom = std::min(rows - 1, wide ? row + 1 : top + 1);
         Nearby out;
         out.colours[std::size_t(out.count++)] = overall;
-        for (int r = top; r <= std::min(rows - 1, top + 1); ++r)
-            for (int c = left; c <= std::min(columns - 1, left + 1); ++c)
+        for (int r = top; r <= bottom; ++r)
+            for (int c = left; c <= right; ++c)
                 if (const auto &l = local[std::size_t(r * columns + c)])
                     out.colours[std::size_t(out.count++)] = *l;
         return out;
@@ -250,11 +259,12 @@ struct Candidate {
     double cx = 0, cy = 0; // centroid, detection pixels
     double ux = 1, uy = 0; // along the body
     double length = 0, thickness = 0;
+    bool wide = false; // found against the wide backgrounds
 };
 
-// Every patch of the opened mask that could be a body, the best kept.
+// Every patch of the opened mask that could be a body.
 void collectCandidates(const Mask &mask, const std::vector<double> &distances, int width,
-                       int height, Candidate &best)
+                       int height, bool wide, std::vector<Candidate> &candidates)
 {
     std::vector<int> label(mask.size(), 0);
     std::vector<int> stack;
@@ -310,8 +320,9 @@ void collectCandidates(const Mask &mask, const std::vector<double> &distances, i
             std::min(1.0, (ratio - minimumRatio + 0.1) / 0.7) * std::min(1.0, squared(4.5 / ratio));
         const double filled = std::clamp((fill - 0.5) / 0.4, 0.0, 1.0);
         const double score = n * thickness * shape * filled * (1.0 - offCentre) * (contrast / n);
-        if (score > best.score)
-            best = {score, cx, cy, std::cos(angle), std::sin(angle), length, thickness};
+        if (score > 0)
+            candidates.push_back(
+                {score, cx, cy, std::cos(angle), std::sin(angle), length, thickness, wide});
     }
 }
 
@@ -348,7 +359,7 @@ struct Detection {
     int factor = 1;
     Backgrounds backgrounds;
     double threshold = 15;
-    std::vector<double> distances;
+    std::vector<double> distances, wideDistances; // see Backgrounds::near
     int width = 0, height = 0;
 };
 
@@ -363,10 +374,14 @@ Detection detect(const RgbImage &image)
     d.height = small.height;
     d.backgrounds = backgroundsOf(lab);
     d.distances.reserve(lab.pixels.size());
+    d.wideDistances.reserve(lab.pixels.size());
     for (int y = 0; y < lab.height; ++y)
-        for (int x = 0; x < lab.width; ++x)
+        for (int x = 0; x < lab.width; ++x) {
             d.distances.push_back(
-                distanceToNearest(lab.at(x, y), d.backgrounds.near(x + 0.5, y + 0.5)));
+                distanceToNearest(lab.at(x, y), d.backgrounds.near(x + 0.5, y + 0.5, false)));
+            d.wideDistances.push_back(
+                distanceToNearest(lab.at(x, y), d.backgrounds.near(x + 0.5, y + 0.5, true)));
+        }
     d.threshold = objectThreshold(d.distances);
     return d;
 }
@@ -410,33 +425,25 @@ Lab backgroundColour(const RgbImage &image)
     return detect(image).backgrounds.overall;
 }
 
-std::optional<Body> findBody(const RgbImage &image)
+namespace
 {
-    if (image.isEmpty())
-        return std::nullopt;
-    const Detection d = detect(image);
-    Mask mask(d.distances.size());
-    for (std::size_t i = 0; i < mask.size(); ++i)
-        mask[i] = d.distances[i] > d.threshold;
 
-    Candidate best;
-    for (const int size : {3, 5, 7, 9, 13, 17}) {
-        const Mask opened = squareFilter(squareFilter(mask, d.width, d.height, size, true), d.width,
-                                         d.height, size, false);
-        collectCandidates(opened, d.distances, d.width, d.height, best);
-    }
-    if (best.score <= 0)
-        return std::nullopt;
-
-    // Along the axis at full size: where the span across falls below half the
-    // body's, the lead begins. The centres of the spans straighten the axis.
+// The body around a candidate, measured at full size. Strict: nothing where
+// no body ends within reach of it.
+std::optional<Body> bodyAt(const RgbImage &image, const Detection &d, const Candidate &best,
+                           bool strict)
+{
+    // Along the axis at full size: where the span across falls below 0,6 of
+    // the body's, the lead begins (a lead and its shadow reach half a small
+    // body's width); where it grows past 1,8 times, the patch runs into
+    // another surface. The centres of the spans straighten the axis.
     const double f = d.factor;
     double cx = best.cx * f, cy = best.cy * f;
     const double ux = best.ux, uy = best.uy;
     const double vx = -uy, vy = ux;
     const double reach = best.thickness * f * 1.5;
     const double halfLength = best.length * f * 0.5;
-    const Nearby around = d.backgrounds.near(best.cx, best.cy);
+    const Nearby around = d.backgrounds.near(best.cx, best.cy, best.wide);
 
     std::vector<double> ts;
     std::vector<Span> spans;
@@ -468,7 +475,8 @@ std::optional<Body> findBody(const RgbImage &image)
         int low = 0;
         while (i + step >= 0 && i + step < std::ptrdiff_t(ts.size())) {
             i += step;
-            if (spans[std::size_t(i)].total() >= typical * 0.5) {
+            const double across = spans[std::size_t(i)].total();
+            if (across >= typical * 0.6 && across <= typical * 1.8) {
                 last = i;
                 low = 0;
             } else if (++low > bridge) {
@@ -478,6 +486,8 @@ std::optional<Body> findBody(const RgbImage &image)
         return std::size_t(last);
     };
     const std::size_t firstIndex = walk(-1), lastIndex = walk(1);
+    if (strict && (firstIndex == 0 || lastIndex + 1 == ts.size()))
+        return std::nullopt;
 
     // The middle of each span, fitted by a straight line: the axis the
     // moments gave can lean off a bulging end.
@@ -508,6 +518,41 @@ std::optional<Body> findBody(const RgbImage &image)
     body.thickness = median(thicknesses);
     body.background = d.backgrounds.at(best.cx, best.cy);
     return body;
+}
+
+} // namespace
+
+std::optional<Body> findBody(const RgbImage &image)
+{
+    if (image.isEmpty())
+        return std::nullopt;
+    const Detection d = detect(image);
+    std::vector<Candidate> candidates;
+    for (const bool wide : {false, true}) {
+        const std::vector<double> &distances = wide ? d.wideDistances : d.distances;
+        Mask mask(distances.size());
+        for (std::size_t i = 0; i < mask.size(); ++i)
+            mask[i] = distances[i] > d.threshold;
+        for (const int size : {3, 5, 7, 9, 13, 17}) {
+            const Mask opened = squareFilter(squareFilter(mask, d.width, d.height, size, true),
+                                             d.width, d.height, size, false);
+            collectCandidates(opened, distances, d.width, d.height, wide, candidates);
+        }
+    }
+    // The likeliest few, best first: a patch of the background that passes
+    // for a body at low resolution shows no ends at full size.
+    constexpr std::size_t tried = 8;
+    const auto last = candidates.begin() + std::ptrdiff_t(std::min(tried, candidates.size()));
+    std::partial_sort(candidates.begin(), last, candidates.end(),
+                      [](const Candidate &a, const Candidate &b) { return a.score > b.score; });
+    for (auto it = candidates.begin(); it != last; ++it)
+        if (auto body = bodyAt(image, d, *it, true))
+            return body;
+    // None ends cleanly (a small body whose leads look as thick): the best
+    // one, cut where the look ends.
+    if (candidates.empty())
+        return std::nullopt;
+    return bodyAt(image, d, candidates.front(), false);
 }
 
 Body bodyBetween(const RgbImage &image, const Ends &ends, const Lab &background)
