@@ -545,9 +545,17 @@ std::optional<Body> findBody(const RgbImage &image)
     const auto last = candidates.begin() + std::ptrdiff_t(std::min(tried, candidates.size()));
     std::partial_sort(candidates.begin(), last, candidates.end(),
                       [](const Candidate &a, const Candidate &b) { return a.score > b.score; });
-    for (auto it = candidates.begin(); it != last; ++it)
-        if (auto body = bodyAt(image, d, *it, true))
-            return body;
+    for (auto it = candidates.begin(); it != last; ++it) {
+        // The same patch opened wider measures the same at full size.
+        const bool again = std::any_of(candidates.begin(), it, [&](const Candidate &c) {
+            return std::hypot(c.cx - it->cx, c.cy - it->cy) <
+                       0.5 * std::min(c.thickness, it->thickness) &&
+                   std::abs(c.ux * it->uy - c.uy * it->ux) < 0.2;
+        });
+        if (!again)
+            if (auto body = bodyAt(image, d, *it, true))
+                return body;
+    }
     // None ends cleanly (a small body whose leads look as thick): the best
     // one, cut where the look ends.
     if (candidates.empty())
