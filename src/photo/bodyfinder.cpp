@@ -470,8 +470,9 @@ std::optional<Body> bodyAt(const RgbImage &image, const Detection &d, const Cand
                                      [](double a, double b) { return std::abs(a) < std::abs(b); }) -
                     ts.begin());
     // A light band (Beyaz, Gri) can look like the background all across the
-    // body: a short narrow stretch is bridged, a lead is longer.
-    const int bridge = std::max(3, int(typical * 0.4));
+    // body, and on a small body it is longer than the body is thick: a stretch
+    // up to a fifth of the body's length is bridged, a lead is longer.
+    const int bridge = std::max({3, int(typical * 0.4), int(halfLength * 0.4)});
     const auto walk = [&](int step) {
         std::ptrdiff_t i = std::ptrdiff_t(centreIndex), last = i;
         int low = 0;
