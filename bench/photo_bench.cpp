@@ -167,7 +167,7 @@ int main(int argc, char **argv)
     // One line per photo, own ends: file, body length in photo pixels,
     // found in its box (1, 0, or - without a box), rank of the true value
     // (- when not among the three), too small (1 or 0), the first reading's
-    // share and fit.
+    // share and fit, milliseconds taken.
     const bool perPhoto = args.removeAll(u"--per-photo"_qs) > 0;
     QString endsPath;
     if (const qsizetype at = args.indexOf(u"--ends"_qs); at >= 0 && at + 1 < args.size()) {
@@ -260,7 +260,8 @@ int main(int argc, char **argv)
                     << (rank < 0 ? u"-"_qs : QString::number(rank + 1)) << " "
                     << (reading.tooSmall ? 1 : 0) << " "
                     << (reading.readings.empty() ? 0.0 : reading.readings[0].share) << " "
-                    << (reading.readings.empty() ? 0.0 : reading.readings[0].fit) << "\n";
+                    << (reading.readings.empty() ? 0.0 : reading.readings[0].fit) << " "
+                    << qRound(ms) << "\n";
             if (verbose && rank != 0) {
                 out << (withEnds ? "  [marked ends] " : "  [own ends]    ") << label.file
                     << "  true " << valueText(label.value) << " (" << bandsText(label.bands)

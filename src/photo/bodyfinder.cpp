@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 namespace photo
 {
@@ -105,7 +107,138 @@ double objectThreshold(const std::vector<double> &distances)
     return std::clamp(best + 1.0, 12.0, 30.0);
 }
 
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+// Up to ten colours a place may lie on.
+struct Nearby {
+    std::array<Lab, 10> colours;
+    int count = 0;
+};
+
+// The colours the part may lie on near each place: the mode of each tile of
+// a coarse grid, where that colour covers most of its tile and recurs in
+// other tiles. A part's own colour fills one tile at most; a desk, a sheet of
+// paper or a light patch on wood covers several. Two backgrounds side by side
+// (paper on a desk) and light falling off across the frame are each near
+// what surrounds them.
+struct Backgrounds {
+    static constexpr int tiles = 6; // across the long side
+    Lab overall;                    // the mode of the whole picture
+    int columns = 1, rows = 1;
+    double tileWidth = 1, tileHeight = 1;
+    std::vector<std::optional<Lab>> local; // per tile, columns × rows
+
+    // The background of the tile holding (x, y), detection pixels.
+    Lab at(double x, double y) const
+    {
+        const auto &l = local[std::size_t(row(y) * columns + column(x))];
+        return l ? *l : overall;
+    }
+    int column(double x) const { return std::clamp(int(x / tileWidth), 0, columns - 1); }
+    int row(double y) const { return std::clamp(int(y / tileHeight), 0, rows - 1); }
+
+    // The backgrounds of the four tiles around the tile corner nearest to
+    // (x, y), and the overall one.
+    // Wide: the tile holding (x, y) and its eight neighbours. Otherwise the
+    // four tiles around the tile corner nearest to it, which keeps a part's
+    // colour away from the backgrounds of tiles further off; wide lets a
+    // part lying on the line where two surfaces meet stand apart from both.
+    Nearby near(double x, double y, bool wide) const
+    {
+        const int column = this->column(x), row = this->row(y);
+        const int left = wide ? std::max(0, column - 1)
+                              : std::clamp(int(std::lround(x / tileWidth)) - 1, 0, columns - 1);
+        const int top = wide ? std::max(0, row - 1)
+                             : std::clamp(int(std::lround(y / tileHeight)) - 1, 0, rows - 1);
+        const int right = std::min(columns - 1, wide ? column + 1 : left + 1);
+        const int bottom = std::min(rows - 1, wide ? row + 1 : top + 1);
+        Nearby out;
+        out.colours[std::size_t(out.count++)] = overall;
+        for (int r = top; r <= bottom; ++r)
+            for (int c = left; c <= right; ++c)
+                if (const auto &l = local[std::size_t(r * columns + c)])
+                    out.colours[std::size_t(out.count++)] = *l;
+        return out;
+    }
+};
+
+double distanceToNearest(const Lab &p, const Nearby &backgrounds)
+{
+    double best = std::numeric_limits<double>::infinity();
+    for (int i = 0; i < backgrounds.count; ++i)
+        best = std::min(best, objectDistance(p, backgrounds.colours[std::size_t(i)]));
+    return best;
+}
+
+Backgrounds backgroundsOf(const LabImage &lab)
+{
+    Backgrounds out;
+    out.overall = modeColour(lab.pixels);
+    const int side = std::max(lab.width, lab.height);
+    const double tile = std::max(1.0, double(side) / Backgrounds::tiles);
+    out.columns = std::max(1, int(std::lround(lab.width / tile)));
+    out.rows = std::max(1, int(std::lround(lab.height / tile)));
+    out.tileWidth = double(lab.width) / out.columns;
+    out.tileHeight = double(lab.height) / out.rows;
+    // A tile's colour counts where it covers most of the tile and at least
+    // two other tiles have one like it.
+    constexpr double alike = 12;
+    constexpr double minimumCover = 0.7;
+    std::vector<Lab> modes;
+    std::vector<double> covers;
+    std::vector<Lab> pixels;
+    for (int r = 0; r < out.rows; ++r)
+        for (int c = 0; c < out.columns; ++c) {
+            pixels.clear();
+            const int x0 = int(c * out.tileWidth), x1 = int((c + 1) * out.tileWidth);
+            const int y0 = int(r * out.tileHeight), y1 = int((r + 1) * out.tileHeight);
+            for (int y = y0; y < std::min(y1, lab.height); ++y)
+                for (int x = x0; x < std::min(x1, lab.width); ++x)
+                    pixels.push_back(lab.at(x, y));
+            const Lab mode = pixels.empty() ? out.overall : modeColour(pixels);
+            std::size_t alikeHere = 0;
+            for (const Lab &p : pixels)
+                alikeHere += objectDistance(p, mode) < alike;
+            modes.push_back(mode);
+            covers.push_back(pixels.empty() ? 0.0 : double(alikeHere) / double(pixels.size()));
+        }
+    out.local.resize(modes.size());
+    for (std::size_t i = 0; i < modes.size(); ++i) {
+        int similar = 0;
+        for (std::size_t j = 0; j < modes.size(); ++j)
+            similar += j != i && objectDistance(modes[i], modes[j]) < alike;
+        if (similar >= 2 && covers[i] >= minimumCover)
+            out.local[i] = modes[i];
+    }
+    return out;
+}
+
 using Mask = std::vector<std::uint8_t>;
+
+// Along one line of count values (0 or 1), step apart from first: the
+// smallest (erode) or largest (dilate) within half of each place, beyond the
+// ends background. Counted by a running sum, so the time does not grow with
+// the size.
+void filterLine(const Mask &in, Mask &out, std::size_t first, std::size_t step, int count, int half,
+                bool erode, std::vector<int> &sums)
+{
+    sums.assign(std::size_t(count) + 1, 0);
+    for (int i = 0; i < count; ++i)
+        sums[std::size_t(i) + 1] = sums[std::size_t(i)] + in[first + std::size_t(i) * step];
+    for (int i = 0; i < count; ++i) {
+        const int from = std::max(0, i - half), to = std::min(count - 1, i + half);
+        const int ones = sums[std::size_t(to) + 1] - sums[std::size_t(from)];
+        out[first + std::size_t(i) * step] =
+            erode ? (i - half >= 0 && i + half < count && ones == 2 * half + 1) : ones > 0;
+    }
+}
 
 // The smallest (erode) or largest (dilate) value in a size × size square,
 // one direction after the other.
@@ -113,29 +246,11 @@ Mask squareFilter(const Mask &mask, int width, int height, int size, bool erode)
 {
     const int half = size / 2;
     Mask row(mask.size()), out(mask.size());
-    constexpr std::uint8_t outside = 0; // beyond the edge: background
+    std::vector<int> sums;
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            std::uint8_t v = erode ? 1 : 0;
-            for (int d = -half; d <= half; ++d) {
-                const int sx = x + d;
-                const std::uint8_t m =
-                    (sx < 0 || sx >= width) ? outside : mask[std::size_t(y * width + sx)];
-                v = erode ? std::min(v, m) : std::max(v, m);
-            }
-            row[std::size_t(y * width + x)] = v;
-        }
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            std::uint8_t v = erode ? 1 : 0;
-            for (int d = -half; d <= half; ++d) {
-                const int sy = y + d;
-                const std::uint8_t m =
-                    (sy < 0 || sy >= height) ? outside : row[std::size_t(sy * width + x)];
-                v = erode ? std::min(v, m) : std::max(v, m);
-            }
-            out[std::size_t(y * width + x)] = v;
-        }
+        filterLine(mask, row, std::size_t(y) * std::size_t(width), 1, width, half, erode, sums);
+    for (int x = 0; x < width; ++x)
+        filterLine(row, out, std::size_t(x), std::size_t(width), height, half, erode, sums);
     return out;
 }
 
@@ -144,11 +259,12 @@ struct Candidate {
     double cx = 0, cy = 0; // centroid, detection pixels
     double ux = 1, uy = 0; // along the body
     double length = 0, thickness = 0;
+    bool wide = false; // found against the wide backgrounds
 };
 
-// Every patch of the opened mask that could be a body, the best kept.
+// Every patch of the opened mask that could be a body.
 void collectCandidates(const Mask &mask, const std::vector<double> &distances, int width,
-                       int height, Candidate &best)
+                       int height, bool wide, std::vector<Candidate> &candidates)
 {
     std::vector<int> label(mask.size(), 0);
     std::vector<int> stack;
@@ -180,7 +296,9 @@ void collectCandidates(const Mask &mask, const std::vector<double> &distances, i
                     stack.push_back(j);
                 }
         }
-        if (touchesEdge || n < std::max(20.0, 0.0004 * width * height))
+        // A quarter-watt part photographed from a forearm away covers
+        // about 40 detection pixels.
+        if (touchesEdge || n < std::max(20.0, 0.00025 * width * height))
             continue;
         const double cx = sx / n, cy = sy / n;
         const double vxx = sxx / n - cx * cx, vyy = syy / n - cy * cy, vxy = sxy / n - cx * cy;
@@ -190,14 +308,23 @@ void collectCandidates(const Mask &mask, const std::vector<double> &distances, i
         const double length = std::sqrt(12 * l1), thickness = std::sqrt(12 * l2);
         const double ratio = length / thickness;
         const double fill = n / (length * thickness);
-        if (ratio < 1.7 || ratio > 10 || fill < 0.55)
+        // A body's own shadow can widen its patch to half its length.
+        constexpr double minimumRatio = 1.5;
+        if (ratio < minimumRatio || ratio > 10 || fill < 0.55)
             continue;
         const double angle = 0.5 * std::atan2(2 * vxy, vxx - vyy);
         const double offCentre = std::hypot(cx / width - 0.5, cy / height - 0.5);
-        const double shape = std::min(1.0, (ratio - 1.5) / 1.5);
-        const double score = n * shape * std::min(1.0, fill) * (1.0 - offCentre) * (contrast / n);
-        if (score > best.score)
-            best = {score, cx, cy, std::cos(angle), std::sin(angle), length, thickness};
+        // Bodies are two to four and a half times as long as thick; a lead
+        // bent along a body makes a longer, emptier patch. Thickness counts
+        // again: a short straight stretch of a lead has the area of a small
+        // body, never its thickness.
+        const double shape =
+            std::min(1.0, (ratio - minimumRatio + 0.1) / 0.7) * std::min(1.0, squared(4.5 / ratio));
+        const double filled = std::clamp((fill - 0.5) / 0.4, 0.0, 1.0);
+        const double score = n * thickness * shape * filled * (1.0 - offCentre) * (contrast / n);
+        if (score > 0)
+            candidates.push_back(
+                {score, cx, cy, std::cos(angle), std::sin(angle), length, thickness, wide});
     }
 }
 
@@ -209,8 +336,8 @@ struct Span {
     double total() const { return negative + positive; }
 };
 
-Span crossSpan(const RgbImage &image, const Lab &background, double threshold, double x, double y,
-               double vx, double vy, double reach)
+Span crossSpan(const RgbImage &image, const Nearby &backgrounds, double threshold, double x,
+               double y, double vx, double vy, double reach)
 {
     Span span;
     for (const int side : {-1, 1}) {
@@ -218,7 +345,7 @@ Span crossSpan(const RgbImage &image, const Lab &background, double threshold, d
         int gap = 0;
         for (double d = 0; d <= reach; d += 1.0) {
             const LinearRgb c = sampleLinear(image, x + side * d * vx, y + side * d * vy);
-            if (objectDistance(labFromLinear(c), background) > threshold) {
+            if (distanceToNearest(labFromLinear(c), backgrounds) > threshold) {
                 last = d + 0.5;
                 gap = 0;
             } else if (++gap > 2) {
@@ -230,20 +357,11 @@ Span crossSpan(const RgbImage &image, const Lab &background, double threshold, d
     return span;
 }
 
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
-}
-
 struct Detection {
     int factor = 1;
-    Lab background;
+    Backgrounds backgrounds;
     double threshold = 15;
-    std::vector<double> distances;
+    std::vector<double> distances, wideDistances; // see Backgrounds::near
     int width = 0, height = 0;
 };
 
@@ -256,10 +374,16 @@ Detection detect(const RgbImage &image)
     const LabImage lab = labImage(small);
     d.width = small.width;
     d.height = small.height;
-    d.background = modeColour(lab.pixels);
+    d.backgrounds = backgroundsOf(lab);
     d.distances.reserve(lab.pixels.size());
-    for (const Lab &p : lab.pixels)
-        d.distances.push_back(objectDistance(p, d.background));
+    d.wideDistances.reserve(lab.pixels.size());
+    for (int y = 0; y < lab.height; ++y)
+        for (int x = 0; x < lab.width; ++x) {
+            d.distances.push_back(
+                distanceToNearest(lab.at(x, y), d.backgrounds.near(x + 0.5, y + 0.5, false)));
+            d.wideDistances.push_back(
+                distanceToNearest(lab.at(x, y), d.backgrounds.near(x + 0.5, y + 0.5, true)));
+        }
     d.threshold = objectThreshold(d.distances);
     return d;
 }
@@ -300,35 +424,28 @@ Lab backgroundColour(const RgbImage &image)
 {
     if (image.isEmpty())
         return {};
-    return detect(image).background;
+    return detect(image).backgrounds.overall;
 }
 
-std::optional<Body> findBody(const RgbImage &image)
+namespace
 {
-    if (image.isEmpty())
-        return std::nullopt;
-    const Detection d = detect(image);
-    Mask mask(d.distances.size());
-    for (std::size_t i = 0; i < mask.size(); ++i)
-        mask[i] = d.distances[i] > d.threshold;
 
-    Candidate best;
-    for (const int size : {3, 5, 7, 9, 13, 17}) {
-        const Mask opened = squareFilter(squareFilter(mask, d.width, d.height, size, true), d.width,
-                                         d.height, size, false);
-        collectCandidates(opened, d.distances, d.width, d.height, best);
-    }
-    if (best.score <= 0)
-        return std::nullopt;
-
-    // Along the axis at full size: where the span across falls below half the
-    // body's, the lead begins. The centres of the spans straighten the axis.
+// The body around a candidate, measured at full size. Strict: nothing where
+// no body ends within reach of it.
+std::optional<Body> bodyAt(const RgbImage &image, const Detection &d, const Candidate &best,
+                           bool strict)
+{
+    // Along the axis at full size: where the span across falls below 0,6 of
+    // the body's, the lead begins (a lead and its shadow reach half a small
+    // body's width); where it grows past 1,8 times, the patch runs into
+    // another surface. The centres of the spans straighten the axis.
     const double f = d.factor;
     double cx = best.cx * f, cy = best.cy * f;
     const double ux = best.ux, uy = best.uy;
     const double vx = -uy, vy = ux;
     const double reach = best.thickness * f * 1.5;
     const double halfLength = best.length * f * 0.5;
+    const Nearby around = d.backgrounds.near(best.cx, best.cy, best.wide);
 
     std::vector<double> ts;
     std::vector<Span> spans;
@@ -338,7 +455,7 @@ std::optional<Body> findBody(const RgbImage &image)
     for (double t = -scan; t <= scan; t += 1.0) {
         ts.push_back(t);
         spans.push_back(
-            crossSpan(image, d.background, d.threshold, cx + t * ux, cy + t * uy, vx, vy, reach));
+            crossSpan(image, around, d.threshold, cx + t * ux, cy + t * uy, vx, vy, reach));
     }
     std::vector<double> central;
     for (std::size_t i = 0; i < ts.size(); ++i)
@@ -353,14 +470,16 @@ std::optional<Body> findBody(const RgbImage &image)
                                      [](double a, double b) { return std::abs(a) < std::abs(b); }) -
                     ts.begin());
     // A light band (Beyaz, Gri) can look like the background all across the
-    // body: a short narrow stretch is bridged, a lead is longer.
-    const int bridge = std::max(3, int(typical * 0.4));
+    // body, and on a small body it is longer than the body is thick: a stretch
+    // up to a fifth of the body's length is bridged, a lead is longer.
+    const int bridge = std::max({3, int(typical * 0.4), int(halfLength * 0.4)});
     const auto walk = [&](int step) {
         std::ptrdiff_t i = std::ptrdiff_t(centreIndex), last = i;
         int low = 0;
         while (i + step >= 0 && i + step < std::ptrdiff_t(ts.size())) {
             i += step;
-            if (spans[std::size_t(i)].total() >= typical * 0.5) {
+            const double across = spans[std::size_t(i)].total();
+            if (across >= typical * 0.6 && across <= typical * 1.8) {
                 last = i;
                 low = 0;
             } else if (++low > bridge) {
@@ -370,6 +489,8 @@ std::optional<Body> findBody(const RgbImage &image)
         return std::size_t(last);
     };
     const std::size_t firstIndex = walk(-1), lastIndex = walk(1);
+    if (strict && (firstIndex == 0 || lastIndex + 1 == ts.size()))
+        return std::nullopt;
 
     // The middle of each span, fitted by a straight line: the axis the
     // moments gave can lean off a bulging end.
@@ -398,8 +519,57 @@ std::optional<Body> findBody(const RgbImage &image)
     Body body;
     body.ends = {pointAt(ts[firstIndex] - 0.5), pointAt(ts[lastIndex] + 0.5)};
     body.thickness = median(thicknesses);
-    body.background = d.background;
+    body.background = d.backgrounds.at(best.cx, best.cy);
     return body;
+}
+
+} // namespace
+
+std::optional<Body> findBody(const RgbImage &image)
+{
+    if (image.isEmpty())
+        return std::nullopt;
+    const Detection d = detect(image);
+    std::vector<Candidate> candidates;
+    Mask narrow;
+    for (const bool wide : {false, true}) {
+        const std::vector<double> &distances = wide ? d.wideDistances : d.distances;
+        Mask mask(distances.size());
+        for (std::size_t i = 0; i < mask.size(); ++i)
+            mask[i] = distances[i] > d.threshold;
+        // On one even surface the wide backgrounds mark the same pixels.
+        if (wide && mask == narrow)
+            break;
+        if (!wide)
+            narrow = mask;
+        for (const int size : {3, 5, 7, 9, 13, 17}) {
+            const Mask opened = squareFilter(squareFilter(mask, d.width, d.height, size, true),
+                                             d.width, d.height, size, false);
+            collectCandidates(opened, distances, d.width, d.height, wide, candidates);
+        }
+    }
+    // The likeliest few, best first: a patch of the background that passes
+    // for a body at low resolution shows no ends at full size.
+    constexpr std::size_t tried = 8;
+    const auto last = candidates.begin() + std::ptrdiff_t(std::min(tried, candidates.size()));
+    std::partial_sort(candidates.begin(), last, candidates.end(),
+                      [](const Candidate &a, const Candidate &b) { return a.score > b.score; });
+    for (auto it = candidates.begin(); it != last; ++it) {
+        // The same patch opened wider measures the same at full size.
+        const bool again = std::any_of(candidates.begin(), it, [&](const Candidate &c) {
+            return std::hypot(c.cx - it->cx, c.cy - it->cy) <
+                       0.5 * std::min(c.thickness, it->thickness) &&
+                   std::abs(c.ux * it->uy - c.uy * it->ux) < 0.2;
+        });
+        if (!again)
+            if (auto body = bodyAt(image, d, *it, true))
+                return body;
+    }
+    // None ends cleanly (a small body whose leads look as thick): the best
+    // one, cut where the look ends.
+    if (candidates.empty())
+        return std::nullopt;
+    return bodyAt(image, d, candidates.front(), false);
 }
 
 Body bodyBetween(const RgbImage &image, const Ends &ends, const Lab &background)
@@ -419,7 +589,7 @@ Body bodyBetween(const RgbImage &image, const Ends &ends, const Lab &background)
     std::vector<double> thicknesses;
     double sumT = 0, sumO = 0, sumTT = 0, sumTO = 0, count = 0;
     for (double t = length * 0.2; t <= length * 0.8; t += 1.0) {
-        const Span s = crossSpan(image, background, d.threshold, ends.first.x + t * ux,
+        const Span s = crossSpan(image, Nearby{{background}, 1}, d.threshold, ends.first.x + t * ux,
                                  ends.first.y + t * uy, vx, vy, length);
         thicknesses.push_back(s.total());
         const double offset = (s.positive - s.negative) / 2;

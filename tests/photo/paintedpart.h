@@ -63,6 +63,7 @@ struct Part {
     Paint body;
     Ends ends;
     double thickness;
+    double leadLength = 0; // each lead's, in pixels; 0: out to the edges
     // Bands painted in a paint of their own, by index: a colour between two
     // band colours, as a lamp or a camera can make one look.
     std::vector<std::pair<std::size_t, Paint>> repainted = {};
@@ -80,42 +81,78 @@ inline double bandCentre(std::size_t i, std::size_t count)
     return 0.2 + step * double(i);
 }
 
-// A part on a light grey table, leads out to the edges, lit from above
-// (the body darker towards its edges), drawn with 4 × 4 samples per pixel.
-inline RgbImage paint(const Part &part, int width = 480, int height = 360)
+// What the parts lie on.
+enum class Surface {
+    Table,       // light grey, lit a little more from the right
+    Wood,        // a desk: brown, wavy grain, a lamp's glare in one corner
+    PaperOnWood, // a sheet of paper on that desk, its edge slanting down
+};
+
+// The surface's colour at (px, py), linear light.
+inline LinearRgb surfaceAt(Surface surface, double px, double py, int width, int height)
+{
+    const double w = width, h = height;
+    if (surface == Surface::Table) {
+        const LinearRgb c = linearFromSrgb(205, 208, 212);
+        const double light = 0.9 + 0.1 * px / w;
+        return {c.r * light, c.g * light, c.b * light};
+    }
+    if (surface == Surface::PaperOnWood && px < w * 0.45 + 0.25 * py)
+        return linearFromSrgb(232, 232, 228);
+    // Grain along x, bent by a slow wave, with finer streaks between; the
+    // glare whitens the wood towards the top left.
+    const double wave = std::sin(py * 0.35 + 2.5 * std::sin(px * 0.013));
+    const double streak = std::sin(py * 1.7 + px * 0.02) * std::sin(px * 0.11 + py * 0.05);
+    const double grain = 0.82 + 0.14 * wave + 0.06 * streak;
+    const LinearRgb wood = linearFromSrgb(150, 92, 58);
+    const double glare = 0.7 * std::exp(-(std::pow((px - 0.25 * w) / (0.2 * w), 2) +
+                                          std::pow((py - 0.3 * h) / (0.15 * h), 2)));
+    const LinearRgb white = linearFromSrgb(235, 225, 215);
+    return {wood.r * grain * (1 - glare) + white.r * glare,
+            wood.g * grain * (1 - glare) + white.g * glare,
+            wood.b * grain * (1 - glare) + white.b * glare};
+}
+
+// Parts on a surface, later ones on top, each lit from above (the body
+// darker towards its edges), drawn with 4 × 4 samples per pixel. Leads run
+// out to the edges unless a part gives their length.
+inline RgbImage paint(const std::vector<Part> &parts, Surface surface, int width, int height)
 {
     RgbImage image = makeImage(width, height);
-    const double dx = part.ends.second.x - part.ends.first.x;
-    const double dy = part.ends.second.y - part.ends.first.y;
-    const double length = std::hypot(dx, dy), ux = dx / length, uy = dy / length;
-    const double half = part.thickness / 2, bandHalf = 0.035;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             double sum[3] = {0, 0, 0};
             for (int sy = 0; sy < 4; ++sy)
                 for (int sx = 0; sx < 4; ++sx) {
                     const double px = x + (sx + 0.5) / 4, py = y + (sy + 0.5) / 4;
-                    const double rx = px - part.ends.first.x, ry = py - part.ends.first.y;
-                    const double t = (rx * ux + ry * uy) / length, o = -rx * uy + ry * ux;
-                    const double tc = std::clamp(t, 0.0, 1.0);
-                    const double fromAxis = std::hypot((t - tc) * length, o);
-                    LinearRgb c = linearFromSrgb(205, 208, 212);
-                    c = {c.r * (0.9 + 0.1 * px / width), c.g * (0.9 + 0.1 * px / width),
-                         c.b * (0.9 + 0.1 * px / width)};
-                    if (fromAxis <= half) {
-                        Paint p = part.body;
-                        for (std::size_t i = 0; i < part.bands.size(); ++i)
-                            if (part.bands[i] != Colour::Renksiz &&
-                                std::abs(t - bandCentre(i, part.bands.size())) < bandHalf)
-                                p = paintOf(part.bands[i]);
-                        for (const auto &[i, paint] : part.repainted)
-                            if (std::abs(t - bandCentre(i, part.bands.size())) < bandHalf)
-                                p = paint;
-                        const double shade = 1.0 - 0.35 * (o / half) * (o / half);
-                        const LinearRgb b = linearFromSrgb(p[0], p[1], p[2]);
-                        c = {b.r * shade, b.g * shade, b.b * shade};
-                    } else if ((t < 0 || t > 1) && std::abs(o) < 1.6) {
-                        c = linearFromSrgb(150, 150, 155);
+                    LinearRgb c = surfaceAt(surface, px, py, width, height);
+                    for (const Part &part : parts) {
+                        const double dx = part.ends.second.x - part.ends.first.x;
+                        const double dy = part.ends.second.y - part.ends.first.y;
+                        const double length = std::hypot(dx, dy), ux = dx / length,
+                                     uy = dy / length;
+                        const double half = part.thickness / 2, bandHalf = 0.035;
+                        const double rx = px - part.ends.first.x, ry = py - part.ends.first.y;
+                        const double t = (rx * ux + ry * uy) / length, o = -rx * uy + ry * ux;
+                        const double tc = std::clamp(t, 0.0, 1.0);
+                        const double fromAxis = std::hypot((t - tc) * length, o);
+                        const double beyond = std::abs(t - tc) * length;
+                        if (fromAxis <= half) {
+                            Paint p = part.body;
+                            for (std::size_t i = 0; i < part.bands.size(); ++i)
+                                if (part.bands[i] != Colour::Renksiz &&
+                                    std::abs(t - bandCentre(i, part.bands.size())) < bandHalf)
+                                    p = paintOf(part.bands[i]);
+                            for (const auto &[i, paint] : part.repainted)
+                                if (std::abs(t - bandCentre(i, part.bands.size())) < bandHalf)
+                                    p = paint;
+                            const double shade = 1.0 - 0.35 * (o / half) * (o / half);
+                            const LinearRgb b = linearFromSrgb(p[0], p[1], p[2]);
+                            c = {b.r * shade, b.g * shade, b.b * shade};
+                        } else if ((t < 0 || t > 1) && std::abs(o) < 1.6 &&
+                                   (part.leadLength <= 0 || beyond < part.leadLength)) {
+                            c = linearFromSrgb(150, 150, 155);
+                        }
                     }
                     sum[0] += c.r;
                     sum[1] += c.g;
@@ -126,6 +163,12 @@ inline RgbImage paint(const Part &part, int width = 480, int height = 360)
                 q[k] = byteFromLinear(sum[k] / 16);
         }
     return image;
+}
+
+// A part on a light grey table, leads out to the edges.
+inline RgbImage paint(const Part &part, int width = 480, int height = 360)
+{
+    return paint(std::vector<Part>{part}, Surface::Table, width, height);
 }
 
 } // namespace paintedpart

@@ -29,6 +29,7 @@ using namespace paintedpart;
 Q_DECLARE_METATYPE(photo::Lab)
 Q_DECLARE_METATYPE(std::vector<colorcode::Colour>)
 Q_DECLARE_METATYPE(photo::Ends)
+Q_DECLARE_METATYPE(paintedpart::Surface)
 
 namespace
 {
@@ -141,6 +142,8 @@ private slots:
     void openFile_data();
     void openFile();
     void emptyImageReadsNothing();
+    void bodyOnADesk_data();
+    void bodyOnADesk();
     void tooSmallReadsNothing_data();
     void tooSmallReadsNothing();
 };
@@ -414,6 +417,74 @@ void TestPhoto::emptyImageReadsNothing()
     // A plain table: no body, no reading.
     const RgbImage plain = makeImage(320, 240, 200);
     QVERIFY(readPhoto(plain).readings.empty());
+}
+
+void TestPhoto::bodyOnADesk_data()
+{
+    QTest::addColumn<Surface>("surface");
+    QTest::addColumn<Ends>("ends"); // of the body's axis, on a 640 × 480 photo
+    QTest::addColumn<double>("thickness");
+    QTest::addColumn<double>("leadLength");
+    QTest::addColumn<bool>("second"); // a smaller part beside it
+    QTest::addColumn<std::vector<Colour>>("bands");
+
+    using enum Surface;
+    using enum colorcode::Colour;
+    const std::vector<Colour> k47{Sari, Mor, Kirmizi, Altin};
+    QTest::newRow("on the table, leads to the edges")
+        << Table << Ends{{280, 260}, {350, 225}} << 22.0 << 0.0 << false << k47;
+    QTest::newRow("small on wood, turned")
+        << Wood << Ends{{300, 290}, {350, 250}} << 18.0 << 90.0 << false << k47;
+    QTest::newRow("small on wood, steep, off the middle")
+        << Wood << Ends{{420, 330}, {440, 270}} << 18.0 << 80.0 << false << k47;
+    QTest::newRow("on wood beside the lamp's glare")
+        << Wood << Ends{{230, 200}, {290, 180}} << 20.0 << 120.0 << false << k47;
+    QTest::newRow("on wood with a smaller part")
+        << Wood << Ends{{280, 250}, {350, 230}} << 22.0 << 90.0 << true << k47;
+    QTest::newRow("on paper near the desk's edge")
+        << PaperOnWood << Ends{{200, 230}, {260, 215}} << 20.0 << 80.0 << false << k47;
+    QTest::newRow("across the paper's edge")
+        << PaperOnWood << Ends{{320, 300}, {390, 285}} << 22.0 << 90.0 << false << k47;
+    // A white band at the middle looks like the paper all across the body.
+    QTest::newRow("on paper, a white band in the middle")
+        << PaperOnWood << Ends{{150, 200}, {200, 190}} << 14.0 << 60.0 << false
+        << std::vector<Colour>{Kahverengi, Siyah, Beyaz, Altin};
+}
+
+void TestPhoto::bodyOnADesk()
+{
+    QFETCH(Surface, surface);
+    QFETCH(Ends, ends);
+    QFETCH(double, thickness);
+    QFETCH(double, leadLength);
+    QFETCH(bool, second);
+    QFETCH(std::vector<Colour>, bands);
+
+    using enum colorcode::Colour;
+    std::vector<Part> parts{{bands, beige, ends, thickness, leadLength}};
+    if (second)
+        parts.push_back({{Kahverengi, Siyah, Turuncu, Altin},
+                         lightBlue,
+                         {{470, 390}, {510, 380}},
+                         thickness * 0.6,
+                         leadLength * 0.6});
+    const RgbImage image = jpeg(paint(parts, surface, 640, 480));
+
+    const std::optional<Body> body = findBody(image);
+    QVERIFY(body);
+    // The found body's middle lies on the drawn body (its rounded ends
+    // included), and it is no mere band of it.
+    const Point middle{(body->ends.first.x + body->ends.second.x) / 2,
+                       (body->ends.first.y + body->ends.second.y) / 2};
+    const double length = distance(ends.first, ends.second);
+    const double ux = (ends.second.x - ends.first.x) / length;
+    const double uy = (ends.second.y - ends.first.y) / length;
+    const double rx = middle.x - ends.first.x, ry = middle.y - ends.first.y;
+    const double along = rx * ux + ry * uy, across = -rx * uy + ry * ux;
+    const QString where = QString::number(middle.x) + u',' + QString::number(middle.y);
+    QVERIFY2(along > -thickness / 2 && along < length + thickness / 2, qPrintable(where));
+    QVERIFY2(std::abs(across) < thickness / 2, qPrintable(where));
+    QVERIFY2(distance(body->ends.first, body->ends.second) > length / 2, qPrintable(where));
 }
 
 void TestPhoto::tooSmallReadsNothing_data()

@@ -210,13 +210,18 @@ void TestPhotoWindow::bandChoices_data()
     // Between Kırmızı and Turuncu, and between Kahverengi and Kırmızı.
     const Paint redOrange{210, 72, 30}, brownRed{145, 42, 32};
     QTest::newRow("multiplier between red and orange")
-        << Part{k47, beige, ends, 48, {{2, redOrange}}} << Doubts{false, false, true} << 2
+        << Part{k47, beige, ends, 48, 0, {{2, redOrange}}} << Doubts{false, false, true} << 2
         << C::Kirmizi
         << u"1. 4 bant: Sarı, Mor, Kırmızı (şüpheli), Altın → 4,7 Kilo Ohm  ± % 5 — E24 "
            "standart değeri"_qs
         << k47 << Doubts{false, false, true};
     QTest::newRow("first digit between brown and red")
-        << Part{{C::Kahverengi, C::Siyah, C::Kirmizi, C::Altin}, beige, ends, 48, {{0, brownRed}}}
+        << Part{{C::Kahverengi, C::Siyah, C::Kirmizi, C::Altin},
+                beige,
+                ends,
+                48,
+                0,
+                {{0, brownRed}}}
         << Doubts{true} << 0 << C::Kirmizi
         << u"1. 4 bant: Kırmızı (şüpheli), Siyah, Kırmızı, Altın → 2 Kilo Ohm  ± % 5 — E24 "
            "standart değeri"_qs
