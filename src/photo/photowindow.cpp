@@ -483,10 +483,16 @@ void PhotoWindow::present(const Outcome &outcome)
     else
         text = QStringLiteral("%1 okuma önerildi.").arg(m_reading.readings.size());
     m_status->setText(text);
-    if (!m_reading.readings.empty())
-        m_list->setCurrentRow(0);
-    else
-        proposalChosen();
+    // The first proposal is the chosen one until the user picks another. It
+    // is made current only where the user is: Orca reads a row made current
+    // in a list without the focus, besides the announcement below.
+    if (!m_reading.readings.empty()) {
+        if (m_list->hasFocus())
+            m_list->setCurrentRow(0);
+        else
+            m_list->item(0)->setSelected(true);
+    }
+    proposalChosen();
 
     // Heard once: the best reading, or why there is none; not again while
     // it stays the same.
@@ -518,11 +524,10 @@ QString PhotoWindow::proposalText(int number, const Reading &reading)
 
 int PhotoWindow::chosenRow() const
 {
-    const int row = m_list->currentRow();
-    return row >= 0 && std::size_t(row) < m_reading.readings.size() &&
-                   std::size_t(row) < m_choices.size()
-               ? row
-               : -1;
+    // No current row yet: the first proposal.
+    const int row = std::max(m_list->currentRow(), 0);
+    return std::size_t(row) < m_reading.readings.size() && std::size_t(row) < m_choices.size() ? row
+                                                                                               : -1;
 }
 
 std::optional<Reading> PhotoWindow::chosenReading() const

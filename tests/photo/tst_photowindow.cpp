@@ -259,7 +259,10 @@ void TestPhotoWindow::bandChoices()
     window->openImage(paintedImage(part));
     QVERIFY(waitForReading(*window));
     QVERIFY(window->proposals()->count() >= 1);
-    QCOMPARE(window->proposals()->currentRow(), 0);
+    // The first proposal is chosen, shown selected but not made current:
+    // Orca would read a row made current in the unfocused list.
+    QCOMPARE(window->proposals()->currentRow(), -1);
+    QVERIFY(window->proposals()->item(0)->isSelected());
 
     // One list a band, in band order; the doubtful ones marked by a question
     // mark and in words, each offering colours with their likelihoods.
