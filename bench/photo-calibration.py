@@ -41,7 +41,8 @@ def rows():
                               check=True, capture_output=True, text=True).stdout
         for line in text.splitlines():
             p = line.split()
-            if len(p) != 8 or p[0] != "photo" or p[5] == "1" or float(p[6]) <= 0:
+            # photo NAME LENGTH - FIRST TOO-SMALL SHARE FIT [MS]
+            if len(p) < 8 or p[0] != "photo" or p[5] == "1" or float(p[6]) <= 0:
                 continue  # too small, or nothing read
             out.append((p[1].split("-")[0], p[1], float(p[6]), float(p[7]), p[4] == "1"))
     return out
