@@ -5,9 +5,11 @@
 # Building and starting the program. fonts-liberation brings the narrow face
 # the windows are laid out for; the icon is rendered from its drawing and the
 # manual pages are made from their scdoc sources at build time; Qt's own
-# texts are Turkish, which the program shows wherever it runs.
+# texts are Turkish, which the program shows wherever it runs. The English
+# texts are compiled from their translation file (lrelease, and the CMake
+# functions that call it).
 build_packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation librsvg2-bin scdoc
-    qt6-translations-l10n)
+    qt6-translations-l10n qt6-tools-dev qt6-l10n-tools)
 
 # The Debian package: dpkg-shlibdeps works out its dependencies (CPack finds
 # the programs to give it with `file`).

@@ -2,13 +2,16 @@
 
 #include "cli/commandline.h"
 #include "cli/inputreader.h"
+#include "i18n/language.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -17,58 +20,59 @@
 namespace
 {
 
-constexpr std::string_view usage =
-    "Kullanım: tavlora [SEÇENEK]...\n"
-    "Direncin dört, beş ya da altı renk bandından değerini, yazılan bir\n"
-    "değerden de renk bantlarını bulur. Tavlora bir masaüstü oturumunda çalışır;\n"
-    "yanıt seçenekleri masaüstü olmadan da, uçbirimde yanıt verir.\n"
-    "\n"
-    "  -h, --help        bu yardımı gösterir ve çıkar\n"
-    "  -v, --version     sürüm bilgisini gösterir ve çıkar\n"
-    "\n"
-    "Yanıt seçenekleri (her çağrıda biri):\n"
-    "  --bands RENKLER   renklerin değeri: \"sarı mor kırmızı altın\"; 3 ile 6 renk,\n"
-    "                    Türkçe ya da İngilizce adlar, IEC kodları (YE VT RD GD);\n"
-    "                    boşluk, virgül ya da tire ile ayrılır; \"kırmızı?\" gibi\n"
-    "                    ? ile biten renk emin olunmayan banttır: her olası okuma\n"
-    "      --measured DEĞER    ölçülen değer (4K7, 1,02k): uyuşan okumalar önce\n"
-    "      --meter-error YÜZDE ölçüm hatası (--measured ile; olağan: 2)\n"
-    "  --value DEĞER     değerin renkleri: 4K7, 4,7K, R47\n"
-    "      --unit BİRİM        Ohm, Kohm ya da Mohm (olağan: Ohm)\n"
-    "      --band-count SAYI   4, 5 ya da 6 (olağan: 4)\n"
-    "      --tolerance YÜZDE   5, 1, 0,25 ... (olağan: 5)\n"
-    "      --tcr PPM           6 bantta sıcaklık katsayısı (olağan: 100)\n"
-    "  --smd KOD         SMD direnç kodunun değeri: 472, 4701, 01C, 4R7\n"
-    "  --smd-for DEĞER   değerin SMD kodları (--unit ile)\n"
-    "  --cap KOD         kondansatör kodunun değeri: 104, 4n7, 2A474J, S3\n"
-    "  --cap-for DEĞER   değerin kondansatör kodları: 4,7n, 100nF, 0,1µ\n"
-    "  --inductor RENKLER bobin bantlarının değeri (µH): \"kırmızı mor kahverengi altın\"\n"
-    "  --inductor-for DEĞER değerin bobin bantları: 270u, 2,2µH\n"
-    "  --combine HEDEF   hedef değere en yakın seri/paralel bağlantılar\n"
-    "  --ratio ORAN      orana en yakın gerilim bölücüler: 0,66 ya da \"5 3,3\"\n"
-    "      --series SERİ       E6, E12, E24, E48, E96, E192, E24+E96 (olağan: E24)\n"
-    "      --parts SAYI        1, 2 ya da 3 parça (--combine; olağan: 2)\n"
-    "      --range ALT-ÜST     değer aralığı: 1K-100K\n"
-    "      --without DEĞER     bu değeri kullanmaz; yinelenebilir\n"
-    "  --photo DOSYA     fotoğraftaki direncin okumaları, en iyisi önce\n"
-    "      --ends X1,Y1,X2,Y2  gövdenin uçları, fotoğrafın pikselleriyle\n"
-    "  --json            her yanıtı bir satırda bir JSON belgesi olarak yazar\n"
-    "\n"
-    "Bir yanıt seçeneğinin değeri yerine - verilirse her satır ayrı bir girdi\n"
-    "olarak standart girdiden okunur. Seçenekler --ad DEĞER ya da --ad=DEĞER\n"
-    "biçiminde yazılır; -- seçeneklerin sonudur.\n"
-    "\n"
-    "Qt'nin kendi seçenekleri de geçerlidir; örneğin -style ADI,\n"
-    "-platform ADI, -reverse.\n"
-    "\n"
-    "Çıkış durumu: 0 olağan ya da her girdi yanıtlandıysa; 1 masaüstü oturumu\n"
-    "ya da Qt platform eklentisi yoksa, ya da bir girdi reddedildiyse; 2 yanlış\n"
-    "seçenekte.\n"
-    "Ayrıntılar ve klavye kullanımı için: man tavlora\n";
+// The answers speak the interface's language.
+const char *const usage = QT_TRANSLATE_NOOP(
+    "cli", "Kullanım: tavlora [SEÇENEK]...\n"
+           "Direncin dört, beş ya da altı renk bandından değerini, yazılan bir\n"
+           "değerden de renk bantlarını bulur. Tavlora bir masaüstü oturumunda çalışır;\n"
+           "yanıt seçenekleri masaüstü olmadan da, uçbirimde yanıt verir.\n"
+           "\n"
+           "  -h, --help        bu yardımı gösterir ve çıkar\n"
+           "  -v, --version     sürüm bilgisini gösterir ve çıkar\n"
+           "\n"
+           "Yanıt seçenekleri (her çağrıda biri):\n"
+           "  --bands RENKLER   renklerin değeri: \"sarı mor kırmızı altın\"; 3 ile 6 renk,\n"
+           "                    Türkçe ya da İngilizce adlar, IEC kodları (YE VT RD GD);\n"
+           "                    boşluk, virgül ya da tire ile ayrılır; \"kırmızı?\" gibi\n"
+           "                    ? ile biten renk emin olunmayan banttır: her olası okuma\n"
+           "      --measured DEĞER    ölçülen değer (4K7, 1,02k): uyuşan okumalar önce\n"
+           "      --meter-error YÜZDE ölçüm hatası (--measured ile; olağan: 2)\n"
+           "  --value DEĞER     değerin renkleri: 4K7, 4,7K, R47\n"
+           "      --unit BİRİM        Ohm, Kohm ya da Mohm (olağan: Ohm)\n"
+           "      --band-count SAYI   4, 5 ya da 6 (olağan: 4)\n"
+           "      --tolerance YÜZDE   5, 1, 0,25 ... (olağan: 5)\n"
+           "      --tcr PPM           6 bantta sıcaklık katsayısı (olağan: 100)\n"
+           "  --smd KOD         SMD direnç kodunun değeri: 472, 4701, 01C, 4R7\n"
+           "  --smd-for DEĞER   değerin SMD kodları (--unit ile)\n"
+           "  --cap KOD         kondansatör kodunun değeri: 104, 4n7, 2A474J, S3\n"
+           "  --cap-for DEĞER   değerin kondansatör kodları: 4,7n, 100nF, 0,1µ\n"
+           "  --inductor RENKLER bobin bantlarının değeri (µH): \"kırmızı mor kahverengi altın\"\n"
+           "  --inductor-for DEĞER değerin bobin bantları: 270u, 2,2µH\n"
+           "  --combine HEDEF   hedef değere en yakın seri/paralel bağlantılar\n"
+           "  --ratio ORAN      orana en yakın gerilim bölücüler: 0,66 ya da \"5 3,3\"\n"
+           "      --series SERİ       E6, E12, E24, E48, E96, E192, E24+E96 (olağan: E24)\n"
+           "      --parts SAYI        1, 2 ya da 3 parça (--combine; olağan: 2)\n"
+           "      --range ALT-ÜST     değer aralığı: 1K-100K\n"
+           "      --without DEĞER     bu değeri kullanmaz; yinelenebilir\n"
+           "  --photo DOSYA     fotoğraftaki direncin okumaları, en iyisi önce\n"
+           "      --ends X1,Y1,X2,Y2  gövdenin uçları, fotoğrafın pikselleriyle\n"
+           "  --json            her yanıtı bir satırda bir JSON belgesi olarak yazar\n"
+           "\n"
+           "Bir yanıt seçeneğinin değeri yerine - verilirse her satır ayrı bir girdi\n"
+           "olarak standart girdiden okunur. Seçenekler --ad DEĞER ya da --ad=DEĞER\n"
+           "biçiminde yazılır; -- seçeneklerin sonudur.\n"
+           "\n"
+           "Qt'nin kendi seçenekleri de geçerlidir; örneğin -style ADI,\n"
+           "-platform ADI, -reverse.\n"
+           "\n"
+           "Çıkış durumu: 0 olağan ya da her girdi yanıtlandıysa; 1 masaüstü oturumu\n"
+           "ya da Qt platform eklentisi yoksa, ya da bir girdi reddedildiyse; 2 yanlış\n"
+           "seçenekte.\n"
+           "Ayrıntılar ve klavye kullanımı için: man tavlora\n");
 
-constexpr std::string_view version = "Tavlora " TAVLORA_VERSION "\n"
-                                     "Telif hakkı (c) 2026 The Tavlora developers\n"
-                                     "MIT lisansı ile dağıtılır.\n";
+const char *const version = QT_TRANSLATE_NOOP("cli", "Tavlora %1\n"
+                                                     "Telif hakkı (c) 2026 The Tavlora developers\n"
+                                                     "MIT lisansı ile dağıtılır.\n");
 
 // Qt's options, as QGuiApplication, QApplication and the X11 platform take
 // them as of Qt 6.4 (kept by hand: re-check on a Qt upgrade); Qt also accepts
@@ -103,21 +107,33 @@ template <std::size_t N> bool contains(const std::string_view (&list)[N], std::s
     return false;
 }
 
-int refuse(std::string_view what, std::string_view argument)
+QString text(const char *source)
 {
-    const std::string line = "tavlora: " + std::string(what) + " '" + std::string(argument) +
-                             "'; yardım için: tavlora --help\n";
-    std::fputs(line.c_str(), stderr);
+    return QCoreApplication::translate("cli", source);
+}
+
+int refuse(const char *what, std::string_view argument)
+{
+    // The argument goes out as it came, in whatever bytes it was given.
+    const QByteArray line =
+        QCoreApplication::translate("cli", "tavlora: %1 '%2'; yardım için: tavlora --help\n")
+            .arg(text(what))
+            .toUtf8()
+            .replace("%2", QByteArray(argument.data(), qsizetype(argument.size())));
+    std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
     return 2;
 }
 
-int print(std::string_view text)
+int print(const QString &answer)
 {
+    const QByteArray bytes = answer.toUtf8();
+    const std::string_view text(bytes.constData(), std::size_t(bytes.size()));
     int error = 0;
     if (cli::writeAll(stdout, text, error) && cli::flushAll(stdout, error))
         return 0;
-    const QByteArray line =
-        (QStringLiteral("tavlora: çıktı yazılamadı: ") + cli::systemReason(error) + u'\n').toUtf8();
+    const QByteArray line = (QCoreApplication::translate("cli", "tavlora: çıktı yazılamadı: %1\n")
+                                 .arg(cli::systemReason(error)))
+                                .toUtf8();
     std::fputs(line.constData(), stderr);
     return 1;
 }
@@ -126,6 +142,16 @@ int print(std::string_view text)
 
 std::optional<int> handleCommandLine(int argc, const char *const argv[])
 {
+    // Translations need an application object; this one lives only while the
+    // command line is read, and only when the answers are to be English.
+    std::unique_ptr<QCoreApplication> texts;
+    int textsArgc = 1;
+    char *textsArgv[] = {const_cast<char *>(argv[0]), nullptr};
+    if (language::systemPrefersEnglish()) {
+        texts = std::make_unique<QCoreApplication>(textsArgc, textsArgv);
+        language::installTranslator();
+    }
+
     cli::CommandLine answers;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
@@ -135,26 +161,26 @@ std::optional<int> handleCommandLine(int argc, const char *const argv[])
             continue;
         }
         if (argument == "-h" || argument == "--help")
-            return print(usage);
+            return print(text(usage));
         if (argument == "-v" || argument == "--version")
-            return print(version);
+            return print(text(version).arg(QStringLiteral(TAVLORA_VERSION)));
         if (argument == "--") {
             if (i + 1 < argc)
-                return refuse("fazladan terim", argv[i + 1]);
+                return refuse(QT_TRANSLATE_NOOP("cli", "fazladan terim"), argv[i + 1]);
             break;
         }
         if (argument.size() < 2 || argument[0] != '-')
-            return refuse("fazladan terim", argument);
+            return refuse(QT_TRANSLATE_NOOP("cli", "fazladan terim"), argument);
 
         std::string_view name = argument.substr(argument[1] == '-' ? 2 : 1);
         if (const auto equals = name.find('='); equals != std::string_view::npos) {
             if (!contains(qtOptionsJoined, name.substr(0, equals)))
-                return refuse("tanınmayan seçenek", argument);
+                return refuse(QT_TRANSLATE_NOOP("cli", "tanınmayan seçenek"), argument);
         } else if (contains(qtOptionsWithValue, name)) {
             if (++i == argc)
-                return refuse("değer bekleyen seçenek", argument);
+                return refuse(QT_TRANSLATE_NOOP("cli", "değer bekleyen seçenek"), argument);
         } else if (!contains(qtFlags, name)) {
-            return refuse("tanınmayan seçenek", argument);
+            return refuse(QT_TRANSLATE_NOOP("cli", "tanınmayan seçenek"), argument);
         }
     }
     // An answer needs no window.

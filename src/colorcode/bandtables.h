@@ -11,6 +11,8 @@
 //   tolerance:   hundredths of a percent (± 0,25 % is 25);
 //   coefficient: ppm/K.
 
+#include <QtGlobal>
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -71,16 +73,16 @@ inline constexpr ColourValue renksizPaint = 0x00000000;
 
 // The digit lists.
 inline constexpr std::array<BandEntry, 10> colourList{{
-    {Colour::Siyah, "Siyah", 0, 0x00000000},
-    {Colour::Kahverengi, "Kahverengi", 1, 0x00004080},
-    {Colour::Kirmizi, "Kırmızı", 2, 0x000000FF},
-    {Colour::Turuncu, "Turuncu", 3, 0x000080FF},
-    {Colour::Sari, "Sarı", 4, 0x0000FFFF},
-    {Colour::Yesil, "Yeşil", 5, 0x0000FF00},
-    {Colour::Mavi, "Mavi", 6, 0x00FF0000},
-    {Colour::Mor, "Mor", 7, 0x00800080},
-    {Colour::Gri, "Gri", 8, 0x00808080},
-    {Colour::Beyaz, "Beyaz", 9, 0x00FFFFFF},
+    {Colour::Siyah, QT_TRANSLATE_NOOP("colour", "Siyah"), 0, 0x00000000},
+    {Colour::Kahverengi, QT_TRANSLATE_NOOP("colour", "Kahverengi"), 1, 0x00004080},
+    {Colour::Kirmizi, QT_TRANSLATE_NOOP("colour", "Kırmızı"), 2, 0x000000FF},
+    {Colour::Turuncu, QT_TRANSLATE_NOOP("colour", "Turuncu"), 3, 0x000080FF},
+    {Colour::Sari, QT_TRANSLATE_NOOP("colour", "Sarı"), 4, 0x0000FFFF},
+    {Colour::Yesil, QT_TRANSLATE_NOOP("colour", "Yeşil"), 5, 0x0000FF00},
+    {Colour::Mavi, QT_TRANSLATE_NOOP("colour", "Mavi"), 6, 0x00FF0000},
+    {Colour::Mor, QT_TRANSLATE_NOOP("colour", "Mor"), 7, 0x00800080},
+    {Colour::Gri, QT_TRANSLATE_NOOP("colour", "Gri"), 8, 0x00808080},
+    {Colour::Beyaz, QT_TRANSLATE_NOOP("colour", "Beyaz"), 9, 0x00FFFFFF},
 }};
 
 constexpr BandEntry withNumber(const BandEntry &entry, std::int32_t number)
@@ -101,9 +103,9 @@ inline constexpr std::array<BandEntry, 13> multiplierList{{
     colourList[7],
     colourList[8],
     colourList[9],
-    {Colour::Altin, "Altın", -1, altinPaint},
-    {Colour::Gumus, "Gümüş", -2, gumusPaint},
-    {Colour::Pembe, "Pembe", -3, pembePaint},
+    {Colour::Altin, QT_TRANSLATE_NOOP("colour", "Altın"), -1, altinPaint},
+    {Colour::Gumus, QT_TRANSLATE_NOOP("colour", "Gümüş"), -2, gumusPaint},
+    {Colour::Pembe, QT_TRANSLATE_NOOP("colour", "Pembe"), -3, pembePaint},
 }};
 
 inline constexpr int smallestPowerOfTen = -3;
@@ -123,9 +125,9 @@ constexpr int multiplierIndexOf(int powerOfTen)
 // where the value-entry window's first options expect them, the rest in
 // colour-code order.
 inline constexpr std::array<BandEntry, 11> toleranceList{{
-    {Colour::Altin, "Altın", 500, altinPaint},
-    {Colour::Gumus, "Gümüş", 1000, gumusPaint},
-    {Colour::Renksiz, "Renksiz", 2000, renksizPaint},
+    {Colour::Altin, QT_TRANSLATE_NOOP("colour", "Altın"), 500, altinPaint},
+    {Colour::Gumus, QT_TRANSLATE_NOOP("colour", "Gümüş"), 1000, gumusPaint},
+    {Colour::Renksiz, QT_TRANSLATE_NOOP("colour", "Renksiz"), 2000, renksizPaint},
     withNumber(colourList[1], 100),
     withNumber(colourList[2], 200),
     withNumber(colourList[3], 5),
@@ -140,8 +142,9 @@ inline constexpr int altinToleranceIndex = 0;
 inline constexpr int gumusToleranceIndex = 1;
 inline constexpr int renksizIndex = 2;
 
-// Every colour's name as the lists show it, whichever role it plays: the one
-// place a colour becomes its name.
+// Every colour's Turkish name, whichever role it plays: the one place a
+// colour becomes its name. The JSON answers carry it in every language;
+// what the user reads and hears is colourText() (colourtext.h).
 constexpr const char *colourName(Colour colour)
 {
     for (const BandEntry &entry : multiplierList)

@@ -2,6 +2,7 @@
 
 #include "forms/accessibility.h"
 #include "forms/designer.h"
+#include "i18n/language.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -11,6 +12,30 @@
 #include <QPixmap>
 #include <QTranslator>
 
+namespace
+{
+
+void installTexts()
+{
+    // The program's texts in English for those who ask for it; Qt's own
+    // texts are English then too.
+    if (language::installTranslator())
+        return;
+
+    // Otherwise Qt's own texts (the text boxes' context menu, standard dialog
+    // buttons) in Turkish, like every caption of the program, whatever the
+    // regional settings; without Qt's translations installed they stay
+    // English.
+    auto *qtTexts = new QTranslator(qApp);
+    if (qtTexts->load(QLocale(QLocale::Turkish, QLocale::Turkey), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
+    else
+        delete qtTexts;
+}
+
+} // namespace
+
 void prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Tavlora"));
@@ -19,15 +44,7 @@ void prepareApplication()
     // forms carry the face themselves.
     QApplication::setFont(designer::windowFont());
 
-    // Qt's own texts (the text boxes' context menu, standard dialog buttons)
-    // in Turkish, like every caption of the program, whatever the regional
-    // settings; without Qt's translations installed they stay English.
-    auto *qtTexts = new QTranslator(qApp);
-    if (qtTexts->load(QLocale(QLocale::Turkish, QLocale::Turkey), QStringLiteral("qtbase"),
-                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qtTexts);
-    else
-        delete qtTexts;
+    installTexts();
 
     // The program ends when the main window closes, not when the last
     // visible window goes.
