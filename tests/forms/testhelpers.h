@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cmath>
@@ -30,6 +31,28 @@ inline QString inUserFormat(QString text)
             text.replace(i, 1, QLocale::system().decimalPoint());
     return text;
 }
+
+#ifdef TAVLORA_ENGLISH_QM
+// The program's English texts, installed for as long as the object lives;
+// windows built meanwhile speak English.
+class EnglishTexts
+{
+public:
+    EnglishTexts()
+    {
+        m_loaded = m_translator.load(QStringLiteral(TAVLORA_ENGLISH_QM)) &&
+                   QCoreApplication::installTranslator(&m_translator);
+    }
+    ~EnglishTexts() { QCoreApplication::removeTranslator(&m_translator); }
+    EnglishTexts(const EnglishTexts &) = delete;
+    EnglishTexts &operator=(const EnglishTexts &) = delete;
+    bool loaded() const { return m_loaded; }
+
+private:
+    QTranslator m_translator;
+    bool m_loaded = false;
+};
+#endif
 
 struct SeenMessage {
     bool shown = false;
