@@ -152,55 +152,200 @@ Distributed under the MIT licence.
     <name>photo</name>
     <message>
         <source>Fotoğraf açılamadı: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not open the photo: %1</translation>
     </message>
     <message>
         <source>dosya bulunamadı</source>
-        <translation type="unfinished"></translation>
+        <translation>file not found</translation>
     </message>
     <message>
         <source>dosya okunamıyor: okuma izni yok</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot read the file: no read permission</translation>
     </message>
     <message>
         <source>dosyanın adı çok uzun</source>
-        <translation type="unfinished"></translation>
+        <translation>the file name is too long</translation>
     </message>
     <message>
         <source>sembolik bağlar döngü kuruyor</source>
-        <translation type="unfinished"></translation>
+        <translation>symbolic links form a loop</translation>
     </message>
     <message>
         <source>dosya okunamıyor (sistem hatası %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot read the file (system error %1)</translation>
     </message>
     <message>
         <source>bu bir klasör, dosya değil</source>
-        <translation type="unfinished"></translation>
+        <translation>this is a folder, not a file</translation>
     </message>
     <message>
         <source>sıradan bir dosya değil (FIFO, aygıt ya da soket)</source>
-        <translation type="unfinished"></translation>
+        <translation>not a regular file (FIFO, device or socket)</translation>
     </message>
     <message>
         <source>fotoğraf değil: tanınan bir resim biçimi değil</source>
-        <translation type="unfinished"></translation>
+        <translation>not a photo: not a known image format</translation>
     </message>
     <message>
         <source>fotoğraf çok büyük (%1 × %2 piksel); en çok %3 megapiksel okunur</source>
-        <translation type="unfinished"></translation>
+        <translation>photo too large (%1 × %2 pixels); at most %3 megapixels are read</translation>
     </message>
     <message>
         <source>fotoğraf bozuk ya da eksik</source>
-        <translation type="unfinished"></translation>
+        <translation>the photo is damaged or incomplete</translation>
     </message>
     <message>
         <source>Resim yok.</source>
-        <translation type="unfinished"></translation>
+        <translation>No image.</translation>
     </message>
     <message>
         <source>Direnç fotoğrafta çok küçük (%1 piksel): yaklaşarak yeniden çekin</source>
-        <translation type="unfinished"></translation>
+        <translation>The resistor is too small in the photo (%1 pixels): take it again from closer</translation>
+    </message>
+</context>
+<context>
+    <name>photo::PhotoView</name>
+    <message>
+        <source>Fotoğraf ve gövdenin uçları</source>
+        <translation>Photo and the ends of the body</translation>
+    </message>
+    <message>
+        <source>Fotoğraf yok.</source>
+        <translation>No photo.</translation>
+    </message>
+    <message>
+        <source>Gövde bulunamadı.</source>
+        <translation>Body not found.</translation>
+    </message>
+    <message>
+        <source>Birinci uç %1; ikinci uç %2.</source>
+        <translation>First end %1; second end %2.</translation>
+    </message>
+    <message>
+        <source>Birinci uç seçili. %1 Ok tuşları taşır, Enter yeniden okur.</source>
+        <translation>First end selected. %1 The arrow keys move it, Enter reads again.</translation>
+    </message>
+    <message>
+        <source>İkinci uç seçili. %1 Ok tuşları taşır, Enter yeniden okur.</source>
+        <translation>Second end selected. %1 The arrow keys move it, Enter reads again.</translation>
+    </message>
+    <message>
+        <source>Fotoğrafı açın, buraya sürükleyip bırakın ya da Ctrl+V ile yapıştırın.</source>
+        <translation>Open a photo, drag and drop it here or paste it with Ctrl+V.</translation>
+    </message>
+</context>
+<context>
+    <name>photo::PhotoWindow</name>
+    <message>
+        <source>Fotoğraftan Oku</source>
+        <translation>Read from Photo</translation>
+    </message>
+    <message>
+        <source>Aç…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Fotoğraf aç</source>
+        <translation>Open photo</translation>
+    </message>
+    <message>
+        <source>Yapıştır</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Panodaki resmi yapıştır</source>
+        <translation>Paste the image on the clipboard</translation>
+    </message>
+    <message>
+        <source>Yeniden oku</source>
+        <translation>Read again</translation>
+    </message>
+    <message>
+        <source>Uçların arasını yeniden oku</source>
+        <translation>Read again between the ends</translation>
+    </message>
+    <message>
+        <source>&amp;Okumalar (en olası ilk sırada):</source>
+        <translation>&amp;Readings (likeliest first):</translation>
+    </message>
+    <message>
+        <source>Okumalar</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Emin değilim</source>
+        <translation>Not sure</translation>
+    </message>
+    <message>
+        <source>Şüpheli bantların olabileceği renkleri Renkten Emin Değilim penceresinde açar</source>
+        <translation>Opens the colours the doubtful bands may be in the Not Sure of a Colour window</translation>
+    </message>
+    <message>
+        <source>Kullan</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>Seçili okumayı ana pencerede kullan</source>
+        <translation>Use the chosen reading in the main window</translation>
+    </message>
+    <message>
+        <source>Bir direnç fotoğrafı açın (JPEG ya da PNG).</source>
+        <translation>Open a photo of a resistor (JPEG or PNG).</translation>
+    </message>
+    <message>
+        <source>Okunuyor…</source>
+        <translation>Reading…</translation>
+    </message>
+    <message>
+        <source>Direncin gövdesi bulunamadı. Uçları fareyle ya da Sekme ve ok tuşlarıyla gövdenin iki ucuna taşıyıp Enter&apos;a basın.</source>
+        <translation>The resistor&apos;s body was not found. Move the ends to the two ends of the body with the mouse, or with Tab and the arrow keys, and press Enter.</translation>
+    </message>
+    <message>
+        <source>Bantlar okunamadı. Uçları gövdenin iki ucuna taşıyıp Enter&apos;a basın.</source>
+        <translation>The bands could not be read. Move the ends to the two ends of the body and press Enter.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n okuma önerildi.</source>
+        <translation>
+            <numerusform>%n reading proposed.</numerusform>
+            <numerusform>%n readings proposed.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (şüpheli)</source>
+        <translation>%1 (doubtful)</translation>
+    </message>
+    <message>
+        <source>%1. %2 bant: %3 → %4</source>
+        <translation>%1. %2 bands: %3 → %4</translation>
+    </message>
+    <message>
+        <source>  (güven % %1)</source>
+        <translation>  (confidence %1 %)</translation>
+    </message>
+    <message>
+        <source>  % %1</source>
+        <translation>  %1 %</translation>
+    </message>
+    <message>
+        <source>%1. bant: %2. %3</source>
+        <translation>Band %1: %2. %3</translation>
+    </message>
+    <message>
+        <source>Fotoğraflar (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</source>
+        <translation>Photos (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</translation>
+    </message>
+    <message>
+        <source>Panoda resim yok.</source>
+        <translation>No image on the clipboard.</translation>
+    </message>
+    <message>
+        <source>emin değil</source>
+        <translation>not sure</translation>
+    </message>
+    <message>
+        <source>%1. bant</source>
+        <translation>Band %1</translation>
     </message>
 </context>
 </TS>

@@ -23,7 +23,7 @@ PhotoView::PhotoView(QWidget *parent) : QWidget(parent)
     setMouseTracking(true);
     setMinimumSize(320, 200);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setAccessibleName(QStringLiteral("Fotoğraf ve gövdenin uçları"));
+    setAccessibleName(tr("Fotoğraf ve gövdenin uçları"));
     describe();
 }
 
@@ -159,23 +159,22 @@ void PhotoView::describe()
     // What a screen reader says of the view: which end the arrow keys move
     // and where it is.
     if (m_image.isNull()) {
-        setAccessibleDescription(QStringLiteral("Fotoğraf yok."));
+        setAccessibleDescription(tr("Fotoğraf yok."));
         return;
     }
     if (!m_ends) {
-        setAccessibleDescription(QStringLiteral("Gövde bulunamadı."));
+        setAccessibleDescription(tr("Gövde bulunamadı."));
         return;
     }
     const auto where = [](const Point &p) {
         return QStringLiteral("x %1, y %2").arg(std::lround(p.x)).arg(std::lround(p.y));
     };
-    QString text = QStringLiteral("Birinci uç %1; ikinci uç %2.")
-                       .arg(where(m_ends->first), where(m_ends->second));
+    QString text =
+        tr("Birinci uç %1; ikinci uç %2.").arg(where(m_ends->first), where(m_ends->second));
     if (m_current >= 0)
-        text =
-            QStringLiteral("%1 seçili. ")
-                .arg(m_current == 0 ? QStringLiteral("Birinci uç") : QStringLiteral("İkinci uç")) +
-            text + QStringLiteral(" Ok tuşları taşır, Enter yeniden okur.");
+        text = (m_current == 0 ? tr("Birinci uç seçili. %1 Ok tuşları taşır, Enter yeniden okur.")
+                               : tr("İkinci uç seçili. %1 Ok tuşları taşır, Enter yeniden okur."))
+                   .arg(text);
     setAccessibleDescription(text);
 }
 
@@ -188,8 +187,7 @@ void PhotoView::paintEvent(QPaintEvent *)
     if (m_image.isNull()) {
         p.setPen(Qt::white);
         p.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
-                   QStringLiteral("Fotoğrafı açın, buraya sürükleyip bırakın ya da Ctrl+V ile "
-                                  "yapıştırın."));
+                   tr("Fotoğrafı açın, buraya sürükleyip bırakın ya da Ctrl+V ile yapıştırın."));
         return;
     }
     p.setRenderHint(QPainter::SmoothPixmapTransform, m_zoom < 2);

@@ -1,5 +1,7 @@
 #include "photo/photowindow.h"
 
+#include "colorcode/colourtext.h"
+
 #include "colorcode/bandselection.h"
 #include "colorcode/resistance.h"
 #include "colorcode/standardvaluetext.h"
@@ -166,7 +168,8 @@ public:
     void setDoubtful(bool doubtful)
     {
         m_doubtful = doubtful;
-        setAccessibleDescription(doubtful ? QStringLiteral("emin değil") : QString());
+        setAccessibleDescription(
+            doubtful ? QCoreApplication::translate("photo::PhotoWindow", "emin değil") : QString());
         update();
         if (parentWidget())
             parentWidget()->update();
@@ -177,7 +180,7 @@ public:
         const QVariant colour = currentData(colourRole);
         if (!colour.isValid())
             return {};
-        QString text = QString::fromUtf8(colorcode::colourName(Colour(colour.toInt())));
+        QString text = colorcode::colourText(Colour(colour.toInt()));
         return m_doubtful ? text + QStringLiteral(" ?") : text;
     }
 
@@ -187,8 +190,12 @@ public:
     {
         QStyleOptionComboBox option;
         initStyleOption(&option);
-        const QSize text(fontMetrics().horizontalAdvance(QStringLiteral("Kahverengi ?")) +
-                             iconSize().width() + 8,
+        int widest = 0;
+        for (const colorcode::BandEntry &entry : colorcode::multiplierList)
+            widest =
+                std::max(widest, fontMetrics().horizontalAdvance(
+                                     colorcode::colourText(entry.colour) + QStringLiteral(" ?")));
+        const QSize text(widest + iconSize().width() + 8,
                          std::max(fontMetrics().height(), iconSize().height()));
         return style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, this);
     }
@@ -215,7 +222,8 @@ class BandCell : public QWidget
 public:
     BandCell(int band, QWidget *parent) : QWidget(parent)
     {
-        const QString place = QStringLiteral("%1. bant").arg(band + 1);
+        const QString place =
+            QCoreApplication::translate("photo::PhotoWindow", "%1. bant").arg(band + 1);
         list = new BandList(this);
         list->setAccessibleName(place);
         auto *label = new QLabel(place, this);
@@ -256,25 +264,25 @@ bool isPhotoFile(const QString &path)
 
 PhotoWindow::PhotoWindow(QWidget *owner) : ToolWindow(owner, Size::Resizable)
 {
-    setWindowTitle(QStringLiteral("Fotoğraftan Oku"));
+    setWindowTitle(tr("Fotoğraftan Oku"));
     setFont(designer::windowFont());
     setAcceptDrops(true);
 
-    m_open = new QPushButton(QStringLiteral("Aç…"), this);
-    m_open->setAccessibleName(QStringLiteral("Fotoğraf aç"));
-    m_paste = new QPushButton(QStringLiteral("Yapıştır"), this);
-    m_paste->setAccessibleName(QStringLiteral("Panodaki resmi yapıştır"));
+    m_open = new QPushButton(tr("Aç…"), this);
+    m_open->setAccessibleName(tr("Fotoğraf aç"));
+    m_paste = new QPushButton(tr("Yapıştır"), this);
+    m_paste->setAccessibleName(tr("Panodaki resmi yapıştır"));
     m_paste->setToolTip(QStringLiteral("Ctrl+V"));
-    m_read = new QPushButton(QStringLiteral("Yeniden oku"), this);
-    m_read->setAccessibleName(QStringLiteral("Uçların arasını yeniden oku"));
+    m_read = new QPushButton(tr("Yeniden oku"), this);
+    m_read->setAccessibleName(tr("Uçların arasını yeniden oku"));
     m_read->setEnabled(false);
     m_view = new PhotoView(this);
     m_status = new QLabel(this);
     m_status->setWordWrap(true);
     m_status->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    auto *listLabel = new QLabel(QStringLiteral("&Okumalar (en olası ilk sırada):"), this);
+    auto *listLabel = new QLabel(tr("&Okumalar (en olası ilk sırada):"), this);
     m_list = new QListWidget(this);
-    m_list->setAccessibleName(QStringLiteral("Okumalar"));
+    m_list->setAccessibleName(tr("Okumalar"));
     m_list->setItemDelegate(new ProposalDelegate(m_list));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -291,13 +299,13 @@ PhotoWindow::PhotoWindow(QWidget *owner) : ToolWindow(owner, Size::Resizable)
                 [this, band] { bandChosen(int(band)); });
     }
     m_bands->hide();
-    m_unsure = new QPushButton(QStringLiteral("Emin değilim"), this);
+    m_unsure = new QPushButton(tr("Emin değilim"), this);
     m_unsure->setAccessibleDescription(
-        QStringLiteral("Şüpheli bantların olabileceği renkleri Renkten Emin Değilim "
-                       "penceresinde açar"));
+        tr("Şüpheli bantların olabileceği renkleri Renkten Emin Değilim "
+           "penceresinde açar"));
     m_unsure->setEnabled(false);
-    m_use = new QPushButton(QStringLiteral("Kullan"), this);
-    m_use->setAccessibleName(QStringLiteral("Seçili okumayı ana pencerede kullan"));
+    m_use = new QPushButton(tr("Kullan"), this);
+    m_use->setAccessibleName(tr("Seçili okumayı ana pencerede kullan"));
     m_use->setEnabled(false);
     for (QPushButton *button : {m_open, m_paste, m_read, m_unsure, m_use})
         button->setAutoDefault(false);
@@ -356,7 +364,7 @@ PhotoWindow::PhotoWindow(QWidget *owner) : ToolWindow(owner, Size::Resizable)
             m_view->setCurrentMark(-1);
     });
 
-    m_status->setText(QStringLiteral("Bir direnç fotoğrafı açın (JPEG ya da PNG)."));
+    m_status->setText(tr("Bir direnç fotoğrafı açın (JPEG ya da PNG)."));
     resize(660, 680);
 }
 
@@ -413,7 +421,7 @@ void PhotoWindow::start(Job job)
         }
     });
     connect(m_worker, &QThread::finished, this, &PhotoWindow::finished);
-    m_status->setText(QStringLiteral("Okunuyor…"));
+    m_status->setText(tr("Okunuyor…"));
     m_worker->start();
 }
 
@@ -473,15 +481,14 @@ void PhotoWindow::present(const Outcome &outcome)
     }
     QString text;
     if (!m_reading.ends)
-        text = QStringLiteral("Direncin gövdesi bulunamadı. Uçları fareyle ya da Sekme ve ok "
-                              "tuşlarıyla gövdenin iki ucuna taşıyıp Enter'a basın.");
+        text = tr("Direncin gövdesi bulunamadı. Uçları fareyle ya da Sekme ve ok "
+                  "tuşlarıyla gövdenin iki ucuna taşıyıp Enter'a basın.");
     else if (m_reading.tooSmall)
         text = tooSmallText(int(std::lround(m_reading.length / m_scale)));
     else if (m_reading.readings.empty())
-        text = QStringLiteral("Bantlar okunamadı. Uçları gövdenin iki ucuna taşıyıp Enter'a "
-                              "basın.");
+        text = tr("Bantlar okunamadı. Uçları gövdenin iki ucuna taşıyıp Enter'a basın.");
     else
-        text = QStringLiteral("%1 okuma önerildi.").arg(m_reading.readings.size());
+        text = tr("%n okuma önerildi.", nullptr, int(m_reading.readings.size()));
     m_status->setText(text);
     // The first proposal is the chosen one until the user picks another. It
     // is made current only where the user is: Orca reads a row made current
@@ -505,20 +512,19 @@ QString PhotoWindow::proposalText(int number, const Reading &reading)
 {
     QStringList names;
     for (const ReadBand &b : reading.bands) {
-        QString name = QString::fromUtf8(colorcode::colourName(b.colour));
+        QString name = colorcode::colourText(b.colour);
         if (b.doubtful)
-            name += QStringLiteral(" (şüpheli)");
+            name = tr("%1 (şüpheli)").arg(name);
         names << name;
     }
-    QString text = QStringLiteral("%1. %2 bant: %3 → %4")
+    QString text = tr("%1. %2 bant: %3 → %4")
                        .arg(number)
                        .arg(reading.bandCount)
                        .arg(names.join(QStringLiteral(", ")), resultText(reading));
     if (const auto verdict = colorcode::standardVerdict(reading.colours()))
         text += QStringLiteral(" \u2014 ") + colorcode::verdictHeadline(*verdict);
     if (reading.confidence)
-        text += QStringLiteral("  (güven % %1)")
-                    .arg(conversions::numberLocale().toString(*reading.confidence));
+        text += tr("  (güven % %1)").arg(conversions::numberLocale().toString(*reading.confidence));
     return text;
 }
 
@@ -597,10 +603,10 @@ void PhotoWindow::showBands()
                          [colour](const auto &a) { return a.first == colour; }))
             alternatives.emplace_back(colour, -1.0);
         for (const auto &[alternative, probability] : alternatives) {
-            QString text = QString::fromUtf8(colorcode::colourName(alternative));
+            QString text = colorcode::colourText(alternative);
             if (probability >= 0)
-                text += QStringLiteral("  % ") +
-                        conversions::numberLocale().toString(int(std::lround(probability * 100)));
+                text += tr("  % %1").arg(
+                    conversions::numberLocale().toString(int(std::lround(probability * 100))));
             list->addItem(swatchOf(alternative), text, int(alternative));
             if (alternative == colour)
                 list->setCurrentIndex(list->count() - 1);
@@ -639,8 +645,7 @@ void PhotoWindow::bandChosen(int band)
     item->setData(doubtfulRole, doubtful);
     showBands();
     // Heard once: the band's new colour, then the reading it makes.
-    announceResult(
-        QStringLiteral("%1. bant: %2. %3").arg(band + 1).arg(list->currentText(), item->text()));
+    announceResult(tr("%1. bant: %2. %3").arg(band + 1).arg(list->currentText(), item->text()));
 }
 
 void PhotoWindow::markClicked(int band)
@@ -690,9 +695,9 @@ void PhotoWindow::unsureClicked()
 
 void PhotoWindow::chooseFile()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Fotoğraf aç"), QString(),
-        QStringLiteral("Fotoğraflar (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)"));
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Fotoğraf aç"), QString(),
+                                     tr("Fotoğraflar (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)"));
     if (!path.isEmpty())
         openFile(path);
 }
@@ -710,7 +715,7 @@ void PhotoWindow::paste()
                 openFile(url.toLocalFile());
                 return;
             }
-    const QString text = QStringLiteral("Panoda resim yok.");
+    const QString text = tr("Panoda resim yok.");
     m_status->setText(text);
     announce(this, text);
 }
