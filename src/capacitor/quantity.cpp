@@ -152,11 +152,13 @@ std::variant<ExactValue, QString> readQuantity(const QString &text, Kind kind, Q
         prefixPower = p;
     }
     if (prefixAt < 0 && !unitWritten)
+        // The example is an argument of its own: "%17" would be read as
+        // the 17th placeholder.
         return kind == Kind::Capacitance
-                   ? QStringLiteral("birim gerekli: p, n, µ (u) ya da m; örnek: 4%17n, 100nF")
-                         .arg(decimalMark)
-                   : QStringLiteral("birim gerekli: n, µ (u) ya da m; örnek: 2%12µH, 270u")
-                         .arg(decimalMark);
+                   ? QStringLiteral("birim gerekli: p, n, µ (u) ya da m; örnek: %1, 100nF")
+                         .arg(QStringLiteral("4") + decimalMark + QStringLiteral("7n"))
+                   : QStringLiteral("birim gerekli: n, µ (u) ya da m; örnek: %1, 270u")
+                         .arg(QStringLiteral("2") + decimalMark + QStringLiteral("2µH"));
 
     QString number = clean;
     if (prefixAt >= 0) {
