@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>iki anlamlı hane taşır</source>
-        <translation>carries two significant digits</translation>
+        <translation>two significant digits only</translation>
     </message>
     <message>
         <source>en küçüğü %1 pF (108)</source>
@@ -693,7 +693,7 @@ Distributed under the MIT licence.
     </message>
     <message>
         <source>iki anlamlı hane taşır</source>
-        <translation>carries two significant digits</translation>
+        <translation>two significant digits only</translation>
     </message>
     <message>
         <source>en küçüğü 0,01 µH (Siyah Kahverengi Gümüş)</source>

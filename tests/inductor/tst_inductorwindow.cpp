@@ -185,7 +185,7 @@ void TestInductorWindow::inEnglish_data()
                              "bands: Silver Red Violet Brown + tolerance band  Tolerance band: "
                              "Brown ± 1 %";
     QTest::newRow("three digits") << 4 << QStringList() << "4,75u"
-                                  << "4,75 µH  4 bands: — (carries two significant digits)";
+                                  << "4,75 µH  4 bands: — (two significant digits only)";
     QTest::newRow("no unit") << 4 << QStringList() << "100"
                              << "unit needed: n, µ (u) or m; for example 2,2µH, 270u";
 }
