@@ -2,6 +2,507 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="tr_TR">
 <context>
+    <name>CapacitorWindow</name>
+    <message>
+        <source>Kondansatör Kodu</source>
+        <translation>Capacitor Code</translation>
+    </message>
+    <message>
+        <source>Kondansatör kodu:</source>
+        <translation>Capacitor code:</translation>
+    </message>
+    <message>
+        <source>Kondansatör kodu</source>
+        <translation>Capacitor code</translation>
+    </message>
+    <message>
+        <source>Değer:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source>Değer</source>
+        <translation>Value</translation>
+    </message>
+</context>
+<context>
+    <name>InductorWindow</name>
+    <message>
+        <source>Bobin Renk Kodu</source>
+        <translation>Inductor Colour Code</translation>
+    </message>
+    <message>
+        <source>Birinci bant</source>
+        <translation>First band</translation>
+    </message>
+    <message>
+        <source>İkinci bant</source>
+        <translation>Second band</translation>
+    </message>
+    <message>
+        <source>Üçüncü bant</source>
+        <translation>Third band</translation>
+    </message>
+    <message>
+        <source>Dördüncü bant</source>
+        <translation>Fourth band</translation>
+    </message>
+    <message>
+        <source>Beşinci bant</source>
+        <translation>Fifth band</translation>
+    </message>
+    <message>
+        <source>Bant sayısı:</source>
+        <translation>Band count:</translation>
+    </message>
+    <message>
+        <source>Bant sayısı</source>
+        <translation>Band count</translation>
+    </message>
+    <message>
+        <source>Değer:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source>Değer</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>5 bant (askeri)</source>
+        <translation>5 bands (military)</translation>
+    </message>
+    <message>
+        <source>%1 bant</source>
+        <translation>%1 bands</translation>
+    </message>
+</context>
+<context>
+    <name>capacitor</name>
+    <message>
+        <source>üç tablo</source>
+        <translation>three tables</translation>
+    </message>
+    <message>
+        <source>bir tablo</source>
+        <translation>one table</translation>
+    </message>
+    <message>
+        <source>bir okur yorumu</source>
+        <translation>one reader&apos;s comment</translation>
+    </message>
+    <message>
+        <source>tek kaynak</source>
+        <translation>one source</translation>
+    </message>
+    <message>
+        <source>dört tablo</source>
+        <translation>four tables</translation>
+    </message>
+    <message>
+        <source>tek tablo</source>
+        <translation>one table</translation>
+    </message>
+    <message>
+        <source>10 pF altında %1 yüzde olarak: %2 (%3)</source>
+        <translation>below 10 pF, %1 as a percentage: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>10 pF altında %1: %2 (%3)</source>
+        <translation>below 10 pF, %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 yüzde olarak: iki tabloda %2</source>
+        <translation>%1 as a percentage: %2 in two tables</translation>
+    </message>
+    <message>
+        <source>%1 iki tabloda %2</source>
+        <translation>%1 = %2 in two tables</translation>
+    </message>
+    <message>
+        <source>%1 tek kaynakta</source>
+        <translation>%1 in one source only</translation>
+    </message>
+    <message>
+        <source>%1 bir tabloda %2</source>
+        <translation>%1 = %2 in one table</translation>
+    </message>
+    <message>
+        <source>%1&apos;yi hiçbir tablo vermez</source>
+        <translation>no table gives %1</translation>
+    </message>
+    <message>
+        <source>%1 öteki harf kodlarında kullanılmaz</source>
+        <translation>%1 is not used in the other letter codes</translation>
+    </message>
+    <message>
+        <source>%1 = %2 (%3 ≈ %4, %5)</source>
+        <translation>%1 = %2 (%3 ≈ %4, %5)</translation>
+    </message>
+    <message>
+        <source>%1 = %2 (%3 = %4, %5)</source>
+        <translation>%1 = %2 (%3 = %4, %5)</translation>
+    </message>
+    <message>
+        <source>%1 yalnız EIA-198-D&apos;yi aktaran tabloda</source>
+        <translation>%1 only in the table quoting EIA-198-D</translation>
+    </message>
+    <message>
+        <source>%1 yalnız EIA-198-D&apos;yi aktaran tabloda; öteki tablo %2&apos;ı %3 yazar</source>
+        <translation>%1 only in the table quoting EIA-198-D; the other table writes %2 as %3</translation>
+    </message>
+    <message>
+        <source>%1 iki tabloda; EIA-198-D&apos;yi aktaran tablo %2&apos;ı %3 yazar</source>
+        <translation>%1 in two tables; the table quoting EIA-198-D writes %2 as %3</translation>
+    </message>
+    <message>
+        <source>%1 = %2 (iki tablo)</source>
+        <translation>%1 = %2 (two tables)</translation>
+    </message>
+    <message>
+        <source>%1 = %2 (EIA-198-D&apos;yi aktaran tablo)</source>
+        <translation>%1 = %2 (the table quoting EIA-198-D)</translation>
+    </message>
+    <message>
+        <source>m = mili (mF)</source>
+        <translation>m = milli (mF)</translation>
+    </message>
+    <message>
+        <source>büyük M bir dirençte mega okunur (4M7 = 4,7 MΩ); burada mili sayıldı</source>
+        <translation>a capital M reads as mega on a resistor (4M7 = 4,7 MΩ); taken as milli here</translation>
+    </message>
+    <message>
+        <source>büyük %1: IEC küçük %2 yazar; parçalarda görülür</source>
+        <translation>capital %1: IEC writes a small %2; seen on parts</translation>
+    </message>
+    <message>
+        <source>3 haneli</source>
+        <translation>3-digit</translation>
+    </message>
+    <message>
+        <source>R ondalık</source>
+        <translation>R decimal</translation>
+    </message>
+    <message>
+        <source>harf kodu</source>
+        <translation>letter code</translation>
+    </message>
+    <message>
+        <source>3 haneli kod: %1 %2 pF</source>
+        <translation>3-digit code: %1 %2 pF</translation>
+    </message>
+    <message>
+        <source>düz değer: %1 pF</source>
+        <translation>plain value: %1 pF</translation>
+    </message>
+    <message>
+        <source>1-2 haneli: değer pF olarak</source>
+        <translation>1 or 2 digits: the value in pF</translation>
+    </message>
+    <message>
+        <source>R ondalık (pF): %1 = %2 pF</source>
+        <translation>R decimal (pF): %1 = %2 pF</translation>
+    </message>
+    <message>
+        <source>R ondalık (µF): %1 = %2 µF</source>
+        <translation>R decimal (µF): %1 = %2 µF</translation>
+    </message>
+    <message>
+        <source>harf kodu: %1 birim ve ondalık yerinde</source>
+        <translation>letter code: %1 is the unit, in place of the decimal mark</translation>
+    </message>
+    <message>
+        <source>EIA-198: %1 = %2, %3 = %4 pF</source>
+        <translation>EIA-198: %1 = %2, %3 = %4 pF</translation>
+    </message>
+    <message>
+        <source>SMD tantal: %1 pF kodu, %2 = %3</source>
+        <translation>SMD tantalum: %1 pF code, %2 = %3</translation>
+    </message>
+    <message>
+        <source>film baskısı: %1 µF, %2 tolerans, %3 V</source>
+        <translation>film print: %1 µF, %2 tolerance, %3 V</translation>
+    </message>
+    <message>
+        <source>SMD tantal: %1 gerilim harfi, %2</source>
+        <translation>SMD tantalum: %1 voltage letter, %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2: bazı üreticilerde</source>
+        <translation>%1 = %2: with some makers</translation>
+    </message>
+    <message>
+        <source>iki tabloda %1 = × 10%2</source>
+        <translation>in two tables %1 = × 10%2</translation>
+    </message>
+    <message>
+        <source>7 = × 10⁷ tantallarda (107 = 100 µF); iki tablo seramikte 7&apos;yi kullanılmaz sayar</source>
+        <translation>7 = × 10⁷ on tantalums (107 = 100 µF); two tables count 7 as unused on ceramics</translation>
+    </message>
+    <message>
+        <source>son 0 sıfır eklemez: %1 = %2</source>
+        <translation>a last 0 adds no zero: %1 = %2</translation>
+    </message>
+    <message>
+        <source>bir sayfa 0 ile bitenleri düz değer sayar</source>
+        <translation>one page takes codes ending in 0 as plain values</translation>
+    </message>
+    <message>
+        <source>elektrolitik ya da tantalda R µF ondalığı olabilir (bir kit kılavuzu)</source>
+        <translation>on an electrolytic or tantalum R may be a µF decimal point (one kit manual)</translation>
+    </message>
+    <message>
+        <source>%1 mutlak (pF) okundu; 10 pF üstünde olağan dışıdır</source>
+        <translation>%1 read as absolute (pF); unusual above 10 pF</translation>
+    </message>
+    <message>
+        <source>gerilim kodu olmadan</source>
+        <translation>without a voltage code</translation>
+    </message>
+    <message>
+        <source>9 = %1 (iki tablo; ikisi 9&apos;u hiç vermez)</source>
+        <translation>9 = %1 (two tables; two give no 9 at all)</translation>
+    </message>
+    <message>
+        <source>burada 8 = × 10⁸; 3 haneli kodda 8 = %1</source>
+        <translation>here 8 = × 10⁸; in a 3-digit code 8 = %1</translation>
+    </message>
+    <message>
+        <source>R ondalık olarak da okunur</source>
+        <translation>also reads as an R decimal</translation>
+    </message>
+    <message>
+        <source>harf kodu olarak da okunur</source>
+        <translation>also reads as a letter code</translation>
+    </message>
+    <message>
+        <source>ilk harf üretici: %1 = %2</source>
+        <translation>first letter is the maker: %1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2 (tantal gerilim harfi)</source>
+        <translation>%1 = %2 (tantalum voltage letter)</translation>
+    </message>
+    <message>
+        <source>bu harfin gerilimi seriye göre değişir: veri sayfasına bakın</source>
+        <translation>this letter&apos;s voltage depends on the series: see the data sheet</translation>
+    </message>
+    <message>
+        <source>tantal okuması: %1 gerilim harfi</source>
+        <translation>tantalum reading: %1 is the voltage letter</translation>
+    </message>
+    <message>
+        <source>seramik okuması; bu değerde mutlak tolerans olağan dışı</source>
+        <translation>ceramic reading; an absolute tolerance is unusual at this value</translation>
+    </message>
+    <message>
+        <source>%1 tolerans harfidir, kilo değil</source>
+        <translation>%1 is a tolerance letter, not kilo</translation>
+    </message>
+    <message>
+        <source>bir dirençte %1 harf kodu başka bir değerdir</source>
+        <translation>on a resistor the letter code %1 is another value</translation>
+    </message>
+    <message>
+        <source>iki anlamlı hane taşır</source>
+        <translation>two significant digits only</translation>
+    </message>
+    <message>
+        <source>en küçüğü %1 pF (108)</source>
+        <translation>the smallest is %1 pF (108)</translation>
+    </message>
+    <message>
+        <source>en büyüğü 990 µF (997)</source>
+        <translation>the largest is 990 µF (997)</translation>
+    </message>
+    <message>
+        <source>%1 = %2 bazı üreticilerde; iki tablo %1&apos;i × 10%3 okur</source>
+        <translation>%1 = %2 with some makers; two tables read %1 as × 10%3</translation>
+    </message>
+    <message>
+        <source>7 tantallarda kullanılır</source>
+        <translation>7 is used on tantalums</translation>
+    </message>
+    <message>
+        <source>son 0 sıfır eklemez</source>
+        <translation>a last 0 adds no zero</translation>
+    </message>
+    <message>
+        <source>yalnız 10 pF altında</source>
+        <translation>below 10 pF only</translation>
+    </message>
+    <message>
+        <source>R kodu en çok iki hane taşır</source>
+        <translation>an R code carries at most two digits</translation>
+    </message>
+    <message>
+        <source>harf kodu en çok %1 hane taşır</source>
+        <translation>a letter code carries at most %1 digits</translation>
+    </message>
+    <message>
+        <source>ASCII ile: %1</source>
+        <translation>in ASCII: %1</translation>
+    </message>
+    <message>
+        <source>EIA-198 tablolarında yok</source>
+        <translation>not in the EIA-198 tables</translation>
+    </message>
+    <message>
+        <source>Tantal: şerit = +. Alüminyum elektrolitik: şerit = −.</source>
+        <translation>Tantalum: stripe = +. Aluminium electrolytic: stripe = −.</translation>
+    </message>
+    <message>
+        <source>kondansatör kodu en çok %1 karakterdir; bu metin çok uzun</source>
+        <translation>a capacitor code has at most %1 characters; this text is too long</translation>
+    </message>
+    <message>
+        <source>tanınmayan karakter: %1</source>
+        <translation>unknown character: %1</translation>
+    </message>
+    <message>
+        <source>kondansatör kodu boş</source>
+        <translation>the capacitor code is empty</translation>
+    </message>
+    <message>
+        <source>%1: EIA-198&apos;de I ve O kullanılmaz (bir not dosyasındaki I = 2,2 ve O = 3,3 J ve N&apos;nin yanlış yazımıdır)</source>
+        <translation>%1: EIA-198 does not use I and O (the I = 2,2 and O = 3,3 of one notes file are misprints of J and N)</translation>
+    </message>
+    <message>
+        <source>%1: değer sıfır olamaz</source>
+        <translation>%1: the value cannot be zero</translation>
+    </message>
+    <message>
+        <source>gerilim iki kez yazılmış: %1</source>
+        <translation>voltage written twice: %1</translation>
+    </message>
+    <message>
+        <source>%1 bilinen bir kondansatör kodu değil (104, 4n7, 2A474J, S3, 3R9)</source>
+        <translation>%1 is not a known capacitor code (104, 4n7, 2A474J, S3, 3R9)</translation>
+    </message>
+    <message>
+        <source>± % %1</source>
+        <translation>± %1 %</translation>
+    </message>
+    <message>
+        <source>+ % %1 / − % %2</source>
+        <translation>+ %1 % / − %2 %</translation>
+    </message>
+    <message>
+        <source>tantal</source>
+        <translation>tantalum</translation>
+    </message>
+    <message>
+        <source>Aynı değer: %1</source>
+        <translation>Same value: %1</translation>
+    </message>
+    <message>
+        <source>Tolerans: %1</source>
+        <translation>Tolerance: %1</translation>
+    </message>
+    <message>
+        <source>kodda yok</source>
+        <translation>not in the code</translation>
+    </message>
+    <message>
+        <source>Gerilim: %1 (harfi tartışmalı; başka okumaya bakın)</source>
+        <translation>Voltage: %1 (its letter is disputed; see the other reading)</translation>
+    </message>
+    <message>
+        <source>Gerilim: %1</source>
+        <translation>Voltage: %1</translation>
+    </message>
+    <message>
+        <source>Gerilim: harfi tartışmalı; okumalara bakın</source>
+        <translation>Voltage: its letter is disputed; see the readings</translation>
+    </message>
+    <message>
+        <source>Tantal okuması</source>
+        <translation>Tantalum reading</translation>
+    </message>
+    <message>
+        <source>Başka okuma: %1 (%2)</source>
+        <translation>Other reading: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>E-serisi: hiçbirinde değil</source>
+        <translation>E series: in none</translation>
+    </message>
+    <message>
+        <source>E-serisi: %1</source>
+        <translation>E series: %1</translation>
+    </message>
+    <message>
+        <source>metin çok uzun: bir kapasite değeri en çok %1 karakterdir</source>
+        <translation>text too long: a capacitance has at most %1 characters</translation>
+    </message>
+    <message>
+        <source>metin çok uzun: bir endüktans değeri en çok %1 karakterdir</source>
+        <translation>text too long: an inductance has at most %1 characters</translation>
+    </message>
+    <message>
+        <source>tanınmayan karakter: “%1”</source>
+        <translation>unknown character: “%1”</translation>
+    </message>
+    <message>
+        <source>kapasite değeri boş</source>
+        <translation>the capacitance is empty</translation>
+    </message>
+    <message>
+        <source>endüktans değeri boş</source>
+        <translation>the inductance is empty</translation>
+    </message>
+    <message>
+        <source>M büyük harfle mega okunur; mili için küçük m yazın (4m7)</source>
+        <translation>a capital M reads as mega; write a small m for milli (4m7)</translation>
+    </message>
+    <message>
+        <source>birim ön eki bir kez yazılır: “%1”</source>
+        <translation>the unit prefix is written once: “%1”</translation>
+    </message>
+    <message>
+        <source>birim gerekli: p, n, µ (u) ya da m; örnek: %1, 100nF</source>
+        <translation>unit needed: p, n, µ (u) or m; for example %1, 100nF</translation>
+    </message>
+    <message>
+        <source>birim gerekli: n, µ (u) ya da m; örnek: %1, 270u</source>
+        <translation>unit needed: n, µ (u) or m; for example %1, 270u</translation>
+    </message>
+    <message>
+        <source>ön ek ondalık işaretinin yerindeyken ayrıca “%1” yazılmaz</source>
+        <translation>with the prefix in place of the decimal mark, “%1” is not written too</translation>
+    </message>
+    <message>
+        <source>ondalık işareti “%1”; “%2” kullanılmaz</source>
+        <translation>the decimal mark is “%1”; “%2” is not used</translation>
+    </message>
+    <message>
+        <source>“%1” bir sayı değil</source>
+        <translation>“%1” is not a number</translation>
+    </message>
+    <message>
+        <source>“%1” bir kapasite değeri değil</source>
+        <translation>“%1” is not a capacitance</translation>
+    </message>
+    <message>
+        <source>“%1” bir endüktans değeri değil</source>
+        <translation>“%1” is not an inductance</translation>
+    </message>
+    <message>
+        <source>değer sıfır olamaz</source>
+        <translation>the value cannot be zero</translation>
+    </message>
+    <message>
+        <source>en çok %1 anlamlı hane okunur</source>
+        <translation>at most %1 significant digits are read</translation>
+    </message>
+    <message>
+        <source>değer çok küçük: en az %1</source>
+        <translation>value too small: at least %1</translation>
+    </message>
+    <message>
+        <source>değer çok büyük: en çok %1</source>
+        <translation>value too large: at most %1</translation>
+    </message>
+</context>
+<context>
     <name>cli</name>
     <message>
         <source>Kullanım: tavlora [SEÇENEK]...
@@ -146,6 +647,165 @@ Distributed under the MIT licence.
     <message>
         <source>Renksiz</source>
         <translation>None</translation>
+    </message>
+</context>
+<context>
+    <name>inductor</name>
+    <message>
+        <source>%1 çarpanı iki tabloda var; biri Sarı&apos;da durur</source>
+        <translation>%1 as a multiplier in two tables; one stops at Yellow</translation>
+    </message>
+    <message>
+        <source>%1 çarpanı yalnız bir tabloda</source>
+        <translation>%1 as a multiplier in one table only</translation>
+    </message>
+    <message>
+        <source>Altın ondalık noktasıdır (bir tablo; bir başkası bunu anmaz)</source>
+        <translation>Gold is the decimal point (one table; another does not mention it)</translation>
+    </message>
+    <message>
+        <source>Altın ondalık noktasıdır</source>
+        <translation>Gold is the decimal point</translation>
+    </message>
+    <message>
+        <source>bir kaynağın metni askeri biçimde Altın × 0,01, Gümüş × 0,1 okur</source>
+        <translation>one source&apos;s text reads Gold × 0,01, Silver × 0,1 in the military form</translation>
+    </message>
+    <message>
+        <source>tolerans bandı yok: ± % 20</source>
+        <translation>no tolerance band: ± 20 %</translation>
+    </message>
+    <message>
+        <source>Siyah tolerans: ± % 20 (bir tablo)</source>
+        <translation>Black tolerance: ± 20 % (one table)</translation>
+    </message>
+    <message>
+        <source>iki tabloda Siyah tolerans vermez</source>
+        <translation>in two tables Black gives no tolerance</translation>
+    </message>
+    <message>
+        <source>bir üretici sayfası bantları nH okur</source>
+        <translation>one maker&apos;s page reads the bands in nH</translation>
+    </message>
+    <message>
+        <source>değer sıfır</source>
+        <translation>the value is zero</translation>
+    </message>
+    <message>
+        <source>iki anlamlı hane taşır</source>
+        <translation>two significant digits only</translation>
+    </message>
+    <message>
+        <source>en küçüğü 0,01 µH (Siyah Kahverengi Gümüş)</source>
+        <translation>the smallest is 0,01 µH (Black Brown Silver)</translation>
+    </message>
+    <message>
+        <source>en büyük çarpan Beyaz (× 10⁹)</source>
+        <translation>the largest multiplier is White (× 10⁹)</translation>
+    </message>
+    <message>
+        <source>10 µH altında ondalıktan sonra bir hane</source>
+        <translation>below 10 µH, one digit after the decimal point</translation>
+    </message>
+    <message>
+        <source>1 µH altında ondalıktan sonra iki hane</source>
+        <translation>below 1 µH, two digits after the decimal point</translation>
+    </message>
+    <message>
+        <source>bu çarpanın rengi yok</source>
+        <translation>no colour for this multiplier</translation>
+    </message>
+    <message>
+        <source>± % %1</source>
+        <translation>± %1 %</translation>
+    </message>
+    <message>
+        <source>tolerans yok</source>
+        <translation>no tolerance</translation>
+    </message>
+    <message>
+        <source>SMD bobin noktaları seriye özgüdür: değer her serinin veri sayfasındadır (noktalar nH okunur, 10 nH altında seriden seriye değişir)</source>
+        <translation>SMD inductor dots belong to their series: the value is in each series&apos; data sheet (the dots read in nH, and below 10 nH they differ from series to series)</translation>
+    </message>
+    <message>
+        <source>%1 bant: %2%3 × %4</source>
+        <translation>%1 bands: %2%3 × %4</translation>
+    </message>
+    <message>
+        <source>askeri 5 bant: 0,%1%2</source>
+        <translation>military 5 bands: 0,%1%2</translation>
+    </message>
+    <message>
+        <source>askeri 5 bant: %1,%2</source>
+        <translation>military 5 bands: %1,%2</translation>
+    </message>
+    <message>
+        <source>askeri 5 bant: %1%2 × %3</source>
+        <translation>military 5 bands: %1%2 × %3</translation>
+    </message>
+    <message>
+        <source>bobin 3, 4 ya da 5 bant taşır; verilen %1</source>
+        <translation>an inductor has 3, 4 or 5 bands; given %1</translation>
+    </message>
+    <message>
+        <source>%1. bant: %2 bobinde okunmaz</source>
+        <translation>band %1: %2 is not read on an inductor</translation>
+    </message>
+    <message>
+        <source>%1. bant: %2 rakam olamaz</source>
+        <translation>band %1: %2 cannot be a digit</translation>
+    </message>
+    <message>
+        <source>%1. bant: %2 çarpan olamaz</source>
+        <translation>band %1: %2 cannot be a multiplier</translation>
+    </message>
+    <message>
+        <source>5 bantlı askeri biçimde 1. bant çift genişlikte Gümüş olur; verilen %1</source>
+        <translation>in the 5-band military form band 1 is a double-width Silver; given %1</translation>
+    </message>
+    <message>
+        <source>askeri biçimin 2.–4. bantları değer taşır</source>
+        <translation>bands 2–4 of the military form carry the value</translation>
+    </message>
+    <message>
+        <source>askeri biçimin 5. bandı toleranstır</source>
+        <translation>band 5 of the military form is the tolerance</translation>
+    </message>
+    <message>
+        <source>%1. bant: %2 bobinde tolerans rengi değil (Kahverengi, Kırmızı, Turuncu, Sarı, Altın, Gümüş, Siyah)</source>
+        <translation>band %1: %2 is no tolerance colour on an inductor (Brown, Red, Orange, Yellow, Gold, Silver, Black)</translation>
+    </message>
+    <message>
+        <source>Tolerans: %1</source>
+        <translation>Tolerance: %1</translation>
+    </message>
+    <message>
+        <source>Başka okuma: %1  %2 (%3)</source>
+        <translation>Other reading: %1  %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 + tolerans bandı</source>
+        <translation>%1: %2 + tolerance band</translation>
+    </message>
+    <message>
+        <source>4 bant</source>
+        <translation>4 bands</translation>
+    </message>
+    <message>
+        <source>Askeri 5 bant</source>
+        <translation>Military 5 bands</translation>
+    </message>
+    <message>
+        <source>Tolerans bandı: Kahverengi ± % 1, Kırmızı ± % 2, Turuncu ± % 3, Sarı ± % 4, Altın ± % 5, Gümüş ± % 10, yok ± % 20</source>
+        <translation>Tolerance band: Brown ± 1 %, Red ± 2 %, Orange ± 3 %, Yellow ± 4 %, Gold ± 5 %, Silver ± 10 %, none ± 20 %</translation>
+    </message>
+    <message>
+        <source>E-serisi: E6, E12, E24&apos;te değil</source>
+        <translation>E series: not in E6, E12, E24</translation>
+    </message>
+    <message>
+        <source>E-serisi: %1</source>
+        <translation>E series: %1</translation>
     </message>
 </context>
 <context>

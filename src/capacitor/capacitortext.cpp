@@ -5,6 +5,8 @@
 #include "colorcode/standardvalues.h"
 #include "numbers/exactnumber.h"
 
+#include <QCoreApplication>
+
 namespace capacitor
 {
 
@@ -42,15 +44,15 @@ QString voltsSourcesText(Sources sources)
 {
     switch (sources) {
     case Sources::ThreeTables:
-        return QStringLiteral("üç tablo");
+        return QCoreApplication::translate("capacitor", "üç tablo");
     case Sources::OneTable:
-        return QStringLiteral("bir tablo");
+        return QCoreApplication::translate("capacitor", "bir tablo");
     case Sources::Tdk:
         return QStringLiteral("TDK");
     case Sources::OneReader:
-        return QStringLiteral("bir okur yorumu");
+        return QCoreApplication::translate("capacitor", "bir okur yorumu");
     case Sources::OneSource:
-        return QStringLiteral("tek kaynak");
+        return QCoreApplication::translate("capacitor", "tek kaynak");
     default:
         return {};
     }
@@ -64,21 +66,26 @@ QString toleranceNoteText(const Note &note, const QLocale &locale)
     const bool percent = note.tolerance.kind == Tolerance::Kind::Percent;
     const QString tolerance = toleranceText(note.tolerance, locale);
     if (note.below10pF) {
-        const QString tables = note.sources == Sources::FourTables ? QStringLiteral("dört tablo")
-                               : note.sources == Sources::ThreeTables ? QStringLiteral("üç tablo")
-                                                                      : QStringLiteral("tek tablo");
-        return QStringLiteral("10 pF altında ") + letter +
-               (percent ? QStringLiteral(" yüzde olarak") : QString()) + QStringLiteral(": ") +
-               tolerance + QStringLiteral(" (") + tables + u')';
+        const QString tables = note.sources == Sources::FourTables
+                                   ? QCoreApplication::translate("capacitor", "dört tablo")
+                               : note.sources == Sources::ThreeTables
+                                   ? QCoreApplication::translate("capacitor", "üç tablo")
+                                   : QCoreApplication::translate("capacitor", "tek tablo");
+        return (percent ? QCoreApplication::translate("capacitor",
+                                                      "10 pF altında %1 yüzde olarak: %2 (%3)")
+                        : QCoreApplication::translate("capacitor", "10 pF altında %1: %2 (%3)"))
+            .arg(letter, tolerance, tables);
     }
     switch (note.sources) {
     case Sources::TwoTables:
-        return letter + (percent ? QStringLiteral(" yüzde olarak:") : QString()) +
-               QStringLiteral(" iki tabloda ") + tolerance;
+        return (percent
+                    ? QCoreApplication::translate("capacitor", "%1 yüzde olarak: iki tabloda %2")
+                    : QCoreApplication::translate("capacitor", "%1 iki tabloda %2"))
+            .arg(letter, tolerance);
     case Sources::OneSource:
-        return letter + QStringLiteral(" tek kaynakta");
+        return QCoreApplication::translate("capacitor", "%1 tek kaynakta").arg(letter);
     default:
-        return letter + QStringLiteral(" bir tabloda ") + tolerance;
+        return QCoreApplication::translate("capacitor", "%1 bir tabloda %2").arg(letter, tolerance);
     }
 }
 
@@ -87,16 +94,18 @@ QString voltageLetterText(const Note &note, const QLocale &locale)
 {
     const QString letter = note.letter;
     QString text;
-    if (note.sources == Sources::NoTable)
-        text = letter + QStringLiteral("'yi hiçbir tablo vermez"); // T, the one such letter
+    if (note.sources == Sources::NoTable) // T, the one such letter
+        text = QCoreApplication::translate("capacitor", "%1'yi hiçbir tablo vermez").arg(letter);
     else if (note.sources == Sources::NotInOtherCodes)
-        text = letter + QStringLiteral(" öteki harf kodlarında kullanılmaz");
+        text = QCoreApplication::translate("capacitor", "%1 öteki harf kodlarında kullanılmaz")
+                   .arg(letter);
     else
-        text = letter + QStringLiteral(" = ") + decimalText(note.mantissaHundredths, locale) +
-               QStringLiteral(" (") + note.seenCode +
-               (note.approximately ? QStringLiteral(" ≈ ") : QStringLiteral(" = ")) +
-               voltsText(note.voltsHundredths.value_or(0), locale) + QStringLiteral(", ") +
-               voltsSourcesText(note.sources) + u')';
+        text =
+            (note.approximately ? QCoreApplication::translate("capacitor", "%1 = %2 (%3 ≈ %4, %5)")
+                                : QCoreApplication::translate("capacitor", "%1 = %2 (%3 = %4, %5)"))
+                .arg(letter, decimalText(note.mantissaHundredths, locale), note.seenCode,
+                     voltsText(note.voltsHundredths.value_or(0), locale),
+                     voltsSourcesText(note.sources));
     return note.code + QStringLiteral(": ") + text;
 }
 
@@ -107,21 +116,26 @@ QString eiaLowerCaseText(const Note &note, const QLocale &locale)
     const QString letter = note.letter;
     const QString mantissa =
         numbers::text(numbers::fromUnits(std::uint64_t(note.mantissaTenths), 1), locale, 1);
-    const QString quoting = QStringLiteral("EIA-198-D'yi aktaran tablo");
     // 9,0'ı: the suffix fits the one value two letters share.
-    const QString otherWrites =
-        mantissa + QStringLiteral("'ı ") + note.otherSpelling + QStringLiteral(" yazar");
     switch (note.sources) {
     case Sources::OnlyQuotingTable:
-        return letter + QStringLiteral(" yalnız ") + quoting + QStringLiteral("da") +
-               (note.otherSpelling.isNull() ? QString()
-                                            : QStringLiteral("; öteki tablo ") + otherWrites);
+        if (note.otherSpelling.isNull())
+            return QCoreApplication::translate("capacitor",
+                                               "%1 yalnız EIA-198-D'yi aktaran tabloda")
+                .arg(letter);
+        return QCoreApplication::translate(
+                   "capacitor", "%1 yalnız EIA-198-D'yi aktaran tabloda; öteki tablo %2'ı %3 yazar")
+            .arg(letter, mantissa, note.otherSpelling);
     case Sources::TwoTables:
         if (!note.otherSpelling.isNull())
-            return letter + QStringLiteral(" iki tabloda; ") + quoting + u' ' + otherWrites;
-        return letter + QStringLiteral(" = ") + mantissa + QStringLiteral(" (iki tablo)");
+            return QCoreApplication::translate(
+                       "capacitor", "%1 iki tabloda; EIA-198-D'yi aktaran tablo %2'ı %3 yazar")
+                .arg(letter, mantissa, note.otherSpelling);
+        return QCoreApplication::translate("capacitor", "%1 = %2 (iki tablo)")
+            .arg(letter, mantissa);
     default:
-        return letter + QStringLiteral(" = ") + mantissa + QStringLiteral(" (") + quoting + u')';
+        return QCoreApplication::translate("capacitor", "%1 = %2 (EIA-198-D'yi aktaran tablo)")
+            .arg(letter, mantissa);
     }
 }
 
@@ -129,15 +143,16 @@ QString unitLetterText(QChar letter)
 {
     switch (letter.unicode()) {
     case u'm':
-        return QStringLiteral("m = mili (mF)");
+        return QCoreApplication::translate("capacitor", "m = mili (mF)");
     case u'F':
         return QStringLiteral("F = farad");
     case u'M':
-        return QStringLiteral(
-            "büyük M bir dirençte mega okunur (4M7 = 4,7 MΩ); burada mili sayıldı");
+        return QCoreApplication::translate(
+            "capacitor", "büyük M bir dirençte mega okunur (4M7 = 4,7 MΩ); burada mili sayıldı");
     default: // N, U
-        return QStringLiteral("büyük ") + letter + QStringLiteral(": IEC küçük ") +
-               letter.toLower() + QStringLiteral(" yazar; parçalarda görülür");
+        return QCoreApplication::translate("capacitor",
+                                           "büyük %1: IEC küçük %2 yazar; parçalarda görülür")
+            .arg(QString(letter), QString(letter.toLower()));
     }
 }
 
@@ -163,11 +178,11 @@ QString formName(MarkingForm form)
 {
     switch (form) {
     case MarkingForm::ThreeDigit:
-        return QStringLiteral("3 haneli");
+        return QCoreApplication::translate("capacitor", "3 haneli");
     case MarkingForm::RDecimal:
-        return QStringLiteral("R ondalık");
+        return QCoreApplication::translate("capacitor", "R ondalık");
     case MarkingForm::LetterCode:
-        return QStringLiteral("harf kodu");
+        return QCoreApplication::translate("capacitor", "harf kodu");
     case MarkingForm::Eia198:
         return QStringLiteral("EIA-198");
     }
@@ -179,45 +194,45 @@ QString howText(const How &how, const QLocale &locale)
     QString text;
     switch (how.kind) {
     case HowKind::ThreeDigit:
-        text = QStringLiteral("3 haneli kod: ") + QString::number(how.significant) + u' ' +
-               factorText(how.power, locale) + QStringLiteral(" pF");
+        text = QCoreApplication::translate("capacitor", "3 haneli kod: %1 %2 pF")
+                   .arg(QString::number(how.significant), factorText(how.power, locale));
         break;
     case HowKind::PlainValue:
-        text = QStringLiteral("düz değer: ") + how.code + QStringLiteral(" pF");
+        text = QCoreApplication::translate("capacitor", "düz değer: %1 pF").arg(how.code);
         break;
     case HowKind::OneOrTwoDigits:
-        text = QStringLiteral("1-2 haneli: değer pF olarak");
+        text = QCoreApplication::translate("capacitor", "1-2 haneli: değer pF olarak");
         break;
     case HowKind::RPicofarads:
-        text = QStringLiteral("R ondalık (pF): ") + how.code + QStringLiteral(" = ") +
-               numbers::text(how.number, locale) + QStringLiteral(" pF");
+        text = QCoreApplication::translate("capacitor", "R ondalık (pF): %1 = %2 pF")
+                   .arg(how.code, numbers::text(how.number, locale));
         break;
     case HowKind::RMicrofarads:
-        text = QStringLiteral("R ondalık (µF): ") + how.code + QStringLiteral(" = ") +
-               numbers::text(how.number, locale) + QStringLiteral(" µF");
+        text = QCoreApplication::translate("capacitor", "R ondalık (µF): %1 = %2 µF")
+                   .arg(how.code, numbers::text(how.number, locale));
         break;
     case HowKind::LetterCode:
-        text = QStringLiteral("harf kodu: ") + how.letter +
-               QStringLiteral(" birim ve ondalık yerinde");
+        text = QCoreApplication::translate("capacitor", "harf kodu: %1 birim ve ondalık yerinde")
+                   .arg(how.letter);
         break;
     case HowKind::Eia198:
-        text = QStringLiteral("EIA-198: ") + how.letter + QStringLiteral(" = ") +
-               decimalText(how.mantissaTenths * 10, locale) + QStringLiteral(", ") +
-               QString::number(how.digit) + QStringLiteral(" = ") +
-               factorText(how.digit == 9 ? -1 : how.digit, locale) + QStringLiteral(" pF");
+        text = QCoreApplication::translate("capacitor", "EIA-198: %1 = %2, %3 = %4 pF")
+                   .arg(how.letter, decimalText(how.mantissaTenths * 10, locale),
+                        QString::number(how.digit),
+                        factorText(how.digit == 9 ? -1 : how.digit, locale));
         break;
     case HowKind::TantalumAfter:
-        text = QStringLiteral("SMD tantal: ") + how.code + QStringLiteral(" pF kodu, ") +
-               how.letter + QStringLiteral(" = ") + voltsText(how.voltsHundredths, locale);
+        text = QCoreApplication::translate("capacitor", "SMD tantal: %1 pF kodu, %2 = %3")
+                   .arg(how.code, how.letter, voltsText(how.voltsHundredths, locale));
         break;
     case HowKind::FilmPrint:
-        text = QStringLiteral("film baskısı: ") + how.printedValue + QStringLiteral(" µF, ") +
-               how.letter + QStringLiteral(" tolerans, ") + how.printedVolts + QStringLiteral(" V");
+        text = QCoreApplication::translate("capacitor", "film baskısı: %1 µF, %2 tolerans, %3 V")
+                   .arg(how.printedValue, how.letter, how.printedVolts);
         break;
     }
     if (!how.tantalumLetterFirst.isNull())
-        text = QStringLiteral("SMD tantal: ") + how.tantalumLetterFirst +
-               QStringLiteral(" gerilim harfi, ") + text;
+        text = QCoreApplication::translate("capacitor", "SMD tantal: %1 gerilim harfi, %2")
+                   .arg(how.tantalumLetterFirst, text);
     return quantity::withDecimalMark(text, locale);
 }
 
@@ -226,29 +241,29 @@ QString noteText(const Note &note, const QLocale &locale)
     QString text;
     switch (note.kind) {
     case NoteKind::SomeMakersFactor:
-        text = QStringLiteral("%1 = %2: bazı üreticilerde")
-                   .arg(note.digit)
-                   .arg(factorText(note.power, locale));
+        text = QCoreApplication::translate("capacitor", "%1 = %2: bazı üreticilerde")
+                   .arg(QString::number(note.digit), factorText(note.power, locale));
         break;
     case NoteKind::TwoTablesPower:
-        text = QStringLiteral("iki tabloda %1 = × 10%2")
-                   .arg(note.digit)
-                   .arg(numbers::superscript(note.digit));
+        text = QCoreApplication::translate("capacitor", "iki tabloda %1 = × 10%2")
+                   .arg(QString::number(note.digit), numbers::superscript(note.digit));
         break;
     case NoteKind::SevenForTantalums:
-        text = QStringLiteral("7 = × 10⁷ tantallarda (107 = 100 µF); iki tablo seramikte 7'yi "
-                              "kullanılmaz sayar");
+        text = QCoreApplication::translate("capacitor",
+                                           "7 = × 10⁷ tantallarda (107 = 100 µF); iki tablo "
+                                           "seramikte 7'yi kullanılmaz sayar");
         break;
     case NoteKind::ZeroAddsNoZero:
-        text = QStringLiteral("son 0 sıfır eklemez: ") + note.code + QStringLiteral(" = ") +
-               pf(note.value, locale);
+        text = QCoreApplication::translate("capacitor", "son 0 sıfır eklemez: %1 = %2")
+                   .arg(note.code, pf(note.value, locale));
         break;
     case NoteKind::PlainValuePage:
-        text = QStringLiteral("bir sayfa 0 ile bitenleri düz değer sayar");
+        text =
+            QCoreApplication::translate("capacitor", "bir sayfa 0 ile bitenleri düz değer sayar");
         break;
     case NoteKind::RMicrofaradsOnElectrolytics:
-        text =
-            QStringLiteral("elektrolitik ya da tantalda R µF ondalığı olabilir (bir kit kılavuzu)");
+        text = QCoreApplication::translate(
+            "capacitor", "elektrolitik ya da tantalda R µF ondalığı olabilir (bir kit kılavuzu)");
         break;
     case NoteKind::UnitLetter:
         text = unitLetterText(note.letter);
@@ -257,94 +272,102 @@ QString noteText(const Note &note, const QLocale &locale)
         text = toleranceNoteText(note, locale);
         break;
     case NoteKind::AbsoluteAbove10pF:
-        text =
-            QStringLiteral("%1 mutlak (pF) okundu; 10 pF üstünde olağan dışıdır").arg(note.letter);
+        text = QCoreApplication::translate("capacitor",
+                                           "%1 mutlak (pF) okundu; 10 pF üstünde olağan dışıdır")
+                   .arg(note.letter);
         break;
     case NoteKind::VoltageLetter:
         text = voltageLetterText(note, locale);
         break;
     case NoteKind::WithoutVoltageCode:
-        text = QStringLiteral("gerilim kodu olmadan");
+        text = QCoreApplication::translate("capacitor", "gerilim kodu olmadan");
         break;
     case NoteKind::Eia198LowerCase:
         text = eiaLowerCaseText(note, locale);
         break;
     case NoteKind::Eia198Nine:
-        text =
-            QStringLiteral("9 = %1 (iki tablo; ikisi 9'u hiç vermez)").arg(factorText(-1, locale));
+        text = QCoreApplication::translate("capacitor", "9 = %1 (iki tablo; ikisi 9'u hiç vermez)")
+                   .arg(factorText(-1, locale));
         break;
     case NoteKind::Eia198Eight:
-        text =
-            QStringLiteral("burada 8 = × 10⁸; 3 haneli kodda 8 = %1").arg(factorText(-2, locale));
+        text = QCoreApplication::translate("capacitor", "burada 8 = × 10⁸; 3 haneli kodda 8 = %1")
+                   .arg(factorText(-2, locale));
         break;
     case NoteKind::AlsoRDecimal:
-        text = QStringLiteral("R ondalık olarak da okunur");
+        text = QCoreApplication::translate("capacitor", "R ondalık olarak da okunur");
         break;
     case NoteKind::AlsoLetterCode:
-        text = QStringLiteral("harf kodu olarak da okunur");
+        text = QCoreApplication::translate("capacitor", "harf kodu olarak da okunur");
         break;
     case NoteKind::Maker:
-        text = QStringLiteral("ilk harf üretici: %1 = %2").arg(note.letter, makerName(note.letter));
+        text = QCoreApplication::translate("capacitor", "ilk harf üretici: %1 = %2")
+                   .arg(note.letter, makerName(note.letter));
         break;
     case NoteKind::TantalumVoltsLetter:
-        text = QStringLiteral("%1 = %2 (tantal gerilim harfi)")
-                   .arg(note.letter)
-                   .arg(voltsText(note.voltsHundredths.value_or(0), locale));
+        text = QCoreApplication::translate("capacitor", "%1 = %2 (tantal gerilim harfi)")
+                   .arg(note.letter, voltsText(note.voltsHundredths.value_or(0), locale));
         break;
     case NoteKind::VoltsBySeries:
-        text = QStringLiteral("bu harfin gerilimi seriye göre değişir: veri sayfasına bakın");
+        text = QCoreApplication::translate(
+            "capacitor", "bu harfin gerilimi seriye göre değişir: veri sayfasına bakın");
         break;
     case NoteKind::TantalumReadingLetter:
-        text = QStringLiteral("tantal okuması: %1 gerilim harfi").arg(note.letter);
+        text = QCoreApplication::translate("capacitor", "tantal okuması: %1 gerilim harfi")
+                   .arg(note.letter);
         break;
     case NoteKind::CeramicUnusualTolerance:
-        text = QStringLiteral("seramik okuması; bu değerde mutlak tolerans olağan dışı");
+        text = QCoreApplication::translate(
+            "capacitor", "seramik okuması; bu değerde mutlak tolerans olağan dışı");
         break;
     case NoteKind::ToleranceNotKilo:
-        text = QStringLiteral("%1 tolerans harfidir, kilo değil").arg(note.letter);
+        text = QCoreApplication::translate("capacitor", "%1 tolerans harfidir, kilo değil")
+                   .arg(note.letter);
         break;
     case NoteKind::ResistorLetterCode:
-        text = QStringLiteral("bir dirençte %1 harf kodu başka bir değerdir").arg(note.code);
+        text =
+            QCoreApplication::translate("capacitor", "bir dirençte %1 harf kodu başka bir değerdir")
+                .arg(note.code);
         break;
     case NoteKind::Polarity:
         text = polarityWarning();
         break;
     case NoteKind::TwoSignificantDigits:
-        text = QStringLiteral("iki anlamlı hane taşır");
+        text = QCoreApplication::translate("capacitor", "iki anlamlı hane taşır");
         break;
     case NoteKind::SmallestThreeDigit:
-        text = QStringLiteral("en küçüğü ") + numbers::text(numbers::fromUnits(1, 1), locale) +
-               QStringLiteral(" pF (108)");
+        text = QCoreApplication::translate("capacitor", "en küçüğü %1 pF (108)")
+                   .arg(numbers::text(numbers::fromUnits(1, 1), locale));
         break;
     case NoteKind::LargestThreeDigit:
-        text = QStringLiteral("en büyüğü 990 µF (997)");
+        text = QCoreApplication::translate("capacitor", "en büyüğü 990 µF (997)");
         break;
     case NoteKind::SomeMakersDigit:
-        text = QStringLiteral("%1 = %2 bazı üreticilerde; iki tablo %1'i × 10%3 okur")
-                   .arg(note.digit)
-                   .arg(factorText(note.power, locale))
-                   .arg(numbers::superscript(note.digit));
+        text = QCoreApplication::translate("capacitor",
+                                           "%1 = %2 bazı üreticilerde; iki tablo %1'i × 10%3 okur")
+                   .arg(QString::number(note.digit), factorText(note.power, locale),
+                        numbers::superscript(note.digit));
         break;
     case NoteKind::SevenOnTantalums:
-        text = QStringLiteral("7 tantallarda kullanılır");
+        text = QCoreApplication::translate("capacitor", "7 tantallarda kullanılır");
         break;
     case NoteKind::LastZeroAddsNone:
-        text = QStringLiteral("son 0 sıfır eklemez");
+        text = QCoreApplication::translate("capacitor", "son 0 sıfır eklemez");
         break;
     case NoteKind::RBelow10pF:
-        text = QStringLiteral("yalnız 10 pF altında");
+        text = QCoreApplication::translate("capacitor", "yalnız 10 pF altında");
         break;
     case NoteKind::RTwoDigits:
-        text = QStringLiteral("R kodu en çok iki hane taşır");
+        text = QCoreApplication::translate("capacitor", "R kodu en çok iki hane taşır");
         break;
     case NoteKind::LetterCodeDigits:
-        text = QStringLiteral("harf kodu en çok %1 hane taşır").arg(note.digit);
+        text = QCoreApplication::translate("capacitor", "harf kodu en çok %1 hane taşır")
+                   .arg(QString::number(note.digit));
         break;
     case NoteKind::AsciiSpelling:
-        text = QStringLiteral("ASCII ile: ") + note.code;
+        text = QCoreApplication::translate("capacitor", "ASCII ile: %1").arg(note.code);
         break;
     case NoteKind::NotInEia198:
-        text = QStringLiteral("EIA-198 tablolarında yok");
+        text = QCoreApplication::translate("capacitor", "EIA-198 tablolarında yok");
         break;
     }
     return quantity::withDecimalMark(text, locale);
@@ -360,30 +383,38 @@ QString notesText(const std::vector<Note> &notes, const QLocale &locale)
 
 QString polarityWarning()
 {
-    return QStringLiteral("Tantal: şerit = +. Alüminyum elektrolitik: şerit = −.");
+    return QCoreApplication::translate("capacitor",
+                                       "Tantal: şerit = +. Alüminyum elektrolitik: şerit = −.");
 }
 
 QString refusalText(const Refusal &refusal)
 {
     switch (refusal.kind) {
     case RefusalKind::TextTooLong:
-        return QStringLiteral("kondansatör kodu en çok %1 karakterdir; bu metin çok uzun")
+        return QCoreApplication::translate(
+                   "capacitor", "kondansatör kodu en çok %1 karakterdir; bu metin çok uzun")
             .arg(longestMarking);
     case RefusalKind::UnknownCharacter:
-        return QStringLiteral("tanınmayan karakter: ") + quoted(refusal.part);
+        return QCoreApplication::translate("capacitor", "tanınmayan karakter: %1")
+            .arg(quoted(refusal.part));
     case RefusalKind::Empty:
-        return QStringLiteral("kondansatör kodu boş");
+        return QCoreApplication::translate("capacitor", "kondansatör kodu boş");
     case RefusalKind::IOInEia198:
-        return quoted(refusal.part) +
-               QStringLiteral(": EIA-198'de I ve O kullanılmaz (bir not dosyasındaki I = 2,2 "
-                              "ve O = 3,3 J ve N'nin yanlış yazımıdır)");
+        return QCoreApplication::translate("capacitor",
+                                           "%1: EIA-198'de I ve O kullanılmaz (bir not "
+                                           "dosyasındaki I = 2,2 ve O = 3,3 J ve N'nin yanlış "
+                                           "yazımıdır)")
+            .arg(quoted(refusal.part));
     case RefusalKind::ZeroValue:
-        return quoted(refusal.part) + QStringLiteral(": değer sıfır olamaz");
+        return QCoreApplication::translate("capacitor", "%1: değer sıfır olamaz")
+            .arg(quoted(refusal.part));
     case RefusalKind::VoltsTwice:
-        return QStringLiteral("gerilim iki kez yazılmış: ") + quoted(refusal.part);
+        return QCoreApplication::translate("capacitor", "gerilim iki kez yazılmış: %1")
+            .arg(quoted(refusal.part));
     case RefusalKind::UnknownCode:
-        return quoted(refusal.part) +
-               QStringLiteral(" bilinen bir kondansatör kodu değil (104, 4n7, 2A474J, S3, 3R9)");
+        return QCoreApplication::translate(
+                   "capacitor", "%1 bilinen bir kondansatör kodu değil (104, 4n7, 2A474J, S3, 3R9)")
+            .arg(quoted(refusal.part));
     }
     return {};
 }
@@ -392,12 +423,13 @@ QString toleranceText(const Tolerance &t, const QLocale &locale)
 {
     switch (t.kind) {
     case Tolerance::Kind::Percent:
-        return QStringLiteral("± % ") + decimalText(t.plusHundredths, locale);
+        return QCoreApplication::translate("capacitor", "± % %1")
+            .arg(decimalText(t.plusHundredths, locale));
     case Tolerance::Kind::Picofarads:
         return QStringLiteral("± ") + decimalText(t.plusHundredths, locale) + QStringLiteral(" pF");
     case Tolerance::Kind::Asymmetric:
-        return QStringLiteral("+ % ") + decimalText(t.plusHundredths, locale) +
-               QStringLiteral(" / − % ") + decimalText(t.minusHundredths, locale);
+        return QCoreApplication::translate("capacitor", "+ % %1 / − % %2")
+            .arg(decimalText(t.plusHundredths, locale), decimalText(t.minusHundredths, locale));
     }
     return {};
 }
@@ -415,7 +447,7 @@ QString readingLine(const Reading &r, const QLocale &locale)
     if (r.voltsHundredths)
         line += QStringLiteral("  ") + voltsText(*r.voltsHundredths, locale);
     if (r.tantalum)
-        line += QStringLiteral("  tantal");
+        line += QStringLiteral("  ") + QCoreApplication::translate("capacitor", "tantal");
     return line;
 }
 
@@ -438,21 +470,24 @@ QStringList decodeLines(const MarkingReading &reading, const QLocale &locale)
                         quantity::unitSymbol(power, Kind::Capacitance);
     }
     if (same.size() > 1)
-        lines << QStringLiteral("Aynı değer: ") + same.join(QStringLiteral(" = "));
+        lines << QCoreApplication::translate("capacitor", "Aynı değer: %1")
+                     .arg(same.join(QStringLiteral(" = ")));
     const QString firstHow = howText(first.how, locale);
     lines << firstHow;
-    lines << QStringLiteral("Tolerans: ") + (first.tolerance
-                                                 ? toleranceText(*first.tolerance, locale)
-                                                 : QStringLiteral("kodda yok"));
+    lines << QCoreApplication::translate("capacitor", "Tolerans: %1")
+                 .arg(first.tolerance ? toleranceText(*first.tolerance, locale)
+                                      : QCoreApplication::translate("capacitor", "kodda yok"));
     if (first.voltsHundredths)
-        lines << QStringLiteral("Gerilim: ") + voltsText(*first.voltsHundredths, locale) +
-                     (voltsDisputed(readings)
-                          ? QStringLiteral(" (harfi tartışmalı; başka okumaya bakın)")
-                          : QString());
+        lines << (voltsDisputed(readings)
+                      ? QCoreApplication::translate(
+                            "capacitor", "Gerilim: %1 (harfi tartışmalı; başka okumaya bakın)")
+                      : QCoreApplication::translate("capacitor", "Gerilim: %1"))
+                     .arg(voltsText(*first.voltsHundredths, locale));
     else if (voltsDisputed(readings))
-        lines << QStringLiteral("Gerilim: harfi tartışmalı; okumalara bakın");
+        lines << QCoreApplication::translate("capacitor",
+                                             "Gerilim: harfi tartışmalı; okumalara bakın");
     if (first.tantalum)
-        lines << QStringLiteral("Tantal okuması");
+        lines << QCoreApplication::translate("capacitor", "Tantal okuması");
     if (!first.notes.empty())
         lines << notesText(first.notes, locale);
     for (const Note &note : readings.notes)
@@ -460,9 +495,9 @@ QStringList decodeLines(const MarkingReading &reading, const QLocale &locale)
     for (std::size_t i = 1; i < readings.readings.size(); ++i) {
         const Reading &r = readings.readings[i];
         const QString how = howText(r.how, locale);
-        lines << QStringLiteral("Başka okuma: ") + readingLine(r, locale) + QStringLiteral(" (") +
-                     joinNotes(notesText(r.notes, locale), how == firstHow ? QString() : how) +
-                     u')';
+        lines << QCoreApplication::translate("capacitor", "Başka okuma: %1 (%2)")
+                     .arg(readingLine(r, locale),
+                          joinNotes(notesText(r.notes, locale), how == firstHow ? QString() : how));
     }
     return lines;
 }
@@ -476,8 +511,9 @@ QString seriesLine(const ExactValue &picofarads)
         if (colorcode::isInSeries(picofarads, s))
             in << colorcode::seriesName(s);
     if (in.isEmpty())
-        return QStringLiteral("E-serisi: hiçbirinde değil");
-    return QStringLiteral("E-serisi: ") + in.join(QStringLiteral(", "));
+        return QCoreApplication::translate("capacitor", "E-serisi: hiçbirinde değil");
+    return QCoreApplication::translate("capacitor", "E-serisi: %1")
+        .arg(in.join(QStringLiteral(", ")));
 }
 
 QStringList encodeLines(const ExactValue &picofarads, const QLocale &locale)

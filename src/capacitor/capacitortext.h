@@ -1,9 +1,9 @@
 #pragma once
 
 // Capacitor markings in words: the one place refusals, readings, notes and
-// a value's markings of capacitormarking.h become Turkish, for the window,
-// the command line's lines and the JSON's text fields alike. Numbers follow
-// the locale given.
+// a value's markings of capacitormarking.h become sentences in the
+// interface's language, for the window, the command line's lines and the
+// JSON's text fields alike. Numbers follow the locale given.
 
 #include "capacitor/capacitormarking.h"
 

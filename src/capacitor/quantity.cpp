@@ -5,6 +5,7 @@
 #include "forms/conversions.h"
 #include "numbers/exactnumber.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <array>
@@ -97,11 +98,15 @@ QString withDecimalMark(QString text, const QLocale &locale)
 
 std::variant<ExactValue, QString> readQuantity(const QString &text, Kind kind, QChar decimalMark)
 {
-    const QString what =
-        kind == Kind::Capacitance ? QStringLiteral("kapasite") : QStringLiteral("endüktans");
+    const bool capacitance = kind == Kind::Capacitance;
     if (text.size() > longestText)
-        return QStringLiteral("metin çok uzun: bir %1 değeri en çok %2 karakterdir")
-            .arg(what)
+        return (capacitance
+                    ? QCoreApplication::translate("capacitor",
+                                                  "metin çok uzun: bir kapasite değeri en çok %1 "
+                                                  "karakterdir")
+                    : QCoreApplication::translate("capacitor",
+                                                  "metin çok uzun: bir endüktans değeri en çok %1 "
+                                                  "karakterdir"))
             .arg(longestText);
     QString clean;
     for (const char32_t c : text.toUcs4()) {
@@ -116,10 +121,12 @@ std::variant<ExactValue, QString> readQuantity(const QString &text, Kind kind, Q
         else if (c < 0x80)
             clean += QChar(char16_t(c));
         else
-            return QStringLiteral("tanınmayan karakter: “%1”").arg(QString::fromUcs4(&c, 1));
+            return QCoreApplication::translate("capacitor", "tanınmayan karakter: “%1”")
+                .arg(QString::fromUcs4(&c, 1));
     }
     if (clean.isEmpty())
-        return QStringLiteral("%1 değeri boş").arg(what);
+        return capacitance ? QCoreApplication::translate("capacitor", "kapasite değeri boş")
+                           : QCoreApplication::translate("capacitor", "endüktans değeri boş");
 
     const QChar unitLetter = kind == Kind::Capacitance ? u'F' : u'H';
     bool unitWritten = false;
@@ -142,36 +149,44 @@ std::variant<ExactValue, QString> readQuantity(const QString &text, Kind kind, Q
         else if (c == u'm')
             p = -3;
         else if (c == u'M')
-            return QStringLiteral("M büyük harfle mega okunur; mili için küçük m yazın (4m7)");
+            return QCoreApplication::translate(
+                "capacitor", "M büyük harfle mega okunur; mili için küçük m yazın (4m7)");
         if (p == 1)
             continue;
         if (prefixAt >= 0)
-            return QStringLiteral("birim ön eki bir kez yazılır: “%1”")
+            return QCoreApplication::translate("capacitor", "birim ön eki bir kez yazılır: “%1”")
                 .arg(colorcode::quotedWord(clean));
         prefixAt = i;
         prefixPower = p;
     }
     if (prefixAt < 0 && !unitWritten)
-        return kind == Kind::Capacitance
-                   ? QStringLiteral("birim gerekli: p, n, µ (u) ya da m; örnek: 4%17n, 100nF")
-                         .arg(decimalMark)
-                   : QStringLiteral("birim gerekli: n, µ (u) ya da m; örnek: 2%12µH, 270u")
-                         .arg(decimalMark);
+        // The example is an argument of its own: "%17" would be read as
+        // the 17th placeholder.
+        return capacitance
+                   ? QCoreApplication::translate(
+                         "capacitor", "birim gerekli: p, n, µ (u) ya da m; örnek: %1, 100nF")
+                         .arg(QStringLiteral("4") + decimalMark + QStringLiteral("7n"))
+                   : QCoreApplication::translate("capacitor",
+                                                 "birim gerekli: n, µ (u) ya da m; örnek: %1, 270u")
+                         .arg(QStringLiteral("2") + decimalMark + QStringLiteral("2µH"));
 
     QString number = clean;
     if (prefixAt >= 0) {
         const bool inside = prefixAt + 1 < clean.size();
         if (inside && clean.contains(decimalMark))
-            return QStringLiteral("ön ek ondalık işaretinin yerindeyken ayrıca “%1” yazılmaz")
+            return QCoreApplication::translate(
+                       "capacitor", "ön ek ondalık işaretinin yerindeyken ayrıca “%1” yazılmaz")
                 .arg(decimalMark);
         number = clean.left(prefixAt) + (inside ? QString(decimalMark) : QString()) +
                  clean.mid(prefixAt + 1);
     }
     const QChar otherMark = decimalMark == u',' ? u'.' : u',';
     if (number.contains(otherMark))
-        return QStringLiteral("ondalık işareti “%1”; “%2” kullanılmaz").arg(decimalMark, otherMark);
+        return QCoreApplication::translate("capacitor", "ondalık işareti “%1”; “%2” kullanılmaz")
+            .arg(decimalMark, otherMark);
     if (number.count(decimalMark) > 1 || number == decimalMark || number.isEmpty())
-        return QStringLiteral("“%1” bir sayı değil").arg(colorcode::quotedWord(text.trimmed()));
+        return QCoreApplication::translate("capacitor", "“%1” bir sayı değil")
+            .arg(colorcode::quotedWord(text.trimmed()));
     std::string digits;
     int decimals = 0;
     bool afterMark = false;
@@ -182,21 +197,25 @@ std::variant<ExactValue, QString> readQuantity(const QString &text, Kind kind, Q
             digits += char(c.unicode());
             decimals += afterMark ? 1 : 0;
         } else {
-            return QStringLiteral("“%1” bir %2 değeri değil")
-                .arg(colorcode::quotedWord(text.trimmed()), what);
+            return (capacitance
+                        ? QCoreApplication::translate("capacitor", "“%1” bir kapasite değeri değil")
+                        : QCoreApplication::translate("capacitor",
+                                                      "“%1” bir endüktans değeri değil"))
+                .arg(colorcode::quotedWord(text.trimmed()));
         }
     }
     const ExactValue value =
         colorcode::normalised({digits, -decimals + prefixPower - basePower(kind)});
     if (value.digits.empty())
-        return QStringLiteral("değer sıfır olamaz");
+        return QCoreApplication::translate("capacitor", "değer sıfır olamaz");
     if (int(value.digits.size()) > mostSignificantDigits)
-        return QStringLiteral("en çok %1 anlamlı hane okunur").arg(mostSignificantDigits);
+        return QCoreApplication::translate("capacitor", "en çok %1 anlamlı hane okunur")
+            .arg(mostSignificantDigits);
     if (colorcode::compareValues(value, smallest(kind)) < 0)
-        return QStringLiteral("değer çok küçük: en az %1")
+        return QCoreApplication::translate("capacitor", "değer çok küçük: en az %1")
             .arg(quantityText(smallest(kind), kind, QLocale::c()).replace(u'.', decimalMark));
     if (colorcode::compareValues(value, largest(kind)) > 0)
-        return QStringLiteral("değer çok büyük: en çok %1")
+        return QCoreApplication::translate("capacitor", "değer çok büyük: en çok %1")
             .arg(quantityText(largest(kind), kind, QLocale::c()).replace(u'.', decimalMark));
     return value;
 }

@@ -33,7 +33,7 @@ QString unitSymbol(int power, Kind kind);
 // H); or the prefix in place of the decimal mark ("4n7", "2µ2"). Without a
 // prefix the unit must be written ("1F", "2H"). Invisible characters and
 // spaces do not count; digits of any script read as 0-9. A refusal is one
-// Turkish line.
+// line in the interface's language.
 std::variant<colorcode::ExactValue, QString> readQuantity(const QString &text, Kind kind,
                                                           QChar decimalMark);
 

@@ -2,8 +2,11 @@
 
 #include "capacitor/quantity.h"
 #include "colorcode/bandtables.h"
+#include "colorcode/colourtext.h"
 #include "colorcode/resistance.h"
 #include "colorcode/standardvalues.h"
+
+#include <QCoreApplication>
 
 namespace inductor
 {
@@ -22,7 +25,7 @@ QString names(const std::vector<Colour> &colours)
 {
     QStringList words;
     for (const Colour c : colours)
-        words << inductor::colourName(c);
+        words << colorcode::colourText(c);
     return words.join(u' ');
 }
 
@@ -32,25 +35,28 @@ QString noteWords(const Note &note)
 {
     switch (note.kind) {
     case NoteKind::MultiplierInTwoTables:
-        return QStringLiteral("%1 çarpanı iki tabloda var; biri Sarı'da durur")
-            .arg(inductor::colourName(note.colour));
+        return QCoreApplication::translate("inductor",
+                                           "%1 çarpanı iki tabloda var; biri Sarı'da durur")
+            .arg(colorcode::colourText(note.colour));
     case NoteKind::MultiplierInOneTable:
-        return QStringLiteral("%1 çarpanı yalnız bir tabloda")
-            .arg(inductor::colourName(note.colour));
+        return QCoreApplication::translate("inductor", "%1 çarpanı yalnız bir tabloda")
+            .arg(colorcode::colourText(note.colour));
     case NoteKind::GoldDecimalPoint:
-        return QStringLiteral("Altın ondalık noktasıdır (bir tablo; bir başkası bunu anmaz)");
+        return QCoreApplication::translate(
+            "inductor", "Altın ondalık noktasıdır (bir tablo; bir başkası bunu anmaz)");
     case NoteKind::GoldDecimalWritten:
-        return QStringLiteral("Altın ondalık noktasıdır");
+        return QCoreApplication::translate("inductor", "Altın ondalık noktasıdır");
     case NoteKind::GoldSilverSwapped:
-        return QStringLiteral("bir kaynağın metni askeri biçimde Altın × 0,01, Gümüş × 0,1 okur");
+        return QCoreApplication::translate(
+            "inductor", "bir kaynağın metni askeri biçimde Altın × 0,01, Gümüş × 0,1 okur");
     case NoteKind::NoToleranceBand:
-        return QStringLiteral("tolerans bandı yok: ± % 20");
+        return QCoreApplication::translate("inductor", "tolerans bandı yok: ± % 20");
     case NoteKind::BlackTolerance:
-        return QStringLiteral("Siyah tolerans: ± % 20 (bir tablo)");
+        return QCoreApplication::translate("inductor", "Siyah tolerans: ± % 20 (bir tablo)");
     case NoteKind::BlackNoTolerance:
-        return QStringLiteral("iki tabloda Siyah tolerans vermez");
+        return QCoreApplication::translate("inductor", "iki tabloda Siyah tolerans vermez");
     case NoteKind::Nanohenries:
-        return QStringLiteral("bir üretici sayfası bantları nH okur");
+        return QCoreApplication::translate("inductor", "bir üretici sayfası bantları nH okur");
     }
     return {};
 }
@@ -59,21 +65,29 @@ QString noBandsWords(NoBands why)
 {
     switch (why) {
     case NoBands::Zero:
-        return QStringLiteral("değer sıfır");
+        return QCoreApplication::translate("inductor", "değer sıfır");
     case NoBands::TooManyDigits:
-        return QStringLiteral("iki anlamlı hane taşır");
+        return QCoreApplication::translate("inductor", "iki anlamlı hane taşır");
     case NoBands::BelowSmallest:
-        return QStringLiteral("en küçüğü 0,01 µH (Siyah Kahverengi Gümüş)");
+        return QCoreApplication::translate("inductor",
+                                           "en küçüğü 0,01 µH (Siyah Kahverengi Gümüş)");
     case NoBands::AboveLargest:
-        return QStringLiteral("en büyük çarpan Beyaz (× 10⁹)");
+        return QCoreApplication::translate("inductor", "en büyük çarpan Beyaz (× 10⁹)");
     case NoBands::OneDecimalBelow10:
-        return QStringLiteral("10 µH altında ondalıktan sonra bir hane");
+        return QCoreApplication::translate("inductor", "10 µH altında ondalıktan sonra bir hane");
     case NoBands::TwoDecimalsBelow1:
-        return QStringLiteral("1 µH altında ondalıktan sonra iki hane");
+        return QCoreApplication::translate("inductor", "1 µH altında ondalıktan sonra iki hane");
     case NoBands::NoMultiplier:
-        return QStringLiteral("bu çarpanın rengi yok");
+        return QCoreApplication::translate("inductor", "bu çarpanın rengi yok");
     }
     return {};
+}
+
+QString toleranceWords(const std::optional<std::int32_t> &hundredths, const QLocale &locale)
+{
+    return hundredths ? QCoreApplication::translate("inductor", "± % %1")
+                            .arg(colorcode::percentText(*hundredths, locale))
+                      : QCoreApplication::translate("inductor", "tolerans yok");
 }
 
 } // namespace
@@ -85,9 +99,9 @@ QString colourName(Colour colour)
 
 QString dotsRefusal()
 {
-    return QStringLiteral(
-        "SMD bobin noktaları seriye özgüdür: değer her serinin veri sayfasındadır "
-        "(noktalar nH okunur, 10 nH altında seriden seriye değişir)");
+    return QCoreApplication::translate(
+        "inductor", "SMD bobin noktaları seriye özgüdür: değer her serinin veri sayfasındadır "
+                    "(noktalar nH okunur, 10 nH altında seriden seriye değişir)");
 }
 
 QString howText(const Readings &r, const QLocale &locale)
@@ -95,23 +109,22 @@ QString howText(const Readings &r, const QLocale &locale)
     QString how;
     switch (r.form) {
     case Form::Plain:
-        how = QStringLiteral("%1 bant: %2%3 × %4")
-                  .arg(r.bandCount)
-                  .arg(r.firstDigit)
-                  .arg(r.secondDigit)
-                  .arg(inductor::colourName(r.multiplier));
+        how = QCoreApplication::translate("inductor", "%1 bant: %2%3 × %4")
+                  .arg(QString::number(r.bandCount), QString::number(r.firstDigit),
+                       QString::number(r.secondDigit), colorcode::colourText(r.multiplier));
         break;
     case Form::MilitaryDecimalFirst:
-        how = QStringLiteral("askeri 5 bant: 0,%1%2").arg(r.firstDigit).arg(r.secondDigit);
+        how = QCoreApplication::translate("inductor", "askeri 5 bant: 0,%1%2")
+                  .arg(QString::number(r.firstDigit), QString::number(r.secondDigit));
         break;
     case Form::MilitaryDecimalAfter:
-        how = QStringLiteral("askeri 5 bant: %1,%2").arg(r.firstDigit).arg(r.secondDigit);
+        how = QCoreApplication::translate("inductor", "askeri 5 bant: %1,%2")
+                  .arg(QString::number(r.firstDigit), QString::number(r.secondDigit));
         break;
     case Form::MilitaryMultiplier:
-        how = QStringLiteral("askeri 5 bant: %1%2 × %3")
-                  .arg(r.firstDigit)
-                  .arg(r.secondDigit)
-                  .arg(inductor::colourName(r.multiplier));
+        how = QCoreApplication::translate("inductor", "askeri 5 bant: %1%2 × %3")
+                  .arg(QString::number(r.firstDigit), QString::number(r.secondDigit),
+                       colorcode::colourText(r.multiplier));
         break;
     }
     return quantity::withDecimalMark(how, locale);
@@ -127,34 +140,36 @@ QString notesText(const std::vector<Note> &notes, const QLocale &locale)
 
 QString refusalText(const Refusal &refusal)
 {
+    const QString place = QString::number(refusal.place);
+    const QString colour = colorcode::colourText(refusal.colour);
     switch (refusal.kind) {
     case RefusalKind::BandCount:
-        return QStringLiteral("bobin 3, 4 ya da 5 bant taşır; verilen %1").arg(refusal.count);
+        return QCoreApplication::translate("inductor", "bobin 3, 4 ya da 5 bant taşır; verilen %1")
+            .arg(refusal.count);
     case RefusalKind::NotReadOnInductor:
-        return QStringLiteral("%1. bant: %2 bobinde okunmaz")
-            .arg(refusal.place)
-            .arg(inductor::colourName(refusal.colour));
+        return QCoreApplication::translate("inductor", "%1. bant: %2 bobinde okunmaz")
+            .arg(place, colour);
     case RefusalKind::NotDigit:
-        return QStringLiteral("%1. bant: %2 rakam olamaz")
-            .arg(refusal.place)
-            .arg(inductor::colourName(refusal.colour));
+        return QCoreApplication::translate("inductor", "%1. bant: %2 rakam olamaz")
+            .arg(place, colour);
     case RefusalKind::NotMultiplier:
-        return QStringLiteral("%1. bant: %2 çarpan olamaz")
-            .arg(refusal.place)
-            .arg(inductor::colourName(refusal.colour));
+        return QCoreApplication::translate("inductor", "%1. bant: %2 çarpan olamaz")
+            .arg(place, colour);
     case RefusalKind::MilitaryFirstNotSilver:
-        return QStringLiteral("5 bantlı askeri biçimde 1. bant çift genişlikte Gümüş olur; "
-                              "verilen %1")
-            .arg(inductor::colourName(refusal.colour));
+        return QCoreApplication::translate("inductor",
+                                           "5 bantlı askeri biçimde 1. bant çift genişlikte "
+                                           "Gümüş olur; verilen %1")
+            .arg(colour);
     case RefusalKind::MilitaryValueBands:
-        return QStringLiteral("askeri biçimin 2.–4. bantları değer taşır");
+        return QCoreApplication::translate("inductor", "askeri biçimin 2.–4. bantları değer taşır");
     case RefusalKind::MilitaryNeedsTolerance:
-        return QStringLiteral("askeri biçimin 5. bandı toleranstır");
+        return QCoreApplication::translate("inductor", "askeri biçimin 5. bandı toleranstır");
     case RefusalKind::NotToleranceColour:
-        return QStringLiteral("%1. bant: %2 bobinde tolerans rengi değil (Kahverengi, Kırmızı, "
-                              "Turuncu, Sarı, Altın, Gümüş, Siyah)")
-            .arg(refusal.place)
-            .arg(inductor::colourName(refusal.colour));
+        return QCoreApplication::translate("inductor",
+                                           "%1. bant: %2 bobinde tolerans rengi değil "
+                                           "(Kahverengi, Kırmızı, Turuncu, Sarı, Altın, Gümüş, "
+                                           "Siyah)")
+            .arg(place, colour);
     }
     return {};
 }
@@ -165,19 +180,17 @@ QStringList decodeLines(const BandReading &reading, const QLocale &locale)
         return {refusalText(*refusal)};
     const Readings &r = std::get<Readings>(reading);
     const Reading &first = r.readings.front();
-    const auto tolerance = [&locale](const std::optional<std::int32_t> &t) {
-        return t ? QStringLiteral("± % ") + colorcode::percentText(*t, locale)
-                 : QStringLiteral("tolerans yok");
-    };
     QStringList lines{uh(first.microhenries, locale),
-                      QStringLiteral("Tolerans: ") + tolerance(first.toleranceHundredths),
+                      QCoreApplication::translate("inductor", "Tolerans: %1")
+                          .arg(toleranceWords(first.toleranceHundredths, locale)),
                       howText(r, locale)};
     if (!first.notes.empty())
         lines << notesText(first.notes, locale);
     for (std::size_t i = 1; i < r.readings.size(); ++i)
-        lines << QStringLiteral("Başka okuma: ") + uh(r.readings[i].microhenries, locale) +
-                     QStringLiteral("  ") + tolerance(r.readings[i].toleranceHundredths) +
-                     QStringLiteral(" (") + notesText(r.readings[i].notes, locale) + u')';
+        lines << QCoreApplication::translate("inductor", "Başka okuma: %1  %2 (%3)")
+                     .arg(uh(r.readings[i].microhenries, locale),
+                          toleranceWords(r.readings[i].toleranceHundredths, locale),
+                          notesText(r.readings[i].notes, locale));
     return lines;
 }
 
@@ -188,13 +201,17 @@ QStringList encodeLines(const ExactValue &microhenries, const QLocale &locale)
         if (!v.bands)
             return name + QStringLiteral(": — (") +
                    (v.whyNot ? noBandsWords(*v.whyNot) : QString()) + u')';
-        return name + QStringLiteral(": ") + names(*v.bands) + QStringLiteral(" + tolerans bandı") +
+        return QCoreApplication::translate("inductor", "%1: %2 + tolerans bandı")
+                   .arg(name, names(*v.bands)) +
                (v.note ? QStringLiteral(" (") + noteWords(*v.note) + u')' : QString());
     };
-    lines << line(QStringLiteral("4 bant"), fourBandsFor(microhenries))
-          << line(QStringLiteral("Askeri 5 bant"), militaryBandsFor(microhenries))
-          << QStringLiteral("Tolerans bandı: Kahverengi ± % 1, Kırmızı ± % 2, Turuncu ± % 3, "
-                            "Sarı ± % 4, Altın ± % 5, Gümüş ± % 10, yok ± % 20");
+    lines << line(QCoreApplication::translate("inductor", "4 bant"), fourBandsFor(microhenries))
+          << line(QCoreApplication::translate("inductor", "Askeri 5 bant"),
+                  militaryBandsFor(microhenries))
+          << QCoreApplication::translate("inductor",
+                                         "Tolerans bandı: Kahverengi ± % 1, Kırmızı ± % 2, "
+                                         "Turuncu ± % 3, Sarı ± % 4, Altın ± % 5, Gümüş ± % 10, "
+                                         "yok ± % 20");
     for (QString &line : lines)
         line = quantity::withDecimalMark(line, locale);
     QStringList in;
@@ -202,8 +219,10 @@ QStringList encodeLines(const ExactValue &microhenries, const QLocale &locale)
          {colorcode::Series::E6, colorcode::Series::E12, colorcode::Series::E24})
         if (colorcode::isInSeries(microhenries, s))
             in << colorcode::seriesName(s);
-    lines << (in.isEmpty() ? QStringLiteral("E-serisi: E6, E12, E24'te değil")
-                           : QStringLiteral("E-serisi: ") + in.join(QStringLiteral(", ")));
+    lines << (in.isEmpty()
+                  ? QCoreApplication::translate("inductor", "E-serisi: E6, E12, E24'te değil")
+                  : QCoreApplication::translate("inductor", "E-serisi: %1")
+                        .arg(in.join(QStringLiteral(", "))));
     return lines;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 // Inductor bands in words: the one place the readings, refusals and value
-// bands of inductorcode.h become Turkish, for the window, the command
-// line's lines and the JSON's text fields alike. Numbers follow the locale
-// given.
+// bands of inductorcode.h become sentences in the interface's language, for
+// the window, the command line's lines and the JSON's text fields alike.
+// Numbers follow the locale given; colours are named as the interface names
+// them.
 
 #include "inductor/inductorcode.h"
 
@@ -14,7 +15,8 @@
 namespace inductor
 {
 
-// The Turkish name of a colour, as the main window's lists write it.
+// The Turkish name of a colour, as the JSON answers carry it in every
+// language.
 QString colourName(Colour colour);
 
 // Why dots on SMD inductors are not read.

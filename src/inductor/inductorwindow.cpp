@@ -1,6 +1,7 @@
 #include "inductor/inductorwindow.h"
 
 #include "capacitor/quantity.h"
+#include "colorcode/colourtext.h"
 #include "colorcode/valueentry.h"
 #include "forms/accessibility.h"
 #include "forms/controls.h"
@@ -9,6 +10,8 @@
 #include "inductor/inductortext.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 
 #include <variant>
@@ -19,6 +22,23 @@ using inductor::Role;
 
 namespace
 {
+
+// The design's window title, captions and accessible names in the
+// interface's language, looked up under the window's class name.
+template <std::size_t N>
+void translateDesign(QWidget *window, const designer::Window &design,
+                     const std::array<designer::Control, N> &controls)
+{
+    const char *context = window->metaObject()->className();
+    window->setWindowTitle(QCoreApplication::translate(context, design.caption));
+    for (const designer::Control &c : controls) {
+        auto *widget = control<QWidget>(window, QString::fromLatin1(c.name));
+        if (auto *label = qobject_cast<QLabel *>(widget); label && *c.caption)
+            label->setText(QCoreApplication::translate(context, c.caption));
+        if (c.accessibleName)
+            widget->setAccessibleName(QCoreApplication::translate(context, c.accessibleName));
+    }
+}
 
 // The colours a band of a role can be, in the main window's order.
 std::vector<Colour> coloursFor(Role role)
@@ -46,6 +66,7 @@ InductorWindow::InductorWindow(QWidget *owner)
     designer::applyWindow(this, inductordesign::window);
     setFixedSize(size());
     designer::buildControls(this, inductordesign::controls);
+    translateDesign(this, inductordesign::window, inductordesign::controls);
 
     for (std::size_t i = 0; i < bandLists.size(); ++i)
         bandLists[i] = control<QComboBox>(this, QStringLiteral("Combo%1").arg(i + 1));
@@ -56,8 +77,8 @@ InductorWindow::InductorWindow(QWidget *owner)
 
     for (const inductor::BandCount &count : inductor::bandCounts)
         if (count.count >= 4)
-            bandCountList->addItem(count.count == 5 ? QStringLiteral("5 bant (askeri)")
-                                                    : QStringLiteral("%1 bant").arg(count.count),
+            bandCountList->addItem(count.count == 5 ? tr("5 bant (askeri)")
+                                                    : tr("%1 bant").arg(count.count),
                                    count.count);
     bandCountList->setCurrentIndex(0);
     valueBox->setPlaceholderText(QStringLiteral("270u, 2") + m_locale.decimalPoint() +
@@ -91,7 +112,7 @@ void InductorWindow::bandCountChosen()
             if (int(i) >= count)
                 continue;
             for (const Colour colour : coloursFor(entry.roles[i]))
-                list->addItem(inductor::colourName(colour), int(colour));
+                list->addItem(colorcode::colourText(colour), int(colour));
             list->setCurrentIndex(entry.roles[i] == Role::Marker ? 0 : -1);
         }
     }

@@ -387,6 +387,9 @@ void TestCapacitorMarking::quantityRefusals_data()
     QTest::newRow("60 characters, two marks")
         << QStringLiteral("1,") + QString(56, u'2') + QStringLiteral(",n")
         << QStringLiteral("“1,") + QString(38, u'2') + QStringLiteral("…” bir sayı değil");
+    // The example keeps its digit after the decimal mark.
+    QTest::newRow("no unit") << "100"
+                             << "birim gerekli: p, n, µ (u) ya da m; örnek: 4,7n, 100nF";
 }
 
 void TestCapacitorMarking::quantityRefusals()

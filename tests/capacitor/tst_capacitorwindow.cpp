@@ -4,7 +4,10 @@
 #include "forms/controls.h"
 #include "testhelpers.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace
@@ -30,6 +33,33 @@ bool fits(const WrappedLabel *label)
            label->contentsRect().height();
 }
 
+// Every text the window shows or gives a screen reader, and where.
+QStringList shownTexts(const QWidget &window)
+{
+    QStringList texts{window.windowTitle()};
+    for (const QWidget *w : window.findChildren<QWidget *>()) {
+        texts << w->accessibleName() << w->accessibleDescription() << w->toolTip();
+        if (const auto *label = qobject_cast<const QLabel *>(w))
+            texts << label->text();
+        if (const auto *box = qobject_cast<const QLineEdit *>(w))
+            texts << box->text() << box->placeholderText();
+        if (const auto *list = qobject_cast<const QComboBox *>(w))
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
+    }
+    return texts;
+}
+
+// A Turkish word left in an English window.
+QString turkishIn(const QStringList &texts)
+{
+    static const QRegularExpression letters(QStringLiteral("[çğıöşüÇĞİÖŞÜ]"));
+    for (const QString &text : texts)
+        if (text.contains(letters))
+            return text;
+    return {};
+}
+
 } // namespace
 
 class TestCapacitorWindow : public QObject
@@ -42,6 +72,8 @@ private slots:
     void valueToCodes();
     void announcedOnce();
     void longestAnswersFit();
+    void inEnglish_data();
+    void inEnglish();
 
 private:
     QWidget m_owner;
@@ -129,6 +161,68 @@ void TestCapacitorWindow::longestAnswersFit()
         type(m_window->valueBox, inUserFormat(QString::fromUtf8(value)));
         QVERIFY2(fits(m_window->valueResult), value);
     }
+}
+
+void TestCapacitorWindow::inEnglish_data()
+{
+    QTest::addColumn<bool>("code");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("shows");
+    QTest::newRow("104") << true << "104"
+                         << QStringList{"100 nF  Same value: 100000 pF = 100 nF = 0,1 µF  "
+                                        "3-digit code: 10 × 10⁴ pF  Tolerance: not in the code"};
+    QTest::newRow("2A474J") << true << "2A474J"
+                            << QStringList{"470 nF", "Tolerance: ± 5 %", "Voltage: 100 V"};
+    QTest::newRow("asymmetric") << true << "104Z" << QStringList{"Tolerance: + 80 % / − 20 %"};
+    QTest::newRow("S3") << true << "S3" << QStringList{"4,7 nF", "EIA-198: S = 4,7"};
+    QTest::newRow("b3 both tables") << true << "b3" << QStringList{"Other reading: 3 nF (b = 3,0"};
+    QTest::newRow("9 with why") << true << "479" << QStringList{"9 = × 0,1: with some makers"};
+    QTest::newRow("unknown code") << true << "XYZ"
+                                  << QStringList{"“XYZ” is not a known capacitor code"};
+    // The longest answers: every note and other reading in English too.
+    for (const char *code : {"107C", "1R5C", "1N104K", "R5", "3N102K", "104B", "109"})
+        QTest::newRow(code) << true << code << QStringList();
+    QTest::newRow("4,7n") << false << "4,7n"
+                          << QStringList{"4,7 nF  3-digit: 472  R decimal: — (below 10 pF only)  "
+                                         "letter code: 4n7  EIA-198: S3  E series: E6, E12, E24, "
+                                         "E192"};
+    QTest::newRow("no unit") << false << "100"
+                             << QStringList{"unit needed: p, n, µ (u) or m; for example 4,7n, "
+                                            "100nF"};
+    QTest::newRow("capital M") << false << "4M7" << QStringList{"a capital M reads as mega"};
+    for (const char *value : {"9p", "3n", "0,1p", "47m", "4,75n"})
+        QTest::newRow(value) << false << value << QStringList();
+}
+
+// Built while the English texts are installed, the window speaks English
+// throughout, its captions whole.
+void TestCapacitorWindow::inEnglish()
+{
+    QFETCH(bool, code);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, shows);
+    const EnglishTexts english;
+    QVERIFY(english.loaded());
+    CapacitorWindow window(&m_owner);
+    window.show();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Capacitor Code"));
+    QCOMPARE(boxNamed(window, QStringLiteral("Capacitor code")), window.codeBox);
+    QCOMPARE(boxNamed(window, QStringLiteral("Value")), window.valueBox);
+    for (const designer::Control &c : capacitordesign::controls)
+        if (*c.caption) {
+            auto *label = window.findChild<QLabel *>(QString::fromLatin1(c.name));
+            QVERIFY2(label && captionFits(label, label->text()), c.name);
+        }
+
+    QLineEdit *box = code ? window.codeBox : window.valueBox;
+    WrappedLabel *result = code ? window.codeResult : window.valueResult;
+    type(box, inUserFormat(typed));
+    const QString shown = result->text();
+    QVERIFY(!shown.isEmpty());
+    for (const QString &part : shows)
+        QVERIFY2(shown.contains(inUserFormat(part)), qPrintable(shown));
+    QVERIFY2(turkishIn(shownTexts(window)).isEmpty(), qPrintable(turkishIn(shownTexts(window))));
+    QVERIFY2(fits(result), qPrintable(shown));
 }
 
 QTEST_MAIN(TestCapacitorWindow)

@@ -1,11 +1,14 @@
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "inductor/inductordesign.h"
+#include "inductor/inductortext.h"
 #include "inductor/inductorwindow.h"
 #include "testhelpers.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace
@@ -24,6 +27,33 @@ bool fits(const WrappedLabel *label)
            label->contentsRect().height();
 }
 
+// Every text the window shows or gives a screen reader.
+QStringList shownTexts(const QWidget &window)
+{
+    QStringList texts{window.windowTitle()};
+    for (const QWidget *w : window.findChildren<QWidget *>()) {
+        texts << w->accessibleName() << w->accessibleDescription() << w->toolTip();
+        if (const auto *label = qobject_cast<const QLabel *>(w))
+            texts << label->text();
+        if (const auto *box = qobject_cast<const QLineEdit *>(w))
+            texts << box->text() << box->placeholderText();
+        if (const auto *list = qobject_cast<const QComboBox *>(w))
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
+    }
+    return texts;
+}
+
+// A Turkish word left in an English text.
+QString turkishIn(const QStringList &texts)
+{
+    static const QRegularExpression letters(QStringLiteral("[çğıöşüÇĞİÖŞÜ]"));
+    for (const QString &text : texts)
+        if (text.contains(letters))
+            return text;
+    return {};
+}
+
 } // namespace
 
 class TestInductorWindow : public QObject
@@ -36,6 +66,10 @@ private slots:
     void listsFollowTheBandCount();
     void valueToBands();
     void announcedOnce();
+    void inEnglish_data();
+    void inEnglish();
+    void refusedInEnglish_data();
+    void refusedInEnglish();
 
 private:
     QWidget m_owner;
@@ -106,6 +140,11 @@ void TestInductorWindow::valueToBands()
     QVERIFY(m_window->valueResult->text().startsWith(
         QStringLiteral("270 µH  4 bant: Kırmızı Mor Kahverengi + tolerans bandı")));
     QVERIFY(fits(m_window->valueResult));
+    // The example keeps its digit after the decimal mark.
+    m_window->valueBox->clear();
+    QTest::keyClicks(m_window->valueBox, QStringLiteral("100"));
+    QCOMPARE(m_window->valueResult->text(),
+             inUserFormat(QStringLiteral("birim gerekli: n, µ (u) ya da m; örnek: 2,2µH, 270u")));
 }
 
 void TestInductorWindow::announcedOnce()
@@ -122,6 +161,103 @@ void TestInductorWindow::announcedOnce()
              qPrintable(spy.heard.first()));
     QTest::qWait(ToolWindow::typingPauseMs + 100);
     QCOMPARE(spy.heard.size(), 1);
+}
+
+void TestInductorWindow::inEnglish_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("bands");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("starts");
+    QTest::newRow("270 µH") << 4 << QStringList{"Red", "Violet", "Brown", "Gold"} << QString()
+                            << "270 µH  Tolerance: ± 5 %  4 bands: 27 × Brown";
+    QTest::newRow("no tolerance band") << 4 << QStringList{"Orange", "Orange", "Black", "None"}
+                                       << QString() << "33 µH  Tolerance: ± 20 %";
+    QTest::newRow("one table's multiplier")
+        << 4 << QStringList{"Brown", "Black", "Violet", "Silver"} << QString()
+        << "100000 mH  Tolerance: ± 10 %  4 bands: 10 × Violet  Violet as a multiplier in one "
+           "table only";
+    QTest::newRow("military 2,2 µH")
+        << 5 << QStringList{"Silver", "Red", "Gold", "Red", "Silver"} << QString()
+        << "2,2 µH  Tolerance: ± 10 %  military 5 bands: 2,2";
+    QTest::newRow("270u") << 4 << QStringList() << "270u"
+                          << "270 µH  4 bands: Red Violet Brown + tolerance band  Military 5 "
+                             "bands: Silver Red Violet Brown + tolerance band  Tolerance band: "
+                             "Brown ± 1 %";
+    QTest::newRow("three digits") << 4 << QStringList() << "4,75u"
+                                  << "4,75 µH  4 bands: — (two significant digits only)";
+    QTest::newRow("no unit") << 4 << QStringList() << "100"
+                             << "unit needed: n, µ (u) or m; for example 2,2µH, 270u";
+}
+
+// Built while the English texts are installed, the window speaks English
+// throughout, its captions whole.
+void TestInductorWindow::inEnglish()
+{
+    QFETCH(int, count);
+    QFETCH(QStringList, bands);
+    QFETCH(QString, typed);
+    QFETCH(QString, starts);
+    const EnglishTexts english;
+    QVERIFY(english.loaded());
+    InductorWindow window(&m_owner);
+    window.show();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Inductor Colour Code"));
+    QCOMPARE(window.bandLists[4]->accessibleName(), QStringLiteral("Fifth band"));
+    QCOMPARE(window.bandCountList->itemText(1), QStringLiteral("5 bands (military)"));
+    for (const designer::Control &c : inductordesign::controls)
+        if (*c.caption) {
+            auto *label = window.findChild<QLabel *>(QString::fromLatin1(c.name));
+            QVERIFY2(label && captionFits(label, label->text()), c.name);
+        }
+
+    window.bandCountList->setCurrentIndex(window.bandCountList->findData(count));
+    for (QComboBox *list : {window.bandCountList, window.bandLists[0], window.bandLists[2],
+                            window.bandLists[count - 1]})
+        for (int i = 0; i < list->count(); ++i)
+            QVERIFY2(captionFits(list, list->itemText(i)), qPrintable(list->itemText(i)));
+    for (int i = 0; i < bands.size(); ++i)
+        choose(window.bandLists[std::size_t(i)], bands[i]);
+    if (!typed.isEmpty())
+        QTest::keyClicks(window.valueBox, inUserFormat(typed));
+    WrappedLabel *result = typed.isEmpty() ? window.bandResult : window.valueResult;
+    QVERIFY2(result->text().startsWith(inUserFormat(starts)), qPrintable(result->text()));
+    QVERIFY2(turkishIn(shownTexts(window)).isEmpty(), qPrintable(turkishIn(shownTexts(window))));
+    QVERIFY2(fits(result), qPrintable(result->text()));
+}
+
+// Bands the lists never offer reach the rules from the command line.
+void TestInductorWindow::refusedInEnglish_data()
+{
+    QTest::addColumn<QList<int>>("colours");
+    QTest::addColumn<QString>("says");
+    using inductor::Colour;
+    QTest::newRow("green tolerance")
+        << QList<int>{int(Colour::Kirmizi), int(Colour::Mor), int(Colour::Kahverengi),
+                      int(Colour::Yesil)}
+        << "band 4: Green is no tolerance colour on an inductor (Brown, Red, Orange, Yellow, "
+           "Gold, Silver, Black)";
+    QTest::newRow("gold digit") << QList<int>{int(Colour::Altin), int(Colour::Mor),
+                                              int(Colour::Kahverengi)}
+                                << "band 1: Gold cannot be a digit";
+    QTest::newRow("military red first")
+        << QList<int>{int(Colour::Kirmizi), int(Colour::Kirmizi), int(Colour::Altin),
+                      int(Colour::Kirmizi), int(Colour::Gumus)}
+        << "in the 5-band military form band 1 is a double-width Silver; given Red";
+    QTest::newRow("two bands") << QList<int>{int(Colour::Kirmizi), int(Colour::Mor)}
+                               << "an inductor has 3, 4 or 5 bands; given 2";
+}
+
+void TestInductorWindow::refusedInEnglish()
+{
+    QFETCH(QList<int>, colours);
+    QFETCH(QString, says);
+    const EnglishTexts english;
+    std::vector<inductor::Colour> bands;
+    for (const int c : colours)
+        bands.push_back(inductor::Colour(c));
+    const QStringList lines = inductor::decodeLines(inductor::readBands(bands), QLocale::system());
+    QCOMPARE(lines, QStringList{says});
 }
 
 QTEST_MAIN(TestInductorWindow)
