@@ -2,6 +2,96 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="tr_TR">
 <context>
+    <name>CombineWindow</name>
+    <message>
+        <source>Direnç Birleştir</source>
+        <translation>Combine Resistors</translation>
+    </message>
+    <message>
+        <source>&amp;Hedef:</source>
+        <translation>&amp;Target:</translation>
+    </message>
+    <message>
+        <source>Hedef</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>&amp;Seri:</source>
+        <translation>&amp;Series:</translation>
+    </message>
+    <message>
+        <source>Seri</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>En çok &amp;parça:</source>
+        <translation>Max. &amp;parts:</translation>
+    </message>
+    <message>
+        <source>En çok parça</source>
+        <translation>Maximum parts</translation>
+    </message>
+    <message>
+        <source>&amp;Alt sınır:</source>
+        <translation>&amp;Lower limit:</translation>
+    </message>
+    <message>
+        <source>Alt sınır</source>
+        <translation>Lower limit</translation>
+    </message>
+    <message>
+        <source>Üs&amp;t sınır:</source>
+        <translation>&amp;Upper limit:</translation>
+    </message>
+    <message>
+        <source>Üst sınır</source>
+        <translation>Upper limit</translation>
+    </message>
+    <message>
+        <source>Dışarıda &amp;bırak:</source>
+        <translation>Leave &amp;out:</translation>
+    </message>
+    <message>
+        <source>Dışarıda bırak</source>
+        <translation>Leave out</translation>
+    </message>
+    <message>
+        <source>&amp;Oran (bölücü)</source>
+        <translation>&amp;Ratio (divider)</translation>
+    </message>
+    <message>
+        <source>So&amp;nuçlar:</source>
+        <translation>R&amp;esults:</translation>
+    </message>
+    <message>
+        <source>Oran</source>
+        <translation>Ratio</translation>
+    </message>
+    <message>
+        <source>Sonuçlar</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>%1 ya da %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>Hesaplanıyor…</source>
+        <translation>Calculating…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Aralıkta %n %1 değeri.</source>
+        <translation>
+            <numerusform>%n %1 value in the range.</numerusform>
+            <numerusform>%n %1 values in the range.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>En iyi: %1</source>
+        <translation>Best: %1</translation>
+    </message>
+</context>
+<context>
     <name>SmdWindow</name>
     <message>
         <source>SMD Kodu</source>
@@ -169,6 +259,92 @@ Distributed under the MIT licence.
     <message>
         <source>Renksiz</source>
         <translation>None</translation>
+    </message>
+</context>
+<context>
+    <name>combine</name>
+    <message>
+        <source>Oran 0 ile 1 arasında bir sayı ya da iki gerilim olmalıdır (örnek: %1; %2).</source>
+        <translation>The ratio must be a number between 0 and 1 or two voltages (for example: %1; %2).</translation>
+    </message>
+    <message>
+        <source>Lütfen bir oran ya da iki gerilim giriniz.</source>
+        <translation>Please enter a ratio or two voltages.</translation>
+    </message>
+    <message>
+        <source>Dışarıda bırakılacak değer okunamadı: %1</source>
+        <translation>Cannot read the value to leave out: %1</translation>
+    </message>
+    <message>
+        <source>Alt sınır sıfırdan büyük olmalıdır.</source>
+        <translation>The lower limit must be above zero.</translation>
+    </message>
+    <message>
+        <source>Alt sınır üst sınırdan büyük olamaz.</source>
+        <translation>The lower limit cannot be above the upper limit.</translation>
+    </message>
+    <message>
+        <source>Bu aralıkta %1 değeri yok.</source>
+        <translation>There is no %1 value in this range.</translation>
+    </message>
+    <message>
+        <source>Aralık çok geniş: alt sınırı büyütünüz ya da üst sınırı küçültünüz.</source>
+        <translation>The range is too wide: raise the lower limit or lower the upper limit.</translation>
+    </message>
+    <message>
+        <source>Hedef</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>Hedef sıfırdan büyük olmalıdır.</source>
+        <translation>The target must be above zero.</translation>
+    </message>
+    <message>
+        <source>Alt sınır</source>
+        <translation>Lower limit</translation>
+    </message>
+    <message>
+        <source>Üst sınır</source>
+        <translation>Upper limit</translation>
+    </message>
+    <message>
+        <source>tam</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>(± % %1: %2 – %3)</source>
+        <translation>(± %1 %: %2 – %3)</translation>
+    </message>
+    <message>
+        <source>Bu oran %1 aralığının parçalarıyla yapılamaz: iki parça %2 ile %3 arasını verir.</source>
+        <translation>This ratio cannot be made with parts from %1: two parts give %2 to %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hedef (%1) %2 aralığının parçalarıyla yapılamaz: en çok %n parça %3 ile %4 arasını verir.</source>
+        <translation>
+            <numerusform>The target (%1) cannot be made with parts from %2: at most %n part gives %3 to %4.</numerusform>
+            <numerusform>The target (%1) cannot be made with parts from %2: at most %n parts give %3 to %4.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 tek başına</source>
+        <translation>%1 alone</translation>
+    </message>
+    <message>
+        <source>Bu aralıkta %1 değeri olmadığından dışarıda bırakılamadı: %2</source>
+        <translation>Cannot leave out what is not an %1 value in this range: %2</translation>
+    </message>
+    <message>
+        <source>Dışarıda bırakılmayan değer kalmadı.</source>
+        <translation>Every value is left out.</translation>
+    </message>
+    <message>
+        <source>Hedef bu aralıkla aranamayacak kadar çok basamaklı.</source>
+        <translation>The target has too many digits to search for with this range.</translation>
+    </message>
+    <message>
+        <source>Hedefin kendisi (%1) dışarıda bırakıldı.</source>
+        <translation>The target itself (%1) is left out.</translation>
     </message>
 </context>
 <context>
