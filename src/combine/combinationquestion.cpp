@@ -3,6 +3,8 @@
 #include "colorcode/quotedword.h"
 #include "colorcode/valueentry.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <numeric>
 #include <string>
@@ -105,10 +107,11 @@ std::optional<Ratio> ratioOf(const ExactValue &a, const ExactValue &b)
 // larger.
 std::variant<Ratio, QString> readRatio(const QString &text, QChar separator)
 {
-    const QString example = QStringLiteral("Oran 0 ile 1 arasında bir sayı ya da iki gerilim "
-                                           "olmalıdır (örnek: 0") +
-                            separator + QStringLiteral("66; 5 V 3") + separator +
-                            QStringLiteral("3 V).");
+    const QString example =
+        QCoreApplication::translate("combine", "Oran 0 ile 1 arasında bir sayı ya da iki gerilim "
+                                               "olmalıdır (örnek: %1; %2).")
+            .arg(QStringLiteral("0") + separator + QStringLiteral("66"),
+                 QStringLiteral("5 V 3") + separator + QStringLiteral("3 V"));
     std::vector<ExactValue> numbers;
     for (QString token : tokens(text)) {
         if (token.compare(u"V", Qt::CaseInsensitive) == 0 && !numbers.empty())
@@ -121,7 +124,7 @@ std::variant<Ratio, QString> readRatio(const QString &text, QChar separator)
         numbers.push_back(*n);
     }
     if (numbers.empty())
-        return QStringLiteral("Lütfen bir oran ya da iki gerilim giriniz.");
+        return QCoreApplication::translate("combine", "Lütfen bir oran ya da iki gerilim giriniz.");
     std::optional<Ratio> ratio;
     if (numbers.size() == 1) {
         if (compareValues(numbers[0], ExactValue{"1", 0}) < 0)
@@ -154,8 +157,9 @@ std::variant<std::vector<ExactValue>, QString> readValueList(const QString &text
         }
         const auto value = readValue(parts[i], separator);
         if (!value || value->digits.empty())
-            return QStringLiteral("Dışarıda bırakılacak değer okunamadı: ") +
-                   colorcode::quotedWord(parts[i]);
+            return QCoreApplication::translate("combine",
+                                               "Dışarıda bırakılacak değer okunamadı: %1")
+                .arg(colorcode::quotedWord(parts[i]));
         values.push_back(*value);
     }
     return values;
@@ -177,15 +181,15 @@ QString rangeErrorMessage(RangeError error, SeriesChoice series)
 {
     switch (error) {
     case RangeError::NotAboveZero:
-        return QStringLiteral("Alt sınır sıfırdan büyük olmalıdır.");
+        return QCoreApplication::translate("combine", "Alt sınır sıfırdan büyük olmalıdır.");
     case RangeError::LowAboveHigh:
-        return QStringLiteral("Alt sınır üst sınırdan büyük olamaz.");
+        return QCoreApplication::translate("combine", "Alt sınır üst sınırdan büyük olamaz.");
     case RangeError::NoParts:
-        return QStringLiteral("Bu aralıkta ") + seriesChoiceName(series) +
-               QStringLiteral(" değeri yok.");
+        return QCoreApplication::translate("combine", "Bu aralıkta %1 değeri yok.")
+            .arg(seriesChoiceName(series));
     case RangeError::TooWide:
-        return QStringLiteral("Aralık çok geniş: alt sınırı büyütünüz ya da üst sınırı "
-                              "küçültünüz.");
+        return QCoreApplication::translate("combine", "Aralık çok geniş: alt sınırı büyütünüz ya "
+                                                      "da üst sınırı küçültünüz.");
     }
     return {};
 }
@@ -209,17 +213,17 @@ std::variant<Question, QString> readQuestion(const Boxes &boxes, QChar separator
             return *message;
         q.ratio = std::get<Ratio>(ratio);
     } else {
-        const auto target = value(boxes.target, QStringLiteral("Hedef"));
+        const auto target = value(boxes.target, QCoreApplication::translate("combine", "Hedef"));
         if (const auto *message = std::get_if<QString>(&target))
             return *message;
         q.target = std::get<ExactValue>(target);
         if (q.target.digits.empty())
-            return QStringLiteral("Hedef sıfırdan büyük olmalıdır.");
+            return QCoreApplication::translate("combine", "Hedef sıfırdan büyük olmalıdır.");
     }
-    const auto low = value(boxes.low, QStringLiteral("Alt sınır"));
+    const auto low = value(boxes.low, QCoreApplication::translate("combine", "Alt sınır"));
     if (const auto *message = std::get_if<QString>(&low))
         return *message;
-    const auto high = value(boxes.high, QStringLiteral("Üst sınır"));
+    const auto high = value(boxes.high, QCoreApplication::translate("combine", "Üst sınır"));
     if (const auto *message = std::get_if<QString>(&high))
         return *message;
     q.low = std::get<ExactValue>(low);

@@ -2,7 +2,7 @@
 
 // Reading the combination window's boxes (or the command line's options)
 // into a question: a target value or ratio, a series, a range of parts, the
-// parts left out. Refusals are Turkish sentences.
+// parts left out. Refusals are sentences in the interface's language.
 
 #include "colorcode/exactvalue.h"
 #include "combine/combination.h"
@@ -41,7 +41,7 @@ struct Question {
     std::vector<colorcode::ExactValue> leftOut;
 };
 
-// The question the boxes ask, or what is wrong with them, in Turkish. The
+// The question the boxes ask, or what is wrong with them in words. The
 // value boxes follow the value box's grammar (colorcode::readTypedNumber)
 // with bare numbers in ohms.
 std::variant<Question, QString> readQuestion(const Boxes &boxes, QChar decimalSeparator);

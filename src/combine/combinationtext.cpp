@@ -3,6 +3,8 @@
 #include "colorcode/resistance.h"
 #include "numbers/exactnumber.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <string>
 
@@ -42,7 +44,7 @@ std::pair<ExactValue, bool> shownValue(const Big &num, const Big &den)
 QString percentText(const Big &magnitude, bool negative, const Big &den, const QLocale &locale)
 {
     if (isZero(magnitude))
-        return QStringLiteral("tam");
+        return QCoreApplication::translate("combine", "tam");
     const numbers::Fraction percent{timesSmall(magnitude, 100), den};
     int decimals = std::max(2, 1 - numbers::leadingPower(percent));
     ExactValue r = numbers::toDecimals(percent, decimals, Rounding::Nearest);
@@ -71,9 +73,8 @@ QString toleranceRange(const ExactValue &low, const ExactValue &high, std::int32
     const auto text = [&](const ExactValue &v) {
         return ohms ? colorcode::valueText(v, locale) : numbers::text(v, locale);
     };
-    return QStringLiteral("(\u00B1 % ") + colorcode::percentText(tolerance, locale) +
-           QStringLiteral(": ") + text(low) + QStringLiteral(" \u2013 ") + text(high) +
-           QStringLiteral(")");
+    return QCoreApplication::translate("combine", "(± % %1: %2 – %3)")
+        .arg(colorcode::percentText(tolerance, locale), text(low), text(high));
 }
 
 // a·m against b·n, sign of their difference, over both values written with
@@ -112,10 +113,10 @@ QString beyondReach(const Question &question, const PartSet &set, const QLocale 
             return numbers::text(numbers::toSignificant({big(part), big(s + l)}, 5, rounding),
                                  locale);
         };
-        return QStringLiteral("Bu oran %1 aralığının parçalarıyla yapılamaz: iki parça ")
-                   .arg(rangeText(question, locale)) +
-               ratio(s, Rounding::Down) + QStringLiteral(" ile ") + ratio(l, Rounding::Up) +
-               QStringLiteral(" arasını verir.");
+        return QCoreApplication::translate("combine",
+                                           "Bu oran %1 aralığının parçalarıyla "
+                                           "yapılamaz: iki parça %2 ile %3 arasını verir.")
+            .arg(rangeText(question, locale), ratio(s, Rounding::Down), ratio(l, Rounding::Up));
     }
     const std::uint64_t n = std::uint64_t(question.maxParts);
     if (compareScaled(question.target, n, smallest.ohms, 1) >= 0 &&
@@ -125,20 +126,26 @@ QString beyondReach(const Question &question, const PartSet &set, const QLocale 
         numbers::toSignificant({big(smallest.units), big(n)}, 5, Rounding::Down), set.unitPower);
     const ExactValue high =
         numbers::shifted(numbers::fromUnits(largest.units * n, 0), set.unitPower);
-    return QStringLiteral("Hedef (%1) %2 aralığının parçalarıyla yapılamaz: en çok %3 parça ")
-               .arg(colorcode::valueText(question.target, locale), rangeText(question, locale))
-               .arg(n) +
-           colorcode::valueText(low, locale) + QStringLiteral(" ile ") +
-           colorcode::valueText(high, locale) + QStringLiteral(" arasını verir.");
+    return QCoreApplication::translate("combine",
+                                       "Hedef (%1) %2 aralığının parçalarıyla yapılamaz: en çok "
+                                       "%n parça %3 ile %4 arasını verir.",
+                                       nullptr, int(n))
+        .arg(colorcode::valueText(question.target, locale), rangeText(question, locale),
+             colorcode::valueText(low, locale), colorcode::valueText(high, locale));
 }
 
-QString shapeText(Shape shape, const QString &a, const QString &b, const QString &c)
+// `translated`: in the interface's language; else in Turkish, as the JSON's
+// network field keeps it in every language.
+QString shapeText(Shape shape, const QString &a, const QString &b, const QString &c,
+                  bool translated)
 {
     const QString plus = QStringLiteral(" + ");
     const QString across = QStringLiteral(" \u2225 ");
     switch (shape) {
     case Shape::Single:
-        return a + QStringLiteral(" tek başına");
+        return (translated ? QCoreApplication::translate("combine", "%1 tek başına")
+                           : QStringLiteral("%1 tek başına"))
+            .arg(a);
     case Shape::Series2:
         return a + plus + b;
     case Shape::Parallel2:
@@ -156,13 +163,14 @@ QString shapeText(Shape shape, const QString &a, const QString &b, const QString
 }
 
 // "2,2 Kilo Ohm + 6,8 Kilo Ohm", "9,1 Kilo Ohm tek başına".
-QString networkText(const PartSet &set, const Network &network, const QLocale &locale)
+QString networkText(const PartSet &set, const Network &network, const QLocale &locale,
+                    bool translated)
 {
     const int count = partCount(network.shape);
     QString text[3];
     for (int i = 0; i < count; ++i)
         text[i] = colorcode::valueText(set.parts[network.parts[std::size_t(i)]].ohms, locale);
-    return shapeText(network.shape, text[0], text[1], text[2]);
+    return shapeText(network.shape, text[0], text[1], text[2], translated);
 }
 
 } // namespace
@@ -180,9 +188,11 @@ Answer answer(const Question &question, const PartSet &set, const PairTables *ta
             strangers << colorcode::valueText(v, locale);
     }
     if (!strangers.isEmpty())
-        result.notes << QStringLiteral("Bu aralıkta ") + seriesChoiceName(set.series) +
-                            QStringLiteral(" değeri olmadığından dışarıda bırakılamadı: ") +
-                            strangers.join(QStringLiteral("; "));
+        result.notes << QCoreApplication::translate(
+                            "combine",
+                            "Bu aralıkta %1 değeri olmadığından dışarıda bırakılamadı: %2")
+                            .arg(seriesChoiceName(set.series),
+                                 strangers.join(QStringLiteral("; ")));
     if (const QString beyond = beyondReach(question, set, locale); !beyond.isEmpty()) {
         result.message = beyond;
         return result;
@@ -224,19 +234,21 @@ Answer answer(const Question &question, const PartSet &set, const PairTables *ta
             result.numbers.push_back(n);
         }
         if (result.lines.isEmpty())
-            result.message = QStringLiteral("Dışarıda bırakılmayan değer kalmadı.");
+            result.message =
+                QCoreApplication::translate("combine", "Dışarıda bırakılmayan değer kalmadı.");
         return result;
     }
 
     const std::optional<UnitFraction> target = inUnits(set, question.target);
     if (!target) {
-        result.message = QStringLiteral("Hedef bu aralıkla aranamayacak kadar çok basamaklı.");
+        result.message = QCoreApplication::translate(
+            "combine", "Hedef bu aralıkla aranamayacak kadar çok basamaklı.");
         return result;
     }
     if (const auto i = set.indexOf(question.target); i && leftOut[*i])
-        result.notes << QStringLiteral("Hedefin kendisi (") +
-                            colorcode::valueText(question.target, locale) +
-                            QStringLiteral(") dışarıda bırakıldı.");
+        result.notes << QCoreApplication::translate("combine",
+                                                    "Hedefin kendisi (%1) dışarıda bırakıldı.")
+                            .arg(colorcode::valueText(question.target, locale));
     const int unitPower = set.unitPower;
     for (const Network &net :
          bestNetworks(set, tables, question.target, question.maxParts, leftOut)) {
@@ -252,8 +264,7 @@ Answer answer(const Question &question, const PartSet &set, const PairTables *ta
             numbers::toSignificant({times(num, low), scaledDen}, 5, Rounding::Down);
         const ExactValue highEnd =
             numbers::toSignificant({times(num, high), scaledDen}, 5, Rounding::Up);
-        const QString network = networkText(set, net, locale);
-        QString line = network;
+        QString line = networkText(set, net, locale, true);
         if (net.shape != Shape::Single)
             line += (exactValue ? QStringLiteral(" = ") : QStringLiteral(" ≈ ")) +
                     colorcode::valueText(numbers::shifted(value, unitPower), locale);
@@ -266,7 +277,7 @@ Answer answer(const Question &question, const PartSet &set, const PairTables *ta
         NumericResult n;
         for (int i = 0; i < partCount(net.shape); ++i)
             n.parts.push_back(set.parts[net.parts[std::size_t(i)]].ohms);
-        n.network = network;
+        n.network = networkText(set, net, locale, false);
         // Ohms: the units' power of ten moved into the denominator or numerator.
         const Big scale = *numbers::fromDigits<numbers::wideLimbs>("1", std::abs(unitPower));
         n.value = unitPower >= 0 ? toDouble(resized<numbers::wideLimbs>(num * scale), den, false)
@@ -276,7 +287,8 @@ Answer answer(const Question &question, const PartSet &set, const PairTables *ta
         result.numbers.push_back(n);
     }
     if (result.lines.isEmpty())
-        result.message = QStringLiteral("Dışarıda bırakılmayan değer kalmadı.");
+        result.message =
+            QCoreApplication::translate("combine", "Dışarıda bırakılmayan değer kalmadı.");
     return result;
 }
 

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,24 +26,31 @@ namespace
 
 // The window: its rows change with the answer, so it is laid out by Qt's
 // layouts; the first client size in twips.
-constexpr designer::Window windowDesign{"Direnç Birleştir", 9900, 5400,
-                                        designer::Placement::BesideOwner};
+constexpr designer::Window windowDesign{QT_TRANSLATE_NOOP("CombineWindow", "Direnç Birleştir"),
+                                        9900, 5400, designer::Placement::BesideOwner};
 
 // The labelled controls, row by row: label caption, accessible name, grid
-// row and column (a label takes one column, its control the next).
+// row and column (a label takes one column, its control the next). The
+// words are translated where the window is built.
 struct Field {
     const char *caption;
     const char *accessibleName;
     int row, column;
 };
-constexpr Field targetField{"&Hedef:", "Hedef", 0, 0};
-constexpr Field seriesField{"&Seri:", "Seri", 1, 0};
-constexpr Field partsField{"En çok &parça:", "En çok parça", 1, 2};
-constexpr Field lowField{"&Alt sınır:", "Alt sınır", 2, 0};
-constexpr Field highField{"Üs&t sınır:", "Üst sınır", 2, 2};
-constexpr Field leftOutField{"Dışarıda &bırak:", "Dışarıda bırak", 3, 0};
-constexpr const char *ratioCaption = "&Oran (bölücü)";
-constexpr const char *resultsCaption = "So&nuçlar:";
+constexpr Field targetField{QT_TRANSLATE_NOOP("CombineWindow", "&Hedef:"),
+                            QT_TRANSLATE_NOOP("CombineWindow", "Hedef"), 0, 0};
+constexpr Field seriesField{QT_TRANSLATE_NOOP("CombineWindow", "&Seri:"),
+                            QT_TRANSLATE_NOOP("CombineWindow", "Seri"), 1, 0};
+constexpr Field partsField{QT_TRANSLATE_NOOP("CombineWindow", "En çok &parça:"),
+                           QT_TRANSLATE_NOOP("CombineWindow", "En çok parça"), 1, 2};
+constexpr Field lowField{QT_TRANSLATE_NOOP("CombineWindow", "&Alt sınır:"),
+                         QT_TRANSLATE_NOOP("CombineWindow", "Alt sınır"), 2, 0};
+constexpr Field highField{QT_TRANSLATE_NOOP("CombineWindow", "Üs&t sınır:"),
+                          QT_TRANSLATE_NOOP("CombineWindow", "Üst sınır"), 2, 2};
+constexpr Field leftOutField{QT_TRANSLATE_NOOP("CombineWindow", "Dışarıda &bırak:"),
+                             QT_TRANSLATE_NOOP("CombineWindow", "Dışarıda bırak"), 3, 0};
+constexpr const char *ratioCaption = QT_TRANSLATE_NOOP("CombineWindow", "&Oran (bölücü)");
+constexpr const char *resultsCaption = QT_TRANSLATE_NOOP("CombineWindow", "So&nuçlar:");
 
 // Up to this many pairs (E48 over the default range) the tables are built
 // at once, in a few tens of milliseconds; larger ones off the window's
@@ -56,9 +64,9 @@ constexpr int buildDelayMs = 150;
 template <typename T>
 T *addField(QGridLayout *grid, QWidget *parent, const Field &field, T *control)
 {
-    auto *label = new QLabel(QString::fromUtf8(field.caption), parent);
+    auto *label = new QLabel(QCoreApplication::translate("CombineWindow", field.caption), parent);
     label->setBuddy(control);
-    control->setAccessibleName(QString::fromUtf8(field.accessibleName));
+    control->setAccessibleName(QCoreApplication::translate("CombineWindow", field.accessibleName));
     grid->addWidget(label, field.row, field.column);
     grid->addWidget(control, field.row, field.column + 1);
     return control;
@@ -69,12 +77,13 @@ T *addField(QGridLayout *grid, QWidget *parent, const Field &field, T *control)
 CombineWindow::CombineWindow(QWidget *owner) : ToolWindow(owner, Size::Resizable)
 {
     designer::applyWindow(this, windowDesign);
+    setWindowTitle(QCoreApplication::translate("CombineWindow", windowDesign.caption));
 
     auto *grid = new QGridLayout;
     targetBox = addField(grid, this, targetField, new QLineEdit(this));
     targetBox->setMaxLength(colorcode::maxTypedLength);
-    ratioBox = new QCheckBox(QString::fromUtf8(ratioCaption), this);
-    ratioBox->setAccessibleName(QStringLiteral("Oran"));
+    ratioBox = new QCheckBox(QCoreApplication::translate("CombineWindow", ratioCaption), this);
+    ratioBox->setAccessibleName(tr("Oran"));
     grid->addWidget(ratioBox, targetField.row, 2, 1, 2);
     seriesList = addField(grid, this, seriesField, new QComboBox(this));
     for (const SeriesChoice s : seriesChoices)
@@ -97,9 +106,10 @@ CombineWindow::CombineWindow(QWidget *owner) : ToolWindow(owner, Size::Resizable
     statusLabel = new QLabel(this);
     statusLabel->setWordWrap(true);
     statusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *resultsLabel = new QLabel(QString::fromUtf8(resultsCaption), this);
+    auto *resultsLabel =
+        new QLabel(QCoreApplication::translate("CombineWindow", resultsCaption), this);
     resultList = new QListWidget(this);
-    resultList->setAccessibleName(QStringLiteral("Sonuçlar"));
+    resultList->setAccessibleName(tr("Sonuçlar"));
     resultsLabel->setBuddy(resultList);
 
     auto *layout = new QVBoxLayout(this);
@@ -195,8 +205,9 @@ void CombineWindow::showMode(bool divider)
     partsList->setEnabled(!divider);
     const QString mark = conversions::numberLocale().decimalPoint();
     targetBox->setPlaceholderText(
-        divider ? QStringLiteral("0") + mark + QStringLiteral("66 ya da 5 V 3") + mark +
-                      QStringLiteral("3 V")
+        divider ? tr("%1 ya da %2")
+                      .arg(QStringLiteral("0") + mark + QStringLiteral("66"),
+                           QStringLiteral("5 V 3") + mark + QStringLiteral("3 V"))
                 : QStringLiteral("9K; 4") + mark + QStringLiteral("7 kΩ"));
 }
 
@@ -239,7 +250,7 @@ void CombineWindow::recompute()
         if (needsPairTables(q)) {
             if (pairCount(*set) > pairsBuiltAtOnce) {
                 m_wanted = key;
-                showAnswer({QStringLiteral("Hesaplanıyor…")}, {});
+                showAnswer({tr("Hesaplanıyor…")}, {});
                 if (!isBuilding())
                     m_buildDelay.start();
                 return;
@@ -254,10 +265,9 @@ void CombineWindow::recompute()
     QStringList notes = a.notes;
     if (!a.message.isEmpty())
         notes.prepend(a.message);
-    showAnswer(
-        notes, a.lines,
-        QStringLiteral("Aralıkta %1 %2 değeri.")
-            .arg(QString::number(std::int64_t(parts.parts.size())), seriesChoiceName(q.series)));
+    showAnswer(notes, a.lines,
+               tr("Aralıkta %n %1 değeri.", nullptr, int(parts.parts.size()))
+                   .arg(seriesChoiceName(q.series)));
 }
 
 void CombineWindow::startBuilding()
@@ -309,8 +319,8 @@ QString CombineWindow::summary() const
 {
     QString text = m_notes;
     if (resultList->count() > 0)
-        text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + QStringLiteral("En iyi: ") +
-                resultList->item(0)->text();
+        text += (text.isEmpty() ? QString() : QStringLiteral(" ")) +
+                tr("En iyi: %1").arg(resultList->item(0)->text());
     return text;
 }
 

@@ -8,6 +8,8 @@
 #include "forms/conversions.h"
 #include "numbers/exactnumber.h"
 
+#include <QCoreApplication>
+
 namespace smd
 {
 
@@ -32,7 +34,10 @@ QString factorText(int power, const QLocale &locale)
     return QStringLiteral("× 10") + numbers::superscript(power);
 }
 
-const QString zeroOhmSpellings = QStringLiteral("0 Ohm köprü 0, 00, 000 ya da 0000 yazılır");
+QString zeroOhmSpellings()
+{
+    return QCoreApplication::translate("smd", "0 Ohm köprü 0, 00, 000 ya da 0000 yazılır");
+}
 
 // "47 × 10²", and for a last digit 0 that it counts zeros: "100" is 10 Ω,
 // not 100 Ω, the one misreading worth a word every time.
@@ -40,18 +45,22 @@ QString digitsTimesPower(const Reading &reading)
 {
     return QString::number(reading.significand) + QStringLiteral(" × 10") +
            numbers::superscript(reading.powerOfTen) +
-           (reading.powerOfTen == 0 ? QStringLiteral("; son hane sıfır sayısıdır") : QString());
+           (reading.powerOfTen == 0
+                ? QCoreApplication::translate("smd", "; son hane sıfır sayısıdır")
+                : QString());
 }
 
 QString eia96Refusal(const QString &number)
 {
-    return number + QStringLiteral(" EIA-96 kodu değil: kodlar 01 ile 96 arasıdır");
+    return QCoreApplication::translate("smd", "%1 EIA-96 kodu değil: kodlar 01 ile 96 arasıdır")
+        .arg(number);
 }
 
 QString letterRefusal(const QString &letter)
 {
-    return quoted(letter) +
-           QStringLiteral(" EIA-96 harfi değil: Z Y X A B C D E F (R, S, H ikinci yazım)");
+    return QCoreApplication::translate(
+               "smd", "%1 EIA-96 harfi değil: Z Y X A B C D E F (R, S, H ikinci yazım)")
+        .arg(quoted(letter));
 }
 
 // What a tolerance comes from: "EIA-96 kodu", "alt çizgi".
@@ -60,13 +69,13 @@ QString toleranceSource(MarkingFormat format)
     switch (format) {
     case MarkingFormat::ThreeDigitBar:
     case MarkingFormat::OldThreeDigit:
-        return QStringLiteral("alt çizgi");
+        return QCoreApplication::translate("smd", "alt çizgi");
     case MarkingFormat::FourDigit:
     // An R code with a tolerance is one of four characters.
     case MarkingFormat::RDecimal:
-        return QStringLiteral("4 haneli kod");
+        return QCoreApplication::translate("smd", "4 haneli kod");
     default:
-        return formatName(format) + QStringLiteral(" kodu");
+        return QCoreApplication::translate("smd", "%1 kodu").arg(formatName(format));
     }
 }
 
@@ -76,21 +85,21 @@ QString formatName(MarkingFormat format)
 {
     switch (format) {
     case MarkingFormat::ThreeDigit:
-        return QStringLiteral("3 haneli");
+        return QCoreApplication::translate("smd", "3 haneli");
     case MarkingFormat::ThreeDigitBar:
-        return QStringLiteral("3 haneli, altı çizili");
+        return QCoreApplication::translate("smd", "3 haneli, altı çizili");
     case MarkingFormat::OldThreeDigit:
-        return QStringLiteral("eski 3 haneli");
+        return QCoreApplication::translate("smd", "eski 3 haneli");
     case MarkingFormat::FourDigit:
-        return QStringLiteral("4 haneli");
+        return QCoreApplication::translate("smd", "4 haneli");
     case MarkingFormat::RDecimal:
-        return QStringLiteral("R ondalık");
+        return QCoreApplication::translate("smd", "R ondalık");
     case MarkingFormat::Eia96:
         return QStringLiteral("EIA-96");
     case MarkingFormat::ReelLabel:
-        return QStringLiteral("makara etiketi");
+        return QCoreApplication::translate("smd", "makara etiketi");
     case MarkingFormat::ZeroOhm:
-        return QStringLiteral("0 Ohm köprü");
+        return QCoreApplication::translate("smd", "0 Ohm köprü");
     }
     return {};
 }
@@ -99,23 +108,26 @@ QString howText(const QString &code, const Reading &reading, const QLocale &loca
 {
     switch (reading.format) {
     case MarkingFormat::ThreeDigit:
-        return QStringLiteral("3 haneli kod: ") + digitsTimesPower(reading);
+        return QCoreApplication::translate("smd", "3 haneli kod: %1")
+            .arg(digitsTimesPower(reading));
     case MarkingFormat::ThreeDigitBar:
-        return QStringLiteral("3 haneli kod, altı çizili: ") + digitsTimesPower(reading);
+        return QCoreApplication::translate("smd", "3 haneli kod, altı çizili: %1")
+            .arg(digitsTimesPower(reading));
     case MarkingFormat::OldThreeDigit: {
         const QString factor = factorText(reading.powerOfTen, locale);
         // 8 stands for 10⁻², 9 for 10⁻¹.
-        return QStringLiteral("eski kod: ") + QString::number(reading.significand) + u' ' + factor +
-               QStringLiteral(" (") + QString::number(reading.powerOfTen + 10) +
-               QStringLiteral(" = ") + factor + u')';
+        return QCoreApplication::translate("smd", "eski kod: %1 %2 (%3 = %2)")
+            .arg(QString::number(reading.significand), factor,
+                 QString::number(reading.powerOfTen + 10));
     }
     case MarkingFormat::FourDigit:
-        return QStringLiteral("4 haneli kod: ") + digitsTimesPower(reading);
+        return QCoreApplication::translate("smd", "4 haneli kod: %1")
+            .arg(digitsTimesPower(reading));
     case MarkingFormat::RDecimal:
-        return QStringLiteral("R ondalık: ") + code + QStringLiteral(" = ") +
-               numbers::text(
-                   numbers::fromUnits(std::uint64_t(reading.significand), -reading.powerOfTen),
-                   locale);
+        return QCoreApplication::translate("smd", "R ondalık: %1 = %2")
+            .arg(code, numbers::text(numbers::fromUnits(std::uint64_t(reading.significand),
+                                                        -reading.powerOfTen),
+                                     locale));
     case MarkingFormat::Eia96:
         return QStringLiteral("EIA-96: ") +
                QString::number(reading.eia96Number).rightJustified(2, u'0') +
@@ -125,9 +137,9 @@ QString howText(const QString &code, const Reading &reading, const QLocale &loca
                                                  : QString()) +
                QStringLiteral(" = ") + factorText(reading.powerOfTen, locale);
     case MarkingFormat::ReelLabel:
-        return QStringLiteral("makara etiketi: E = Ohm");
+        return QCoreApplication::translate("smd", "makara etiketi: E = Ohm");
     case MarkingFormat::ZeroOhm:
-        return QStringLiteral("bağlantı: tolerans ve standart değer yok");
+        return QCoreApplication::translate("smd", "bağlantı: tolerans ve standart değer yok");
     }
     return {};
 }
@@ -137,32 +149,35 @@ QString noteText(const QString &code, const Reading &reading, const Note &note,
 {
     switch (note.kind) {
     case NoteKind::OldDigits:
-        return QStringLiteral("8 ya da 9 ile biten 3 haneli kod iki türlü okunur: eski "
-                              "cihazlarda 8 = ") +
-               factorText(-2, locale) + QStringLiteral(", 9 = ") + factorText(-1, locale);
+        return QCoreApplication::translate("smd", "8 ya da 9 ile biten 3 haneli kod iki türlü "
+                                                  "okunur: eski cihazlarda 8 = %1, 9 = %2")
+            .arg(factorText(-2, locale), factorText(-1, locale));
     case NoteKind::BarKeepsValue:
-        return QStringLiteral("çizgi değeri değiştirmez: E96'da olmayan E24 değerli ± % ") +
-               colorcode::percentText(onePercent, locale) + QStringLiteral(" parçayı gösterir");
+        return QCoreApplication::translate(
+                   "smd", "çizgi değeri değiştirmez: E96'da olmayan E24 değerli ± % %1 parçayı "
+                          "gösterir")
+            .arg(colorcode::percentText(onePercent, locale));
     case NoteKind::ReelLabelR:
-        return QStringLiteral("sonda R makara etiketi yazımıdır: ") + code + QStringLiteral(" = ") +
-               colorcode::valueText(note.value, locale);
+        return QCoreApplication::translate("smd", "sonda R makara etiketi yazımıdır: %1 = %2")
+            .arg(code, colorcode::valueText(note.value, locale));
     case NoteKind::SecondSpelling:
-        return QChar(reading.letter) + QStringLiteral(", ") + QChar(reading.spells) +
-               QStringLiteral(" harfinin ikinci yazımıdır (") +
-               factorText(reading.powerOfTen, locale) + u')' +
+        return QCoreApplication::translate("smd", "%1, %2 harfinin ikinci yazımıdır (%3)")
+                   .arg(QString(QChar(reading.letter)), QString(QChar(reading.spells)),
+                        factorText(reading.powerOfTen, locale)) +
                (reading.letter == u'H'
-                    ? QStringLiteral("; bir üreticinin föyü H'yi × 10⁷ için kullanır")
+                    ? QCoreApplication::translate("smd",
+                                                  "; bir üreticinin föyü H'yi × 10⁷ için kullanır")
                     : QString());
     case NoteKind::SameAsRDecimal:
-        return QStringLiteral("R ondalık okuması da aynı değeri verir");
+        return QCoreApplication::translate("smd", "R ondalık okuması da aynı değeri verir");
     case NoteKind::MakersWriteR:
-        return QStringLiteral("parça üzerinde EIA-96 okunur: üreticiler ") +
-               colorcode::valueText(note.value, locale) + QStringLiteral("'u ") + note.code +
-               QStringLiteral(" yazar");
+        return QCoreApplication::translate("smd",
+                                           "parça üzerinde EIA-96 okunur: üreticiler %1'u %2 yazar")
+            .arg(colorcode::valueText(note.value, locale), note.code);
     case NoteKind::ReelLabelE:
-        return QStringLiteral("parça üzerinde EIA-96 okunur; makara etiketlerinde E, Ohm yerine "
-                              "yazılır (") +
-               code + QStringLiteral(" = ") + colorcode::valueText(note.value, locale) + u')';
+        return QCoreApplication::translate("smd", "parça üzerinde EIA-96 okunur; makara "
+                                                  "etiketlerinde E, Ohm yerine yazılır (%1 = %2)")
+            .arg(code, colorcode::valueText(note.value, locale));
     case NoteKind::NotEia96Number:
         return eia96Refusal(note.code);
     }
@@ -174,82 +189,98 @@ QString refusalText(const Refusal &refusal, const QLocale &locale)
     const QString &code = refusal.code;
     switch (refusal.kind) {
     case RefusalKind::Empty:
-        return QStringLiteral("SMD kodu boş");
+        return QCoreApplication::translate("smd", "SMD kodu boş");
     case RefusalKind::TextTooLong:
-        return QStringLiteral("SMD kodu en çok 4 karakterdir; bu metin çok uzun");
+        return QCoreApplication::translate("smd",
+                                           "SMD kodu en çok 4 karakterdir; bu metin çok uzun");
     case RefusalKind::UnknownCharacter:
-        return QStringLiteral("tanınmayan karakter: ") + quoted(refusal.part);
+        return QCoreApplication::translate("smd", "tanınmayan karakter: %1")
+            .arg(quoted(refusal.part));
     case RefusalKind::OhmInside:
-        return QStringLiteral("Ω yalnızca kodun sonunda yazılabilir");
+        return QCoreApplication::translate("smd", "Ω yalnızca kodun sonunda yazılabilir");
     case RefusalKind::BarInside:
-        return QStringLiteral("alt çizgi değeri değiştirmez; ondalık için R kullanın: ") +
-               refusal.suggestion;
+        return QCoreApplication::translate(
+                   "smd", "alt çizgi değeri değiştirmez; ondalık için R kullanın: %1")
+            .arg(refusal.suggestion);
     case RefusalKind::PointInside:
-        return QStringLiteral("nokta ve virgül SMD kodunda olmaz; ondalık için R kullanın: ") +
-               refusal.suggestion;
+        return QCoreApplication::translate(
+                   "smd", "nokta ve virgül SMD kodunda olmaz; ondalık için R kullanın: %1")
+            .arg(refusal.suggestion);
     case RefusalKind::BarOnLink:
-        return QStringLiteral("0 Ohm köprünün toleransı yoktur: çizgi yalnızca değerli 3 haneli "
-                              "kodda olur");
+        return QCoreApplication::translate("smd", "0 Ohm köprünün toleransı yoktur: çizgi yalnızca "
+                                                  "değerli 3 haneli kodda olur");
     case RefusalKind::TooManyCharacters:
-        return quoted(code) + u' ' + QString::number(code.size()) +
-               QStringLiteral(" karakter: SMD kodları 3 ya da 4 karakterdir");
+        return QCoreApplication::translate("smd",
+                                           "%1 %2 karakter: SMD kodları 3 ya da 4 karakterdir")
+            .arg(quoted(code), QString::number(code.size()));
     case RefusalKind::TooFewCharacters:
-        return quoted(code) + QStringLiteral(": SMD kodları 3 ya da 4 karakterdir; ") +
-               zeroOhmSpellings;
+        return QCoreApplication::translate("smd", "%1: SMD kodları 3 ya da 4 karakterdir; %2")
+            .arg(quoted(code), zeroOhmSpellings());
     case RefusalKind::BarNotThreeDigit:
-        return QStringLiteral("çizgi yalnızca 3 haneli kodda olur (± % ") +
-               colorcode::percentText(onePercent, locale) + QStringLiteral("); ") + quoted(code) +
-               QStringLiteral(" 3 haneli değil");
+        return QCoreApplication::translate(
+                   "smd", "çizgi yalnızca 3 haneli kodda olur (± % %1); %2 3 haneli "
+                          "değil")
+            .arg(colorcode::percentText(onePercent, locale), quoted(code));
     case RefusalKind::ZeroSignificant:
-        return quoted(code) + QStringLiteral(": anlamlı haneler ") + refusal.part +
-               QStringLiteral(", değer sıfır; ") + zeroOhmSpellings;
+        return QCoreApplication::translate("smd", "%1: anlamlı haneler %2, değer sıfır; %3")
+            .arg(quoted(code), refusal.part, zeroOhmSpellings());
     case RefusalKind::NotEia96Letter:
         return letterRefusal(refusal.part);
     case RefusalKind::ValueLetter:
-        return letterRefusal(refusal.part) + QStringLiteral("; ") + code +
-               QStringLiteral(" bir değer yazımıdır, SMD kodu değil");
+        return QCoreApplication::translate("smd", "%1; %2 bir değer yazımıdır, SMD kodu değil")
+            .arg(letterRefusal(refusal.part), code);
     case RefusalKind::Eia96NumberOutside:
         return eia96Refusal(refusal.part);
     case RefusalKind::Eia96NumberZero:
-        return eia96Refusal(refusal.part) + QStringLiteral("; ") + zeroOhmSpellings;
+        return eia96Refusal(refusal.part) + QStringLiteral("; ") + zeroOhmSpellings();
     case RefusalKind::RepeatedR:
-        return QStringLiteral("R ondalık işaretidir, bir kez yazılır: ") + quoted(code);
+        return QCoreApplication::translate("smd", "R ondalık işaretidir, bir kez yazılır: %1")
+            .arg(quoted(code));
     case RefusalKind::ZeroRDecimal:
-        return quoted(code) + QStringLiteral(" 0 Ohm verir; ") + zeroOhmSpellings;
+        return QCoreApplication::translate("smd", "%1 0 Ohm verir; %2")
+            .arg(quoted(code), zeroOhmSpellings());
     case RefusalKind::ValueWriting:
-        return QStringLiteral("K, M ve G değer yazımıdır (4K7), SMD kodunda olmaz; ondalık "
-                              "yalnızca R ile yazılır");
+        return QCoreApplication::translate("smd", "K, M ve G değer yazımıdır (4K7), SMD kodunda "
+                                                  "olmaz; ondalık yalnızca R ile yazılır");
     case RefusalKind::UnknownShape:
-        return quoted(code) +
-               QStringLiteral(" bilinen bir SMD kodu biçimi değil (472, 4701, 4R7, 01C)");
+        return QCoreApplication::translate(
+                   "smd", "%1 bilinen bir SMD kodu biçimi değil (472, 4701, 4R7, 01C)")
+            .arg(quoted(code));
     }
     return {};
 }
 
 QString noCodeText(const NoCode &why, const QLocale &locale)
 {
-    const QString name =
-        why.digits == 2 ? QStringLiteral("3 haneli kod") : QStringLiteral("4 haneli kod");
+    // The 3-digit code carries two significant digits, the 4-digit one three.
+    const bool three = why.digits == 2;
     switch (why.reason) {
     case NoCodeReason::TooManyDigits:
-        return name + (why.digits == 2 ? QStringLiteral(" iki anlamlı hane taşır")
-                                       : QStringLiteral(" üç anlamlı hane taşır"));
+        return three ? QCoreApplication::translate("smd", "3 haneli kod iki anlamlı hane taşır")
+                     : QCoreApplication::translate("smd", "4 haneli kod üç anlamlı hane taşır");
     case NoCodeReason::AboveRange:
-        return name + QStringLiteral("la en çok ") + colorcode::valueText(why.highest, locale) +
-               QStringLiteral(" yazılır");
+        return (three ? QCoreApplication::translate("smd", "3 haneli kodla en çok %1 yazılır")
+                      : QCoreApplication::translate("smd", "4 haneli kodla en çok %1 yazılır"))
+            .arg(colorcode::valueText(why.highest, locale));
     case NoCodeReason::BelowRange:
-        return name + QStringLiteral("un en küçüğü ") + colorcode::valueText(why.lowest, locale);
+        return (three ? QCoreApplication::translate("smd", "3 haneli kodun en küçüğü %1")
+                      : QCoreApplication::translate("smd", "4 haneli kodun en küçüğü %1"))
+            .arg(colorcode::valueText(why.lowest, locale));
     case NoCodeReason::TooManyDecimals:
-        return name + QStringLiteral(" R'den sonra en çok ") + QString::number(why.digits) +
-               QStringLiteral(" hane taşır");
+        return (three ? QCoreApplication::translate("smd",
+                                                    "3 haneli kod R'den sonra en çok %1 hane taşır")
+                      : QCoreApplication::translate(
+                            "smd", "4 haneli kod R'den sonra en çok %1 hane taşır"))
+            .arg(why.digits);
     case NoCodeReason::NotInE96:
-        return QStringLiteral("E96'da yok");
+        return QCoreApplication::translate("smd", "E96'da yok");
     case NoCodeReason::OutsideEia96:
-        return QStringLiteral("EIA-96 yalnızca ") + colorcode::valueText(why.lowest, locale) +
-               QStringLiteral(" ile ") + colorcode::valueText(why.highest, locale) +
-               QStringLiteral(" arasını yazar");
+        return QCoreApplication::translate("smd", "EIA-96 yalnızca %1 ile %2 arasını yazar")
+            .arg(colorcode::valueText(why.lowest, locale),
+                 colorcode::valueText(why.highest, locale));
     case NoCodeReason::Link:
-        return QStringLiteral("0 Ohm köprünün EIA-96 kodu yok; 0 ya da 00 yazılır");
+        return QCoreApplication::translate("smd",
+                                           "0 Ohm köprünün EIA-96 kodu yok; 0 ya da 00 yazılır");
     }
     return {};
 }
@@ -258,11 +289,10 @@ QStringList markingNotes(const Marking &marking, const QLocale &locale)
 {
     QStringList notes;
     if (marking.link)
-        notes << QStringLiteral("0 Ohm köprü");
+        notes << QCoreApplication::translate("smd", "0 Ohm köprü");
     if (marking.readsFirstAs)
-        notes << QStringLiteral("eski cihazlarda ") +
-                     colorcode::valueText(*marking.readsFirstAs, locale) +
-                     QStringLiteral(" okunur");
+        notes << QCoreApplication::translate("smd", "eski cihazlarda %1 okunur")
+                     .arg(colorcode::valueText(*marking.readsFirstAs, locale));
     return notes;
 }
 
@@ -294,16 +324,15 @@ QStringList decodeLines(const MarkingReading &reading, const QLocale &locale, bo
     } else {
         lines << colorcode::valueText(first.value, locale) << howText(all.code, first, locale);
         if (first.toleranceHundredths)
-            lines << QStringLiteral("Tolerans: ± % ") +
-                         colorcode::percentText(*first.toleranceHundredths, locale) +
-                         QStringLiteral(" (") + toleranceSource(first.format) + u')';
+            lines << QCoreApplication::translate("smd", "Tolerans: ± % %1 (%2)")
+                         .arg(colorcode::percentText(*first.toleranceHundredths, locale),
+                              toleranceSource(first.format));
+        else if (withStandardLine)
+            lines << QCoreApplication::translate(
+                         "smd", "Tolerans: kodda yok; standart değer ± % %1 ile değerlendirildi")
+                         .arg(colorcode::percentText(assumedToleranceHundredths, locale));
         else
-            lines << QStringLiteral("Tolerans: kodda yok") +
-                         (withStandardLine
-                              ? QStringLiteral("; standart değer ± % ") +
-                                    colorcode::percentText(assumedToleranceHundredths, locale) +
-                                    QStringLiteral(" ile değerlendirildi")
-                              : QString());
+            lines << QCoreApplication::translate("smd", "Tolerans: kodda yok");
         if (withStandardLine)
             lines << smdStandardLine(first.value,
                                      first.toleranceHundredths.value_or(assumedToleranceHundredths),
@@ -311,9 +340,9 @@ QStringList decodeLines(const MarkingReading &reading, const QLocale &locale, bo
     }
     lines << notes(first);
     for (std::size_t i = 1; i < all.readings.size(); ++i)
-        lines << QStringLiteral("İkinci okuma: ") +
-                     colorcode::valueText(all.readings[i].value, locale) + QStringLiteral(" (") +
-                     howText(all.code, all.readings[i], locale) + u')'
+        lines << QCoreApplication::translate("smd", "İkinci okuma: %1 (%2)")
+                     .arg(colorcode::valueText(all.readings[i].value, locale),
+                          howText(all.code, all.readings[i], locale))
               << notes(all.readings[i]);
     return lines;
 }
@@ -333,8 +362,8 @@ QStringList encodeLines(const Markings &markings, const QLocale &locale)
                       line(formatName(MarkingFormat::FourDigit), markings.fourDigit),
                       line(formatName(MarkingFormat::Eia96), markings.eia96)};
     if (markings.barCode)
-        lines << *markings.barCode + QStringLiteral(", altı çizili: ± % ") +
-                     colorcode::percentText(onePercent, locale);
+        lines << QCoreApplication::translate("smd", "%1, altı çizili: ± % %2")
+                     .arg(*markings.barCode, colorcode::percentText(onePercent, locale));
     return lines;
 }
 

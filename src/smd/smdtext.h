@@ -1,8 +1,9 @@
 #pragma once
 
 // SMD markings in words: the one place the readings, refusals and markings
-// of smdmarking.h become Turkish, for the window, the command line's lines
-// and the JSON's text fields alike. Numbers follow the locale given.
+// of smdmarking.h become text in the interface's language, for the window,
+// the command line's lines and the JSON's text fields alike. Numbers follow
+// the locale given.
 
 #include "smd/smdmarking.h"
 

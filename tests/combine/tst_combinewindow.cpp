@@ -1,6 +1,7 @@
 // The combination window's wiring: typing answers at once, the divider
 // mode's own boxes, large tables built without blocking, what is heard.
 
+#include "combine/combinationtext.h"
 #include "combine/combinewindow.h"
 #include "forms/application.h"
 #include "testhelpers.h"
@@ -13,8 +14,22 @@
 #include <QListWidget>
 #include <QTest>
 
+#include <algorithm>
+
 Q_DECLARE_METATYPE(colorcode::ExactValue)
 Q_DECLARE_METATYPE(combine::SeriesChoice)
+
+namespace
+{
+
+// Whether a text has a letter of the Turkish alphabet that English lacks.
+bool hasTurkishLetter(const QString &text)
+{
+    return std::ranges::any_of(text,
+                               [](QChar c) { return QStringView(u"çğıöşüÇĞİÖŞÜ").contains(c); });
+}
+
+} // namespace
 
 class TestCombineWindow : public QObject
 {
@@ -29,6 +44,10 @@ private slots:
     void announcements();
     void showFor_data();
     void showFor();
+    void english_data();
+    void english();
+    void englishWindow();
+    void jsonNetworkStaysTurkish();
 
 private:
     void type(QLineEdit *box, const QString &text)
@@ -254,6 +273,155 @@ void TestCombineWindow::showFor()
     QVERIFY2(this->firstLine().startsWith(inUserFormat(firstLine)), qPrintable(this->firstLine()));
     QTest::keyClick(&w, Qt::Key_Escape);
     QVERIFY(!w.isVisible());
+}
+
+void TestCombineWindow::english_data()
+{
+    QTest::addColumn<bool>("divider");
+    QTest::addColumn<int>("parts");
+    QTest::addColumn<QString>("series");
+    QTest::addColumn<QString>("low");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("first"); // the first line whole; empty: none
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("9 kΩ E6") << false << 2 << "E6"
+                             << "1 Ω"
+                             << "9K"
+                             << "2,2 Kilo Ohm + 6,8 Kilo Ohm = 9 Kilo Ohm  exact  (± 20 %: 7,2 "
+                                "Kilo Ohm – 10,8 Kilo Ohm)"
+                             << "43 E6 values in the range.";
+    // 24 values a decade over seven decades, and 10 MΩ.
+    QTest::newRow("9,1 kΩ alone") << false << 1 << "E24"
+                                  << "1 Ω"
+                                  << "9K1"
+                                  << "9,1 Kilo Ohm alone  exact  (± 5 %: 8,645 Kilo Ohm – 9,555 "
+                                     "Kilo Ohm)"
+                                  << "169 E24 values in the range.";
+    QTest::newRow("one part short")
+        << false << 1 << "E24"
+        << "1 Ω"
+        << "100M"
+        << ""
+        << "The target (100 Mega Ohm) cannot be made with parts from 1 Ohm – 10 Mega Ohm: at "
+           "most 1 part gives 1 Ohm to 10 Mega Ohm.";
+    QTest::newRow("two parts short")
+        << false << 2 << "E24"
+        << "1 Ω"
+        << "100M"
+        << ""
+        << "The target (100 Mega Ohm) cannot be made with parts from 1 Ohm – 10 Mega Ohm: at "
+           "most 2 parts give 0,5 Ohm to 20 Mega Ohm.";
+    QTest::newRow("range from zero") << false << 2 << "E24"
+                                     << "0"
+                                     << "9K"
+                                     << ""
+                                     << "The lower limit must be above zero.";
+    QTest::newRow("ratio above one")
+        << true << 2 << "E24"
+        << "1 kΩ"
+        << "2"
+        << ""
+        << "The ratio must be a number between 0 and 1 or two voltages (for example: 0,66; 5 V "
+           "3,3 V).";
+    QTest::newRow("ratio beyond the range")
+        << true << 2 << "E24"
+        << "1 kΩ"
+        << "0,0001"
+        << ""
+        << "This ratio cannot be made with parts from 1000 Ohm – 1000 Kilo Ohm: two parts give "
+           "0,000999 to 0,99901.";
+}
+
+void TestCombineWindow::english()
+{
+    QFETCH(bool, divider);
+    QFETCH(int, parts);
+    QFETCH(QString, series);
+    QFETCH(QString, low);
+    QFETCH(QString, target);
+    QFETCH(QString, first);
+    QFETCH(QString, status);
+
+    EnglishTexts english;
+    QVERIFY(english.loaded());
+    QWidget owner;
+    CombineWindow w(&owner);
+    w.ratioBox->setChecked(divider);
+    w.partsList->setCurrentIndex(parts - 1);
+    w.seriesList->setCurrentText(series);
+    w.lowBox->setText(inUserFormat(low));
+    type(w.targetBox, target);
+    QCOMPARE(w.resultList->count(), first.isEmpty() ? 0 : 10);
+    if (!first.isEmpty())
+        QCOMPARE(w.resultList->item(0)->text(), inUserFormat(first));
+    QCOMPARE(w.statusLabel->text(), inUserFormat(status));
+}
+
+void TestCombineWindow::englishWindow()
+{
+    EnglishTexts english;
+    QVERIFY(english.loaded());
+    QWidget owner;
+    CombineWindow w(&owner);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Combine Resistors"));
+    const QList<QPair<QWidget *, QString>> names{
+        {w.targetBox, "Target"},   {w.seriesList, "Series"},   {w.partsList, "Maximum parts"},
+        {w.lowBox, "Lower limit"}, {w.highBox, "Upper limit"}, {w.leftOutBox, "Leave out"},
+        {w.ratioBox, "Ratio"},     {w.resultList, "Results"}};
+    for (const auto &[widget, name] : names)
+        QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+    // Every caption whole and English, and its mnemonic its own.
+    const auto shown = [](QString caption) { return caption.remove(u'&'); };
+    QStringList captions{w.ratioBox->text()};
+    QVERIFY(w.ratioBox->width() >= w.ratioBox->sizeHint().width());
+    for (QLabel *label : w.findChildren<QLabel *>()) {
+        if (label == w.statusLabel)
+            continue;
+        captions << label->text();
+        QVERIFY2(captionFits(label, shown(label->text())), qPrintable(label->text()));
+    }
+    QSet<QChar> mnemonics;
+    for (const QString &caption : captions) {
+        QVERIFY2(!hasTurkishLetter(caption), qPrintable(caption));
+        const qsizetype amp = caption.indexOf(u'&');
+        QVERIFY2(amp >= 0 && amp + 1 < caption.size(), qPrintable(caption));
+        const QChar key = caption.at(amp + 1).toLower();
+        QVERIFY2(!mnemonics.contains(key), qPrintable(caption));
+        mnemonics.insert(key);
+    }
+    QCOMPARE(mnemonics.size(), 8);
+    w.ratioBox->setChecked(true);
+    QCOMPARE(w.targetBox->placeholderText(), inUserFormat(QStringLiteral("0,66 or 5 V 3,3 V")));
+}
+
+// The JSON keeps its network text in Turkish in every language; the line
+// shown says it in English.
+void TestCombineWindow::jsonNetworkStaysTurkish()
+{
+    EnglishTexts english;
+    QVERIFY(english.loaded());
+    combine::Boxes boxes;
+    boxes.target = QStringLiteral("9K1");
+    boxes.low = QStringLiteral("1K");
+    boxes.high = QStringLiteral("10K");
+    boxes.maxParts = 1;
+    const QChar mark = QLocale::system().decimalPoint().at(0);
+    const auto read = combine::readQuestion(boxes, mark);
+    QVERIFY(std::holds_alternative<combine::Question>(read));
+    const auto &question = std::get<combine::Question>(read);
+    const auto set = combine::partsInRange(question.series, question.low, question.high);
+    QVERIFY(std::holds_alternative<combine::PartSet>(set));
+    const combine::Answer answer =
+        combine::answer(question, std::get<combine::PartSet>(set), nullptr, QLocale::system());
+    QVERIFY(!answer.numbers.empty());
+    QCOMPARE(answer.numbers.front().network,
+             inUserFormat(QStringLiteral("9,1 Kilo Ohm tek başına")));
+    QVERIFY2(
+        answer.lines.front().startsWith(inUserFormat(QStringLiteral("9,1 Kilo Ohm alone  exact"))),
+        qPrintable(answer.lines.front()));
 }
 
 QTEST_MAIN(TestCombineWindow)
