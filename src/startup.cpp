@@ -10,6 +10,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -17,6 +18,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace
 {
@@ -125,6 +129,38 @@ int refuse(const char *what, std::string_view argument)
     return 2;
 }
 
+// Qt opens descriptors of its own as its application object is made. Where
+// standard input, output or error is closed, one of them would take that
+// number, and the answers would read from or write into Qt's. Placeholders
+// hold the numbers meanwhile and are closed again after, so that a closed
+// stream is still found closed.
+class ClosedStreamsKept
+{
+public:
+    ClosedStreamsKept()
+    {
+        for (int stream = 0; stream <= 2; ++stream) {
+            if (fcntl(stream, F_GETFD) >= 0 || errno != EBADF)
+                continue;
+            const int held = open("/dev/null", O_RDWR | O_CLOEXEC);
+            if (held == stream)
+                m_held.push_back(held);
+            else if (held >= 0)
+                close(held);
+        }
+    }
+    ~ClosedStreamsKept()
+    {
+        for (const int held : m_held)
+            close(held);
+    }
+    ClosedStreamsKept(const ClosedStreamsKept &) = delete;
+    ClosedStreamsKept &operator=(const ClosedStreamsKept &) = delete;
+
+private:
+    std::vector<int> m_held;
+};
+
 int print(const QString &answer)
 {
     const QByteArray bytes = answer.toUtf8();
@@ -149,6 +185,7 @@ std::optional<int> handleCommandLine(int argc, const char *const argv[])
     int textsArgc = 1;
     char *textsArgv[] = {const_cast<char *>(argv[0]), nullptr};
     if (language::systemPrefersEnglish()) {
+        const ClosedStreamsKept kept;
         texts = std::make_unique<QCoreApplication>(textsArgc, textsArgv);
         language::installTranslator();
     }
