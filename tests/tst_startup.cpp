@@ -1233,6 +1233,8 @@ void TestStartup::english_data()
         "tavlora: \"xyz\" is not a colour name\n");
     row("a range without its dash", {"--combine", "1K", "--range", "1K"}, 1,
         "tavlora: the range \"1K\" must be written as LOW-HIGH (like 1K-100K)\n");
+    // Read, the bands a person reads in English.
+    row("a photo", {"--photo", m_photo}, 0, "Red Red Orange Gold  22 Kilo Ohm");
     row("a photo without a part", {"--photo", m_plain}, 1,
         "tavlora: no resistor's bands could be read in the photo\n");
 
