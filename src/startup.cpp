@@ -6,9 +6,11 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QTranslator>
 #include <QtGlobal>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -16,6 +18,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace
 {
@@ -124,6 +129,38 @@ int refuse(const char *what, std::string_view argument)
     return 2;
 }
 
+// Qt opens descriptors of its own as its application object is made. Where
+// standard input, output or error is closed, one of them would take that
+// number, and the answers would read from or write into Qt's. Placeholders
+// hold the numbers meanwhile and are closed again after, so that a closed
+// stream is still found closed.
+class ClosedStreamsKept
+{
+public:
+    ClosedStreamsKept()
+    {
+        for (int stream = 0; stream <= 2; ++stream) {
+            if (fcntl(stream, F_GETFD) >= 0 || errno != EBADF)
+                continue;
+            const int held = open("/dev/null", O_RDWR | O_CLOEXEC);
+            if (held == stream)
+                m_held.push_back(held);
+            else if (held >= 0)
+                close(held);
+        }
+    }
+    ~ClosedStreamsKept()
+    {
+        for (const int held : m_held)
+            close(held);
+    }
+    ClosedStreamsKept(const ClosedStreamsKept &) = delete;
+    ClosedStreamsKept &operator=(const ClosedStreamsKept &) = delete;
+
+private:
+    std::vector<int> m_held;
+};
+
 int print(const QString &answer)
 {
     const QByteArray bytes = answer.toUtf8();
@@ -148,6 +185,7 @@ std::optional<int> handleCommandLine(int argc, const char *const argv[])
     int textsArgc = 1;
     char *textsArgv[] = {const_cast<char *>(argv[0]), nullptr};
     if (language::systemPrefersEnglish()) {
+        const ClosedStreamsKept kept;
         texts = std::make_unique<QCoreApplication>(textsArgc, textsArgv);
         language::installTranslator();
     }
@@ -201,6 +239,16 @@ struct HeldMessage {
 std::mutex heldLock;
 std::vector<HeldMessage> held;
 QtMessageHandler usualHandler = nullptr;
+// The English texts while the application object, which would otherwise
+// hold them, is being made; none for Turkish.
+const QTranslator *failureTexts = nullptr;
+
+// A start failure's text in the user's language.
+QString failureText(const char *source)
+{
+    const QString english = failureTexts ? failureTexts->translate("cli", source) : QString();
+    return english.isEmpty() ? QString::fromUtf8(source) : english;
+}
 
 bool isConnectionFailure(const QString &reason)
 {
@@ -248,28 +296,32 @@ QString startFailure(const std::vector<HeldMessage> &messages, const QString &fa
         return !f.found || !isConnectionFailure(f.reason);
     });
     if (fixable == failures.end() && !failures.empty())
-        return QStringLiteral("masaüstü oturumu bulunamadı; Tavlora bir masaüstü oturumunda "
-                              "(X11 ya da Wayland) çalışır");
+        return failureText(QT_TRANSLATE_NOOP("cli", "masaüstü oturumu bulunamadı; Tavlora bir "
+                                                    "masaüstü oturumunda (X11 ya da Wayland) "
+                                                    "çalışır"));
+    // Qt's words and the plugin's name go in in one pass: a "%1" in them
+    // stays as it is.
     if (fixable == failures.end())
-        return QStringLiteral("Qt başlatılamadı (Qt: %1)")
+        return failureText(QT_TRANSLATE_NOOP("cli", "Qt başlatılamadı (Qt: %1)"))
             .arg(fatal.section(u'\n', 0, 0).simplified());
 
-    const QString qt = QStringLiteral(" (Qt: %1)").arg(fixable->reason.simplified());
+    const QString reason = fixable->reason.simplified();
     if (fixable->found)
-        return QStringLiteral("\"%1\" adlı Qt platform eklentisi bulundu ama başlatılamadı")
-                   .arg(fixable->plugin) +
-               qt;
-    QString line =
-        QStringLiteral("\"%1\" adlı Qt platform eklentisi bulunamadı").arg(fixable->plugin) + qt;
+        return failureText(QT_TRANSLATE_NOOP("cli", "\"%1\" adlı Qt platform eklentisi bulundu "
+                                                    "ama başlatılamadı (Qt: %2)"))
+            .arg(fixable->plugin, reason);
+    const QString line = failureText(QT_TRANSLATE_NOOP("cli", "\"%1\" adlı Qt platform "
+                                                              "eklentisi bulunamadı (Qt: %2)"))
+                             .arg(fixable->plugin, reason);
     // Debian's Qt brings the Wayland plugins in a package of their own.
     if (fixable->plugin.startsWith(QLatin1String("wayland")))
-        return line + QStringLiteral("; qt6-wayland paketini kurunuz");
+        return failureText(QT_TRANSLATE_NOOP("cli", "%1; qt6-wayland paketini kurunuz")).arg(line);
     const QLatin1String available("Available platform plugins are: ");
     if (const qsizetype at = fatal.indexOf(available); at >= 0) {
         QString names = fatal.mid(at + available.size()).section(u'\n', 0, 0).trimmed();
         if (names.endsWith(u'.'))
             names.chop(1);
-        line += QStringLiteral("; kurulu olanlar: ") + names;
+        return failureText(QT_TRANSLATE_NOOP("cli", "%1; kurulu olanlar: %2")).arg(line, names);
     }
     return line;
 }
@@ -290,12 +342,19 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 
 DesktopConnection::DesktopConnection()
 {
+    // Qt fails before the application object could take a translator.
+    if (language::systemPrefersEnglish()) {
+        m_english = std::make_unique<QTranslator>();
+        if (m_english->load(QStringLiteral(":/i18n/tavlora_en.qm")))
+            failureTexts = m_english.get();
+    }
     usualHandler = qInstallMessageHandler(holdMessage);
 }
 
 DesktopConnection::~DesktopConnection()
 {
     established();
+    failureTexts = nullptr;
 }
 
 void DesktopConnection::established()

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <optional>
+
+class QTranslator;
 
 // What happens before the first window: the command line, and the
 // connection to the desktop.
@@ -30,4 +33,7 @@ public:
 
     // The application object exists: Qt's messages go their usual way again.
     void established();
+
+private:
+    std::unique_ptr<QTranslator> m_english; // the failure's words for English users
 };

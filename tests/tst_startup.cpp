@@ -1,5 +1,6 @@
 #include "paintedpart.h"
 
+#include <QColor>
 #include <QDir>
 #include <QImage>
 #include <QJsonArray>
@@ -8,6 +9,7 @@
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,6 +44,12 @@ private slots:
     void sameShape();
     void combineLines_data();
     void combineLines();
+    void language_data();
+    void language();
+    void english_data();
+    void english();
+    void jsonLanguages_data();
+    void jsonLanguages();
 
 private:
     static QProcessEnvironment withoutDesktop();
@@ -59,6 +67,7 @@ private:
     QTemporaryDir m_dir;
     QString m_photo;      // a painted four-band part, 480 × 360
     QString m_threeBands; // a painted part without a tolerance band
+    QString m_plain;      // a grey photo with nothing on it
 };
 
 namespace
@@ -85,6 +94,10 @@ void TestStartup::initTestCase()
         writePainted({{Kirmizi, Kirmizi, Turuncu, Altin}, paintedpart::beige, ends, 48}, m_photo));
     QVERIFY(
         writePainted({{Sari, Mor, Kirmizi, Renksiz}, paintedpart::beige, ends, 48}, m_threeBands));
+    m_plain = m_dir.filePath(QStringLiteral("bos.png"));
+    QImage plain(480, 360, QImage::Format_RGB888);
+    plain.fill(QColor(180, 180, 180));
+    QVERIFY(plain.save(m_plain));
 }
 
 QProcessEnvironment TestStartup::withoutDesktop()
@@ -1055,6 +1068,272 @@ void TestStartup::combineLines()
     const Run lines = run(arguments, tr, {}, targets.join(u'\n').toUtf8());
     QCOMPARE(lines.status, 0);
     QCOMPARE(lines.out, alone.join(u'\n'));
+}
+
+void TestStartup::language_data()
+{
+    QTest::addColumn<QStringList>("settings"); // the only language settings the program gets
+    QTest::addColumn<bool>("english");
+
+    // English only where the first language the user prefers is English.
+    QTest::newRow("LANGUAGE=en") << QStringList{"LANGUAGE=en"} << true;
+    QTest::newRow("LANG=en_US.UTF-8, no LANGUAGE") << QStringList{"LANG=en_US.UTF-8"} << true;
+    QTest::newRow("LANG=en") << QStringList{"LANG=en"} << true;
+    QTest::newRow("LANGUAGE=en_GB:tr") << QStringList{"LANGUAGE=en_GB:tr"} << true;
+    QTest::newRow("LANGUAGE empty, LANG=en_US.UTF-8")
+        << QStringList{"LANGUAGE=", "LANG=en_US.UTF-8"} << true;
+    QTest::newRow("LC_MESSAGES=en_US.UTF-8 over LANG=tr_TR.UTF-8")
+        << QStringList{"LC_MESSAGES=en_US.UTF-8", "LANG=tr_TR.UTF-8"} << true;
+    QTest::newRow("LC_ALL=en_US.UTF-8 over LANG=tr_TR.UTF-8")
+        << QStringList{"LC_ALL=en_US.UTF-8", "LANG=tr_TR.UTF-8"} << true;
+    QTest::newRow("LANGUAGE=en under LC_ALL=C") << QStringList{"LANGUAGE=en", "LC_ALL=C"} << true;
+    QTest::newRow("nothing set") << QStringList() << false;
+    QTest::newRow("LC_ALL=C") << QStringList{"LC_ALL=C"} << false;
+    QTest::newRow("LANG=C") << QStringList{"LANG=C"} << false;
+    QTest::newRow("LANG=POSIX") << QStringList{"LANG=POSIX"} << false;
+    QTest::newRow("LANGUAGE=tr over LANG=en_US.UTF-8")
+        << QStringList{"LANGUAGE=tr", "LANG=en_US.UTF-8"} << false;
+    QTest::newRow("LANGUAGE=tr:en") << QStringList{"LANGUAGE=tr:en", "LANG=en_US.UTF-8"} << false;
+    QTest::newRow("LANGUAGE=de:en") << QStringList{"LANGUAGE=de:en"} << false;
+    QTest::newRow("LANG=de_DE.UTF-8") << QStringList{"LANG=de_DE.UTF-8"} << false;
+    QTest::newRow("LC_ALL=tr_TR.UTF-8 over LC_MESSAGES=en_US.UTF-8")
+        << QStringList{"LC_ALL=tr_TR.UTF-8", "LC_MESSAGES=en_US.UTF-8"} << false;
+}
+
+void TestStartup::language()
+{
+    QFETCH(QStringList, settings);
+    QFETCH(bool, english);
+
+    QProcessEnvironment environment = withoutDesktop();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LOCPATH"), QStringLiteral(TAVLORA_LOCALES));
+    for (const QString &setting : settings)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    const auto start = [&](const QStringList &arguments) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(TAVLORA_PROGRAM), arguments);
+        program.waitForFinished(30000);
+        return QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+    };
+
+    // The help, a refusal before any answer, a usage error of an answering
+    // option, and the line said when no desktop answers: each on its own
+    // way to its translation.
+    const QString help = start({QStringLiteral("--help")});
+    QVERIFY2(help.startsWith(english ? QStringLiteral("Usage: tavlora [OPTION]...\n")
+                                     : QStringLiteral("Kullanım: tavlora [SEÇENEK]...\n")),
+             qPrintable(help));
+    QCOMPARE(start({QStringLiteral("-x")}),
+             english ? QStringLiteral("tavlora: unknown option '-x'; for help: tavlora --help\n")
+                     : QStringLiteral("tavlora: tanınmayan seçenek '-x'; yardım için: tavlora "
+                                      "--help\n"));
+    QCOMPARE(start({QStringLiteral("--bands"), QStringLiteral("BN BK")}),
+             english ? QStringLiteral("tavlora: 3 to 6 colours are needed; 2 colours given\n")
+                     : QStringLiteral("tavlora: 3 ile 6 arasında renk gerekir; 2 renk yazıldı\n"));
+    QCOMPARE(start({}), english ? QStringLiteral("tavlora: no desktop session found; Tavlora runs "
+                                                 "in a desktop session (X11 or Wayland)\n")
+                                : QStringLiteral("tavlora: masaüstü oturumu bulunamadı; Tavlora "
+                                                 "bir masaüstü oturumunda (X11 ya da Wayland) "
+                                                 "çalışır\n"));
+}
+
+void TestStartup::english_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("shell"); // words a shell adds: redirections
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said"); // on standard output or error, in part
+
+    const QString none;
+    const QByteArray nothing;
+    const auto row = [&](const char *name, const QStringList &arguments, int status,
+                         const QString &said) {
+        QTest::newRow(name) << arguments << none << nothing << status << said;
+    };
+    const auto usage = [&](const char *name, const QStringList &arguments, const QString &what) {
+        row(name, arguments, 2, "tavlora: " + what + "; for help: tavlora --help\n");
+    };
+    const QString digits = QStringLiteral("; this band can be Black, Brown, Red, Orange, Yellow, "
+                                          "Green, Blue, Violet, Grey or White\n");
+
+    row("--help", {"--help"}, 0, "Usage: tavlora [OPTION]...\nFinds a resistor's value");
+    row("--version", {"--version"}, 0,
+        "Copyright (c) 2026 The Tavlora developers\nDistributed under the MIT licence.\n");
+    QTest::newRow("--help, output lost")
+        << QStringList{"--help"} << QStringLiteral("> /dev/full") << nothing << 1
+        << QStringLiteral("tavlora: could not write the output: "
+                          "no space left on device\n");
+
+    // Refused before any answer.
+    usage("unknown option", {"-x"}, "unknown option '-x'");
+    usage("operand", {"direnc.txt"}, "unexpected argument 'direnc.txt'");
+    usage("Qt option without its value", {"-style"}, "option needs a value '-style'");
+    // Usage errors of the answering options, one of each kind.
+    usage("--json with a value", {"--json=1", "--smd", "472"}, "option takes no value '--json=1'");
+    usage("answering option without its value", {"--bands"}, "option needs a value '--bands'");
+    usage("two answering options", {"--bands", "BN BK RD GD", "--value", "1K"},
+          "only one answering option may be given; extra '--value'");
+    usage("--json alone", {"--json"}, "option given without an answering option '--json'");
+    usage("a modifier of another option", {"--bands", "BN BK RD GD", "--unit", "Kohm"},
+          "option not for use with --bands '--unit'");
+    usage("no such unit", {"--value", "1K", "--unit", "kiloohm"},
+          "--unit is Ohm, Kohm or Mohm; given 'kiloohm'");
+    usage("no such band count", {"--value", "1K", "--band-count", "3"},
+          "--band-count is 4, 5 or 6; given '3'");
+    usage("no such tolerance", {"--value", "1K", "--tolerance", "3"},
+          "--tolerance is a tolerance of the bands (20, 10, 5, 2, 1, 0.5, 0.25, 0.1, 0.05, 0.02, "
+          "0.01); given '3'");
+    usage("--tcr on four bands", {"--value", "1K", "--tcr", "50"},
+          "--tcr applies to 6 bands only (--band-count 6) '--tcr'");
+    usage("no such coefficient", {"--value", "1K", "--band-count", "6", "--tcr", "7"},
+          "--tcr is a temperature coefficient (250, 100, 50, 25, 20, 15, 10, 5, 1); given '7'");
+    usage("no such series", {"--combine", "1K", "--series", "E5"},
+          "--series is E6, E12, E24, E48, E96, E192 or E24+E96; given 'E5'");
+    usage("four parts", {"--combine", "1K", "--parts", "4"}, "--parts is 1, 2 or 3; given '4'");
+    usage("bad ends", {"--photo", "a.jpg", "--ends", "1,2,3"},
+          "--ends is pixels in the form X1,Y1,X2,Y2; given '1,2,3'");
+    usage("--meter-error above 100",
+          {"--bands", "BN BK RD GD", "--measured", "1K", "--meter-error", "101"},
+          "--meter-error is a percentage from 0 to 100; given '101'");
+    usage("--meter-error alone", {"--bands", "BN BK RD GD", "--meter-error", "1"},
+          "--meter-error applies with --measured only '--meter-error'");
+    usage("ends outside the photo", {"--photo", m_photo, "--ends", "0,0,481,0"},
+          "--ends lie inside the photo (480 × 360 pixels); given '0,0,481,0'");
+    row("an argument too long", {"--value", QString(maxLine + 1, u'x')}, 1,
+        "tavlora: the value of --value is longer than 4096 bytes\n");
+
+    // Colour words refused: the word, its band and what the band takes,
+    // the colours by their English names.
+    row("no colour", {"--bands", "BN mxr RD GD"}, 1,
+        "tavlora: band 2 (digit): \"mxr\" is not a colour name" + digits);
+    row("a word like a placeholder", {"--bands", "BN %4 RD GD"}, 1,
+        "tavlora: band 2 (digit): \"%4\" is not a colour name" + digits);
+    row("an English name as a digit", {"--bands", "BN gold RD GD"}, 1,
+        "tavlora: band 2 (digit): Gold cannot be a digit" + digits);
+    row("a Turkish name as a digit", {"--bands", "ALTIN BK RD GD"}, 1,
+        "tavlora: band 1 (digit): \"ALTIN\" (Gold) cannot be a digit" + digits);
+    row("none as a multiplier", {"--bands", "BN BK none GD"}, 1,
+        "tavlora: band 3 (multiplier): None cannot be a multiplier; this band can be Black, ");
+    row("a code as a tolerance", {"--bands", "BN BK RD PK"}, 1,
+        "tavlora: band 4 (tolerance): \"PK\" (Pink) cannot be a tolerance; this band can be "
+        "Gold, Silver, None, Brown, Red, Orange, Yellow, Green, Blue, Violet or Grey\n");
+    row("a code as a coefficient", {"--bands", "BN BK BK RD BN SR"}, 1,
+        "tavlora: band 6 (temperature coefficient): \"SR\" (Silver) cannot be a temperature "
+        "coefficient; this band can be ");
+    row("one colour", {"--bands", "BN"}, 1, "tavlora: 3 to 6 colours are needed; 1 colour given\n");
+    row("seven colours", {"--bands", "BN BK BK BK BK BK BK"}, 1,
+        "tavlora: 3 to 6 colours are needed; 7 colours given\n");
+    row("no inductor colours", {"--inductor", " "}, 1,
+        "tavlora: no colours: type 3, 4 or 5 bands (Red Violet Brown Gold)\n");
+    row("no inductor colour", {"--inductor", "red xyz brown gold"}, 1,
+        "tavlora: \"xyz\" is not a colour name\n");
+    row("a range without its dash", {"--combine", "1K", "--range", "1K"}, 1,
+        "tavlora: the range \"1K\" must be written as LOW-HIGH (like 1K-100K)\n");
+    // Read, the bands a person reads in English.
+    row("a photo", {"--photo", m_photo}, 0, "Red Red Orange Gold  22 Kilo Ohm");
+    row("a photo without a part", {"--photo", m_plain}, 1,
+        "tavlora: no resistor's bands could be read in the photo\n");
+
+    // Standard input and output.
+    QTest::newRow("a refused line")
+        << QStringList{"--bands", "-"} << none << QByteArray("\nfoo bar baz\n") << 1
+        << QStringLiteral("tavlora: line 2: band 1 (digit): \"foo\" is not a colour name");
+    QTest::newRow("a line too long")
+        << QStringList{"--value", "-"} << none << "\n" + QByteArray(maxLine + 1, 'x') + '\n'
+        << 1 << QStringLiteral("tavlora: line 2: line longer than 4096 bytes; reading stopped\n");
+    QTest::newRow("a NUL byte") << QStringList{"--value", "-"} << none << QByteArray("4K7\0\n", 5)
+                                << 1
+                                << QStringLiteral("tavlora: line 1: the input is not text (a NUL "
+                                                  "byte); reading stopped\n");
+    QTest::newRow("a folder as input")
+        << QStringList{"--value", "-"} << QStringLiteral("< /") << nothing << 1
+        << QStringLiteral("could not read standard input: is a folder\n");
+    // The application object that holds the English texts must not take
+    // the place of a closed stream.
+    QTest::newRow("closed input") << QStringList{"--value", "-"} << QStringLiteral("<&-") << nothing
+                                  << 1
+                                  << QStringLiteral("tavlora: could not read standard input: "
+                                                    "closed\n");
+    QTest::newRow("closed output")
+        << QStringList{"--value", "4K7"} << QStringLiteral(">&-") << nothing << 1
+        << QStringLiteral("tavlora: could not write the output: closed\n");
+    QTest::newRow("output lost") << QStringList{"--value", "4K7"} << QStringLiteral("> /dev/full")
+                                 << nothing << 1
+                                 << QStringLiteral("tavlora: could not write the output: no space "
+                                                   "left on device\n");
+
+    // No desktop: said before the application object holds any translation.
+    row("no display", {}, 1,
+        "tavlora: no desktop session found; Tavlora runs in a desktop session (X11 or Wayland)\n");
+    row("-platform yok", {"-platform", "yok"}, 1,
+        "tavlora: the Qt platform plugin \"yok\" was not found (Qt: Could not find the Qt "
+        "platform plugin \"yok\" in \"\"); installed: ");
+    QTest::newRow("-platform wayland-yok")
+        << QStringList{"-platform", "wayland-yok"} << none << nothing << 1
+        << QStringLiteral("(Qt: Could not find the Qt platform plugin \"wayland-yok\" in \"\"); "
+                          "install the qt6-wayland package\n");
+}
+
+void TestStartup::english()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, shell);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+
+    const Run result = run(arguments, QStringLiteral("en_US.UTF-8"),
+                           {QStringLiteral("LANGUAGE=en")}, input, shell, m_dir.path());
+    QCOMPARE(result.status, status);
+    const QString all = result.out + result.err;
+    QVERIFY2(all.contains(said), qPrintable(all));
+    // Nothing left in Turkish, where what was given has no Turkish letter.
+    static const QRegularExpression turkish(QStringLiteral("[çğıöşüÇĞİÖŞÜ]"));
+    QVERIFY2(!all.contains(turkish), qPrintable(all));
+    for (const QString &line : result.err.split(u'\n', Qt::SkipEmptyParts))
+        QVERIFY2(line.startsWith(QStringLiteral("tavlora: ")), qPrintable(line));
+}
+
+void TestStartup::jsonLanguages_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+
+    QTest::newRow("--bands") << QStringList{"--bands", "sarı mor kırmızı altın"};
+    QTest::newRow("--bands, reading from the other end")
+        << QStringList{"--bands", "BN BN RD BK BN"};
+    QTest::newRow("--bands, doubtful")
+        << QStringList{"--bands", "BN BK RD? GD", "--measured", "1020"};
+    QTest::newRow("--value, cut") << QStringList{"--value", "4K75"};
+    QTest::newRow("--smd") << QStringList{"--smd", "10R"};
+    QTest::newRow("--cap, two readings") << QStringList{"--cap", "109"};
+    QTest::newRow("--inductor") << QStringList{"--inductor", "kırmızı mor kahverengi altın"};
+    QTest::newRow("--inductor-for") << QStringList{"--inductor-for", "270u"};
+    QTest::newRow("--photo") << QStringList{"--photo", m_photo};
+}
+
+void TestStartup::jsonLanguages()
+{
+    QFETCH(QStringList, arguments);
+
+    // The same document in both languages, byte for byte, but for what a
+    // person reads: the text and note fields.
+    arguments << QStringLiteral("--json");
+    const QString locale = QStringLiteral("tr_TR.UTF-8");
+    const Run turkish = run(arguments, locale, {QStringLiteral("LANGUAGE=tr")});
+    const Run english = run(arguments, locale, {QStringLiteral("LANGUAGE=en")});
+    QCOMPARE(turkish.status, 0);
+    QCOMPARE(english.status, 0);
+    static const QRegularExpression read(
+        QStringLiteral("\"(text|note)\":\"(?:[^\"\\\\]|\\\\.)*\""));
+    const auto unread = [](QString document) {
+        return document.replace(read, QStringLiteral("\"\\1\":\"\""));
+    };
+    QVERIFY2(turkish.out.contains(read), qPrintable(turkish.out));
+    QCOMPARE(unread(english.out), unread(turkish.out));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -1,6 +1,7 @@
 #include "cli/answers.h"
 
 #include "cli/colourwords.h"
+#include "colorcode/colourtext.h"
 #include "colorcode/entrypreview.h"
 #include "colorcode/quotedword.h"
 #include "colorcode/readingdirection.h"
@@ -12,6 +13,8 @@
 #include "numbers/exactnumber.h"
 #include "smd/smdmarking.h"
 #include "smd/smdtext.h"
+
+#include <QCoreApplication>
 
 #include <charconv>
 #include <memory>
@@ -211,8 +214,8 @@ Reply answerValue(const QString &typed, const ValueOptions &options, const QLoca
 
     Answer answer;
     QStringList names;
-    for (const QString &name : selection.colourNames())
-        names << name;
+    for (const Colour colour : selection.colours())
+        names << colorcode::colourText(colour);
     answer.lines << names.join(u' ') << bandLines(selection, locale);
     const bool cut =
         colorcode::normalised(colorcode::valueOf(bands)) != colorcode::normalised(*value);
@@ -236,7 +239,8 @@ Reply answerSmd(const QString &code, const QLocale &locale)
         return smd::refusalText(*refusal, locale);
     const smd::Readings &readings = std::get<smd::Readings>(reading);
     if (readings.readings.empty())
-        return QStringLiteral("\"%1\" okunamadı").arg(colorcode::quotedWord(code));
+        return QCoreApplication::translate("cli", "\"%1\" okunamadı")
+            .arg(colorcode::quotedWord(code));
 
     const auto tolerance = [](const smd::Reading &r) {
         return r.toleranceHundredths ? jsonHundredths(*r.toleranceHundredths)
@@ -332,7 +336,8 @@ Reply answerCombine(const QString &target, bool divider, const CombineOptions &o
     if (options.range) {
         const qsizetype dash = options.range->indexOf(u'-');
         if (dash < 0)
-            return QStringLiteral("aralık \"%1\" ALT-ÜST biçiminde yazılmalı (1K-100K gibi)")
+            return QCoreApplication::translate(
+                       "cli", "aralık \"%1\" ALT-ÜST biçiminde yazılmalı (1K-100K gibi)")
                 .arg(colorcode::quotedWord(*options.range));
         boxes.low = options.range->left(dash).trimmed();
         boxes.high = options.range->mid(dash + 1).trimmed();
@@ -355,7 +360,7 @@ Reply answerCombine(const QString &target, bool divider, const CombineOptions &o
     if (!found.message.isEmpty())
         return found.message;
     if (found.lines.isEmpty())
-        return QStringLiteral("bu aralıkta uygun bir değer yok");
+        return QCoreApplication::translate("cli", "bu aralıkta uygun bir değer yok");
 
     std::vector<std::string> results;
     for (const combine::NumericResult &r : found.numbers) {

@@ -2,7 +2,7 @@
 
 // The command line's answers: the same texts the windows show, as lines for
 // a person and as one compact JSON document for a program. Each answer is
-// either given or refused with one Turkish line.
+// either given or refused with one line, in the interface's language.
 //
 // JSON numbers are written from the exact values (0,123 Ω is 0.123), the
 // few that are not exact (errors, a network's value) as the shortest text

@@ -7,6 +7,8 @@
 #include "colorcode/standardvalues.h"
 #include "inductor/inductortext.h"
 
+#include <QCoreApplication>
+
 using colorcode::ExactValue;
 
 namespace cli
@@ -131,7 +133,8 @@ Reply answerInductor(const QString &words, const QLocale &locale)
 {
     const QStringList list = colourWords(words);
     if (list.isEmpty())
-        return QStringLiteral("renk yok: 3, 4 ya da 5 bant yazın (Kırmızı Mor Kahverengi Altın)");
+        return QCoreApplication::translate(
+            "cli", "renk yok: 3, 4 ya da 5 bant yazın (Kırmızı Mor Kahverengi Altın)");
     std::vector<colorcode::Colour> colours;
     for (const QString &word : list) {
         const QString folded = foldColourWord(word);
@@ -139,7 +142,8 @@ Reply answerInductor(const QString &words, const QLocale &locale)
             return inductor::dotsRefusal();
         const auto colour = colourNamed(word);
         if (!colour)
-            return QStringLiteral("\"%1\" bir renk adı değil").arg(colorcode::quotedWord(word));
+            return QCoreApplication::translate("cli", "\"%1\" bir renk adı değil")
+                .arg(colorcode::quotedWord(word));
         colours.push_back(*colour);
     }
     const inductor::BandReading reading = inductor::readBands(colours);

@@ -1,6 +1,9 @@
 #include "cli/colourwords.h"
 
+#include "colorcode/colourtext.h"
 #include "colorcode/quotedword.h"
+
+#include <QCoreApplication>
 
 #include <array>
 #include <span>
@@ -53,13 +56,14 @@ bool isSeparator(char32_t c)
 QString acceptedNames(Role role)
 {
     const std::span<const colorcode::BandEntry> list = colorcode::entriesOf(role);
-    QString text;
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == list.size() ? QStringLiteral(" ya da ") : QStringLiteral(", ");
-        text += QString::fromUtf8(list[i].text);
-    }
-    return text;
+    QStringList names;
+    for (const colorcode::BandEntry &entry : list)
+        names << colorcode::colourText(entry.colour);
+    if (names.size() < 2)
+        return names.join(QString());
+    const QString last = names.takeLast();
+    return QCoreApplication::translate("cli", "%1 ya da %2")
+        .arg(names.join(QStringLiteral(", ")), last);
 }
 
 bool holds(Role role, Colour colour)
@@ -148,13 +152,13 @@ QString roleName(Role role)
 {
     switch (role) {
     case Role::Digit:
-        return QStringLiteral("rakam");
+        return QCoreApplication::translate("cli", "rakam");
     case Role::Multiplier:
-        return QStringLiteral("çarpan");
+        return QCoreApplication::translate("cli", "çarpan");
     case Role::Tolerance:
-        return QStringLiteral("tolerans");
+        return QCoreApplication::translate("cli", "tolerans");
     case Role::Coefficient:
-        return QStringLiteral("sıcaklık katsayısı");
+        return QCoreApplication::translate("cli", "sıcaklık katsayısı");
     }
     return {};
 }
@@ -164,7 +168,8 @@ std::variant<ReadBands, QString> readColourWords(const QString &text)
     const QStringList words = colourWords(text);
     const int count = int(words.size());
     if (count < colorcode::bandsWithoutTolerance || count > colorcode::maxBandCount)
-        return QStringLiteral("3 ile 6 arasında renk gerekir; %1 renk yazıldı").arg(count);
+        return QCoreApplication::translate("cli", "3 ile 6 arasında renk gerekir; %n renk yazıldı",
+                                           nullptr, count);
 
     // Three colours read as four with no tolerance band.
     const int bandCount = colorcode::readingBandCount(count);
@@ -172,21 +177,24 @@ std::variant<ReadBands, QString> readColourWords(const QString &text)
     std::vector<Colour> colours;
     for (int i = 0; i < count; ++i) {
         const Role role = roles[std::size_t(i)];
-        const QString place = QStringLiteral("%1. bant (%2): ").arg(i + 1).arg(roleName(role));
-        const QString accepted = QStringLiteral("; bu bant %1 olabilir").arg(acceptedNames(role));
         const QString &word = words[i];
         const std::optional<Colour> colour = colourNamed(word);
+        // One pass over every part: a "%1" the user typed stays as typed.
         if (!colour)
-            return place +
-                   QStringLiteral("\"%1\" bir renk adı değil").arg(colorcode::quotedWord(word)) +
-                   accepted;
+            return QCoreApplication::translate(
+                       "cli", "%1. bant (%2): \"%3\" bir renk adı değil; bu bant %4 olabilir")
+                .arg(QString::number(i + 1), roleName(role), colorcode::quotedWord(word),
+                     acceptedNames(role));
         if (!holds(role, *colour)) {
-            const QString name = QString::fromUtf8(colorcode::colourName(*colour));
+            // The word itself only where it is not the name shown.
+            const QString name = colorcode::colourText(*colour);
             const QString named =
                 foldColourWord(word) == foldColourWord(name)
                     ? name
                     : QStringLiteral("\"%1\" (%2)").arg(colorcode::quotedWord(word), name);
-            return place + named + QStringLiteral(" %1 olamaz").arg(roleName(role)) + accepted;
+            return QCoreApplication::translate("cli",
+                                               "%1. bant (%2): %3 %2 olamaz; bu bant %4 olabilir")
+                .arg(QString::number(i + 1), roleName(role), named, acceptedNames(role));
         }
         colours.push_back(*colour);
     }
@@ -195,7 +203,7 @@ std::variant<ReadBands, QString> readColourWords(const QString &text)
     const std::optional<colorcode::BandSelection> selection =
         colorcode::BandSelection::fromColours(colours);
     if (!selection) // every colour was checked against its list above
-        return QStringLiteral("bu renkler bir direnç okuması vermez");
+        return QCoreApplication::translate("cli", "bu renkler bir direnç okuması vermez");
     return ReadBands{*selection, count};
 }
 

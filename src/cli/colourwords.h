@@ -3,8 +3,8 @@
 // Band colours as a person types them at a terminal: Turkish names with or
 // without Turkish letters, English names, the two-letter IEC 60757 codes,
 // in any case, separated by spaces, commas or hyphens. Read into the band
-// model, or refused in one Turkish line naming the word, its band and what
-// that band takes.
+// model, or refused in one line naming the word, its band and what that
+// band takes.
 
 #include "colorcode/bandselection.h"
 #include "colorcode/bandtables.h"
@@ -47,7 +47,7 @@ std::variant<ReadBands, QString> readColourWords(const QString &text);
 std::variant<ReadBands, QString> readColourWordsWithDoubt(const QString &text);
 
 // A role's name in a refusal: "rakam", "çarpan", "tolerans", "sıcaklık
-// katsayısı".
+// katsayısı", or its English one.
 QString roleName(colorcode::Role role);
 
 } // namespace cli

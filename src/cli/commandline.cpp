@@ -6,11 +6,13 @@
 #include "colorcode/bandselection.h"
 #include "colorcode/bandtables.h"
 #include "colorcode/colourdoubt.h"
+#include "colorcode/colourtext.h"
 #include "colorcode/quotedword.h"
 #include "colorcode/valueentry.h"
 #include "forms/conversions.h"
 #include "photo/photoloader.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -82,7 +84,9 @@ bool say(std::FILE *stream, const QString &text, int &error)
 int lostOutput(int error)
 {
     int ignored = 0;
-    say(stderr, QStringLiteral("tavlora: çıktı yazılamadı: ") + systemReason(error) + u'\n',
+    say(stderr,
+        QCoreApplication::translate("cli", "tavlora: çıktı yazılamadı: %1\n")
+            .arg(systemReason(error)),
         ignored);
     return 1;
 }
@@ -90,10 +94,11 @@ int lostOutput(int error)
 // A usage error in the shape of the program's others.
 int usageError(const QString &what, std::string_view argument)
 {
+    // One pass over both: a "%1" in what the user typed stays as typed.
     const QString line =
-        QStringLiteral("tavlora: ") + what + QStringLiteral(" '") +
-        colorcode::quotedWord(QString::fromUtf8(argument.data(), qsizetype(argument.size()))) +
-        QStringLiteral("'; yardım için: tavlora --help\n");
+        QCoreApplication::translate("cli", "tavlora: %1 '%2'; yardım için: tavlora --help\n")
+            .arg(what, colorcode::quotedWord(
+                           QString::fromUtf8(argument.data(), qsizetype(argument.size()))));
     int ignored = 0; // the status says it, whether or not the line could be
     say(stderr, line, ignored);
     return 2;
@@ -132,24 +137,24 @@ Reply answerPhoto(const std::string &path, const std::optional<photo::Ends> &end
         return read.error;
     if (read.endsOutside) {
         endsOutside = true;
-        return QStringLiteral("--ends fotoğrafın içinde olur (%1 × %2 piksel); verilen '")
-                   .arg(read.size.width())
-                   .arg(read.size.height()) +
-               colorcode::quotedWord(fromArgument(endsText)) +
-               QStringLiteral("'; yardım için: tavlora --help");
+        return QCoreApplication::translate("cli", "--ends fotoğrafın içinde olur (%1 × %2 piksel); "
+                                                  "verilen '%3'; yardım için: tavlora --help")
+            .arg(QString::number(read.size.width()), QString::number(read.size.height()),
+                 colorcode::quotedWord(fromArgument(endsText)));
     }
     if (read.tooSmall)
         return photo::tooSmallText(*read.tooSmall);
     if (read.readings.empty())
-        return QStringLiteral("fotoğrafta bir direncin bantları okunamadı");
+        return QCoreApplication::translate("cli", "fotoğrafta bir direncin bantları okunamadı");
     Answer answer;
     std::vector<std::string> readings;
     for (const photo::FileReading::Entry &entry : read.readings) {
         const auto selection = colorcode::BandSelection::fromColours(entry.bands);
         const auto result = selection ? selection->result(locale) : std::nullopt;
         QStringList names;
-        for (const QString &name : selection ? selection->colourNames() : std::vector<QString>())
-            names << name;
+        for (const colorcode::Colour colour :
+             selection ? selection->colours() : std::vector<colorcode::Colour>())
+            names << colorcode::colourText(colour);
         const QString text = result ? result->sonuc : colorcode::valueText(entry.ohms, locale);
         answer.lines << names.join(u' ') + QStringLiteral("  ") + text;
         if (!selection)
@@ -210,12 +215,12 @@ CommandLine::Taken CommandLine::take(int argc, const char *const argv[], int &i)
 
     if (option->kind == Kind::Flag) {
         if (value) {
-            usageError(QStringLiteral("değer almayan seçenek"), argument);
+            usageError(QCoreApplication::translate("cli", "değer almayan seçenek"), argument);
             return Taken::Error;
         }
     } else if (!value) {
         if (i + 1 == argc) {
-            usageError(QStringLiteral("değer bekleyen seçenek"), argument);
+            usageError(QCoreApplication::translate("cli", "değer bekleyen seçenek"), argument);
             return Taken::Error;
         }
         value = argv[++i];
@@ -223,7 +228,8 @@ CommandLine::Taken CommandLine::take(int argc, const char *const argv[], int &i)
     if (option->kind == Kind::Answering) {
         for (const Given &given : m_given)
             if (optionNamed(given.name)->kind == Kind::Answering) {
-                usageError(QStringLiteral("tek bir yanıt seçeneği verilebilir; fazladan"),
+                usageError(QCoreApplication::translate(
+                               "cli", "tek bir yanıt seçeneği verilebilir; fazladan"),
                            argument);
                 return Taken::Error;
             }
@@ -239,8 +245,9 @@ int CommandLine::run() const
         if (optionNamed(given.name)->kind == Kind::Answering)
             asked = &given;
     if (!asked)
-        return usageError(QStringLiteral("bir yanıt seçeneği olmadan verilen seçenek"),
-                          "--" + m_given.front().name);
+        return usageError(
+            QCoreApplication::translate("cli", "bir yanıt seçeneği olmadan verilen seçenek"),
+            "--" + m_given.front().name);
     for (const Given &given : m_given) {
         const Option &option = *optionNamed(given.name);
         if (option.kind != Kind::Modifier)
@@ -249,7 +256,7 @@ int CommandLine::run() const
         for (const std::string_view with : option.with)
             fits = fits || with == asked->name;
         if (!fits)
-            return usageError(QStringLiteral("--%1 ile kullanılamayan seçenek")
+            return usageError(QCoreApplication::translate("cli", "--%1 ile kullanılamayan seçenek")
                                   .arg(QString::fromStdString(asked->name)),
                               "--" + given.name);
     }
@@ -268,15 +275,17 @@ int CommandLine::run() const
         else if (name == u"mohm")
             value.unit = colorcode::Unit::Mohm;
         else
-            return usageError(QStringLiteral("--unit Ohm, Kohm ya da Mohm olur; verilen"),
-                              unit->value);
+            return usageError(
+                QCoreApplication::translate("cli", "--unit Ohm, Kohm ya da Mohm olur; verilen"),
+                unit->value);
     }
     if (const Given *count = find("band-count")) {
         bool ok = false;
         const int bandCount = fromArgument(count->value).toInt(&ok);
         if (!ok || !colorcode::isBandCount(bandCount) || count->value.size() != 1)
-            return usageError(QStringLiteral("--band-count 4, 5 ya da 6 olur; verilen"),
-                              count->value);
+            return usageError(
+                QCoreApplication::translate("cli", "--band-count 4, 5 ya da 6 olur; verilen"),
+                count->value);
         value.bandCount = bandCount;
     }
     if (const Given *tolerance = find("tolerance")) {
@@ -286,15 +295,17 @@ int CommandLine::run() const
             if (colorcode::toleranceList[t].number == *hundredths)
                 index = int(t);
         if (index < 0)
-            return usageError(QStringLiteral("--tolerance bantların bir toleransı olur (20, 10, "
-                                             "5, 2, 1, 0,5, 0,25, 0,1, 0,05, 0,02, 0,01); "
-                                             "verilen"),
+            return usageError(QCoreApplication::translate(
+                                  "cli", "--tolerance bantların bir toleransı olur (20, 10, "
+                                         "5, 2, 1, 0,5, 0,25, 0,1, 0,05, 0,02, 0,01); "
+                                         "verilen"),
                               tolerance->value);
         value.toleranceIndex = index;
     }
     if (const Given *tcr = find("tcr")) {
         if (!colorcode::hasRole(value.bandCount, colorcode::Role::Coefficient))
-            return usageError(QStringLiteral("--tcr yalnız 6 bantta geçerli (--band-count 6)"),
+            return usageError(QCoreApplication::translate(
+                                  "cli", "--tcr yalnız 6 bantta geçerli (--band-count 6)"),
                               "--tcr");
         const auto hundredths = readHundredths(fromArgument(tcr->value));
         int index = -1;
@@ -302,8 +313,9 @@ int CommandLine::run() const
             if (std::int64_t(colorcode::coefficientList[c].number) * 100 == *hundredths)
                 index = int(c);
         if (index < 0)
-            return usageError(QStringLiteral("--tcr bir sıcaklık katsayısı olur (250, 100, 50, "
-                                             "25, 20, 15, 10, 5, 1); verilen"),
+            return usageError(QCoreApplication::translate(
+                                  "cli", "--tcr bir sıcaklık katsayısı olur (250, 100, 50, "
+                                         "25, 20, 15, 10, 5, 1); verilen"),
                               tcr->value);
         value.coefficientIndex = index;
     }
@@ -311,14 +323,17 @@ int CommandLine::run() const
     if (const Given *series = find("series")) {
         const auto choice = combine::seriesChoiceNamed(fromArgument(series->value));
         if (!choice)
-            return usageError(QStringLiteral("--series E6, E12, E24, E48, E96, E192 ya da "
-                                             "E24+E96 olur; verilen"),
-                              series->value);
+            return usageError(
+                QCoreApplication::translate("cli", "--series E6, E12, E24, E48, E96, E192 ya da "
+                                                   "E24+E96 olur; verilen"),
+                series->value);
         combineOptions.series = *choice;
     }
     if (const Given *parts = find("parts")) {
         if (parts->value != "1" && parts->value != "2" && parts->value != "3")
-            return usageError(QStringLiteral("--parts 1, 2 ya da 3 olur; verilen"), parts->value);
+            return usageError(
+                QCoreApplication::translate("cli", "--parts 1, 2 ya da 3 olur; verilen"),
+                parts->value);
         combineOptions.maxParts = parts->value[0] - '0';
     }
     if (const Given *range = find("range"))
@@ -330,7 +345,8 @@ int CommandLine::run() const
     if (const Given *given = find("ends")) {
         ends = readEnds(fromArgument(given->value));
         if (!ends)
-            return usageError(QStringLiteral("--ends X1,Y1,X2,Y2 biçiminde piksel olur; verilen"),
+            return usageError(QCoreApplication::translate(
+                                  "cli", "--ends X1,Y1,X2,Y2 biçiminde piksel olur; verilen"),
                               given->value);
     }
 
@@ -346,20 +362,23 @@ int CommandLine::run() const
             QString why = colorcode::valueErrorMessage(*error, separator, colorcode::maxBandCount);
             if (why.endsWith(u'.'))
                 why.chop(1);
-            return usageError(QStringLiteral("--measured: ") + why + QStringLiteral("; verilen"),
-                              given->value);
+            return usageError(
+                QCoreApplication::translate("cli", "--measured: %1; verilen").arg(why),
+                given->value);
         }
         measured = colorcode::Measurement{std::get<colorcode::ExactValue>(number)};
     }
     if (const Given *given = find("meter-error")) {
         const auto hundredths = readHundredths(fromArgument(given->value));
         if (!hundredths || *hundredths > colorcode::maxMeterErrorHundredths)
-            return usageError(QStringLiteral("--meter-error 0 ile 100 arasında bir yüzde olur; "
-                                             "verilen"),
+            return usageError(QCoreApplication::translate(
+                                  "cli", "--meter-error 0 ile 100 arasında bir yüzde olur; "
+                                         "verilen"),
                               given->value);
         if (!measured)
-            return usageError(QStringLiteral("--meter-error yalnız --measured ile geçerli"),
-                              "--meter-error");
+            return usageError(
+                QCoreApplication::translate("cli", "--meter-error yalnız --measured ile geçerli"),
+                "--meter-error");
         measured->meterErrorHundredths = std::int32_t(*hundredths);
     }
 
@@ -441,7 +460,7 @@ int CommandLine::run() const
     if (asked->value != "-") {
         if (asked->value.size() > maxLineBytes) {
             say(stderr,
-                QStringLiteral("tavlora: --%1 değeri %2 bayttan uzun\n")
+                QCoreApplication::translate("cli", "tavlora: --%1 değeri %2 bayttan uzun\n")
                     .arg(QString::fromStdString(asked->name))
                     .arg(maxLineBytes),
                 error);
@@ -454,20 +473,20 @@ int CommandLine::run() const
     } else {
         // One input a line, answered as read: the input is never held whole.
         LineReader lines(stdin);
+        const QString lineWhere = QCoreApplication::translate("cli", "tavlora: satır %1: ");
         while (const std::optional<std::string> line = lines.next()) {
             const QString text = QString::fromUtf8(line->data(), qsizetype(line->size()));
             // Blank lines between inputs are no inputs.
             if (text.trimmed().isEmpty())
                 continue;
-            if (!respond(*line, text, QStringLiteral("tavlora: satır %1: ").arg(lines.number())))
+            if (!respond(*line, text, lineWhere.arg(lines.number())))
                 return lostOutput(error);
         }
         if (!lines.failure().isEmpty()) {
             if (!flushAll(stdout, error))
                 return lostOutput(error);
-            const QString where = lines.number() > 0
-                                      ? QStringLiteral("tavlora: satır %1: ").arg(lines.number())
-                                      : QStringLiteral("tavlora: ");
+            const QString where =
+                lines.number() > 0 ? lineWhere.arg(lines.number()) : QStringLiteral("tavlora: ");
             say(stderr, where + lines.failure() + u'\n', error);
             return 1;
         }

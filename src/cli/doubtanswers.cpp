@@ -2,6 +2,8 @@
 #include "cli/colourwords.h"
 #include "colorcode/colourdoubt.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace cli
@@ -23,7 +25,7 @@ Reply answerDoubtfulBands(const QString &words,
     const std::vector<colorcode::DoubtReading> readings =
         colorcode::doubtReadings(bands.selection, bands.doubtful, measured);
     if (readings.empty())
-        return QStringLiteral("bu renkler bir direnç okuması vermez");
+        return QCoreApplication::translate("cli", "bu renkler bir direnç okuması vermez");
     if (measured && colorcode::agreeingCount(readings) == 0)
         return colorcode::doubtSummary(readings, locale);
 

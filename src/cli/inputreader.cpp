@@ -1,5 +1,7 @@
 #include "cli/inputreader.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <fcntl.h>
 
@@ -10,35 +12,35 @@ QString systemReason(int error)
 {
     switch (error) {
     case ENOENT:
-        return QStringLiteral("bulunamadı");
+        return QCoreApplication::translate("cli", "bulunamadı");
     case EACCES:
     case EPERM:
-        return QStringLiteral("izin yok");
+        return QCoreApplication::translate("cli", "izin yok");
     case EISDIR:
-        return QStringLiteral("bir klasör");
+        return QCoreApplication::translate("cli", "bir klasör");
     case ENOTDIR:
-        return QStringLiteral("yolundaki bir ad klasör değil");
+        return QCoreApplication::translate("cli", "yolundaki bir ad klasör değil");
     case EBADF:
-        return QStringLiteral("kapalı");
+        return QCoreApplication::translate("cli", "kapalı");
     case ENOSPC:
-        return QStringLiteral("aygıtta yer kalmadı");
+        return QCoreApplication::translate("cli", "aygıtta yer kalmadı");
     case EDQUOT:
-        return QStringLiteral("disk kotası doldu");
+        return QCoreApplication::translate("cli", "disk kotası doldu");
     case EFBIG:
-        return QStringLiteral("dosya çok büyük");
+        return QCoreApplication::translate("cli", "dosya çok büyük");
     case EPIPE:
-        return QStringLiteral("okuyan taraf kapandı");
+        return QCoreApplication::translate("cli", "okuyan taraf kapandı");
     case EIO:
-        return QStringLiteral("giriş/çıkış hatası");
+        return QCoreApplication::translate("cli", "giriş/çıkış hatası");
     case ENAMETOOLONG:
-        return QStringLiteral("adı çok uzun");
+        return QCoreApplication::translate("cli", "adı çok uzun");
     case ELOOP:
-        return QStringLiteral("sembolik bağlar döngü kuruyor");
+        return QCoreApplication::translate("cli", "sembolik bağlar döngü kuruyor");
     case ENXIO:
     case ENODEV:
-        return QStringLiteral("aygıt yok");
+        return QCoreApplication::translate("cli", "aygıt yok");
     default:
-        return QStringLiteral("sistem hatası %1").arg(error);
+        return QCoreApplication::translate("cli", "sistem hatası %1").arg(error);
     }
 }
 
@@ -49,6 +51,19 @@ std::optional<std::string> LineReader::stop(const QString &why)
     return std::nullopt;
 }
 
+std::optional<std::string> LineReader::stopUnread(int error)
+{
+    // The reason is taken before anything else may change errno.
+    return stop(QCoreApplication::translate("cli", "standart girdi okunamadı: %1")
+                    .arg(systemReason(error)));
+}
+
+std::optional<std::string> LineReader::stopTooLong()
+{
+    return stop(
+        QCoreApplication::translate("cli", "satır %1 bayttan uzun; okuma durdu").arg(maxLineBytes));
+}
+
 std::optional<std::string> LineReader::next()
 {
     if (m_stopped)
@@ -56,7 +71,7 @@ std::optional<std::string> LineReader::next()
     // A closed standard input reads as an empty one through stdio, or as
     // whatever file was opened in its place: ask the descriptor first.
     if (m_number == 0 && fcntl(fileno(m_stream), F_GETFD) < 0)
-        return stop(QStringLiteral("standart girdi okunamadı: ") + systemReason(errno));
+        return stopUnread(errno);
     ++m_number;
     std::string line;
     // Room for a "\r" after the longest line.
@@ -66,7 +81,7 @@ std::optional<std::string> LineReader::next()
         const int c = std::getc(m_stream);
         if (c == EOF) {
             if (std::ferror(m_stream))
-                return stop(QStringLiteral("standart girdi okunamadı: ") + systemReason(errno));
+                return stopUnread(errno);
             m_stopped = true;
             if (line.empty())
                 return std::nullopt;
@@ -75,15 +90,16 @@ std::optional<std::string> LineReader::next()
         if (c == '\n')
             break;
         if (c == '\0')
-            return stop(QStringLiteral("girdi metin değil (NUL baytı); okuma durdu"));
+            return stop(
+                QCoreApplication::translate("cli", "girdi metin değil (NUL baytı); okuma durdu"));
         if (line.size() == room)
-            return stop(QStringLiteral("satır %1 bayttan uzun; okuma durdu").arg(maxLineBytes));
+            return stopTooLong();
         line += char(c);
     }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     if (line.size() > maxLineBytes)
-        return stop(QStringLiteral("satır %1 bayttan uzun; okuma durdu").arg(maxLineBytes));
+        return stopTooLong();
     return line;
 }
 

@@ -19,7 +19,7 @@ namespace cli
 // The longest line or argument an answering option reads.
 inline constexpr std::size_t maxLineBytes = 4096;
 
-// Why a system call failed (an errno value), in Turkish.
+// Why a system call failed (an errno value), in the interface's language.
 QString systemReason(int error);
 
 // Through C's stdio: iostreams would set up their streams at every start
@@ -41,6 +41,8 @@ public:
 
 private:
     std::optional<std::string> stop(const QString &why);
+    std::optional<std::string> stopUnread(int error);
+    std::optional<std::string> stopTooLong();
 
     std::FILE *m_stream;
     int m_number = 0;
