@@ -115,6 +115,251 @@
     </message>
 </context>
 <context>
+    <name>DoubtWindow</name>
+    <message>
+        <source>Renkten Emin Değilim</source>
+        <translation>Unsure of a Colour</translation>
+    </message>
+    <message>
+        <source>%1. bant</source>
+        <translation>Band %1</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Emin değilim</source>
+        <translation>Not sure</translation>
+    </message>
+    <message>
+        <source>Emin değilim: %1</source>
+        <translation>Not sure: %1</translation>
+    </message>
+    <message>
+        <source>Ölçülen değer:</source>
+        <translation>Measured value:</translation>
+    </message>
+    <message>
+        <source>Ölçülen değer</source>
+        <translation>Measured value</translation>
+    </message>
+    <message>
+        <source>Ölçüm hatası (%):</source>
+        <translation>Meter error (%):</translation>
+    </message>
+    <message>
+        <source>Ölçüm hatası</source>
+        <translation>Meter error</translation>
+    </message>
+    <message>
+        <source>Okumalar</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Kahverengi Kahverengi Kahverengi Kahverengi Kahverengi Kahverengi  100 Kilo Ohm  ± % 0,05  100 ppm/K — E96/E24 değil — ölçümle uyuşmuyor</source>
+        <comment>a long line of the list, in the widest colour names, for its width</comment>
+        <translation>Yellow Yellow Yellow Yellow Yellow Yellow  100 Kilo Ohm  ± 0,05 %  100 ppm/K — Not E96/E24 — does not match the measurement</translation>
+    </message>
+    <message>
+        <source>Kullan</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>Ölçüm hatası 0 ile 100 arasında bir yüzde olmalıdır.</source>
+        <translation>The meter error must be a percentage from 0 to 100.</translation>
+    </message>
+    <message>
+        <source>Her bant için bir renk seçiniz.</source>
+        <translation>Choose a colour for each band.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>%1 bant</source>
+        <translation>%1 bands</translation>
+    </message>
+    <message>
+        <source>SMD Kodu</source>
+        <translation>SMD Code</translation>
+    </message>
+    <message>
+        <source>Direnç Birleştir</source>
+        <translation>Combine Resistors</translation>
+    </message>
+    <message>
+        <source>Fotoğraftan Oku</source>
+        <translation>Read from a Photo</translation>
+    </message>
+    <message>
+        <source>Renkten Emin Değilim</source>
+        <translation>Unsure of a Colour</translation>
+    </message>
+    <message>
+        <source>Kondansatör Kodu</source>
+        <translation>Capacitor Code</translation>
+    </message>
+    <message>
+        <source>Bobin Renk Kodu</source>
+        <translation>Inductor Colour Code</translation>
+    </message>
+    <message>
+        <source>Bantlarda değerleri göster</source>
+        <translation>Show values on the bands</translation>
+    </message>
+    <message>
+        <source>Lütfen %1 bandın her biri için bir renk seçiniz.</source>
+        <translation>Please choose a colour for each of the %1 bands.</translation>
+    </message>
+    <message>
+        <source>Direnç</source>
+        <translation>Resistor</translation>
+    </message>
+    <message>
+        <source>Birinci bant</source>
+        <translation>First band</translation>
+    </message>
+    <message>
+        <source>İkinci bant</source>
+        <translation>Second band</translation>
+    </message>
+    <message>
+        <source>Çarpan</source>
+        <translation>Multiplier</translation>
+    </message>
+    <message>
+        <source>Tolerans</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>Sonuç</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Değer Vererek Renk Kodlarını Bul</source>
+        <translation>Find Colour Codes from a Value</translation>
+    </message>
+    <message>
+        <source>Hesapla</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>HAKKINDA</source>
+        <translation>ABOUT</translation>
+    </message>
+    <message>
+        <source>Üçüncü bant</source>
+        <translation>Third band</translation>
+    </message>
+    <message>
+        <source>Sıcaklık katsayısı</source>
+        <translation>Temperature coefficient</translation>
+    </message>
+    <message>
+        <source>Bant sayısı</source>
+        <translation>Band count</translation>
+    </message>
+    <message>
+        <source>Araçlar</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Birleşim bul</source>
+        <translation>Find combination</translation>
+    </message>
+    <message>
+        <source>dört</source>
+        <translation>four</translation>
+    </message>
+    <message>
+        <source>beş</source>
+        <translation>five</translation>
+    </message>
+    <message>
+        <source>altı</source>
+        <translation>six</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>% %1</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Değer Giriniz</source>
+        <translation>Enter a Value</translation>
+    </message>
+    <message>
+        <source>Birim</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Tolerans</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>% 5</source>
+        <translation>5 %</translation>
+    </message>
+    <message>
+        <source>% 10</source>
+        <translation>10 %</translation>
+    </message>
+    <message>
+        <source>% 20</source>
+        <translation>20 %</translation>
+    </message>
+    <message>
+        <source>Değer</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Tamam</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Sıcaklık katsayısı</source>
+        <translation>Temperature coefficient</translation>
+    </message>
+    <message>
+        <source>Birleşim bul</source>
+        <translation>Find combination</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Hakkında</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>KAPAT</source>
+        <translation>CLOSE</translation>
+    </message>
+    <message>
+        <source>BU PROĞRAM KEMAL DİRENÇ VE AYLİN KONDANSATÖR TARAFINDAN YAZILMIŞ OLUP . TAMAMEN ÜCRETSİZDİR.</source>
+        <translation>THIS PROGRAM WAS WRITTEN BY KEMAL DİRENÇ AND AYLİN KONDANSATÖR AND IS COMPLETELY FREE.</translation>
+    </message>
+    <message>
+        <source>TÜM ELEKTRONİKÇİLER İÇİN LAZIM OLACAK BİR PROĞRAMDIR.</source>
+        <translation>A PROGRAM EVERY ELECTRONICS TECHNICIAN WILL NEED.</translation>
+    </message>
+    <message>
+        <source>HER TÜRLÜ PROĞRAM YAZILIR.</source>
+        <translation>WE WRITE PROGRAMS OF EVERY KIND.</translation>
+    </message>
+    <message>
+        <source>BİZE ULAŞMAK İÇİN :</source>
+        <translation>TO CONTACT US :</translation>
+    </message>
+    <message>
+        <source>GÜLE GÜLE KULLANIN...</source>
+        <translation>ENJOY USING IT...</translation>
+    </message>
+</context>
+<context>
     <name>InductorWindow</name>
     <message>
         <source>Bobin Renk Kodu</source>
@@ -980,6 +1225,146 @@ Distributed under the MIT licence.
     </message>
 </context>
 <context>
+    <name>colorcode</name>
+    <message>
+        <source>Renk seçilmedi</source>
+        <translation>No colour chosen</translation>
+    </message>
+    <message>
+        <source>%1 bantta gösterilemez: %2; %3 bant gerekir</source>
+        <translation>Cannot be shown with %1 bands: %2; needs %3 bands</translation>
+    </message>
+    <message>
+        <source>%1 bantta gösterilemez: %2</source>
+        <translation>Cannot be shown with %1 bands: %2</translation>
+    </message>
+    <message>
+        <source>%1 — ölçümle uyuşuyor</source>
+        <translation>%1 — matches the measurement</translation>
+    </message>
+    <message>
+        <source>%1 — ölçümle uyuşmuyor</source>
+        <translation>%1 — does not match the measurement</translation>
+    </message>
+    <message>
+        <source>%1&apos;%2</source>
+        <comment>a count with its possessive ending, as in 2&apos;si; %1 alone if none</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1; en yakını: %2</source>
+        <translation>%1; nearest: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n okuma, %1 standart</source>
+        <translation>
+            <numerusform>%n reading, %1 standard</numerusform>
+            <numerusform>%n readings, %1 standard</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n okumadan %1 ölçümle uyuşuyor</source>
+        <translation>
+            <numerusform>%1 of %n reading matches the measurement</numerusform>
+            <numerusform>%1 of %n readings match the measurement</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n okumanın hiçbiri ölçümle uyuşmuyor</source>
+        <translation>
+            <numerusform>The %n reading does not match the measurement</numerusform>
+            <numerusform>None of the %n readings matches the measurement</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n okuma</source>
+        <translation>
+            <numerusform>%n reading</numerusform>
+            <numerusform>%n readings</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; ölçümle uyuşan yok</source>
+        <translation>%1; none matches the measurement</translation>
+    </message>
+    <message>
+        <source>%1; ölçümle uyuşan: %2</source>
+        <translation>%1; matching the measurement: %2</translation>
+    </message>
+    <message>
+        <source>%1 olarak gösterilir</source>
+        <translation>Shown as %1</translation>
+    </message>
+    <message>
+        <source>%1 bantta %2 olarak gösterilir; %3 bant gerekir</source>
+        <translation>Shown as %2 with %1 bands; needs %3 bands</translation>
+    </message>
+    <message>
+        <source>%1 bantta %2 olarak gösterilir; bantlar bu değeri tam gösteremez</source>
+        <translation>Shown as %2 with %1 bands; the bands cannot show this value exactly</translation>
+    </message>
+    <message>
+        <source>%1; en yakın:</source>
+        <translation>%1; nearest:</translation>
+    </message>
+    <message>
+        <source>± % %1</source>
+        <translation>± %1 %</translation>
+    </message>
+    <message>
+        <source>Ters yönden: %1 %2</source>
+        <translation>Read reversed: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 değil</source>
+        <translation>Not %1</translation>
+    </message>
+    <message>
+        <source>%1 değeri; %2 bant gösteremez</source>
+        <translation>%1 value; %2 bands cannot show it</translation>
+    </message>
+    <message>
+        <source>%1 standart değeri</source>
+        <translation>%1 standard value</translation>
+    </message>
+    <message>
+        <source>%1; en yakın: %2</source>
+        <translation>%1; nearest: %2</translation>
+    </message>
+    <message>
+        <source>Yazılan %1; gösterilen %2</source>
+        <translation>Typed %1; shown %2</translation>
+    </message>
+    <message>
+        <source>Lütfen bir değer giriniz.</source>
+        <translation>Please enter a value.</translation>
+    </message>
+    <message>
+        <source>Değer bir sayı olmalıdır (örnek: 47; %1; 4K7).</source>
+        <translation>The value must be a number (e.g. 47; %1; 4K7).</translation>
+    </message>
+    <message>
+        <source>Ondalık ayırıcı olarak &quot;%1&quot; kullanınız (örnek: %2).</source>
+        <translation>Use &quot;%1&quot; as the decimal separator (e.g. %2).</translation>
+    </message>
+    <message>
+        <source>Küçük &quot;m&quot; belirsiz: mega için &quot;M&quot; yazınız.</source>
+        <translation>A lowercase &quot;m&quot; is ambiguous: write &quot;M&quot; for mega.</translation>
+    </message>
+    <message>
+        <source>Değer çok büyük: en fazla %1 Mega Ohm girilebilir.</source>
+        <translation>Value too large: at most %1 Mega Ohm can be entered.</translation>
+    </message>
+    <message>
+        <source>Değer çok küçük: sıfırdan büyük en küçük değer %1 Ohm.</source>
+        <translation>Value too small: the smallest value above zero is %1 Ohm.</translation>
+    </message>
+    <message>
+        <source>Değer çok uzun: en fazla %1 karakter girilebilir.</source>
+        <translation>Value too long: at most %1 characters can be entered.</translation>
+    </message>
+</context>
+<context>
     <name>colour</name>
     <message>
         <source>Siyah</source>
@@ -1122,6 +1507,13 @@ Distributed under the MIT licence.
     <message>
         <source>Hedefin kendisi (%1) dışarıda bırakıldı.</source>
         <translation>The target itself (%1) is left out.</translation>
+    </message>
+</context>
+<context>
+    <name>forms</name>
+    <message>
+        <source>Tamam</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

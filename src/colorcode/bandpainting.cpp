@@ -3,6 +3,7 @@
 #include "colorcode/resistance.h"
 #include "numbers/exactnumber.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -24,7 +25,7 @@ QString describeBands(const BandSelection &selection)
 {
     const std::vector<QString> names = selection.bandNames();
     if (names.empty())
-        return QStringLiteral("Renk seçilmedi");
+        return QCoreApplication::translate("colorcode", "Renk seçilmedi");
     return QStringList(names.begin(), names.end()).join(QStringLiteral(", "));
 }
 
@@ -49,7 +50,7 @@ std::vector<QString> bandMeanings(const BandSelection &selection, const QLocale 
             break;
         case Role::Tolerance:
             if (entry.colour != Colour::Renksiz)
-                text = QStringLiteral("\u00B1 % ") + percentText(entry.number, locale);
+                text = toleranceText(entry.number, locale);
             break;
         case Role::Coefficient:
             text = QString::number(entry.number) + QStringLiteral(" ppm/K");

@@ -1,5 +1,9 @@
 #include "colorcode/bandselection.h"
 
+#include "colorcode/colourtext.h"
+
+#include <QCoreApplication>
+
 namespace colorcode
 {
 
@@ -141,13 +145,21 @@ std::vector<QString> BandSelection::colourNames() const
     return names;
 }
 
+std::vector<QString> BandSelection::colourTexts() const
+{
+    std::vector<QString> names;
+    for (const BandEntry *entry : chosenEntries())
+        names.push_back(colourText(entry->colour));
+    return names;
+}
+
 std::vector<QString> BandSelection::bandNames() const
 {
     const std::vector<const BandEntry *> chosen = chosenEntries();
     const std::span<const Role> list = roles();
     std::vector<QString> names;
     for (std::size_t band = 0; band < chosen.size(); ++band) {
-        QString name = QString::fromUtf8(chosen[band]->text);
+        QString name = colourText(chosen[band]->colour);
         if (list[band] == Role::Coefficient)
             name += u' ' + QString::number(chosen[band]->number) + QStringLiteral(" ppm/K");
         names.push_back(name);
@@ -210,21 +222,22 @@ std::optional<int> fewestBandsFor(const ExactValue &value)
     return std::nullopt;
 }
 
-QString droppedNote(const BandSelection &dropped, int bandCount, const QLocale &locale)
+QString droppedNote(const BandSelection &dropped, int bandCount, const QLocale &locale, QChar space)
 {
     const std::optional<BandIndices> bands = dropped.valueBands();
     if (!bands)
         return {};
     const ExactValue value = valueOf(*bands);
-    QString note = QString::number(bandCount) + QStringLiteral(" bantta gösterilemez: ") +
-                   valueText(value, locale);
+    QString shown = valueText(value, locale);
     const int tolerance = dropped.entryOf(Role::Tolerance);
     if (tolerance >= 0 && std::size_t(tolerance) < toleranceList.size())
-        note += QStringLiteral(" \u00B1 % ") +
-                percentText(toleranceList[std::size_t(tolerance)].number, locale);
+        shown += u' ' + toleranceText(toleranceList[std::size_t(tolerance)].number, locale, space);
     if (const std::optional<int> needed = fewestBandsFor(value))
-        note += QStringLiteral("; ") + QString::number(*needed) + QStringLiteral(" bant gerekir");
-    return note;
+        return QCoreApplication::translate("colorcode",
+                                           "%1 bantta gösterilemez: %2; %3 bant gerekir")
+            .arg(QString::number(bandCount), shown, QString::number(*needed));
+    return QCoreApplication::translate("colorcode", "%1 bantta gösterilemez: %2")
+        .arg(QString::number(bandCount), shown);
 }
 
 } // namespace colorcode

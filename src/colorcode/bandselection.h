@@ -54,12 +54,15 @@ struct BandSelection {
     std::optional<BandReading> reading() const;
     // The result box's text, "4,7 Kilo Ohm  ± % 5"; nothing unless complete.
     std::optional<Resistance> result(const QLocale &locale) const;
-    // The name of each band as the drawing describes it: the entry's text,
-    // the coefficient with its number ("Mavi 10 ppm/K"); empty unless
-    // complete.
+    // The name of each band as the drawing describes it: the colour's
+    // name in the interface's language, the coefficient with its number
+    // ("Mavi 10 ppm/K"); empty unless complete.
     std::vector<QString> bandNames() const;
-    // The entries' texts alone, as the lists show them.
+    // The entries' Turkish names alone, as the JSON answers carry them.
     std::vector<QString> colourNames() const;
+    // The same in the interface's language, as the lists show them and the
+    // user hears them.
+    std::vector<QString> colourTexts() const;
 
     bool operator==(const BandSelection &) const = default;
 };
@@ -87,6 +90,8 @@ std::optional<int> fewestBandsFor(const ExactValue &value);
 // What the main window says in place of its standard-value line when a
 // value could not follow a switch: "4 bantta gösterilemez: 4,99 Kilo Ohm
 // ± % 1; 5 bant gerekir".
-QString droppedNote(const BandSelection &dropped, int bandCount, const QLocale &locale);
+// The tolerance's spaces are `space`, as toleranceText() has them.
+QString droppedNote(const BandSelection &dropped, int bandCount, const QLocale &locale,
+                    QChar space = u' ');
 
 } // namespace colorcode

@@ -3,6 +3,8 @@
 #include "colorcode/resistance.h"
 #include "colorcode/standardvaluetext.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <span>
 #include <string>
@@ -239,7 +241,7 @@ std::optional<std::int32_t> readMeterError(const QString &text, QChar decimalSep
 
 QString readingText(const DoubtReading &reading, const QLocale &locale, int shownBands)
 {
-    std::vector<QString> names = reading.selection.colourNames();
+    std::vector<QString> names = reading.selection.colourTexts();
     if (shownBands >= 0 && std::size_t(shownBands) < names.size())
         names.resize(std::size_t(shownBands));
     QStringList list(names.begin(), names.end());
@@ -253,8 +255,10 @@ QString readingItemText(const DoubtReading &reading, const QLocale &locale)
     if (reading.verdict)
         text += QStringLiteral(" \u2014 ") + verdictHeadline(*reading.verdict);
     if (reading.agrees)
-        text += *reading.agrees ? QStringLiteral(" \u2014 ölçümle uyuşuyor")
-                                : QStringLiteral(" \u2014 ölçümle uyuşmuyor");
+        text =
+            (*reading.agrees ? QCoreApplication::translate("colorcode", "%1 — ölçümle uyuşuyor")
+                             : QCoreApplication::translate("colorcode", "%1 — ölçümle uyuşmuyor"))
+                .arg(text);
     return text;
 }
 
@@ -264,7 +268,7 @@ namespace
 // "Kahverengi Siyah Kırmızı Altın, 1000 Ohm".
 QString spokenReading(const DoubtReading &reading, const QLocale &locale)
 {
-    const std::vector<QString> names = reading.selection.colourNames();
+    const std::vector<QString> names = reading.selection.colourTexts();
     return QStringList(names.begin(), names.end()).join(u' ') + QStringLiteral(", ") +
            valueText(reading.reading.value, locale);
 }
@@ -278,6 +282,24 @@ int standardCount(const std::vector<DoubtReading> &readings)
 bool measured(const std::vector<DoubtReading> &readings)
 {
     return !readings.empty() && readings.front().agrees.has_value();
+}
+
+// The count a sentence is about: "2'si standart" in Turkish; a language
+// without the ending translates the form to the number alone.
+QString subjectCount(int number)
+{
+    const QString form = QCoreApplication::translate(
+        "colorcode", "%1'%2", "a count with its possessive ending, as in 2'si; %1 alone if none");
+    return form == QLatin1String("%1'%2") ? numberWithPossessive(number) : form.arg(number);
+}
+
+QString withNearest(const QString &text, const std::vector<DoubtReading> &readings,
+                    const QLocale &locale)
+{
+    const DoubtReading *nearest = nearestReading(readings);
+    return nearest ? QCoreApplication::translate("colorcode", "%1; en yakını: %2")
+                         .arg(text, spokenReading(*nearest, locale))
+                   : text;
 }
 
 } // namespace
@@ -305,36 +327,34 @@ QString doubtSummary(const std::vector<DoubtReading> &readings, const QLocale &l
 {
     const int total = int(readings.size());
     if (!measured(readings))
-        return QStringLiteral("%1 okuma, %2 standart")
-            .arg(total)
-            .arg(numberWithPossessive(standardCount(readings)));
+        return QCoreApplication::translate("colorcode", "%n okuma, %1 standart", nullptr, total)
+            .arg(subjectCount(standardCount(readings)));
     const int agreeing = agreeingCount(readings);
     if (agreeing > 0)
-        return QStringLiteral("%1 okumadan %2 ölçümle uyuşuyor")
-            .arg(total)
-            .arg(numberWithPossessive(agreeing));
-    QString text = QStringLiteral("%1 okumanın hiçbiri ölçümle uyuşmuyor").arg(total);
-    if (const DoubtReading *nearest = nearestReading(readings))
-        text += QStringLiteral("; en yakını: ") + spokenReading(*nearest, locale);
-    return text;
+        return QCoreApplication::translate("colorcode", "%n okumadan %1 ölçümle uyuşuyor", nullptr,
+                                           total)
+            .arg(subjectCount(agreeing));
+    return withNearest(QCoreApplication::translate(
+                           "colorcode", "%n okumanın hiçbiri ölçümle uyuşmuyor", nullptr, total),
+                       readings, locale);
 }
 
 QString doubtAnnouncement(const std::vector<DoubtReading> &readings, const QLocale &locale)
 {
     if (!measured(readings))
         return doubtSummary(readings, locale);
-    QString text = QStringLiteral("%1 okuma").arg(readings.size());
+    const QString text =
+        QCoreApplication::translate("colorcode", "%n okuma", nullptr, int(readings.size()));
     QStringList agreeing;
     for (const DoubtReading &r : readings)
         if (r.agrees.value_or(false))
             agreeing << spokenReading(r, locale);
-    if (agreeing.isEmpty()) {
-        text += QStringLiteral("; ölçümle uyuşan yok");
-        if (const DoubtReading *nearest = nearestReading(readings))
-            text += QStringLiteral("; en yakını: ") + spokenReading(*nearest, locale);
-        return text;
-    }
-    return text + QStringLiteral("; ölçümle uyuşan: ") + agreeing.join(QStringLiteral("; "));
+    if (agreeing.isEmpty())
+        return withNearest(
+            QCoreApplication::translate("colorcode", "%1; ölçümle uyuşan yok").arg(text), readings,
+            locale);
+    return QCoreApplication::translate("colorcode", "%1; ölçümle uyuşan: %2")
+        .arg(text, agreeing.join(QStringLiteral("; ")));
 }
 
 } // namespace colorcode

@@ -1,5 +1,6 @@
 #include "colorcode/doubtwindow.h"
 
+#include "colorcode/colourtext.h"
 #include "colorcode/valueentry.h"
 #include "forms/accessibility.h"
 #include "forms/controls.h"
@@ -23,8 +24,8 @@ namespace
 
 // The window's caption and first size, in twips; the layout grows it where
 // its font needs more.
-constexpr designer::Window design{"Renkten Emin Değilim", 7200, 5400,
-                                  designer::Placement::BesideOwner};
+constexpr designer::Window design{QT_TRANSLATE_NOOP("DoubtWindow", "Renkten Emin Değilim"), 7200,
+                                  5400, designer::Placement::BesideOwner};
 
 } // namespace
 
@@ -36,13 +37,13 @@ DoubtWindow::DoubtWindow(QWidget *owner)
 
     // A row a band: its place, its colour list and whether it is in doubt.
     for (int band = 0; band < colorcode::maxBandCount; ++band) {
-        const QString place = QStringLiteral("%1. bant").arg(band + 1);
-        auto *label = new QLabel(place + u':', this);
+        const QString place = tr("%1. bant").arg(band + 1);
+        auto *label = new QLabel(tr("%1:").arg(place), this);
         auto *list = new QComboBox(this);
         list->setAccessibleName(place);
         label->setBuddy(list);
-        auto *box = new QCheckBox(QStringLiteral("Emin değilim"), this);
-        box->setAccessibleName(QStringLiteral("Emin değilim: ") + place);
+        auto *box = new QCheckBox(tr("Emin değilim"), this);
+        box->setAccessibleName(tr("Emin değilim: %1").arg(place));
         grid->addWidget(label, band, 0);
         grid->addWidget(list, band, 1);
         grid->addWidget(box, band, 2);
@@ -55,9 +56,9 @@ DoubtWindow::DoubtWindow(QWidget *owner)
     }
     int row = colorcode::maxBandCount;
 
-    auto *measuredLabel = new QLabel(QStringLiteral("Ölçülen değer:"), this);
+    auto *measuredLabel = new QLabel(tr("Ölçülen değer:"), this);
     measuredBox = new QLineEdit(this);
-    measuredBox->setAccessibleName(QStringLiteral("Ölçülen değer"));
+    measuredBox->setAccessibleName(tr("Ölçülen değer"));
     measuredBox->setMaxLength(colorcode::maxTypedLength);
     measuredBox->setPlaceholderText(QStringLiteral("4K7, 1") + m_locale.decimalPoint() +
                                     QStringLiteral("02k, 1020"));
@@ -65,11 +66,11 @@ DoubtWindow::DoubtWindow(QWidget *owner)
     grid->addWidget(measuredLabel, row, 0);
     grid->addWidget(measuredBox, row++, 1, 1, 2);
 
-    auto *errorLabel = new QLabel(QStringLiteral("Ölçüm hatası (%):"), this);
+    auto *errorLabel = new QLabel(tr("Ölçüm hatası (%):"), this);
     meterErrorBox = new QLineEdit(
         numbers::text(numbers::fromUnits(colorcode::defaultMeterErrorHundredths, 2), m_locale),
         this);
-    meterErrorBox->setAccessibleName(QStringLiteral("Ölçüm hatası"));
+    meterErrorBox->setAccessibleName(tr("Ölçüm hatası"));
     meterErrorBox->setMaxLength(8);
     errorLabel->setBuddy(meterErrorBox);
     grid->addWidget(errorLabel, row, 0);
@@ -80,16 +81,17 @@ DoubtWindow::DoubtWindow(QWidget *owner)
     grid->addWidget(summary, row++, 0, 1, 3);
 
     readingList = new QListWidget(this);
-    readingList->setAccessibleName(QStringLiteral("Okumalar"));
+    readingList->setAccessibleName(tr("Okumalar"));
     // Wide enough for a long line of six bands, whole.
-    const QString longLine = QStringLiteral(
-        "Kahverengi Kahverengi Kahverengi Kahverengi Kahverengi Kahverengi  "
-        "100 Kilo Ohm  \u00B1 % 0,05  100 ppm/K \u2014 E96/E24 değil \u2014 ölçümle uyuşmuyor");
+    const QString longLine =
+        tr("Kahverengi Kahverengi Kahverengi Kahverengi Kahverengi Kahverengi  "
+           "100 Kilo Ohm  ± % 0,05  100 ppm/K — E96/E24 değil — ölçümle uyuşmuyor",
+           "a long line of the list, in the widest colour names, for its width");
     readingList->setMinimumSize(readingList->fontMetrics().horizontalAdvance(longLine) + 24,
                                 readingList->fontMetrics().lineSpacing() * 8);
     grid->addWidget(readingList, row++, 0, 1, 3);
 
-    useButton = new QPushButton(QStringLiteral("Kullan"), this);
+    useButton = new QPushButton(tr("Kullan"), this);
     useButton->setAutoDefault(false);
     grid->addWidget(useButton, row++, 2, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
@@ -122,7 +124,7 @@ void DoubtWindow::setBands(const colorcode::BandSelection &bands,
         if (shown) {
             // The plain colour names, as the main window's lists hold them.
             for (const colorcode::BandEntry &entry : colorcode::entriesOf(roles[band]))
-                list->addItem(QString::fromUtf8(entry.text));
+                list->addItem(colorcode::colourText(entry.colour));
             list->setCurrentIndex(bands.entries[band]);
         }
         doubtBoxes[band]->setChecked(shown && doubtful[band]);
@@ -159,7 +161,7 @@ void DoubtWindow::showReadings()
         if (const auto *refused = std::get_if<colorcode::ValueError>(&typed))
             problem = colorcode::valueErrorMessage(*refused, separator, colorcode::maxBandCount);
         else if (!error)
-            problem = QStringLiteral("Ölçüm hatası 0 ile 100 arasında bir yüzde olmalıdır.");
+            problem = tr("Ölçüm hatası 0 ile 100 arasında bir yüzde olmalıdır.");
         else
             measured = colorcode::Measurement{std::get<colorcode::ExactValue>(typed), *error};
     }
@@ -177,7 +179,7 @@ void DoubtWindow::showReadings()
 
     QString said;
     if (m_readings.empty())
-        said = QStringLiteral("Her bant için bir renk seçiniz.");
+        said = tr("Her bant için bir renk seçiniz.");
     else
         said = colorcode::doubtSummary(m_readings, m_locale);
     if (!problem.isEmpty())

@@ -6,6 +6,8 @@
 #include "colorcode/standardvaluetext.h"
 #include "colorcode/standardverdict.h"
 
+#include <QCoreApplication>
+
 #include <variant>
 
 namespace colorcode
@@ -47,17 +49,21 @@ EntryPreview entryPreview(const QString &typed, Unit unit, int bandCount,
         preview.line = valueErrorMessage(*error, separator, bandCount);
     } else {
         const ExactValue shown = valueOf(std::get<BandIndices>(bands));
-        const QString shownText = valueText(shown, locale) + QStringLiteral(" olarak gösterilir");
+        const QString shownText = valueText(shown, locale);
+        const QString count = QString::number(bandCount);
         const std::optional<int> needed = fewestBandsFor(value);
         if (normalised(shown) == normalised(value))
-            preview.line = shownText;
+            preview.line =
+                QCoreApplication::translate("colorcode", "%1 olarak gösterilir").arg(shownText);
         else if (needed && *needed > bandCount)
-            preview.line = QString::number(bandCount) + QStringLiteral(" bantta ") + shownText +
-                           QStringLiteral("; ") + QString::number(*needed) +
-                           QStringLiteral(" bant gerekir");
+            preview.line = QCoreApplication::translate(
+                               "colorcode", "%1 bantta %2 olarak gösterilir; %3 bant gerekir")
+                               .arg(count, shownText, QString::number(*needed));
         else
-            preview.line = QString::number(bandCount) + QStringLiteral(" bantta ") + shownText +
-                           QStringLiteral("; bantlar bu değeri tam gösteremez");
+            preview.line =
+                QCoreApplication::translate(
+                    "colorcode", "%1 bantta %2 olarak gösterilir; bantlar bu değeri tam gösteremez")
+                    .arg(count, shownText);
     }
 
     // The suggestions follow the typed value, not the cut one: a value too
@@ -75,7 +81,8 @@ EntryPreview entryPreview(const QString &typed, Unit unit, int bandCount,
         preview.above = suggestion(*preview.verdict->nearest.above, false);
     preview.seriesLine = verdictHeadline(*preview.verdict);
     if (preview.below || preview.above)
-        preview.seriesLine += QStringLiteral("; en yakın:");
+        preview.seriesLine =
+            QCoreApplication::translate("colorcode", "%1; en yakın:").arg(preview.seriesLine);
     return preview;
 }
 

@@ -66,9 +66,8 @@ Form2::Form2(QWidget *owner)
     for (const form2design::OptionEntry &o : form2design::toleranceOptions) {
         auto *option = control<QRadioButton>(this, QString::fromLatin1(o.option));
         if (option->text().isEmpty())
-            option->setText(QStringLiteral("% ") +
-                            colorcode::percentText(
-                                colorcode::toleranceList[std::size_t(o.index)].number, locale));
+            option->setText(tr("% %1").arg(colorcode::percentText(
+                colorcode::toleranceList[std::size_t(o.index)].number, locale)));
     }
     for (const form2design::OptionEntry &o : form2design::coefficientOptions)
         control<QRadioButton>(this, QString::fromLatin1(o.option))

@@ -4,6 +4,7 @@
 #include "numbers/exactnumber.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 namespace colorcode
 {
@@ -49,6 +50,15 @@ QString percentText(std::int32_t hundredths, const QLocale &locale)
                          locale);
 }
 
+QString toleranceText(std::int32_t hundredths, const QLocale &locale, QChar space)
+{
+    QString text =
+        QCoreApplication::translate("colorcode", "± % %1").arg(percentText(hundredths, locale));
+    if (space != u' ')
+        text.replace(u' ', space);
+    return text;
+}
+
 std::optional<Resistance> calculateResistance(std::span<const int> digits, std::int32_t powerOfTen,
                                               std::int32_t toleranceHundredths,
                                               std::optional<std::int32_t> ppmPerKelvin,
@@ -71,8 +81,8 @@ std::optional<Resistance> calculateResistance(std::span<const int> digits, std::
     // Parsed from its exact text: the nearest double to the value shown.
     r.deger =
         QByteArray::fromStdString(numbers::jsonText(numbers::shifted(value, -shift))).toDouble();
-    r.sonuc = valueText(value, locale) + u' ' + QString::fromUtf16(toleranceLiteral) +
-              percentText(toleranceHundredths, locale);
+    r.sonuc = valueText(value, locale) + QStringLiteral("  ") +
+              toleranceText(toleranceHundredths, locale);
     if (ppmPerKelvin)
         r.sonuc += QStringLiteral("  ") + QString::number(*ppmPerKelvin) + QStringLiteral(" ppm/K");
     return r;

@@ -21,12 +21,11 @@ struct Resistance {
     ExactValue value; // in ohms, normalised
 };
 
-// Unit and tolerance literals, spaces included: the unit ends in a space and
-// the tolerance begins with one, so "±" follows two spaces.
+// Unit literals, spaces included: the unit ends in a space and the
+// tolerance follows one more, so "±" follows two spaces.
 inline constexpr char16_t ohmLiteral[] = u" Ohm ";
 inline constexpr char16_t kiloOhmLiteral[] = u" Kilo Ohm ";
 inline constexpr char16_t megaOhmLiteral[] = u" Mega Ohm ";
-inline constexpr char16_t toleranceLiteral[] = u" \u00B1 % ";
 
 // digits are the digit bands (two for four bands, three for five and six),
 // powerOfTen, toleranceHundredths and ppmPerKelvin the numbers of the chosen
@@ -44,5 +43,9 @@ QString valueText(const ExactValue &ohms, const QLocale &locale);
 
 // A tolerance in hundredths of a percent as a number: "5", "0,25".
 QString percentText(std::int32_t hundredths, const QLocale &locale);
+
+// A tolerance as the interface writes it: "± % 5", "± 5 %" in English. Its
+// spaces are `space`: a no-break space keeps a wrapped line from parting it.
+QString toleranceText(std::int32_t hundredths, const QLocale &locale, QChar space = u' ');
 
 } // namespace colorcode

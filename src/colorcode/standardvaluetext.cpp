@@ -4,6 +4,8 @@
 #include "colorcode/standardvalues.h"
 #include "numbers/exactnumber.h"
 
+#include <QCoreApplication>
+
 namespace colorcode
 {
 
@@ -24,9 +26,9 @@ QString percentWithSign(bool negative, std::int64_t magnitude, const QLocale &lo
 
 QString reverseText(const BandReading &reading, const QLocale &locale, QChar space)
 {
-    return QStringLiteral("Ters yönden: ") + valueText(reading.value, locale) + u' ' +
-           QStringLiteral("\u00B1") + space + u'%' + space +
-           percentText(reading.toleranceHundredths, locale);
+    return QCoreApplication::translate("colorcode", "Ters yönden: %1 %2")
+        .arg(valueText(reading.value, locale),
+             toleranceText(reading.toleranceHundredths, locale, space));
 }
 
 bool hasNeighbours(const StandardVerdict &verdict)
@@ -39,11 +41,12 @@ bool hasNeighbours(const StandardVerdict &verdict)
 QString verdictHeadline(const StandardVerdict &verdict)
 {
     if (!verdict.standard())
-        return seriesName(verdict.set) + QStringLiteral(" değil");
+        return QCoreApplication::translate("colorcode", "%1 değil").arg(seriesName(verdict.set));
     if (!verdict.shown)
-        return seriesName(*verdict.holder) + QStringLiteral(" değeri; ") +
-               QString::number(verdict.bandCount) + QStringLiteral(" bant gösteremez");
-    return seriesName(*verdict.holder) + QStringLiteral(" standart değeri");
+        return QCoreApplication::translate("colorcode", "%1 değeri; %2 bant gösteremez")
+            .arg(seriesName(*verdict.holder), QString::number(verdict.bandCount));
+    return QCoreApplication::translate("colorcode", "%1 standart değeri")
+        .arg(seriesName(*verdict.holder));
 }
 
 QString neighbourText(const Neighbour &neighbour, bool below, const QLocale &locale, QChar space)
@@ -58,7 +61,7 @@ QStringList verdictLines(const StandardVerdict &verdict, const QLocale &locale)
 {
     QStringList lines{verdictHeadline(verdict)};
     if (hasNeighbours(verdict))
-        lines.back() += QStringLiteral("; en yakın:");
+        lines.back() = QCoreApplication::translate("colorcode", "%1; en yakın:").arg(lines.back());
     if (verdict.nearest.below)
         lines << neighbourText(*verdict.nearest.below, true, locale, noBreak);
     if (verdict.nearest.above)
@@ -77,7 +80,8 @@ QString verdictSpeech(const StandardVerdict &verdict, const QLocale &locale)
     if (verdict.nearest.above)
         neighbours << neighbourText(*verdict.nearest.above, false, locale);
     if (!neighbours.isEmpty())
-        line += QStringLiteral("; en yakın: ") + neighbours.join(QStringLiteral(", "));
+        line = QCoreApplication::translate("colorcode", "%1; en yakın: %2")
+                   .arg(line, neighbours.join(QStringLiteral(", ")));
     if (verdict.reverse)
         line += QStringLiteral(". ") + reverseText(*verdict.reverse, locale, u' ');
     return line;
@@ -93,8 +97,8 @@ QString cutNote(const ExactValue &typed, const ExactValue &shown, const QLocale 
 {
     if (normalised(typed) == normalised(shown))
         return {};
-    return QStringLiteral("Yazılan ") + valueText(typed, locale) + QStringLiteral("; gösterilen ") +
-           valueText(shown, locale);
+    return QCoreApplication::translate("colorcode", "Yazılan %1; gösterilen %2")
+        .arg(valueText(typed, locale), valueText(shown, locale));
 }
 
 } // namespace colorcode

@@ -2,6 +2,7 @@
 
 #include "colorcode/bandtables.h"
 
+#include <QCoreApplication>
 #include <QList> // QString::toUcs4()
 
 #include <algorithm>
@@ -269,30 +270,37 @@ std::optional<BandIndices> sameValueBands(const BandIndices &bands, int bandCoun
 
 QString valueErrorMessage(ValueError error, QChar decimalSeparator, int bandCount)
 {
-    // Joined, not filled in with arg(): "4%17" would read as placeholder 17.
+    // Numbers with the separator go in whole, as one argument: "4%17" in a
+    // text would read as placeholder 17.
     const QString d(decimalSeparator);
+    const QString example = u'4' + d + u'7';
     switch (error) {
     case ValueError::Empty:
-        return QStringLiteral("Lütfen bir değer giriniz.");
+        return QCoreApplication::translate("colorcode", "Lütfen bir değer giriniz.");
     case ValueError::NotNumber:
-        return QStringLiteral("Değer bir sayı olmalıdır (örnek: 47; 4") + d +
-               QStringLiteral("7; 4K7).");
+        return QCoreApplication::translate("colorcode",
+                                           "Değer bir sayı olmalıdır (örnek: 47; %1; 4K7).")
+            .arg(example);
     case ValueError::WrongSeparator:
-        return QStringLiteral("Ondalık ayırıcı olarak \"") + d +
-               QStringLiteral("\" kullanınız (örnek: 4") + d + QStringLiteral("7).");
+        return QCoreApplication::translate("colorcode",
+                                           "Ondalık ayırıcı olarak \"%1\" kullanınız (örnek: %2).")
+            .arg(d, example);
     case ValueError::LowercaseM:
-        return QStringLiteral("Küçük \"m\" belirsiz: mega için \"M\" yazınız.");
+        return QCoreApplication::translate("colorcode",
+                                           "Küçük \"m\" belirsiz: mega için \"M\" yazınız.");
     case ValueError::TooLarge:
         // The largest digits times the largest multiplier, in mega-ohms.
-        return QStringLiteral("Değer çok büyük: en fazla ") +
-               (digitBandsFor(bandCount) == 2 ? QStringLiteral("99000")
-                                              : QStringLiteral("999000")) +
-               QStringLiteral(" Mega Ohm girilebilir.");
+        return QCoreApplication::translate("colorcode",
+                                           "Değer çok büyük: en fazla %1 Mega Ohm girilebilir.")
+            .arg(digitBandsFor(bandCount) == 2 ? QStringLiteral("99000")
+                                               : QStringLiteral("999000"));
     case ValueError::TooSmall:
-        return QStringLiteral("Değer çok küçük: sıfırdan büyük en küçük değer 0") + d +
-               QStringLiteral("001 Ohm.");
+        return QCoreApplication::translate("colorcode",
+                                           "Değer çok küçük: sıfırdan büyük en küçük değer %1 Ohm.")
+            .arg(u'0' + d + QStringLiteral("001"));
     case ValueError::TooLong:
-        return QStringLiteral("Değer çok uzun: en fazla %1 karakter girilebilir.")
+        return QCoreApplication::translate("colorcode",
+                                           "Değer çok uzun: en fazla %1 karakter girilebilir.")
             .arg(maxTypedLength);
     }
     return {};

@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -94,9 +95,8 @@ private:
     QButtonGroup *m_group;
 };
 
-QWidget *createControl(const Control &c, QWidget *parent)
+QWidget *createControl(const Control &c, const QString &caption, QWidget *parent)
 {
-    const QString caption = QString::fromUtf8(c.caption);
     switch (c.kind) {
     case Kind::List: {
         auto *list = new QComboBox(parent);
@@ -152,6 +152,13 @@ QWidget *createControl(const Control &c, QWidget *parent)
 
 } // namespace
 
+QString designText(const QWidget *window, const char *text)
+{
+    if (!text || !*text)
+        return {};
+    return QCoreApplication::translate(window->metaObject()->className(), text);
+}
+
 QFont windowFont()
 {
     // The windows are laid out for a small 8-point narrow face; Qt's usual
@@ -167,7 +174,7 @@ void applyWindow(QWidget *window, const Window &design)
     // First, so that a screen reader asking about the window while it is
     // built already knows it as one of the program's.
     markAsProgramWindow(window);
-    window->setWindowTitle(QString::fromUtf8(design.caption));
+    window->setWindowTitle(designText(window, design.caption));
     // Set on the window itself, not only as the application's font: platform
     // themes (qt6ct, KDE's) replace that after start-up and on every change
     // of their settings, and the fixed layout would clip. Larger text comes
@@ -230,7 +237,7 @@ void buildControls(QWidget *window, std::span<const Control> controls)
         QWidget *parent = window;
         if (c.container)
             parent = control<QWidget>(window, QString::fromLatin1(c.container));
-        QWidget *widget = createControl(c, parent);
+        QWidget *widget = createControl(c, designText(window, c.caption), parent);
         if (c.kind == Kind::Option) {
             OptionKeys *&group = optionGroups[parent];
             if (!group)
@@ -244,7 +251,7 @@ void buildControls(QWidget *window, std::span<const Control> controls)
         if (c.kind != Kind::Line)
             widget->setGeometry(twips::toPixels(c.left, c.top, c.width, c.height));
         if (c.accessibleName)
-            widget->setAccessibleName(QString::fromUtf8(c.accessibleName));
+            widget->setAccessibleName(designText(window, c.accessibleName));
         widget->raise();
         if (c.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
             tabChain.emplace_back(c.tabIndex, widget);

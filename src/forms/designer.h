@@ -34,6 +34,9 @@ enum Flag : unsigned {
     Chosen = 1u << 3,        // option: chosen at start
 };
 
+// Captions and accessible names are Turkish, marked for translation with
+// QT_TRANSLATE_NOOP under the window's class name, which the builder
+// translates them with.
 struct Control {
     const char *name; // object name, e.g. "Combo1" or "Shape2(0)"
     Kind kind;
@@ -60,6 +63,10 @@ struct Window {
 
 // The face every window is laid out for: Liberation Sans Narrow, 8 points.
 QFont windowFont();
+
+// A design text in the interface's language, translated under the window's
+// class name.
+QString designText(const QWidget *window, const char *text);
 
 // Sets caption, font, client size and position of the window itself.
 void applyWindow(QWidget *window, const Window &design);

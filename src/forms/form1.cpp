@@ -3,6 +3,7 @@
 #include "capacitor/capacitorwindow.h"
 #include "colorcode/bandpainting.h"
 #include "colorcode/bandtables.h"
+#include "colorcode/colourtext.h"
 #include "colorcode/doubtwindow.h"
 #include "colorcode/form2.h"
 #include "colorcode/readingdirection.h"
@@ -45,14 +46,14 @@ namespace
 void fillList(QComboBox *list, std::span<const colorcode::BandEntry> entries)
 {
     for (const colorcode::BandEntry &entry : entries)
-        list->addItem(QString::fromUtf8(entry.text), entry.number);
+        list->addItem(colorcode::colourText(entry.colour), entry.number);
     list->setCurrentIndex(-1);
 }
 
 void fillBandCountList(QComboBox *list)
 {
     for (const colorcode::BandRoles &entry : colorcode::bandRoleTable)
-        list->addItem(QStringLiteral("%1 bant").arg(entry.bandCount), entry.bandCount);
+        list->addItem(Form1::tr("%1 bant").arg(entry.bandCount), entry.bandCount);
     list->setCurrentIndex(0);
 }
 
@@ -124,27 +125,27 @@ Form1::Form1()
     // from anywhere in this window. The menu is built when first opened:
     // start-up pays only for the shortcuts.
     const std::pair<const char *, std::function<void()>> entries[] = {
-        {"SMD Kodu", [this] { showTool(&smdWindow()); }},
-        {"Direnç Birleştir", [this] { showTool(&combineWindow()); }},
-        {"Fotoğraftan Oku", [this] { showTool(&photoWindow()); }},
-        {"Renkten Emin Değilim",
+        {QT_TR_NOOP("SMD Kodu"), [this] { showTool(&smdWindow()); }},
+        {QT_TR_NOOP("Direnç Birleştir"), [this] { showTool(&combineWindow()); }},
+        {QT_TR_NOOP("Fotoğraftan Oku"), [this] { showTool(&photoWindow()); }},
+        {QT_TR_NOOP("Renkten Emin Değilim"),
          [this] {
              // With the lists as they are now, chosen or not.
              doubtWindow().setBands(selection());
              showTool(&doubtWindow());
          }},
-        {"Kondansatör Kodu",
+        {QT_TR_NOOP("Kondansatör Kodu"),
          [this, tool = QPointer<CapacitorWindow>()]() mutable {
              showTool(tool ? tool : (tool = new CapacitorWindow(this)));
          }},
-        {"Bobin Renk Kodu",
+        {QT_TR_NOOP("Bobin Renk Kodu"),
          [this, tool = QPointer<InductorWindow>()]() mutable {
              showTool(tool ? tool : (tool = new InductorWindow(this)));
          }},
     };
     int number = 1;
     for (const auto &[caption, open] : entries) {
-        auto *action = new QAction(QString::fromUtf8(caption), this);
+        auto *action = new QAction(tr(caption), this);
         action->setShortcut(QKeySequence(QStringLiteral("Ctrl+%1").arg(number++)));
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, open);
@@ -154,7 +155,7 @@ Form1::Form1()
     auto *separator = new QAction(this);
     separator->setSeparator(true);
     addAction(separator);
-    m_valuesAction = new QAction(QStringLiteral("Bantlarda değerleri göster"), this);
+    m_valuesAction = new QAction(tr("Bantlarda değerleri göster"), this);
     m_valuesAction->setCheckable(true);
     addAction(m_valuesAction);
     connect(m_valuesAction, &QAction::toggled, this, [this](bool shown) {
@@ -228,7 +229,7 @@ void Form1::setLists(const colorcode::BandSelection &selection)
 
 QString Form1::resultAnnouncement() const
 {
-    const std::vector<QString> names = m_shown.colourNames();
+    const std::vector<QString> names = m_shown.colourTexts();
     QString said = QStringList(names.begin(), names.end()).join(QStringLiteral(", ")) +
                    QStringLiteral(". ") + m_sonuc;
     if (!m_standardLine.isEmpty())
@@ -243,9 +244,8 @@ void Form1::direnchesapla()
     const colorcode::BandSelection chosen = selection();
     if (!chosen.complete()) {
         showWarning(this, QStringLiteral("Tavlora"),
-                    QStringLiteral("Lütfen ") +
-                        QString::fromUtf8(form1design::bandCountWords[countIndex(m_bandCount)]) +
-                        QStringLiteral(" bandın her biri için bir renk seçiniz."));
+                    tr("Lütfen %1 bandın her biri için bir renk seçiniz.")
+                        .arg(tr(form1design::bandCountWords[countIndex(m_bandCount)])));
         return;
     }
     m_dropped.reset();
@@ -419,8 +419,8 @@ void Form1::Combo7_Click()
         const QString note =
             colorcode::droppedNote(*change.dropped, to, conversions::numberLocale());
         // The tolerance stays whole when the line wraps.
-        showStandardLine({QString(note).replace(QStringLiteral("\u00B1 % "),
-                                                QStringLiteral("\u00B1\u00A0%\u00A0"))},
+        showStandardLine({colorcode::droppedNote(*change.dropped, to, conversions::numberLocale(),
+                                                 QChar(0x00A0))},
                          note);
         announce(this, note);
     } else if (change.selection.complete()) {

@@ -21,7 +21,7 @@ inline constexpr colorcode::ColourValue bodyFace = 0x00EFEFEF;
 // clang-format off
 inline constexpr std::array<Control, 23> controls{{
 //   name         kind               caption                               left  top   width height tab flags          container accessible   fill
-    {"Shape1",    Kind::RoundedShape, "",                                  2280, 1920, 1335, 375, -1, NoFlags,        nullptr, "Direnç",    bodyFace},
+    {"Shape1",    Kind::RoundedShape, "",                                  2280, 1920, 1335, 375, -1, NoFlags,        nullptr, QT_TRANSLATE_NOOP("Form1", "Direnç"),    bodyFace},
     {"Line1",     Kind::Line,         "",                                  1920, 2115,  375,   0, -1, NoFlags,        nullptr, nullptr,     0},
     {"Line2",     Kind::Line,         "",                                  3600, 2115,  360,   0, -1, NoFlags,        nullptr, nullptr,     0},
     {"Shape2(0)", Kind::Band,         "",                                  2520, 1920,  135, 375, -1, NoFlags,        nullptr, nullptr,     0x00FFFFFF},
@@ -30,25 +30,25 @@ inline constexpr std::array<Control, 23> controls{{
     {"Shape2(3)", Kind::Band,         "",                                  3240, 1920,  135, 375, -1, NoFlags,        nullptr, nullptr,     0x00E0E0E0},
     {"Shape2(4)", Kind::Band,         "",                                  3000, 1920,  135, 375, -1, NoFlags,        nullptr, nullptr,     0x00000000},
     {"Shape2(5)", Kind::Band,         "",                                  3240, 1920,  135, 375, -1, NoFlags,        nullptr, nullptr,     0x00000000},
-    {"Combo1",    Kind::List,         "",                                   128,  120, 1215, 315,  0, NoFlags,        nullptr, "Birinci bant", 0},
-    {"Combo2",    Kind::List,         "",                                  1568,  120, 1215, 315,  1, NoFlags,        nullptr, "İkinci bant", 0},
-    {"Combo3",    Kind::List,         "",                                  3008,  120, 1215, 315,  2, NoFlags,        nullptr, "Çarpan",    0},
-    {"Combo4",    Kind::List,         "",                                  4448,  120, 1215, 315,  3, NoFlags,        nullptr, "Tolerans",  0},
-    {"Text1",     Kind::TextBox,      "",                                  1568,  600, 2655, 285,  4, Centred | ReadOnly, nullptr, "Sonuç", 0},
-    {"Command2",  Kind::Button,       "Değer Vererek Renk Kodlarını Bul", 1568,  960, 2655, 375,  6, NoFlags,        nullptr, nullptr,     0},
-    {"Command1",  Kind::Button,       "Hesapla",                           1868, 1440, 2055, 375,  5, DefaultButton,  nullptr, nullptr,     0},
-    {"Command3",  Kind::Button,       "HAKKINDA",                          4560, 2040, 1095, 375,  7, NoFlags,        nullptr, nullptr,     0},
+    {"Combo1",    Kind::List,         "",                                   128,  120, 1215, 315,  0, NoFlags,        nullptr, QT_TRANSLATE_NOOP("Form1", "Birinci bant"), 0},
+    {"Combo2",    Kind::List,         "",                                  1568,  120, 1215, 315,  1, NoFlags,        nullptr, QT_TRANSLATE_NOOP("Form1", "İkinci bant"), 0},
+    {"Combo3",    Kind::List,         "",                                  3008,  120, 1215, 315,  2, NoFlags,        nullptr, QT_TRANSLATE_NOOP("Form1", "Çarpan"),    0},
+    {"Combo4",    Kind::List,         "",                                  4448,  120, 1215, 315,  3, NoFlags,        nullptr, QT_TRANSLATE_NOOP("Form1", "Tolerans"),  0},
+    {"Text1",     Kind::TextBox,      "",                                  1568,  600, 2655, 285,  4, Centred | ReadOnly, nullptr, QT_TRANSLATE_NOOP("Form1", "Sonuç"), 0},
+    {"Command2",  Kind::Button,       QT_TRANSLATE_NOOP("Form1", "Değer Vererek Renk Kodlarını Bul"), 1568,  960, 2655, 375,  6, NoFlags,        nullptr, nullptr,     0},
+    {"Command1",  Kind::Button,       QT_TRANSLATE_NOOP("Form1", "Hesapla"),                           1868, 1440, 2055, 375,  5, DefaultButton,  nullptr, nullptr,     0},
+    {"Command3",  Kind::Button,       QT_TRANSLATE_NOOP("Form1", "HAKKINDA"),                          4560, 2040, 1095, 375,  7, NoFlags,        nullptr, nullptr,     0},
     // Five and six bands: the third digit and the coefficient, hidden with
     // four; the band count in the free space under the first list.
-    {"Combo5",    Kind::List,         "",                                  3008,  120, 1215, 315, -1, NoFlags,        nullptr, "Üçüncü bant", 0},
-    {"Combo6",    Kind::List,         "",                                  7328,  120, 1215, 315, -1, NoFlags,        nullptr, "Sıcaklık katsayısı", 0},
-    {"Combo7",    Kind::List,         "",                                   128,  600, 1215, 315,  8, NoFlags,        nullptr, "Bant sayısı", 0},
+    {"Combo5",    Kind::List,         "",                                  3008,  120, 1215, 315, -1, NoFlags,        nullptr, QT_TRANSLATE_NOOP("Form1", "Üçüncü bant"), 0},
+    {"Combo6",    Kind::List,         "",                                  7328,  120, 1215, 315, -1, NoFlags,        nullptr, QT_TRANSLATE_NOOP("Form1", "Sıcaklık katsayısı"), 0},
+    {"Combo7",    Kind::List,         "",                                   128,  600, 1215, 315,  8, NoFlags,        nullptr, QT_TRANSLATE_NOOP("Form1", "Bant sayısı"), 0},
     // Standard values after a calculation, in the free space below it.
     {"Label1",    Kind::Label,        "",                                   128, 1005, 1380, 1440, -1, NoFlags,       nullptr, nullptr,     0},
     // The tools, right of the result box; below them the way from a value
     // that is not standard to a combination that is, shown only then.
-    {"Command4",  Kind::Button,       "Araçlar",                           4448,  600, 1215, 315,  9, NoFlags,        nullptr, nullptr,     0},
-    {"Command5",  Kind::Button,       "Birleşim bul",                      4448, 1440, 1215, 375, 10, NoFlags,        nullptr, nullptr,     0},
+    {"Command4",  Kind::Button,       QT_TRANSLATE_NOOP("Form1", "Araçlar"),                           4448,  600, 1215, 315,  9, NoFlags,        nullptr, nullptr,     0},
+    {"Command5",  Kind::Button,       QT_TRANSLATE_NOOP("Form1", "Birleşim bul"),                      4448, 1440, 1215, 375, 10, NoFlags,        nullptr, nullptr,     0},
 }};
 // clang-format on
 
@@ -167,7 +167,9 @@ static_assert(placedOf(bandLayouts[2], "Combo6").left ==
               placedOf(bandLayouts[2], "Combo4").left + listPitch);
 
 // The warning for an unchosen list names the band count in words.
-inline constexpr std::array<const char *, 3> bandCountWords{"dört", "beş", "altı"};
+inline constexpr std::array<const char *, 3> bandCountWords{QT_TRANSLATE_NOOP("Form1", "dört"),
+                                                            QT_TRANSLATE_NOOP("Form1", "beş"),
+                                                            QT_TRANSLATE_NOOP("Form1", "altı")};
 static_assert(bandCountWords.size() == colorcode::bandRoleTable.size());
 
 } // namespace form1design

@@ -20,7 +20,7 @@ Form3::Form3()
     Label1 = control<QLabel>(this, "Label1");
     Label1->setText(form3design::aboutText());
     // Heard as it opens: the window by name, then the text, a piece a line.
-    presentAsDialog(this, QStringLiteral("Hakkında"));
+    presentAsDialog(this, tr("Hakkında"));
     static const QRegularExpression spaceRun(QStringLiteral(" {2,}"));
     Label1->setAccessibleName(Label1->text().split(spaceRun, Qt::SkipEmptyParts).join(u'\n'));
 

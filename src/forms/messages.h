@@ -4,5 +4,5 @@
 
 class QWidget;
 
-// A modal warning with the program's single "Tamam" button.
+// A modal warning with the program's single "Tamam" ("OK") button.
 void showWarning(QWidget *parent, const QString &caption, const QString &text);

@@ -1,5 +1,6 @@
 #include "colorcode/bandselection.h"
 #include "colorcode/doubtwindow.h"
+#include "englishwindow.h"
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "testhelpers.h"
@@ -9,8 +10,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <memory>
+#include <optional>
 
 using colorcode::Colour;
 using C = colorcode::Colour;
@@ -75,44 +80,63 @@ void TestDoubtWindow::wiring_data()
     QTest::addColumn<QString>("summary");
     QTest::addColumn<int>("count");
     QTest::addColumn<Colours>("used"); // what Kullan hands over: the first reading
+    QTest::addColumn<bool>("english");
 
     const Colours part{C::Kahverengi, C::Siyah, C::Kirmizi, C::Altin};
     QTest::newRow("third band ticked") << part << 2 << ""
                                        << "2"
-                                       << "3 okuma, 3'ü standart" << 3 << part;
-    QTest::newRow("third band, 1,02k typed") << part << 2 << "1,02k"
-                                             << "2"
-                                             << "3 okumadan 1'i ölçümle uyuşuyor" << 3 << part;
+                                       << "3 okuma, 3'ü standart" << 3 << part << false;
+    QTest::newRow("third band, 1,02k typed")
+        << part << 2 << "1,02k"
+        << "2"
+        << "3 okumadan 1'i ölçümle uyuşuyor" << 3 << part << false;
     QTest::newRow("third band, 102 typed: 100 Ohm first")
         << part << 2 << "102"
         << "2"
         << "3 okumadan 1'i ölçümle uyuşuyor" << 3
-        << Colours{C::Kahverengi, C::Siyah, C::Kahverengi, C::Altin};
+        << Colours{C::Kahverengi, C::Siyah, C::Kahverengi, C::Altin} << false;
     QTest::newRow("third band, 9K9 typed: 10 kOhm first")
         << part << 2 << "9K9"
         << "2"
         << "3 okumadan 1'i ölçümle uyuşuyor" << 3
-        << Colours{C::Kahverengi, C::Siyah, C::Turuncu, C::Altin};
+        << Colours{C::Kahverengi, C::Siyah, C::Turuncu, C::Altin} << false;
     QTest::newRow("nothing ticked, 1,1k: none agrees")
         << part << -1 << "1,1k"
         << "2"
         << "1 okumanın hiçbiri ölçümle uyuşmuyor; en yakını: Kahverengi Siyah Kırmızı Altın, "
            "1000 Ohm"
-        << 1 << part;
+        << 1 << part << false;
     QTest::newRow("a wider meter error: it agrees")
         << part << -1 << "1,1k"
         << "5"
-        << "1 okumadan 1'i ölçümle uyuşuyor" << 1 << part;
+        << "1 okumadan 1'i ölçümle uyuşuyor" << 1 << part << false;
     QTest::newRow("no number typed") << part << 2 << "1x"
                                      << "2"
                                      << "Değer bir sayı olmalıdır (örnek: 47; 4,7; 4K7). 3 okuma, "
                                         "3'ü standart"
-                                     << 3 << part;
+                                     << 3 << part << false;
     QTest::newRow("five bands, first ticked")
         << Colours{C::Sari, C::Mor, C::Siyah, C::Kahverengi, C::Kahverengi} << 0 << "4,7k"
         << "2"
         << "3 okumadan 1'i ölçümle uyuşuyor" << 3
-        << Colours{C::Sari, C::Mor, C::Siyah, C::Kahverengi, C::Kahverengi};
+        << Colours{C::Sari, C::Mor, C::Siyah, C::Kahverengi, C::Kahverengi} << false;
+    QTest::newRow("English: third band ticked") << part << 2 << ""
+                                                << "2"
+                                                << "3 readings, 3 standard" << 3 << part << true;
+    QTest::newRow("English: third band, 1,02k typed")
+        << part << 2 << "1,02k"
+        << "2"
+        << "1 of 3 readings match the measurement" << 3 << part << true;
+    QTest::newRow("English: nothing ticked, 1,1k: none agrees")
+        << part << -1 << "1,1k"
+        << "2"
+        << "The 1 reading does not match the measurement; nearest: Brown Black Red Gold, 1000 Ohm"
+        << 1 << part << true;
+    QTest::newRow("English: no number typed")
+        << part << 2 << "1x"
+        << "2"
+        << "The value must be a number (e.g. 47; 4,7; 4K7). 3 readings, 3 standard" << 3 << part
+        << true;
 }
 
 void TestDoubtWindow::wiring()
@@ -124,29 +148,52 @@ void TestDoubtWindow::wiring()
     QFETCH(QString, summary);
     QFETCH(int, count);
     QFETCH(Colours, used);
+    QFETCH(bool, english);
+    // The test's window is the active one again after an English one.
+    const auto backToTest = qScopeGuard([this, english] {
+        if (english)
+            m_window->activateWindow();
+    });
+    std::optional<EnglishTexts> texts;
+    std::unique_ptr<DoubtWindow> own;
+    if (english) {
+        QVERIFY(texts.emplace().loaded());
+        own = std::make_unique<DoubtWindow>(&m_owner);
+        own->show();
+    }
+    DoubtWindow *window = own ? own.get() : m_window;
 
-    m_window->setBands(bandsOf(bands));
+    window->setBands(bandsOf(bands));
     for (int band = 0; band < colorcode::maxBandCount; ++band)
-        QCOMPARE(m_window->bandLists[std::size_t(band)]->isVisibleTo(m_window),
-                 band < bands.size());
-    QCOMPARE(m_window->bandLists[0]->currentText(),
-             QString::fromUtf8(
-                 colorcode::colourList[std::size_t(m_window->bandLists[0]->currentIndex())].text));
+        QCOMPARE(window->bandLists[std::size_t(band)]->isVisibleTo(window), band < bands.size());
+    if (!english)
+        QCOMPARE(
+            window->bandLists[0]->currentText(),
+            QString::fromUtf8(
+                colorcode::colourList[std::size_t(window->bandLists[0]->currentIndex())].text));
     if (ticked >= 0) {
-        QCheckBox *box = m_window->doubtBoxes[std::size_t(ticked)];
+        QCheckBox *box = window->doubtBoxes[std::size_t(ticked)];
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Space);
         QVERIFY(box->isChecked());
     }
-    type(m_window->meterErrorBox, inUserFormat(meterError));
-    type(m_window->measuredBox, inUserFormat(measured));
-    QCOMPARE(m_window->summary->text(), inUserFormat(summary));
-    QCOMPARE(m_window->readingList->count(), count);
-    QSignalSpy spy(m_window, &DoubtWindow::useReading);
-    m_window->useButton->click();
+    type(window->meterErrorBox, inUserFormat(meterError));
+    type(window->measuredBox, inUserFormat(measured));
+    QCOMPARE(window->summary->text(), inUserFormat(summary));
+    QCOMPARE(window->readingList->count(), count);
+    QSignalSpy spy(window, &DoubtWindow::useReading);
+    window->useButton->click();
     QCOMPARE(spy.size(), 1);
     const auto colours = spy.first().first().value<std::vector<Colour>>();
     QCOMPARE(Colours(colours.begin(), colours.end()), used);
+    if (english) {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Unsure of a Colour"));
+        QCOMPARE(window->doubtBoxes[2]->accessibleName(), QStringLiteral("Not sure: Band 3"));
+        for (QWidget *control : window->findChildren<QWidget *>())
+            if (auto *button = qobject_cast<QAbstractButton *>(control))
+                QVERIFY2(captionFits(button, button->text()), qPrintable(button->text()));
+        QCOMPARE(withTurkishLetters(windowTexts(window)), QStringList());
+    }
 }
 
 void TestDoubtWindow::announcedOnce()

@@ -1,5 +1,6 @@
 #include "colorcode/bandpainting.h"
 #include "colorcode/form2.h"
+#include "englishwindow.h"
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/form1.h"
@@ -16,6 +17,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 namespace
 {
@@ -54,6 +56,7 @@ class TestForm2 : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void designState_data();
     void designState();
     void opensWithoutBlocking();
     void contextMenuInTurkish();
@@ -78,15 +81,49 @@ void TestForm2::initTestCase()
     QVERIFY(QTest::qWaitForWindowExposed(&Form1::instance()));
 }
 
+void TestForm2::designState_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("title");
+    // Heard for the value box, the unit and tolerance frames, Ohm, the
+    // second tolerance, the button, the coefficient frame; then the hint for
+    // 4,8K at ± 5 %.
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("Turkish") << false << "Değer Giriniz"
+                             << QStringList{"Değer", "Birim", "Tolerans",          "Ohm",
+                                            "% 10",  "Tamam", "Sıcaklık katsayısı"}
+                             << "4,8 Kilo Ohm olarak gösterilir\nE24 değil; en yakın:";
+    QTest::newRow("English")
+        << true << "Enter a Value"
+        << QStringList{"Value", "Unit", "Tolerance", "Ohm", "10 %", "OK", "Temperature coefficient"}
+        << "Shown as 4,8 Kilo Ohm\nNot E24; nearest:";
+}
+
 void TestForm2::designState()
 {
-    QVERIFY(!Form2::existing());
+    QFETCH(bool, english);
+    QFETCH(QString, title);
+    QFETCH(QStringList, names);
+    QFETCH(QString, hint);
+    // The English window is one of its own, beside the program's.
+    QVERIFY(english || !Form2::existing());
     // The window keeps its face when a platform theme sets the application's.
     ThemeFont themeFont;
-    Form2 &entry = openEntry();
+    std::optional<EnglishTexts> texts;
+    std::unique_ptr<Form2> own;
+    if (english) {
+        QVERIFY(texts.emplace().loaded());
+        own = std::make_unique<Form2>(&Form1::instance());
+        own->setBandCount(Form1::instance().bandCount());
+        QObject::connect(&Form1::instance(), &Form1::bandCountChanged, own.get(),
+                         &Form2::setBandCount);
+        own->show();
+    }
+    Form2 &entry = own ? *own : openEntry();
     QCOMPARE(entry.Option5->font().family(), QStringLiteral("Liberation Sans Narrow"));
     QCOMPARE(entry.Option5->font().pointSize(), 8);
-    QCOMPARE(entry.windowTitle(), QStringLiteral("Değer Giriniz"));
+    QCOMPARE(entry.windowTitle(), title);
     QCOMPARE(entry.size(), QSize(378, 247));
     QCOMPARE(entry.minimumSize(), entry.maximumSize());
     QVERIFY(!(entry.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
@@ -108,30 +145,31 @@ void TestForm2::designState()
     Form1::instance().Combo7->setCurrentIndex(0);
     QVERIFY(!entry.Frame4->isVisible());
     QVERIFY(captionFits(entry.Command1, entry.Command1->text()));
+    QVERIFY(captionFits(entry.Command4, entry.Command4->text()));
 
-    const QList<QPair<QWidget *, QString>> names{
-        {entry.Text1, "Değer"},
-        {entry.Frame1, "Birim"},
-        {entry.Frame2, "Tolerans"},
-        {entry.Option1, "Ohm"},
-        {entry.Option5, "% 10"},
-        {entry.Command1, "Tamam"},
-        {entry.findChild<QRadioButton *>("Option9"), inUserFormat("% 0,5")},
+    const QList<QPair<QWidget *, QString>> heard{
+        {entry.Text1, names[0]},
+        {entry.Frame1, names[1]},
+        {entry.Frame2, names[2]},
+        {entry.Option1, names[3]},
+        {entry.Option5, names[4]},
+        {entry.Command1, names[5]},
+        {entry.findChild<QRadioButton *>("Option9"), inUserFormat(english ? "0,5 %" : "% 0,5")},
         {entry.findChild<QRadioButton *>("Option16"), "100 ppm/K"}};
-    for (const auto &[widget, name] : names)
+    for (const auto &[widget, name] : heard)
         QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
     QCOMPARE(QAccessible::queryAccessibleInterface(&entry)->role(), QAccessible::Dialog);
     // Each option is heard with its group, labelled by the frame it lies in
     // or over.
     const QList<QPair<QRadioButton *, QString>> groups{
-        {entry.Option1, "Birim"},
-        {entry.Option2, "Birim"},
-        {entry.Option3, "Birim"},
-        {entry.Option4, "Tolerans"},
-        {entry.Option5, "Tolerans"},
-        {entry.Option6, "Tolerans"},
-        {entry.findChild<QRadioButton *>("Option14"), "Tolerans"},
-        {entry.findChild<QRadioButton *>("Option16"), "Sıcaklık katsayısı"}};
+        {entry.Option1, names[1]},
+        {entry.Option2, names[1]},
+        {entry.Option3, names[1]},
+        {entry.Option4, names[2]},
+        {entry.Option5, names[2]},
+        {entry.Option6, names[2]},
+        {entry.findChild<QRadioButton *>("Option14"), names[2]},
+        {entry.findChild<QRadioButton *>("Option16"), names[6]}};
     for (const auto &[option, group] : groups) {
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(option);
         QCOMPARE(iface->role(), QAccessible::RadioButton);
@@ -140,6 +178,16 @@ void TestForm2::designState()
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels.first().first->text(QAccessible::Name), group);
     }
+
+    // A value that is not standard: how it is shown, and its neighbours.
+    entry.Text1->setText(inUserFormat("4,8K"));
+    QCOMPARE(entry.Label1->text(), inUserFormat(hint));
+    QVERIFY(entry.Command4->isVisible());
+    if (english) {
+        QCOMPARE(entry.Command4->text(), QStringLiteral("Find combination"));
+        QCOMPARE(withTurkishLetters(windowTexts(&entry)), QStringList());
+    }
+    entry.Text1->clear();
     entry.hide();
 }
 

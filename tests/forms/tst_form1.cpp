@@ -1,6 +1,7 @@
 #include "colorcode/doubtwindow.h"
 #include "colorcode/form2.h"
 #include "combine/combinewindow.h"
+#include "englishwindow.h"
 #include "forms/application.h"
 #include "forms/bandvalues.h"
 #include "forms/controls.h"
@@ -25,6 +26,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
+#include <optional>
 
 namespace
 {
@@ -103,6 +107,7 @@ private slots:
     void initTestCase();
     void init();
     void startUp();
+    void captionsShownWhole_data();
     void captionsShownWhole();
     void drawingHoldsTogether_data();
     void drawingHoldsTogether();
@@ -188,22 +193,50 @@ void TestForm1::startUp()
     form.resize(386, 165);
 }
 
+void TestForm1::captionsShownWhole_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("widestResult");
+    QTest::newRow("Turkish") << false << "10000 Mega Ohm  ± % 20";
+    QTest::newRow("English") << true << "10000 Mega Ohm  ± 20 %";
+}
+
 void TestForm1::captionsShownWhole()
 {
+    QFETCH(bool, english);
+    QFETCH(QString, widestResult);
     // The window keeps its face when a platform theme sets the application's.
     ThemeFont themeFont;
-    Form1 &form = Form1::instance();
+    std::optional<EnglishTexts> texts;
+    std::unique_ptr<Form1> own;
+    if (english) {
+        QVERIFY(texts.emplace().loaded());
+        own = std::make_unique<Form1>();
+    }
+    Form1 &form = own ? *own : Form1::instance();
     for (QWidget *control :
          std::initializer_list<QWidget *>{form.Combo1, form.Command2, form.Text1}) {
         QCOMPARE(control->font().family(), QStringLiteral("Liberation Sans Narrow"));
         QCOMPARE(control->font().pointSize(), 8);
     }
-    for (QComboBox *list : {form.Combo1, form.Combo2, form.Combo3, form.Combo4})
+    for (QComboBox *list :
+         {form.Combo1, form.Combo2, form.Combo3, form.Combo4, form.Combo6, form.Combo7})
         for (int i = 0; i < list->count(); ++i)
             QVERIFY2(captionFits(list, list->itemText(i)), qPrintable(list->itemText(i)));
-    for (QPushButton *button : {form.Command1, form.Command2, form.Command3})
+    for (QPushButton *button :
+         {form.Command1, form.Command2, form.Command3, form.Command4, form.Command5})
         QVERIFY2(captionFits(button, button->text()), qPrintable(button->text()));
-    QVERIFY(captionFits(form.Text1, QStringLiteral("10000 Mega Ohm  ± % 20")));
+    QVERIFY(captionFits(form.Text1, widestResult));
+    if (!english)
+        return;
+    // Nothing left in Turkish: captions, lists, menu, accessible names, the
+    // drawing's description.
+    QCOMPARE(withTurkishLetters(windowTexts(&form)), QStringList());
+    QCOMPARE(form.Command1->text(), QStringLiteral("Calculate"));
+    QCOMPARE(form.Combo7->currentText(), QStringLiteral("4 bands"));
+    QCOMPARE(form.Combo3->itemText(12), QStringLiteral("Pink"));
+    QCOMPARE(form.Combo4->itemText(2), QStringLiteral("None"));
+    QCOMPARE(form.Shape1->accessibleDescription(), QStringLiteral("No colour chosen"));
 }
 
 void TestForm1::drawingHoldsTogether_data()
@@ -717,50 +750,68 @@ void TestForm1::hesapla_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("bands");
     QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("english");
 
     QTest::newRow("4,7 kilo") << QList<int>{4, 7, 2, 0} << "4,7 Kilo Ohm  ± % 5"
                               << "Sarı, Mor, Kırmızı, Altın"
-                              << "E24 standart değeri";
+                              << "E24 standart değeri" << false;
     QTest::newRow("1000 kilo") << QList<int>{1, 0, 5, 1} << "1000 Kilo Ohm  ± % 10"
                                << "Kahverengi, Siyah, Yeşil, Gümüş"
-                               << "E12 standart değeri";
+                               << "E12 standart değeri" << false;
     QTest::newRow("10 mega renksiz") << QList<int>{1, 0, 6, 2} << "10 Mega Ohm  ± % 20"
                                      << "Kahverengi, Siyah, Mavi, Renksiz"
-                                     << "E6 standart değeri";
+                                     << "E6 standart değeri" << false;
     QTest::newRow("10000 mega") << QList<int>{1, 0, 9, 0} << "10000 Mega Ohm  ± % 5"
                                 << "Kahverengi, Siyah, Beyaz, Altın"
-                                << "E24 standart değeri";
+                                << "E24 standart değeri" << false;
     QTest::newRow("4,7 gold") << QList<int>{4, 7, 10, 0} << "4,7 Ohm  ± % 5"
                               << "Sarı, Mor, Altın, Altın"
-                              << "E24 standart değeri";
+                              << "E24 standart değeri" << false;
     QTest::newRow("0,47 silver") << QList<int>{4, 7, 11, 1} << "0,47 Ohm  ± % 10"
                                  << "Sarı, Mor, Gümüş, Gümüş"
-                                 << "E12 standart değeri";
+                                 << "E12 standart değeri" << false;
     QTest::newRow("0,01 silver") << QList<int>{0, 1, 11, 0} << "0,01 Ohm  ± % 5"
                                  << "Siyah, Kahverengi, Gümüş, Altın"
-                                 << "E24 standart değeri";
+                                 << "E24 standart değeri" << false;
     QTest::newRow("4,8 kilo, not standard")
         << QList<int>{4, 8, 2, 0} << "4,8 Kilo Ohm  ± % 5"
         << "Sarı, Gri, Kırmızı, Altın"
-        << "E24 değil; en yakın: 4,7 Kilo Ohm (−2,08 %), 5,1 Kilo Ohm (+6,25 %)";
+        << "E24 değil; en yakın: 4,7 Kilo Ohm (−2,08 %), 5,1 Kilo Ohm (+6,25 %)" << false;
     QTest::newRow("0,047 pembe, ± 2 %") << QList<int>{4, 7, 12, 4} << "0,047 Ohm  ± % 2"
                                         << "Sarı, Mor, Pembe, Kırmızı"
-                                        << "E24 standart değeri";
+                                        << "E24 standart değeri" << false;
     QTest::newRow("five: 10 kilo ± 1 %") << QList<int>{1, 0, 0, 2, 3} << "10 Kilo Ohm  ± % 1"
                                          << "Kahverengi, Siyah, Siyah, Kırmızı, Kahverengi"
-                                         << "E96 standart değeri";
+                                         << "E96 standart değeri" << false;
     QTest::newRow("five: 0,123 ± 0,5 %") << QList<int>{1, 2, 3, 12, 7} << "0,123 Ohm  ± % 0,5"
                                          << "Kahverengi, Kırmızı, Turuncu, Pembe, Yeşil"
-                                         << "E192 standart değeri";
+                                         << "E192 standart değeri" << false;
     QTest::newRow("five: read from the other end")
         << QList<int>{1, 1, 9, 9, 6} << "119000 Mega Ohm  ± % 0,02"
         << "Kahverengi, Kahverengi, Beyaz, Beyaz, Sarı"
         << "E192/E24 değil; en yakın: 118000 Mega Ohm (−0,84 %), 120000 Mega Ohm (+0,84 %). "
-           "Ters yönden: 4,99 Kilo Ohm ± % 1";
+           "Ters yönden: 4,99 Kilo Ohm ± % 1"
+        << false;
     QTest::newRow("six: 19,2 kilo 10 ppm/K")
         << QList<int>{1, 9, 2, 2, 3, 6} << "19,2 Kilo Ohm  ± % 1  10 ppm/K"
         << "Kahverengi, Beyaz, Kırmızı, Kırmızı, Kahverengi, Mavi 10 ppm/K"
-        << "E96/E24 değil; en yakın: 19,1 Kilo Ohm (−0,52 %), 19,6 Kilo Ohm (+2,08 %)";
+        << "E96/E24 değil; en yakın: 19,1 Kilo Ohm (−0,52 %), 19,6 Kilo Ohm (+2,08 %)" << false;
+
+    // The same in English, read from the same lists.
+    QTest::newRow("English: 4,8 kilo, not standard")
+        << QList<int>{4, 8, 2, 0} << "4,8 Kilo Ohm  ± 5 %"
+        << "Yellow, Grey, Red, Gold"
+        << "Not E24; nearest: 4,7 Kilo Ohm (−2,08 %), 5,1 Kilo Ohm (+6,25 %)" << true;
+    QTest::newRow("English: five, read from the other end")
+        << QList<int>{1, 1, 9, 9, 6} << "119000 Mega Ohm  ± 0,02 %"
+        << "Brown, Brown, White, White, Yellow"
+        << "Not E192/E24; nearest: 118000 Mega Ohm (−0,84 %), 120000 Mega Ohm (+0,84 %). "
+           "Read reversed: 4,99 Kilo Ohm ± 1 %"
+        << true;
+    QTest::newRow("English: six, 19,2 kilo 10 ppm/K")
+        << QList<int>{1, 9, 2, 2, 3, 6} << "19,2 Kilo Ohm  ± 1 %  10 ppm/K"
+        << "Brown, White, Red, Red, Brown, Blue 10 ppm/K"
+        << "Not E96/E24; nearest: 19,1 Kilo Ohm (−0,52 %), 19,6 Kilo Ohm (+2,08 %)" << true;
 }
 
 void TestForm1::hesapla()
@@ -769,7 +820,21 @@ void TestForm1::hesapla()
     QFETCH(QString, text);
     QFETCH(QString, bands);
     QFETCH(QString, line);
-    Form1 &form = Form1::instance();
+    QFETCH(bool, english);
+    // The program's window is the active one again after an English one.
+    const auto backToProgram = qScopeGuard([english] {
+        if (english) {
+            Form1::instance().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&Form1::instance()));
+        }
+    });
+    std::optional<EnglishTexts> texts;
+    std::unique_ptr<Form1> own;
+    if (english) {
+        QVERIFY(texts.emplace().loaded());
+        own = std::make_unique<Form1>();
+    }
+    Form1 &form = own ? *own : Form1::instance();
     form.show();
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -802,6 +867,8 @@ void TestForm1::hesapla()
         QCOMPARE(centreColour(&form, drawn[i]), screenColour[choice[int(i)]]);
     }
     QCOMPARE(drawn[tolerance]->isVisible(), choice[int(tolerance)] != 2);
+    if (english)
+        QCOMPARE(withTurkishLetters(windowTexts(&form)), QStringList());
 }
 
 void TestForm1::enterPressesHesapla_data()
@@ -911,21 +978,43 @@ void TestForm1::unchosenListChangesNothing_data()
 {
     QTest::addColumn<int>("bandCount");
     QTest::addColumn<int>("unchosen");
-    QTest::addColumn<QString>("count");
-    QTest::newRow("first digit") << 4 << 0 << "dört";
-    QTest::newRow("second digit") << 4 << 1 << "dört";
-    QTest::newRow("multiplier") << 4 << 2 << "dört";
-    QTest::newRow("tolerance") << 4 << 3 << "dört";
-    QTest::newRow("five: third digit") << 5 << 2 << "beş";
-    QTest::newRow("six: coefficient") << 6 << 5 << "altı";
+    QTest::addColumn<QString>("warning");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("english");
+    const QString four = QStringLiteral("Lütfen dört bandın her biri için bir renk seçiniz.");
+    QTest::newRow("first digit") << 4 << 0 << four << "Tamam" << false;
+    QTest::newRow("second digit") << 4 << 1 << four << "Tamam" << false;
+    QTest::newRow("multiplier") << 4 << 2 << four << "Tamam" << false;
+    QTest::newRow("tolerance") << 4 << 3 << four << "Tamam" << false;
+    QTest::newRow("five: third digit")
+        << 5 << 2 << "Lütfen beş bandın her biri için bir renk seçiniz."
+        << "Tamam" << false;
+    QTest::newRow("six: coefficient")
+        << 6 << 5 << "Lütfen altı bandın her biri için bir renk seçiniz."
+        << "Tamam" << false;
+    QTest::newRow("English: tolerance")
+        << 4 << 3 << "Please choose a colour for each of the four bands."
+        << "OK" << true;
+    QTest::newRow("English: six, coefficient")
+        << 6 << 5 << "Please choose a colour for each of the six bands."
+        << "OK" << true;
 }
 
 void TestForm1::unchosenListChangesNothing()
 {
     QFETCH(int, bandCount);
     QFETCH(int, unchosen);
-    QFETCH(QString, count);
-    Form1 &form = Form1::instance();
+    QFETCH(QString, warning);
+    QFETCH(QString, button);
+    QFETCH(bool, english);
+    std::optional<EnglishTexts> texts;
+    std::unique_ptr<Form1> own;
+    if (english) {
+        QVERIFY(texts.emplace().loaded());
+        own = std::make_unique<Form1>();
+        own->show();
+    }
+    Form1 &form = own ? *own : Form1::instance();
     const QList<int> first = bandCount == 4 ? QList<int>{4, 7, 2, 0} : QList<int>{4, 7, 0, 2, 0, 1};
     const QList<int> other = bandCount == 4 ? QList<int>{1, 1, 6, 2} : QList<int>{1, 1, 6, 6, 2, 3};
     chooseBands(form, first.first(bandCount));
@@ -947,8 +1036,8 @@ void TestForm1::unchosenListChangesNothing()
 
     QVERIFY(seen.shown);
     QCOMPARE(seen.caption, QStringLiteral("Tavlora"));
-    QCOMPARE(seen.text, "Lütfen " + count + " bandın her biri için bir renk seçiniz.");
-    QCOMPARE(seen.buttons, QStringList{QStringLiteral("Tamam")});
+    QCOMPARE(seen.text, warning);
+    QCOMPARE(seen.buttons, QStringList{button});
     QCOMPARE(form.Text1->text(), text);
     QCOMPARE(form.sonuc(), text);
     QCOMPARE(form.deger(), deger);

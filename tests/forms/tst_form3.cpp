@@ -1,8 +1,10 @@
 #include "colorcode/form2.h"
+#include "englishwindow.h"
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/form1.h"
 #include "forms/form3.h"
+#include "testhelpers.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -11,6 +13,9 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <memory>
+#include <optional>
 
 namespace
 {
@@ -59,8 +64,10 @@ private slots:
     void navigation();
     void mainWindowKeepsItsState();
     void closedAboutIsBuiltAnew();
+    void aboutWindow_data();
     void aboutWindow();
     void aboutTextPieces();
+    void aboutLinesStartWithPieces_data();
     void aboutLinesStartWithPieces();
 };
 
@@ -146,13 +153,46 @@ void TestForm3::closedAboutIsBuiltAnew()
     QVERIFY(Form3::existing()->isVisible());
 }
 
+void TestForm3::aboutWindow_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("name");  // heard as the window opens
+    QTest::addColumn<QString>("first"); // the text's first words
+    QTest::addColumn<QString>("third"); // a piece that begins a line
+    QTest::addColumn<QString>("last");  // the last piece
+    QTest::newRow("Turkish") << false << "KAPAT"
+                             << "Hakkında"
+                             << "BU PROĞRAM"
+                             << "HER TÜRLÜ"
+                             << "GÜLE GÜLE KULLANIN...";
+    QTest::newRow("English") << true << "CLOSE"
+                             << "About"
+                             << "THIS PROGRAM WAS WRITTEN BY"
+                             << "WE WRITE"
+                             << "ENJOY USING IT...";
+}
+
 void TestForm3::aboutWindow()
 {
-    Form3 &about = Form3::instance();
+    QFETCH(bool, english);
+    QFETCH(QString, button);
+    QFETCH(QString, name);
+    QFETCH(QString, first);
+    QFETCH(QString, third);
+    QFETCH(QString, last);
+    std::optional<EnglishTexts> texts;
+    std::unique_ptr<Form3> own;
+    if (english) {
+        QVERIFY(texts.emplace().loaded());
+        own = std::make_unique<Form3>();
+    }
+    Form3 &about = own ? *own : Form3::instance();
     QCOMPARE(about.windowTitle(), QStringLiteral("Form3"));
     QCOMPARE(about.size(), QSize(258, 190));
     QVERIFY(about.minimumSize() != about.maximumSize());
-    QCOMPARE(about.Command1->text(), QStringLiteral("KAPAT"));
+    QCOMPARE(about.Command1->text(), button);
+    QVERIFY(captionFits(about.Command1, button));
     // The button lies over the label and is drawn above it.
     QVERIFY(about.Label1->geometry().contains(about.Command1->geometry()));
     QCOMPARE(about.childAt(about.Command1->geometry().center()), about.Command1);
@@ -160,11 +200,20 @@ void TestForm3::aboutWindow()
     // label, a piece a line, with it.
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&about);
     QCOMPARE(window->role(), QAccessible::Dialog);
-    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Hakkında"));
+    QCOMPARE(window->text(QAccessible::Name), name);
     QAccessibleInterface *label = QAccessible::queryAccessibleInterface(about.Label1);
-    QVERIFY(label->text(QAccessible::Name).startsWith(QStringLiteral("BU PROĞRAM")));
-    QVERIFY(label->text(QAccessible::Name).contains(QStringLiteral(".\nHER TÜRLÜ")));
-    QVERIFY(label->text(QAccessible::Name).endsWith(QStringLiteral("\nGÜLE GÜLE KULLANIN...")));
+    QVERIFY(label->text(QAccessible::Name).startsWith(first));
+    QVERIFY(label->text(QAccessible::Name).contains(".\n" + third));
+    QVERIFY(label->text(QAccessible::Name).endsWith("\n" + last));
+    if (!english)
+        return;
+    // The authors' names stay as they are written; nothing else is Turkish.
+    QStringList shown = windowTexts(&about);
+    for (QString &text : shown)
+        text.remove(QStringLiteral("KEMAL DİRENÇ")).remove(QStringLiteral("AYLİN KONDANSATÖR"));
+    QCOMPARE(withTurkishLetters(shown), QStringList());
+    QVERIFY(
+        about.Label1->text().contains(QStringLiteral(" BY KEMAL DİRENÇ AND AYLİN KONDANSATÖR ")));
 }
 
 void TestForm3::aboutTextPieces()
@@ -195,9 +244,23 @@ void TestForm3::aboutTextPieces()
     QCOMPARE(pieces[0], turkish.toUpper(pieces[0]));
 }
 
+void TestForm3::aboutLinesStartWithPieces_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::newRow("Turkish") << false;
+    QTest::newRow("English") << true;
+}
+
 void TestForm3::aboutLinesStartWithPieces()
 {
-    Form3 &about = Form3::instance();
+    QFETCH(bool, english);
+    std::optional<EnglishTexts> texts;
+    std::unique_ptr<Form3> own;
+    if (english) {
+        QVERIFY(texts.emplace().loaded());
+        own = std::make_unique<Form3>();
+    }
+    Form3 &about = own ? *own : Form3::instance();
     about.show();
     auto *label = qobject_cast<WrappedLabel *>(about.Label1);
     QVERIFY(label);
