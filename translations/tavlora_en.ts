@@ -1765,7 +1765,7 @@ Distributed under the MIT licence.
     <name>photo::PhotoWindow</name>
     <message>
         <source>Fotoğraftan Oku</source>
-        <translation>Read from Photo</translation>
+        <translation>Read from a Photo</translation>
     </message>
     <message>
         <source>Aç…</source>
@@ -1805,7 +1805,7 @@ Distributed under the MIT licence.
     </message>
     <message>
         <source>Şüpheli bantların olabileceği renkleri Renkten Emin Değilim penceresinde açar</source>
-        <translation>Opens the colours the doubtful bands may be in the Not Sure of a Colour window</translation>
+        <translation>Opens the colours the doubtful bands may be in the Unsure of a Colour window</translation>
     </message>
     <message>
         <source>Kullan</source>

@@ -16,35 +16,12 @@
 
 using designer::control;
 
-namespace
-{
-
-// The design's window title, captions and accessible names in the
-// interface's language, looked up under the window's class name.
-template <std::size_t N>
-void translateDesign(QWidget *window, const designer::Window &design,
-                     const std::array<designer::Control, N> &controls)
-{
-    const char *context = window->metaObject()->className();
-    window->setWindowTitle(QCoreApplication::translate(context, design.caption));
-    for (const designer::Control &c : controls) {
-        auto *widget = control<QWidget>(window, QString::fromLatin1(c.name));
-        if (auto *label = qobject_cast<QLabel *>(widget); label && *c.caption)
-            label->setText(QCoreApplication::translate(context, c.caption));
-        if (c.accessibleName)
-            widget->setAccessibleName(QCoreApplication::translate(context, c.accessibleName));
-    }
-}
-
-} // namespace
-
 CapacitorWindow::CapacitorWindow(QWidget *owner)
     : ToolWindow(owner, Size::Fixed), m_locale(conversions::numberLocale())
 {
     designer::applyWindow(this, capacitordesign::window);
     setFixedSize(size());
     designer::buildControls(this, capacitordesign::controls);
-    translateDesign(this, capacitordesign::window, capacitordesign::controls);
 
     codeBox = control<QLineEdit>(this, QStringLiteral("Text1"));
     codeResult = control<WrappedLabel>(this, QStringLiteral("Label2"));

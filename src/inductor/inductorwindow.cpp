@@ -23,23 +23,6 @@ using inductor::Role;
 namespace
 {
 
-// The design's window title, captions and accessible names in the
-// interface's language, looked up under the window's class name.
-template <std::size_t N>
-void translateDesign(QWidget *window, const designer::Window &design,
-                     const std::array<designer::Control, N> &controls)
-{
-    const char *context = window->metaObject()->className();
-    window->setWindowTitle(QCoreApplication::translate(context, design.caption));
-    for (const designer::Control &c : controls) {
-        auto *widget = control<QWidget>(window, QString::fromLatin1(c.name));
-        if (auto *label = qobject_cast<QLabel *>(widget); label && *c.caption)
-            label->setText(QCoreApplication::translate(context, c.caption));
-        if (c.accessibleName)
-            widget->setAccessibleName(QCoreApplication::translate(context, c.accessibleName));
-    }
-}
-
 // The colours a band of a role can be, in the main window's order.
 std::vector<Colour> coloursFor(Role role)
 {
@@ -66,7 +49,6 @@ InductorWindow::InductorWindow(QWidget *owner)
     designer::applyWindow(this, inductordesign::window);
     setFixedSize(size());
     designer::buildControls(this, inductordesign::controls);
-    translateDesign(this, inductordesign::window, inductordesign::controls);
 
     for (std::size_t i = 0; i < bandLists.size(); ++i)
         bandLists[i] = control<QComboBox>(this, QStringLiteral("Combo%1").arg(i + 1));

@@ -22,16 +22,6 @@ SmdWindow::SmdWindow(QWidget *owner)
     designer::applyWindow(this, smddesign::window);
     setFixedSize(size());
     designer::buildControls(this, smddesign::controls);
-    // The design's words in the interface's language; the same text again
-    // where the builder has translated them already.
-    setWindowTitle(QCoreApplication::translate("SmdWindow", smddesign::window.caption));
-    for (const designer::Control &c : smddesign::controls) {
-        QWidget *widget = control<QWidget>(this, QString::fromUtf8(c.name));
-        if (c.accessibleName)
-            widget->setAccessibleName(QCoreApplication::translate("SmdWindow", c.accessibleName));
-        if (auto *label = qobject_cast<QLabel *>(widget); label && *c.caption)
-            label->setText(QCoreApplication::translate("SmdWindow", c.caption));
-    }
 
     codeBox = control<QLineEdit>(this, QStringLiteral("Text1"));
     codeResult = control<WrappedLabel>(this, QStringLiteral("Label2"));

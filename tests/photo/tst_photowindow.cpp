@@ -43,6 +43,37 @@ QImage paintedImage(const Part &part = {k47, beige, {{150, 210}, {320, 150}}, 48
         .copy();
 }
 
+// Texts a user reads or hears in the window that carry a letter only
+// Turkish has.
+QStringList turkishTexts(QWidget *window)
+{
+    static const QRegularExpression turkish(u"[çğıöşüÇĞİÖŞÜ]"_qs);
+    QStringList found;
+    auto check = [&](const QString &text) {
+        if (text.contains(turkish))
+            found << text;
+    };
+    check(window->windowTitle());
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        check(w->accessibleName());
+        check(w->accessibleDescription());
+        check(w->toolTip());
+        if (auto *label = qobject_cast<QLabel *>(w))
+            check(label->text());
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            check(button->text());
+        if (auto *combo = qobject_cast<QComboBox *>(w))
+            for (int i = 0; i < combo->count(); ++i)
+                check(combo->itemText(i));
+        if (auto *list = qobject_cast<QListWidget *>(w))
+            for (int i = 0; i < list->count(); ++i)
+                check(list->item(i)->text());
+    }
+    return found;
+}
+
 bool waitForReading(PhotoWindow &window)
 {
     QSignalSpy shown(&window, &PhotoWindow::readingShown);
@@ -63,6 +94,7 @@ private slots:
     void tooSmallSaidOnce();
     void bandChoices_data();
     void bandChoices();
+    void inEnglish();
 };
 
 void TestPhotoWindow::readsAnOpenedPhoto()
@@ -338,3 +370,40 @@ void TestPhotoWindow::bandChoices()
 
 QTEST_MAIN(TestPhotoWindow)
 #include "tst_photowindow.moc"
+
+void TestPhotoWindow::inEnglish()
+{
+    EnglishTexts english;
+    QVERIFY(english.loaded());
+    QWidget owner;
+    PhotoWindow window(&owner);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.windowTitle(), u"Read from a Photo"_qs);
+    QCOMPARE(window.useButton()->text(), u"Use"_qs);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("part.png"));
+    QVERIFY(paintedImage().save(path));
+    AnnouncementSpy heard;
+    window.openFile(path);
+    QVERIFY(waitForReading(window));
+    const QString best = window.proposals()->item(0)->text();
+    QVERIFY2(best.startsWith(u"1. 4 bands: Yellow, Violet, Red, Gold \u2192 "_qs),
+             qPrintable(best));
+    QVERIFY2(QRegularExpression(u"  \\(confidence [1-9][0-9]? %\\)$"_qs).match(best).hasMatch(),
+             qPrintable(best));
+    QVERIFY2(QRegularExpression(u"^[1-3] readings? proposed\\.$"_qs)
+                 .match(window.status()->text())
+                 .hasMatch(),
+             qPrintable(window.status()->text()));
+    QCOMPARE(heard.heard, QStringList{best});
+    const QStringList turkish = turkishTexts(&window);
+    QVERIFY2(turkish.isEmpty(), qPrintable(turkish.join(u" | ")));
+
+    window.view()->setEnds(photo::Ends{{150, 210}, {174, 178}});
+    window.readAgain();
+    QVERIFY(waitForReading(window));
+    QCOMPARE(window.status()->text(),
+             u"The resistor is too small in the photo (40 pixels): take it again from closer"_qs);
+}
