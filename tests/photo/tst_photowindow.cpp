@@ -378,7 +378,8 @@ void TestPhotoWindow::inEnglish()
     QWidget owner;
     PhotoWindow window(&owner);
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(window.windowTitle(), u"Read from a Photo"_qs);
     QCOMPARE(window.useButton()->text(), u"Use"_qs);
 
