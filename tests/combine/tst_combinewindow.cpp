@@ -3,6 +3,7 @@
 
 #include "combine/combinationtext.h"
 #include "combine/combinewindow.h"
+#include "englishwindow.h"
 #include "forms/application.h"
 #include "testhelpers.h"
 
@@ -21,13 +22,6 @@ Q_DECLARE_METATYPE(combine::SeriesChoice)
 
 namespace
 {
-
-// Whether a text has a letter of the Turkish alphabet that English lacks.
-bool hasTurkishLetter(const QString &text)
-{
-    return std::ranges::any_of(text,
-                               [](QChar c) { return QStringView(u"çğıöşüÇĞİÖŞÜ").contains(c); });
-}
 
 } // namespace
 
@@ -385,7 +379,7 @@ void TestCombineWindow::englishWindow()
     }
     QSet<QChar> mnemonics;
     for (const QString &caption : captions) {
-        QVERIFY2(!hasTurkishLetter(caption), qPrintable(caption));
+        QVERIFY2(withTurkishLetters({caption}).isEmpty(), qPrintable(caption));
         const qsizetype amp = caption.indexOf(u'&');
         QVERIFY2(amp >= 0 && amp + 1 < caption.size(), qPrintable(caption));
         const QChar key = caption.at(amp + 1).toLower();

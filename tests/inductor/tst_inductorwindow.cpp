@@ -1,3 +1,4 @@
+#include "englishwindow.h"
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "inductor/inductordesign.h"
@@ -25,33 +26,6 @@ bool fits(const WrappedLabel *label)
 {
     return label->lines().size() * label->fontMetrics().lineSpacing() <=
            label->contentsRect().height();
-}
-
-// Every text the window shows or gives a screen reader.
-QStringList shownTexts(const QWidget &window)
-{
-    QStringList texts{window.windowTitle()};
-    for (const QWidget *w : window.findChildren<QWidget *>()) {
-        texts << w->accessibleName() << w->accessibleDescription() << w->toolTip();
-        if (const auto *label = qobject_cast<const QLabel *>(w))
-            texts << label->text();
-        if (const auto *box = qobject_cast<const QLineEdit *>(w))
-            texts << box->text() << box->placeholderText();
-        if (const auto *list = qobject_cast<const QComboBox *>(w))
-            for (int i = 0; i < list->count(); ++i)
-                texts << list->itemText(i);
-    }
-    return texts;
-}
-
-// A Turkish word left in an English text.
-QString turkishIn(const QStringList &texts)
-{
-    static const QRegularExpression letters(QStringLiteral("[çğıöşüÇĞİÖŞÜ]"));
-    for (const QString &text : texts)
-        if (text.contains(letters))
-            return text;
-    return {};
 }
 
 } // namespace
@@ -222,7 +196,8 @@ void TestInductorWindow::inEnglish()
         QTest::keyClicks(window.valueBox, inUserFormat(typed));
     WrappedLabel *result = typed.isEmpty() ? window.bandResult : window.valueResult;
     QVERIFY2(result->text().startsWith(inUserFormat(starts)), qPrintable(result->text()));
-    QVERIFY2(turkishIn(shownTexts(window)).isEmpty(), qPrintable(turkishIn(shownTexts(window))));
+    const QStringList turkish = withTurkishLetters(windowTexts(&window));
+    QVERIFY2(turkish.isEmpty(), qPrintable(turkish.join(u" | ")));
     QVERIFY2(fits(result), qPrintable(result->text()));
 }
 

@@ -3,6 +3,7 @@
 // "Kullan" handing on its colours; a band's colour chosen among its
 // alternatives, and the bands in doubt handed on.
 
+#include "englishwindow.h"
 #include "forms/application.h"
 #include "paintedpart.h"
 #include "photo/photoloader.h"
@@ -41,37 +42,6 @@ QImage paintedImage(const Part &part = {k47, beige, {{150, 210}, {320, 150}}, 48
     return QImage(image.rgb.data(), image.width, image.height, image.width * 3,
                   QImage::Format_RGB888)
         .copy();
-}
-
-// Texts a user reads or hears in the window that carry a letter only
-// Turkish has.
-QStringList turkishTexts(QWidget *window)
-{
-    static const QRegularExpression turkish(u"[çğıöşüÇĞİÖŞÜ]"_qs);
-    QStringList found;
-    auto check = [&](const QString &text) {
-        if (text.contains(turkish))
-            found << text;
-    };
-    check(window->windowTitle());
-    for (QWidget *w : window->findChildren<QWidget *>()) {
-        if (!w->isVisibleTo(window))
-            continue;
-        check(w->accessibleName());
-        check(w->accessibleDescription());
-        check(w->toolTip());
-        if (auto *label = qobject_cast<QLabel *>(w))
-            check(label->text());
-        if (auto *button = qobject_cast<QAbstractButton *>(w))
-            check(button->text());
-        if (auto *combo = qobject_cast<QComboBox *>(w))
-            for (int i = 0; i < combo->count(); ++i)
-                check(combo->itemText(i));
-        if (auto *list = qobject_cast<QListWidget *>(w))
-            for (int i = 0; i < list->count(); ++i)
-                check(list->item(i)->text());
-    }
-    return found;
 }
 
 bool waitForReading(PhotoWindow &window)
@@ -399,7 +369,7 @@ void TestPhotoWindow::inEnglish()
                  .hasMatch(),
              qPrintable(window.status()->text()));
     QCOMPARE(heard.heard, QStringList{best});
-    const QStringList turkish = turkishTexts(&window);
+    const QStringList turkish = withTurkishLetters(windowTexts(&window));
     QVERIFY2(turkish.isEmpty(), qPrintable(turkish.join(u" | ")));
 
     window.view()->setEnds(photo::Ends{{150, 210}, {174, 178}});
