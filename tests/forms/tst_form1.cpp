@@ -100,6 +100,24 @@ class ThemeWindow : public QWidget
 
 } // namespace
 
+// The main window a row looks at: the program's own in Turkish, or one
+// built under the English texts, which stay installed while it lives.
+struct RowForm {
+    std::optional<EnglishTexts> texts;
+    std::unique_ptr<Form1> own;
+
+    bool make(bool english)
+    {
+        if (!english)
+            return true;
+        if (!texts.emplace().loaded())
+            return false;
+        own = std::make_unique<Form1>();
+        return true;
+    }
+    Form1 &form() { return own ? *own : Form1::instance(); }
+};
+
 class TestForm1 : public QObject
 {
     Q_OBJECT
@@ -207,13 +225,9 @@ void TestForm1::captionsShownWhole()
     QFETCH(QString, widestResult);
     // The window keeps its face when a platform theme sets the application's.
     ThemeFont themeFont;
-    std::optional<EnglishTexts> texts;
-    std::unique_ptr<Form1> own;
-    if (english) {
-        QVERIFY(texts.emplace().loaded());
-        own = std::make_unique<Form1>();
-    }
-    Form1 &form = own ? *own : Form1::instance();
+    RowForm row;
+    QVERIFY(row.make(english));
+    Form1 &form = row.form();
     for (QWidget *control :
          std::initializer_list<QWidget *>{form.Combo1, form.Command2, form.Text1}) {
         QCOMPARE(control->font().family(), QStringLiteral("Liberation Sans Narrow"));
@@ -828,13 +842,9 @@ void TestForm1::hesapla()
             QVERIFY(QTest::qWaitForWindowActive(&Form1::instance()));
         }
     });
-    std::optional<EnglishTexts> texts;
-    std::unique_ptr<Form1> own;
-    if (english) {
-        QVERIFY(texts.emplace().loaded());
-        own = std::make_unique<Form1>();
-    }
-    Form1 &form = own ? *own : Form1::instance();
+    RowForm row;
+    QVERIFY(row.make(english));
+    Form1 &form = row.form();
     form.show();
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -1007,14 +1017,11 @@ void TestForm1::unchosenListChangesNothing()
     QFETCH(QString, warning);
     QFETCH(QString, button);
     QFETCH(bool, english);
-    std::optional<EnglishTexts> texts;
-    std::unique_ptr<Form1> own;
-    if (english) {
-        QVERIFY(texts.emplace().loaded());
-        own = std::make_unique<Form1>();
-        own->show();
-    }
-    Form1 &form = own ? *own : Form1::instance();
+    RowForm row;
+    QVERIFY(row.make(english));
+    Form1 &form = row.form();
+    if (english)
+        form.show();
     const QList<int> first = bandCount == 4 ? QList<int>{4, 7, 2, 0} : QList<int>{4, 7, 0, 2, 0, 1};
     const QList<int> other = bandCount == 4 ? QList<int>{1, 1, 6, 2} : QList<int>{1, 1, 6, 6, 2, 3};
     chooseBands(form, first.first(bandCount));
