@@ -4,9 +4,11 @@
 // file name up to its first '-') whose true value is the first reading and
 // among the three, with the ends Tavlora finds and with the marked ones, and
 // the time per photo (opening and reading). With --verbose, every photo
-// read wrong, and the colour pairs mixed up most.
+// read wrong, and the colour pairs mixed up most. With --shrink F, each
+// photo is made F times as large and saved again as a JPEG first, marked
+// ends with it: how small a body can be and still be read.
 //
-//   photo_bench FOLDER [--ends FILE] [--verbose]
+//   photo_bench FOLDER [--ends FILE] [--verbose] [--per-photo] [--shrink F]
 
 #include "colorcode/bandtables.h"
 #include "colorcode/exactvalue.h"
@@ -17,7 +19,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QMap>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
@@ -164,19 +168,27 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     const bool verbose = args.removeAll(u"--verbose"_qs) > 0;
-    // One line per photo, own ends: file, body length in photo pixels,
-    // found in its box (1, 0, or - without a box), rank of the true value
-    // (- when not among the three), too small (1 or 0), the first reading's
-    // share and fit, milliseconds taken.
+    // One line per photo ("photo", own ends; "marked", marked ends): file,
+    // body length in photo pixels, found in its box (1, 0, or - without a
+    // box), rank of the true value (- when not among the three), too small
+    // (1 or 0), the first reading's share and fit, milliseconds taken.
     const bool perPhoto = args.removeAll(u"--per-photo"_qs) > 0;
     QString endsPath;
     if (const qsizetype at = args.indexOf(u"--ends"_qs); at >= 0 && at + 1 < args.size()) {
         endsPath = args[at + 1];
         args.remove(at, 2);
     }
+    // A photo made smaller loses what a small part in a photo loses: the
+    // size limit, measured on photos that read well at full size.
+    double shrink = 1;
+    if (const qsizetype at = args.indexOf(u"--shrink"_qs); at >= 0 && at + 1 < args.size()) {
+        shrink = QLocale::c().toDouble(args[at + 1]);
+        args.remove(at, 2);
+    }
+    QTemporaryDir shrunkDir;
     QTextStream out(stdout);
-    if (args.size() != 1) {
-        out << "usage: photo_bench FOLDER [--ends FILE] [--verbose] [--per-photo]\n";
+    if (args.size() != 1 || !(shrink > 0 && shrink <= 1)) {
+        out << "usage: photo_bench FOLDER [--ends FILE] [--verbose] [--per-photo] [--shrink F]\n";
         return 2;
     }
     const QDir folder(args[0]);
@@ -196,10 +208,17 @@ int main(int argc, char **argv)
     std::map<QString, std::vector<std::pair<double, bool>>> shownBySource;
     for (const Label &label : labels) {
         const QString source = label.file.section(u'-', 0, 0);
-        const QString path = folder.filePath(label.file);
+        QString path = folder.filePath(label.file);
         if (!QFile::exists(path)) {
             out << "missing, not counted: " << label.file << "\n";
             continue;
+        }
+        if (shrink < 1) {
+            const QImage full(path);
+            const QString smaller = shrunkDir.filePath(label.file);
+            full.scaled(full.size() * shrink, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .save(smaller, "JPEG", 85);
+            path = smaller;
         }
         for (const bool withEnds : {false, true}) {
             std::optional<photo::Ends> ends;
@@ -208,6 +227,10 @@ int main(int argc, char **argv)
                 if (it == marked.end())
                     continue;
                 ends = it->second;
+                ends->first.x *= shrink;
+                ends->first.y *= shrink;
+                ends->second.x *= shrink;
+                ends->second.y *= shrink;
             }
             QElapsedTimer timer;
             timer.start();
@@ -254,8 +277,9 @@ int main(int argc, char **argv)
                         if (read[k] != label.bands[k])
                             confusions[{label.bands[k], read[k]}] << label.file;
             }
-            if (perPhoto && !withEnds)
-                out << "photo " << label.file << " " << qRound(reading.length) << " "
+            if (perPhoto)
+                out << (withEnds ? "marked " : "photo ") << label.file << " "
+                    << qRound(reading.length) << " "
                     << (label.box ? (t.found > foundBefore ? "1" : "0") : "-") << " "
                     << (rank < 0 ? u"-"_qs : QString::number(rank + 1)) << " "
                     << (reading.tooSmall ? 1 : 0) << " "
