@@ -5,9 +5,14 @@ was not learned from.
 Reads every /work/shared/photos*/ folder with a labels.csv through
 photo_bench --per-photo (the ends Tavlora finds), takes for each photo read
 the first reading's share and colour fit and whether it was the true value,
-and counts, per cell of share and fit, the photos and the right ones. The
-confidence of a cell is (right + 1) / (photos + 2): a cell nobody measured
-says 50 %, and only many right readings bring it near 100 %.
+and counts, per cell of share and fit and per source (camera), the photos and
+the right ones. A source's confidence in a cell is (right + 1) / (photos + 2):
+a cell nobody measured says 50 %, and only many right readings bring it near
+100 %. The cell's confidence is the lowest of its sources': a reading is
+promised what every camera measured gives it. One camera alone promises at
+most SINGLE_SOURCE_CAP: how well its photos read says little about another
+camera's (the phone photos read right a quarter as often in the cells where
+the rig's read right every time).
 
   bench/photo-calibration.py            print the leave-one-source-out check
   bench/photo-calibration.py --write    also write src/photo/confidencetable.h
@@ -48,15 +53,22 @@ def rows():
     return out
 
 
+SINGLE_SOURCE_CAP = 85
+
+
 def learn(data):
     counts = {}
-    for _, _, share, fit, right in data:
-        n, r = counts.get(cell(share, fit), (0, 0))
-        counts[cell(share, fit)] = (n + 1, r + right)
+    for source, _, share, fit, right in data:
+        per_source = counts.setdefault(cell(share, fit), {})
+        n, r = per_source.get(source, (0, 0))
+        per_source[source] = (n + 1, r + right)
     table = [[50] * (len(FIT_EDGES) + 1) for _ in range(len(SHARE_EDGES) + 1)]
-    for (s, f), (n, r) in counts.items():
+    for (s, f), per_source in counts.items():
         # Rounded down: the confidence shown never says more than measured.
-        table[s][f] = (100 * (r + 1)) // (n + 2)
+        value = min((100 * (r + 1)) // (n + 2) for n, r in per_source.values())
+        if len(per_source) < 2:
+            value = min(value, SINGLE_SOURCE_CAP)
+        table[s][f] = value
     return table
 
 
@@ -94,7 +106,9 @@ def main():
             f.write("// Written by bench/photo-calibration.py --write from the shared photos\n")
             f.write("// (" + ", ".join(f"{s}: {sum(d[0] == s for d in data)} read" for s in sources) + "):\n")
             f.write("// of the first readings in each cell of share and colour fit, the share\n")
-            f.write("// right, as (right + 1) / (read + 2) in percent, rounded down.\n\n")
+            f.write("// right, as (right + 1) / (read + 2) in percent, rounded down, the lowest\n")
+            f.write("// of the sources', at most %d where one source alone measured it.\n\n"
+                    % SINGLE_SOURCE_CAP)
             f.write("#include <array>\n\nnamespace photo\n{\n\n")
             f.write("inline constexpr std::array<double, %d> confidenceShareEdges{%s};\n"
                     % (len(SHARE_EDGES), ", ".join(map(str, SHARE_EDGES))))

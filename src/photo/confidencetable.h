@@ -3,7 +3,8 @@
 // Written by bench/photo-calibration.py --write from the shared photos
 // (er: 60 read, hr: 35 read):
 // of the first readings in each cell of share and colour fit, the share
-// right, as (right + 1) / (read + 2) in percent, rounded down.
+// right, as (right + 1) / (read + 2) in percent, rounded down, the lowest
+// of the sources', at most 85 where one source alone measured it.
 
 #include <array>
 
@@ -14,10 +15,10 @@ inline constexpr std::array<double, 3> confidenceShareEdges{0.4, 0.6, 0.8};
 inline constexpr std::array<double, 4> confidenceFitEdges{0.15, 0.3, 0.5, 0.8};
 // [share cell][fit cell], percent.
 inline constexpr int confidenceTable[4][5] = {
-    {50, 88, 33, 16, 25},
-    {83, 81, 87, 66, 28},
-    {90, 80, 57, 66, 25},
-    {92, 75, 80, 50, 33},
+    {50, 85, 20, 16, 25},
+    {83, 33, 85, 50, 28},
+    {85, 80, 25, 66, 25},
+    {85, 75, 80, 50, 33},
 };
 
 } // namespace photo
