@@ -15,10 +15,10 @@ inline constexpr std::array<double, 3> confidenceShareEdges{0.4, 0.6, 0.8};
 inline constexpr std::array<double, 4> confidenceFitEdges{0.15, 0.3, 0.5, 0.8};
 // [share cell][fit cell], percent.
 inline constexpr int confidenceTable[4][5] = {
-    {50, 85, 20, 16, 25},
-    {83, 33, 85, 50, 28},
+    {50, 33, 25, 36, 37},
+    {85, 85, 85, 50, 33},
     {85, 80, 25, 66, 25},
-    {85, 75, 80, 50, 33},
+    {85, 75, 75, 50, 50},
 };
 
 } // namespace photo

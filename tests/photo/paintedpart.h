@@ -67,6 +67,7 @@ struct Part {
     // Bands painted in a paint of their own, by index: a colour between two
     // band colours, as a lamp or a camera can make one look.
     std::vector<std::pair<std::size_t, Paint>> repainted = {};
+    double bandHalf = 0.035; // half a band's width, as a share of the body's length
 };
 
 inline constexpr Paint beige{215, 180, 140};
@@ -131,7 +132,7 @@ inline RgbImage paint(const std::vector<Part> &parts, Surface surface, int width
                         const double dy = part.ends.second.y - part.ends.first.y;
                         const double length = std::hypot(dx, dy), ux = dx / length,
                                      uy = dy / length;
-                        const double half = part.thickness / 2, bandHalf = 0.035;
+                        const double half = part.thickness / 2, bandHalf = part.bandHalf;
                         const double rx = px - part.ends.first.x, ry = py - part.ends.first.y;
                         const double t = (rx * ux + ry * uy) / length, o = -rx * uy + ry * ux;
                         const double tc = std::clamp(t, 0.0, 1.0);

@@ -95,6 +95,8 @@ enum Harm : unsigned {
     Blurred = 8,
     Noisy = 16,
     Jpeg = 32,
+    Thin = 64,     // bands a third as wide: blurred, their middles show lacquer too
+    Thinner = 128, // a quarter as wide
 };
 
 RgbImage harmed(RgbImage image, unsigned harm)
@@ -268,6 +270,16 @@ void TestPhoto::paintedPart_data()
     QTest::newRow("100 blurred jpeg")
         << r100 << false << false << unsigned(Blurred | Jpeg) << "1e2";
     QTest::newRow("56k noisy") << k56 << false << false << unsigned(Noisy) << "56e3";
+    QTest::newRow("4k7 thin blurred")
+        << k47 << false << false << unsigned(Thin | Blurred) << "47e2";
+    QTest::newRow("100 thin blurred") << r100 << false << true << unsigned(Thin | Blurred) << "1e2";
+    QTest::newRow("56k thin blurred jpeg")
+        << k56 << false << false << unsigned(Thin | Blurred | Jpeg) << "56e3";
+    QTest::newRow("33 thin blurred") << r33 << false << false << unsigned(Thin | Blurred) << "33e0";
+    QTest::newRow("33 thinner blurred")
+        << r33 << false << false << unsigned(Thinner | Blurred) << "33e0";
+    QTest::newRow("4k7 1% blue body thin blurred")
+        << k47One << true << false << unsigned(Thin | Blurred) << "47e2";
     QTest::newRow("56k everything")
         << k56 << false << true << unsigned(Blue | Blurred | Noisy | Jpeg) << "56e3";
     QTest::newRow("33 silver") << r33 << false << false << unsigned(Jpeg) << "33e0";
@@ -297,6 +309,10 @@ void TestPhoto::paintedPart()
     Part part{bands, blueBody ? lightBlue : beige, {{150, 210}, {320, 150}}, 48};
     if (turned)
         std::swap(part.ends.first, part.ends.second);
+    if (harm & Thin)
+        part.bandHalf /= 3;
+    if (harm & Thinner)
+        part.bandHalf /= 4;
     const RgbImage image = harmed(paint(part), harm);
 
     const PhotoReading reading = readPhoto(image);
