@@ -5,8 +5,10 @@
 # shares read right, refused as too small, the body found in its box, the
 # calibration table and the time per photo. Without a folder, every
 # /work/shared/photos* folder with a labels.csv, one after the other.
+# --shrink F reads each photo made F times as large (0 < F < 1), to see how
+# small a part may be in a photo and still be read.
 #
-#   bench/photo-bench.sh [FOLDER [ENDS.csv]] [--verbose] [--per-photo]
+#   bench/photo-bench.sh [FOLDER [ENDS.csv]] [--verbose] [--per-photo] [--shrink F]
 #
 # BUILD_DIR chooses the build folder (default: build/ beside bench/).
 set -eu
