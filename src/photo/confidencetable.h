@@ -15,9 +15,9 @@ inline constexpr std::array<double, 3> confidenceShareEdges{0.4, 0.6, 0.8};
 inline constexpr std::array<double, 4> confidenceFitEdges{0.15, 0.3, 0.5, 0.8};
 // [share cell][fit cell], percent.
 inline constexpr int confidenceTable[4][5] = {
-    {50, 33, 25, 36, 37},
-    {85, 85, 85, 50, 33},
-    {85, 80, 25, 66, 25},
+    {50, 33, 25, 53, 35},
+    {85, 85, 85, 50, 25},
+    {85, 80, 25, 66, 33},
     {85, 75, 75, 50, 50},
 };
 

@@ -322,6 +322,19 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
         costs.push_back(colourCosts(b.colour, bodyColour(profile.kind),
                                     (b.end - b.start) * double(profile.raw.size())));
 
+    // Leaving a found band out costs by how plainly it stands out. Lighter
+    // than the lacquer, its lightness counts half: glare on a cap or a
+    // ridge looks so, and hardly any paint is lighter than the lacquer.
+    std::vector<double> skipCost;
+    const Lab lacquer = bodyColour(profile.kind);
+    constexpr double lighterCounts = 0.5;
+    for (const Band &b : found) {
+        const double dL = b.colour.L - lacquer.L;
+        const double lighter = dL > 0 ? lighterCounts * dL : dL;
+        const double plain = std::hypot(lighter, b.colour.a - lacquer.a, b.colour.b - lacquer.b);
+        skipCost.push_back((plain / 8.0) * (plain / 8.0));
+    }
+
     std::vector<Candidate> candidates;
     // Every choice of which found bands are bands (3 to 6 of them), read
     // from either end.
@@ -336,7 +349,7 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
             if (subset & (1u << i))
                 members.push_back(i);
             else
-                skipped += (found[i].contrast / 8.0) * (found[i].contrast / 8.0);
+                skipped += skipCost[i];
         }
         const int bandCount = colorcode::readingBandCount(chosen);
         const std::vector<Role> roles = rolesFor(bandCount);
