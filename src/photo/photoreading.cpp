@@ -317,16 +317,16 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
         found.resize(std::min<std::size_t>(found.size(), 8));
     }
     const std::size_t n = found.size();
+    const Lab lacquer = bodyColour(profile.kind);
     std::vector<std::array<double, colourCount>> costs;
     for (const Band &b : found)
-        costs.push_back(colourCosts(b.colour, bodyColour(profile.kind),
-                                    (b.end - b.start) * double(profile.raw.size())));
+        costs.push_back(
+            colourCosts(b.colour, lacquer, (b.end - b.start) * double(profile.raw.size())));
 
     // Leaving a found band out costs by how plainly it stands out. Lighter
     // than the lacquer, its lightness counts half: glare on a cap or a
     // ridge looks so, and hardly any paint is lighter than the lacquer.
     std::vector<double> skipCost;
-    const Lab lacquer = bodyColour(profile.kind);
     constexpr double lighterCounts = 0.5;
     for (const Band &b : found) {
         const double dL = b.colour.L - lacquer.L;
