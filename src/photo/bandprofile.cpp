@@ -20,7 +20,15 @@ double median(std::vector<double> &values)
 
 Lab bodyColour(BodyKind kind)
 {
-    return kind == BodyKind::Blue ? Lab{66, -6, -30} : Lab{72, 6, 24};
+    switch (kind) {
+    case BodyKind::Blue:
+        return {66, -6, -30};
+    case BodyKind::Grey:
+        return {80, -4, -6};
+    case BodyKind::Beige:
+        break;
+    }
+    return {72, 6, 24};
 }
 
 Profile sampleProfile(const RgbImage &image, const Body &body)
@@ -57,20 +65,23 @@ Profile sampleProfile(const RgbImage &image, const Body &body)
     for (const LinearRgb &c : profile.raw)
         rawLab.push_back(labFromLinear(c));
     profile.rawBody = densestColour(rawLab, 7);
-    profile.kind = (chroma(profile.rawBody) > 6 && hueDegrees(profile.rawBody) > 180 &&
-                    hueDegrees(profile.rawBody) < 320)
-                       ? BodyKind::Blue
-                       : BodyKind::Beige;
+    return profile;
+}
 
+Profile asKind(const Profile &sampled, BodyKind kind)
+{
+    Profile profile = sampled;
+    profile.kind = kind;
     // The light's cast and strength: the gains that turn the body's colour
     // as photographed into the lacquer's colour, per channel of linear light
     // (a cast scales each channel).
     const LinearRgb seen = linearFromLab(profile.rawBody);
-    const LinearRgb wanted = linearFromLab(bodyColour(profile.kind));
+    const LinearRgb wanted = linearFromLab(bodyColour(kind));
     const auto gain = [](double want, double have) {
         return std::clamp(want / std::max(have, 1e-4), 0.05, 40.0);
     };
     profile.gains = {gain(wanted.r, seen.r), gain(wanted.g, seen.g), gain(wanted.b, seen.b)};
+    profile.corrected.clear();
     for (const LinearRgb &c : profile.raw)
         profile.corrected.push_back(
             labFromLinear({c.r * profile.gains.r, c.g * profile.gains.g, c.b * profile.gains.b}));

@@ -134,12 +134,13 @@ constexpr TolerancePrior tolerancePriors[] = {{2, twoDigitTolerances}, {3, three
 constexpr double rareTolerance = 3.0;
 
 // The digit count each kind of body mostly carries: carbon film (beige)
-// parts two (four bands), metal film (blue) ones three.
+// parts two (four bands), metal film (blue) ones three, power parts
+// (blue-grey) two.
 struct KindPrior {
     BodyKind kind;
     int digits;
 };
-constexpr KindPrior kindPriors[] = {{BodyKind::Beige, 2}, {BodyKind::Blue, 3}};
+constexpr KindPrior kindPriors[] = {{BodyKind::Beige, 2}, {BodyKind::Blue, 3}, {BodyKind::Grey, 2}};
 constexpr double unusualForKind = 2.0;
 
 double kindCost(BodyKind kind, int bandCount)
@@ -219,6 +220,7 @@ std::vector<Choice> choicesFor(const std::array<double, colourCount> &costs, Rol
 // A reading considered: which found bands, in which order, as which colours.
 struct Candidate {
     double cost = 0;
+    std::size_t lacquer = 0;        // which lacquer the colours were read against
     std::vector<std::size_t> order; // indices into the found bands, first digit first
     std::vector<Colour> colours;    // Renksiz last for three bands
     colorcode::BandReading value;
@@ -267,46 +269,20 @@ std::vector<std::pair<Colour, double>> alternativesOf(const std::array<double, c
 // Above this distance from the body's colour a band is plainly there.
 constexpr double plainContrast = 12.0;
 
-} // namespace
+// The bands of a profile read against its lacquer: what was found, each
+// band's colour costs, and every reading the rules allow with its cost.
+struct ReadAgainst {
+    std::vector<Band> found;
+    std::vector<std::array<double, colourCount>> costs;
+};
 
-std::vector<Colour> Reading::colours() const
+void readAgainst(const Profile &profile, std::size_t lacquerIndex, ReadAgainst &read,
+                 std::vector<Candidate> &candidates)
 {
-    std::vector<Colour> out;
-    for (const ReadBand &b : bands)
-        out.push_back(b.colour);
-    return out;
-}
-
-PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
-{
-    PhotoReading result;
-    if (image.isEmpty())
-        return result;
-    std::optional<Body> body;
-    if (givenEnds) {
-        // Ends off the image would make the work grow with them.
-        if (!inside(image.width, image.height, *givenEnds))
-            return result;
-        body = bodyBetween(image, *givenEnds, backgroundColour(image));
-        result.endsGiven = true;
-    } else {
-        body = findBody(image);
-    }
-    if (!body)
-        return result;
-    result.ends = givenEnds ? *givenEnds : body->ends;
-    result.thickness = body->thickness;
-    result.length = std::hypot(body->ends.second.x - body->ends.first.x,
-                               body->ends.second.y - body->ends.first.y);
-    if (result.length < minReadableLength) {
-        result.tooSmall = true;
-        return result;
-    }
-
-    const Profile profile = sampleProfile(image, *body);
-    std::vector<Band> found = findBands(profile);
+    std::vector<Band> &found = read.found;
+    found = findBands(profile);
     if (found.size() < std::size_t(colorcode::bandsWithoutTolerance))
-        return result;
+        return;
     // The strongest eight: more are glare and dirt.
     if (found.size() > 8) {
         std::vector<Band> strongest = found;
@@ -318,7 +294,7 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
     }
     const std::size_t n = found.size();
     const Lab lacquer = bodyColour(profile.kind);
-    std::vector<std::array<double, colourCount>> costs;
+    std::vector<std::array<double, colourCount>> &costs = read.costs;
     for (const Band &b : found)
         costs.push_back(
             colourCosts(b.colour, lacquer, (b.end - b.start) * double(profile.raw.size())));
@@ -335,7 +311,6 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
         skipCost.push_back((plain / 8.0) * (plain / 8.0));
     }
 
-    std::vector<Candidate> candidates;
     // Every choice of which found bands are bands (3 to 6 of them), read
     // from either end.
     for (unsigned subset = 0; subset < (1u << n); ++subset) {
@@ -413,7 +388,7 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
                     if (!toleranceSeen)
                         cost += 4.0; // parts without a tolerance band are rare
                     cost += kindCost(profile.kind, bandCount);
-                    candidates.push_back({cost, order, colours, *value});
+                    candidates.push_back({cost, lacquerIndex, order, colours, *value});
                 }
                 std::size_t k = 0;
                 while (k < pick.size() && ++pick[k] >= perBand[k].size())
@@ -423,6 +398,56 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
             }
         }
     }
+}
+
+} // namespace
+
+std::vector<Colour> Reading::colours() const
+{
+    std::vector<Colour> out;
+    for (const ReadBand &b : bands)
+        out.push_back(b.colour);
+    return out;
+}
+
+PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
+{
+    PhotoReading result;
+    if (image.isEmpty())
+        return result;
+    std::optional<Body> body;
+    if (givenEnds) {
+        // Ends off the image would make the work grow with them.
+        if (!inside(image.width, image.height, *givenEnds))
+            return result;
+        body = bodyBetween(image, *givenEnds, backgroundColour(image));
+        result.endsGiven = true;
+    } else {
+        body = findBody(image);
+    }
+    if (!body)
+        return result;
+    result.ends = givenEnds ? *givenEnds : body->ends;
+    result.thickness = body->thickness;
+    result.length = std::hypot(body->ends.second.x - body->ends.first.x,
+                               body->ends.second.y - body->ends.first.y);
+    if (result.length < minReadableLength) {
+        result.tooSmall = true;
+        return result;
+    }
+
+    // The lacquer's colour cannot be told from the photo: a beige lacquer
+    // under a bluish light looks grey, a blue-grey one under a warm light
+    // beige. The body is read against each kind of lacquer and the bands
+    // decide: against the wrong one, their colours fit no reading well.
+    const Profile sampled = sampleProfile(image, *body);
+    std::vector<Profile> lacquers;
+    for (const BodyKind kind : lacquerKinds)
+        lacquers.push_back(asKind(sampled, kind));
+    std::vector<ReadAgainst> reads(lacquers.size());
+    std::vector<Candidate> candidates;
+    for (std::size_t i = 0; i < lacquers.size(); ++i)
+        readAgainst(lacquers[i], i, reads[i], candidates);
 
     std::sort(candidates.begin(), candidates.end(),
               [](const Candidate &x, const Candidate &y) { return x.cost < y.cost; });
@@ -438,6 +463,8 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
 
     for (std::size_t i = 0; i < perValue.size() && i < 3; ++i) {
         const Candidate &c = *perValue[i];
+        const std::vector<Band> &found = reads[c.lacquer].found;
+        const std::vector<std::array<double, colourCount>> &costs = reads[c.lacquer].costs;
         Reading r;
         r.bandCount = int(c.colours.size());
         r.value = c.value;

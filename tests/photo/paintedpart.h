@@ -72,6 +72,7 @@ struct Part {
 
 inline constexpr Paint beige{215, 180, 140};
 inline constexpr Paint lightBlue{110, 165, 215};
+inline constexpr Paint blueGrey{135, 155, 170}; // power parts
 
 // The bands lie at even steps from near one end, the last one apart.
 inline double bandCentre(std::size_t i, std::size_t count)

@@ -30,6 +30,7 @@ Q_DECLARE_METATYPE(photo::Lab)
 Q_DECLARE_METATYPE(std::vector<colorcode::Colour>)
 Q_DECLARE_METATYPE(photo::Ends)
 Q_DECLARE_METATYPE(paintedpart::Surface)
+Q_DECLARE_METATYPE(paintedpart::Paint)
 
 namespace
 {
@@ -138,6 +139,8 @@ private slots:
     void densestColourIgnoresOutliers();
     void paintedPart_data();
     void paintedPart();
+    void anyLacquer_data();
+    void anyLacquer();
     void givenEndsReplaceFoundOnes();
     void givenEndsOffTheImage_data();
     void givenEndsOffTheImage();
@@ -376,6 +379,45 @@ void TestPhoto::paintedPart()
     for (std::size_t i = 0; i < reading.readings.size(); ++i)
         for (std::size_t j = i + 1; j < reading.readings.size(); ++j)
             QVERIFY(!(reading.readings[i].value.value == reading.readings[j].value.value));
+}
+
+void TestPhoto::anyLacquer_data()
+{
+    QTest::addColumn<std::vector<Colour>>("bands");
+    QTest::addColumn<Paint>("body");
+    QTest::addColumn<unsigned>("harm");
+    QTest::addColumn<QString>("ohms");
+
+    using enum colorcode::Colour;
+    const std::vector<Colour> r220{Kirmizi, Kirmizi, Kahverengi, Altin};
+    const std::vector<Colour> k1{Kahverengi, Siyah, Kirmizi, Altin};
+    const std::vector<Colour> k47One{Sari, Mor, Siyah, Kahverengi, Kahverengi};
+    // A power part's blue-grey lacquer: corrected as if it were beige or
+    // light blue, Kırmızı bands would turn Kahverengi or Mor.
+    QTest::newRow("220 blue-grey") << r220 << blueGrey << unsigned(None) << "22e1";
+    QTest::newRow("220 blue-grey warm dark jpeg")
+        << r220 << blueGrey << unsigned(Warm | Dark | Jpeg) << "22e1";
+    QTest::newRow("1k blue-grey cold blurred jpeg")
+        << k1 << blueGrey << unsigned(Blue | Blurred | Jpeg) << "1e3";
+    QTest::newRow("220 beige cold dark") << r220 << beige << unsigned(Blue | Dark) << "22e1";
+    QTest::newRow("4k7 1% light blue warm")
+        << k47One << lightBlue << unsigned(Warm | Jpeg) << "47e2";
+}
+
+// The bands read against the lacquer they are painted on, whatever its kind
+// and the light; the ends given, as the user marks them.
+void TestPhoto::anyLacquer()
+{
+    QFETCH(std::vector<Colour>, bands);
+    QFETCH(Paint, body);
+    QFETCH(unsigned, harm);
+    QFETCH(QString, ohms);
+    const Part part{bands, body, {{120, 230}, {330, 160}}, 50};
+    const PhotoReading reading = readPhoto(harmed(paint(part), harm), part.ends);
+    QVERIFY(!reading.readings.empty());
+    const colorcode::ExactValue &value = reading.readings.front().value.value;
+    QCOMPARE(QString::fromStdString(value.digits) + u'e' + QString::number(value.powerOfTen), ohms);
+    QCOMPARE(reading.readings.front().colours(), bands);
 }
 
 void TestPhoto::givenEndsReplaceFoundOnes()
