@@ -555,9 +555,11 @@ std::optional<Body> findBody(const RgbImage &image)
     std::partial_sort(candidates.begin(), last, candidates.end(),
                       [](const Candidate &a, const Candidate &b) { return a.score > b.score; });
     for (auto it = candidates.begin(); it != last; ++it) {
-        // The same patch opened wider measures the same at full size.
+        // The same patch opened wider measures the same at full size;
+        // against the other backgrounds its edges lie elsewhere.
         const bool again = std::any_of(candidates.begin(), it, [&](const Candidate &c) {
-            return std::hypot(c.cx - it->cx, c.cy - it->cy) <
+            return c.wide == it->wide &&
+                   std::hypot(c.cx - it->cx, c.cy - it->cy) <
                        0.5 * std::min(c.thickness, it->thickness) &&
                    std::abs(c.ux * it->uy - c.uy * it->ux) < 0.2;
         });
