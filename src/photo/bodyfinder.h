@@ -34,6 +34,11 @@ struct Body {
     Lab background;       // the colour around it
 };
 
+// The body moved across its axis to where its bands show, when they do not
+// show along the axis: a soft shadow beside the part can pass for body and
+// move the middle found off the lacquer.
+Body centredOnBands(const RgbImage &image, Body body);
+
 // The colour most of the image has: what the part lies on.
 Lab backgroundColour(const RgbImage &image);
 

@@ -435,6 +435,10 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
         result.tooSmall = true;
         return result;
     }
+    if (!givenEnds) {
+        body = centredOnBands(image, *body);
+        result.ends = body->ends;
+    }
 
     // The lacquer's colour cannot be told from the photo: a beige lacquer
     // under a bluish light looks grey, a blue-grey one under a warm light

@@ -152,6 +152,8 @@ private slots:
     void bodyOnADesk();
     void tooSmallReadsNothing_data();
     void tooSmallReadsNothing();
+    void centredOnBands_data();
+    void centredOnBands();
 };
 
 void TestPhoto::srgbToLab_data()
@@ -735,6 +737,45 @@ void TestPhoto::openFile()
                      qPrintable(loaded->error));
         }
     }
+}
+
+void TestPhoto::centredOnBands_data()
+{
+    // How far across its axis the body handed over lies from the painted
+    // one (its thickness 40), and how thick it was measured: a shadow
+    // beside the part makes both larger.
+    QTest::addColumn<double>("off");
+    QTest::addColumn<double>("thickness");
+    QTest::addColumn<bool>("moved");
+    QTest::newRow("on the axis") << 0.0 << 40.0 << false;
+    QTest::newRow("a little off, bands on the axis") << 8.0 << 40.0 << false;
+    QTest::newRow("along the shadow below") << 28.0 << 64.0 << true;
+    QTest::newRow("along the shadow above") << -30.0 << 70.0 << true;
+    QTest::newRow("on the table, the part out of reach") << 120.0 << 40.0 << false;
+}
+
+void TestPhoto::centredOnBands()
+{
+    QFETCH(double, off);
+    QFETCH(double, thickness);
+    QFETCH(bool, moved);
+    using enum colorcode::Colour;
+    const Part part{{Sari, Mor, Kirmizi, Altin}, beige, {{110, 200}, {330, 200}}, 40};
+    const RgbImage image = harmed(paint(part), Blurred | Jpeg);
+    Body given;
+    given.thickness = thickness;
+    given.ends = {{part.ends.first.x, part.ends.first.y + off},
+                  {part.ends.second.x, part.ends.second.y + off}};
+    const Body body = photo::centredOnBands(image, given);
+    // Only ever across the axis.
+    QCOMPARE(body.ends.first.x, given.ends.first.x);
+    QCOMPARE(body.ends.second.x, given.ends.second.x);
+    QCOMPARE(body.ends.first.y - given.ends.first.y, body.ends.second.y - given.ends.second.y);
+    if (moved)
+        QVERIFY2(std::abs(body.ends.first.y - part.ends.first.y) < 6,
+                 qPrintable(QString::number(body.ends.first.y)));
+    else
+        QCOMPARE(body.ends, given.ends);
 }
 
 QTEST_GUILESS_MAIN(TestPhoto)
