@@ -380,8 +380,14 @@ void readAgainst(const Profile &profile, std::size_t lacquerIndex, ReadAgainst &
                 if (!toleranceSeen)
                     colours.push_back(Colour::Renksiz);
                 if (const auto value = colorcode::readBands(colours)) {
-                    if (!colorcode::isStandard(value->value,
-                                               colorcode::seriesFor(value->toleranceHundredths)))
+                    // Three bands seen are likelier a part whose tolerance
+                    // band is too faint to see than a ± 20 % one: its value
+                    // is looked for among the ± 5 % values, not only the
+                    // ± 20 % ones.
+                    const colorcode::SeriesSet series =
+                        toleranceSeen ? colorcode::seriesFor(value->toleranceHundredths)
+                                      : colorcode::SeriesSet{colorcode::Series::E24};
+                    if (!colorcode::isStandard(value->value, series))
                         cost += offSeries;
                     if (!madeAsPart(value->value))
                         cost += notMade;

@@ -304,6 +304,11 @@ void TestPhoto::paintedPart_data()
     QTest::newRow("4k7 without a tolerance band")
         << std::vector<Colour>{Sari, Mor, Kirmizi, Renksiz} << false << false << unsigned(None)
         << "47e2";
+    // Nor read backwards into a ± 20 % value when it is a ± 5 % one: read
+    // from its other end, 270 Kilo Ohm is 4,7 Kilo Ohm.
+    QTest::newRow("270k without a tolerance band")
+        << std::vector<Colour>{Kirmizi, Mor, Sari, Renksiz} << false << false << unsigned(None)
+        << "27e4";
 }
 
 void TestPhoto::paintedPart()
