@@ -99,6 +99,7 @@ enum Harm : unsigned {
     Thin = 64,     // bands a third as wide: blurred, their middles show lacquer too
     Thinner = 128, // a quarter as wide
     Glare = 256,   // the first band is a cap's glare: lighter than the lacquer, its hue
+    Dim = 512,     // a tenth of the light: a dim room, no flash
 };
 
 RgbImage harmed(RgbImage image, unsigned harm)
@@ -109,6 +110,8 @@ RgbImage harmed(RgbImage image, unsigned harm)
         cast(image, 0.7, 0.9, 1.15);
     if (harm & Dark)
         cast(image, 0.33, 0.33, 0.33);
+    if (harm & Dim)
+        cast(image, 0.1, 0.1, 0.1);
     if (harm & Blurred)
         blur(image);
     if (harm & Noisy)
@@ -273,6 +276,8 @@ void TestPhoto::paintedPart_data()
         << k47 << false << true << unsigned(Warm | Blurred | Noisy | Jpeg) << "47e2";
     QTest::newRow("100 clean") << r100 << false << false << unsigned(None) << "1e2";
     QTest::newRow("100 cold dark") << r100 << false << true << unsigned(Blue | Dark) << "1e2";
+    QTest::newRow("100 dim") << r100 << false << false << unsigned(Dim | Noisy | Jpeg) << "1e2";
+    QTest::newRow("56k dim warm") << k56 << false << true << unsigned(Dim | Warm | Jpeg) << "56e3";
     QTest::newRow("100 blurred jpeg")
         << r100 << false << false << unsigned(Blurred | Jpeg) << "1e2";
     QTest::newRow("56k noisy") << k56 << false << false << unsigned(Noisy) << "56e3";
