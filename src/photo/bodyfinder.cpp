@@ -124,10 +124,11 @@ struct Nearby {
 
 // The colours the part may lie on near each place: the mode of each tile of
 // a coarse grid, where that colour covers most of its tile and recurs in
-// other tiles. A part's own colour fills one tile at most; a desk, a sheet of
-// paper or a light patch on wood covers several. Two backgrounds side by side
-// (paper on a desk) and light falling off across the frame are each near
-// what surrounds them.
+// other tiles. A part's own colour fills one tile at most, a few in a
+// close-up, and not along the frame's edge; a desk, a sheet of paper or a
+// light patch on wood covers several. Two backgrounds side by side (paper on
+// a desk) and light falling off across the frame are each near what
+// surrounds them.
 struct Backgrounds {
     static constexpr int tiles = 6; // across the long side
     Lab overall;                    // the mode of the whole picture
@@ -209,14 +210,31 @@ Backgrounds backgroundsOf(const LabImage &lab)
             modes.push_back(mode);
             covers.push_back(pixels.empty() ? 0.0 : double(alikeHere) / double(pixels.size()));
         }
-    out.local.resize(modes.size());
-    for (std::size_t i = 0; i < modes.size(); ++i) {
-        int similar = 0;
+    // What a part lies on reaches the frame's edge, or where it does not
+    // (paper on a desk, a turned photo's filled corners) covers at least a
+    // third as many tiles as the commonest colour. A close-up's body fills
+    // two or three tiles in the middle, its colour nowhere along the edge.
+    const auto onEdge = [&out](std::size_t i) {
+        const int r = int(i) / out.columns, c = int(i) % out.columns;
+        return r == 0 || c == 0 || r == out.rows - 1 || c == out.columns - 1;
+    };
+    std::vector<int> similar(modes.size(), 0), coveredAlike(modes.size(), 0);
+    std::vector<bool> reachesEdge(modes.size(), false);
+    for (std::size_t i = 0; i < modes.size(); ++i)
         for (std::size_t j = 0; j < modes.size(); ++j)
-            similar += j != i && objectDistance(modes[i], modes[j]) < alike;
-        if (similar >= 2 && covers[i] >= minimumCover)
+            if (objectDistance(modes[i], modes[j]) < alike) {
+                similar[i] += j != i;
+                if (covers[j] >= minimumCover) {
+                    ++coveredAlike[i];
+                    reachesEdge[i] = reachesEdge[i] || onEdge(j);
+                }
+            }
+    const int commonest = *std::max_element(coveredAlike.begin(), coveredAlike.end());
+    out.local.resize(modes.size());
+    for (std::size_t i = 0; i < modes.size(); ++i)
+        if (similar[i] >= 2 && covers[i] >= minimumCover &&
+            (reachesEdge[i] || 3 * coveredAlike[i] >= commonest))
             out.local[i] = modes[i];
-    }
     return out;
 }
 

@@ -525,6 +525,15 @@ void TestPhoto::bodyOnADesk_data()
         << PaperOnWood << Ends{{200, 230}, {260, 215}} << 20.0 << 80.0 << false << k47;
     QTest::newRow("across the paper's edge")
         << PaperOnWood << Ends{{320, 300}, {390, 285}} << 22.0 << 90.0 << false << k47;
+    // Close-ups: the body fills tiles of the frame that the surface fills
+    // elsewhere; what it lies on is what reaches the frame's edge.
+    QTest::newRow("close-up on the table")
+        << Table << Ends{{120, 250}, {520, 225}} << 130.0 << 0.0 << false << k47;
+    QTest::newRow("close-up on wood, leaning")
+        << Wood << Ends{{150, 350}, {490, 140}} << 120.0 << 0.0 << false << k47;
+    QTest::newRow("close-up on paper, five bands")
+        << PaperOnWood << Ends{{130, 200}, {500, 260}} << 110.0 << 0.0 << false
+        << std::vector<Colour>{Kahverengi, Siyah, Siyah, Kahverengi, Kahverengi};
     // A white band at the middle looks like the paper all across the body.
     QTest::newRow("on paper, a white band in the middle")
         << PaperOnWood << Ends{{150, 200}, {200, 190}} << 14.0 << 60.0 << false
