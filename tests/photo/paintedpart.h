@@ -68,6 +68,10 @@ struct Part {
     // band colours, as a lamp or a camera can make one look.
     std::vector<std::pair<std::size_t, Paint>> repainted = {};
     double bandHalf = 0.035; // half a band's width, as a share of the body's length
+    // A stretch across the body that looks like what it lies on (a lamp's
+    // reflection, a Gri band in some lights): its middle and half its width,
+    // as shares of the body's length; none when the width is 0.
+    double likeSurfaceAt = 0.5, likeSurfaceHalf = 0;
 };
 
 inline constexpr Paint beige{215, 180, 140};
@@ -139,7 +143,10 @@ inline RgbImage paint(const std::vector<Part> &parts, Surface surface, int width
                         const double tc = std::clamp(t, 0.0, 1.0);
                         const double fromAxis = std::hypot((t - tc) * length, o);
                         const double beyond = std::abs(t - tc) * length;
-                        if (fromAxis <= half) {
+                        if (fromAxis <= half &&
+                            std::abs(t - part.likeSurfaceAt) < part.likeSurfaceHalf) {
+                            c = surfaceAt(surface, px, py, width, height);
+                        } else if (fromAxis <= half) {
                             Paint p = part.body;
                             for (std::size_t i = 0; i < part.bands.size(); ++i)
                                 if (part.bands[i] != Colour::Renksiz &&

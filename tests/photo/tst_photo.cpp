@@ -153,6 +153,8 @@ private slots:
     void emptyImageReadsNothing();
     void bodyOnADesk_data();
     void bodyOnADesk();
+    void bodyAcrossAStretchLikeTheSurface_data();
+    void bodyAcrossAStretchLikeTheSurface();
     void tooSmallReadsNothing_data();
     void tooSmallReadsNothing();
     void centredOnBands_data();
@@ -574,6 +576,40 @@ void TestPhoto::bodyOnADesk()
     QVERIFY2(along > -thickness / 2 && along < length + thickness / 2, qPrintable(where));
     QVERIFY2(std::abs(across) < thickness / 2, qPrintable(where));
     QVERIFY2(distance(body->ends.first, body->ends.second) > length / 2, qPrintable(where));
+}
+
+void TestPhoto::bodyAcrossAStretchLikeTheSurface_data()
+{
+    QTest::addColumn<Surface>("surface");
+    QTest::addColumn<double>("at");   // the stretch's middle, a share of the body's length
+    QTest::addColumn<double>("half"); // half its width, a share of the body's length
+
+    using enum Surface;
+    // The body is 150 pixels long, 40 thick: the widest stretch is 0,6 of
+    // its thickness, a lead's gap is longer.
+    QTest::newRow("narrow, in the middle") << Table << 0.5 << 0.03;
+    QTest::newRow("wide, in the middle") << Table << 0.5 << 0.08;
+    QTest::newRow("wide, off the middle") << Table << 0.4 << 0.08;
+    QTest::newRow("narrower, on wood") << Wood << 0.5 << 0.05;
+}
+
+// A stretch of the body that looks like the surface splits the patch found
+// in two; the body is still found whole.
+void TestPhoto::bodyAcrossAStretchLikeTheSurface()
+{
+    QFETCH(Surface, surface);
+    QFETCH(double, at);
+    QFETCH(double, half);
+
+    using enum colorcode::Colour;
+    Part part{{Kahverengi, Siyah, Kirmizi, Altin}, beige, {{240, 260}, {390, 220}}, 40, 120};
+    part.likeSurfaceAt = at;
+    part.likeSurfaceHalf = half;
+    const std::optional<Body> body = findBody(jpeg(paint({part}, surface, 640, 480)));
+    QVERIFY(body);
+    const double found = distance(body->ends.first, body->ends.second);
+    QVERIFY2(found > distance(part.ends.first, part.ends.second) * 0.9,
+             qPrintable(QString::number(found)));
 }
 
 void TestPhoto::tooSmallReadsNothing_data()
