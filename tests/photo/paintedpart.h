@@ -92,6 +92,7 @@ enum class Surface {
     Table,       // light grey, lit a little more from the right
     Wood,        // a desk: brown, wavy grain, a lamp's glare in one corner
     PaperOnWood, // a sheet of paper on that desk, its edge slanting down
+    GridPaper,   // white, light blue lines every 5 mm, a darker one every 25 mm
 };
 
 // The surface's colour at (px, py), linear light.
@@ -101,6 +102,17 @@ inline LinearRgb surfaceAt(Surface surface, double px, double py, int width, int
     if (surface == Surface::Table) {
         const LinearRgb c = linearFromSrgb(205, 208, 212);
         const double light = 0.9 + 0.1 * px / w;
+        return {c.r * light, c.g * light, c.b * light};
+    }
+    if (surface == Surface::GridPaper) {
+        // 5 mm = 24 pixels; lines a pixel and a half wide, every fifth three.
+        const auto onLine = [](double v) {
+            const double cell = std::fmod(v, 24.0), major = std::fmod(v, 120.0);
+            return cell < 1.5 || major < 3.0;
+        };
+        const double light = 0.85 + 0.15 * py / h;
+        const LinearRgb c = onLine(px) || onLine(py) ? linearFromSrgb(150, 185, 215)
+                                                     : linearFromSrgb(240, 242, 238);
         return {c.r * light, c.g * light, c.b * light};
     }
     if (surface == Surface::PaperOnWood && px < w * 0.45 + 0.25 * py)

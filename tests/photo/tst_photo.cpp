@@ -536,6 +536,12 @@ void TestPhoto::bodyOnADesk_data()
     QTest::newRow("close-up on paper, five bands")
         << PaperOnWood << Ends{{130, 200}, {500, 260}} << 110.0 << 0.0 << false
         << std::vector<Colour>{Kahverengi, Siyah, Siyah, Kahverengi, Kahverengi};
+    QTest::newRow("on grid paper")
+        << GridPaper << Ends{{280, 260}, {350, 225}} << 22.0 << 90.0 << false << k47;
+    QTest::newRow("small on grid paper, a smaller part beside it")
+        << GridPaper << Ends{{300, 290}, {350, 250}} << 18.0 << 80.0 << true << k47;
+    QTest::newRow("close-up on grid paper")
+        << GridPaper << Ends{{130, 300}, {500, 170}} << 120.0 << 0.0 << false << k47;
     // A white band at the middle looks like the paper all across the body.
     QTest::newRow("on paper, a white band in the middle")
         << PaperOnWood << Ends{{150, 200}, {200, 190}} << 14.0 << 60.0 << false
