@@ -6,9 +6,11 @@
 # calibration table and the time per photo. Without a folder, every
 # /work/shared/photos* folder with a labels.csv, one after the other.
 # --shrink F reads each photo made F times as large (0 < F < 1), to see how
-# small a part may be in a photo and still be read.
+# small a part may be in a photo and still be read; --close-up K each photo
+# with marked ends cut to K times the body's length around it and enlarged,
+# as a microscope or a phone held close shows a part.
 #
-#   bench/photo-bench.sh [FOLDER [ENDS.csv]] [--verbose] [--per-photo] [--shrink F]
+#   bench/photo-bench.sh [FOLDER [ENDS.csv]] [--verbose] [--per-photo] [--shrink F | --close-up K]
 #
 # BUILD_DIR chooses the build folder (default: build/ beside bench/).
 set -eu

@@ -6,9 +6,13 @@
 // the time per photo (opening and reading). With --verbose, every photo
 // read wrong, and the colour pairs mixed up most. With --shrink F, each
 // photo is made F times as large and saved again as a JPEG first, marked
-// ends with it: how small a body can be and still be read.
+// ends with it: how small a body can be and still be read. With --close-up
+// K, each photo with marked ends is cut down to K times the marked body's
+// length around it (4:3, within the photo) and enlarged to 800 pixels
+// across: a part filling the frame, as a microscope or a phone held close
+// shows it; photos without marked ends are not counted.
 //
-//   photo_bench FOLDER [--ends FILE] [--verbose] [--per-photo] [--shrink F]
+//   photo_bench FOLDER [--ends FILE] [--verbose] [--per-photo] [--shrink F | --close-up K]
 
 #include "colorcode/bandtables.h"
 #include "colorcode/exactvalue.h"
@@ -185,10 +189,17 @@ int main(int argc, char **argv)
         shrink = QLocale::c().toDouble(args[at + 1]);
         args.remove(at, 2);
     }
+    double closeUp = 0;
+    if (const qsizetype at = args.indexOf(u"--close-up"_qs); at >= 0 && at + 1 < args.size()) {
+        closeUp = QLocale::c().toDouble(args[at + 1]);
+        args.remove(at, 2);
+    }
     QTemporaryDir shrunkDir;
     QTextStream out(stdout);
-    if (args.size() != 1 || !(shrink > 0 && shrink <= 1)) {
-        out << "usage: photo_bench FOLDER [--ends FILE] [--verbose] [--per-photo] [--shrink F]\n";
+    if (args.size() != 1 || !(shrink > 0 && shrink <= 1) || !(closeUp == 0 || closeUp >= 1) ||
+        (closeUp > 0 && shrink < 1)) {
+        out << "usage: photo_bench FOLDER [--ends FILE] [--verbose] [--per-photo] [--shrink F | "
+               "--close-up K]\n";
         return 2;
     }
     const QDir folder(args[0]);
@@ -206,6 +217,7 @@ int main(int argc, char **argv)
     // The confidence shown with the first reading (its share where none is
     // shown), right or not, per source.
     std::map<QString, std::vector<std::pair<double, bool>>> shownBySource;
+    int unmarked = 0; // photos left out of close-ups
     for (const Label &label : labels) {
         const QString source = label.file.section(u'-', 0, 0);
         QString path = folder.filePath(label.file);
@@ -213,12 +225,36 @@ int main(int argc, char **argv)
             out << "missing, not counted: " << label.file << "\n";
             continue;
         }
+        // Photo pixels to the pixels of the photo read: (x - left) * scale.
+        double left = 0, top = 0, scale = shrink;
         if (shrink < 1) {
             const QImage full(path);
             const QString smaller = shrunkDir.filePath(label.file);
             full.scaled(full.size() * shrink, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                 .save(smaller, "JPEG", 85);
             path = smaller;
+        }
+        if (closeUp > 0) {
+            const auto it = marked.find(label.file);
+            if (it == marked.end()) {
+                ++unmarked;
+                continue;
+            }
+            const QImage full(path);
+            const photo::Ends &e = it->second;
+            const double length = std::hypot(e.second.x - e.first.x, e.second.y - e.first.y);
+            const double width = std::min(closeUp * length, double(full.width()));
+            const double height = std::min(width * 0.75, double(full.height()));
+            left = std::clamp((e.first.x + e.second.x - width) / 2, 0.0, full.width() - width);
+            top = std::clamp((e.first.y + e.second.y - height) / 2, 0.0, full.height() - height);
+            scale = 800 / width;
+            const QString closer = shrunkDir.filePath(label.file);
+            full.copy(QRect(int(left), int(top), int(width), int(height)))
+                .scaled(800, int(height * scale), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .save(closer, "JPEG", 90);
+            left = int(left);
+            top = int(top);
+            path = closer;
         }
         for (const bool withEnds : {false, true}) {
             std::optional<photo::Ends> ends;
@@ -227,10 +263,8 @@ int main(int argc, char **argv)
                 if (it == marked.end())
                     continue;
                 ends = it->second;
-                ends->first.x *= shrink;
-                ends->first.y *= shrink;
-                ends->second.x *= shrink;
-                ends->second.y *= shrink;
+                for (photo::Point *p : {&ends->first, &ends->second})
+                    *p = {(p->x - left) * scale, (p->y - top) * scale};
             }
             QElapsedTimer timer;
             timer.start();
@@ -302,6 +336,8 @@ int main(int argc, char **argv)
         }
     }
 
+    if (unmarked > 0)
+        out << unmarked << " photos without marked ends, not counted in close-ups\n";
     out << "source  photos  own ends: first  among three  too small  three or too small  body "
            "found  ms/photo "
            "(slowest)  |  marked ends: photos  first  among three\n";
