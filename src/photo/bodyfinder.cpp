@@ -362,7 +362,12 @@ Span crossSpan(const RgbImage &image, const Nearby &backgrounds, double threshol
         double last = 0;
         int gap = 0;
         for (double d = 0; d <= reach; d += 1.0) {
-            const LinearRgb c = sampleLinear(image, x + side * d * vx, y + side * d * vy);
+            // Past the frame's edge nothing is seen: the edge's own pixels
+            // repeated would make a body run on to it.
+            const double px = x + side * d * vx, py = y + side * d * vy;
+            if (px < 0 || py < 0 || px > image.width || py > image.height)
+                break;
+            const LinearRgb c = sampleLinear(image, px, py);
             if (distanceToNearest(labFromLinear(c), backgrounds) > threshold) {
                 last = d + 0.5;
                 gap = 0;
