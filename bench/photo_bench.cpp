@@ -7,10 +7,10 @@
 // read wrong, and the colour pairs mixed up most. With --shrink F, each
 // photo is made F times as large and saved again as a JPEG first, marked
 // ends with it: how small a body can be and still be read. With --close-up
-// K, each photo with marked ends is cut down to K times the marked body's
-// length around it (4:3, within the photo) and enlarged to 800 pixels
-// across: a part filling the frame, as a microscope or a phone held close
-// shows it; photos without marked ends are not counted.
+// K, each photo is cut down to K times the marked body's length around it,
+// or the longer side of the part's box (4:3, within the photo), and enlarged
+// to 800 pixels across: a part filling the frame, as a microscope or a phone
+// held close shows it; photos with neither are not counted.
 //
 //   photo_bench FOLDER [--ends FILE] [--verbose] [--per-photo] [--shrink F | --close-up K]
 
@@ -217,7 +217,7 @@ int main(int argc, char **argv)
     // The confidence shown with the first reading (its share where none is
     // shown), right or not, per source.
     std::map<QString, std::vector<std::pair<double, bool>>> shownBySource;
-    int unmarked = 0; // photos left out of close-ups
+    int unmarked = 0; // photos left out of close-ups: neither ends nor a box
     for (const Label &label : labels) {
         const QString source = label.file.section(u'-', 0, 0);
         QString path = folder.filePath(label.file);
@@ -234,27 +234,43 @@ int main(int argc, char **argv)
                 .save(smaller, "JPEG", 85);
             path = smaller;
         }
+        std::optional<std::array<double, 4>> box = label.box;
         if (closeUp > 0) {
+            // Around the marked body, or else around the part's box.
+            const QImage full(path);
             const auto it = marked.find(label.file);
-            if (it == marked.end()) {
+            double cx = 0, cy = 0, length = 0;
+            if (it != marked.end()) {
+                const photo::Ends &e = it->second;
+                cx = (e.first.x + e.second.x) / 2;
+                cy = (e.first.y + e.second.y) / 2;
+                length = std::hypot(e.second.x - e.first.x, e.second.y - e.first.y);
+            } else if (label.box) {
+                const auto &[bx, by, bw, bh] = *label.box;
+                cx = bx * full.width();
+                cy = by * full.height();
+                length = std::max(bw * full.width(), bh * full.height());
+            } else {
                 ++unmarked;
                 continue;
             }
-            const QImage full(path);
-            const photo::Ends &e = it->second;
-            const double length = std::hypot(e.second.x - e.first.x, e.second.y - e.first.y);
             const double width = std::min(closeUp * length, double(full.width()));
             const double height = std::min(width * 0.75, double(full.height()));
-            left = std::clamp((e.first.x + e.second.x - width) / 2, 0.0, full.width() - width);
-            top = std::clamp((e.first.y + e.second.y - height) / 2, 0.0, full.height() - height);
+            left = int(std::clamp(cx - width / 2, 0.0, full.width() - width));
+            top = int(std::clamp(cy - height / 2, 0.0, full.height() - height));
             scale = 800 / width;
             const QString closer = shrunkDir.filePath(label.file);
             full.copy(QRect(int(left), int(top), int(width), int(height)))
                 .scaled(800, int(height * scale), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                 .save(closer, "JPEG", 90);
-            left = int(left);
-            top = int(top);
             path = closer;
+            if (box) {
+                auto &[bx, by, bw, bh] = *box;
+                bx = (bx * full.width() - left) / width;
+                by = (by * full.height() - top) / int(height);
+                bw *= full.width() / width;
+                bh *= full.height() / double(int(height));
+            }
         }
         for (const bool withEnds : {false, true}) {
             std::optional<photo::Ends> ends;
@@ -284,11 +300,11 @@ int main(int argc, char **argv)
             t.amongThree += rank >= 0;
             t.tooSmall += reading.tooSmall.has_value();
             const int foundBefore = t.found;
-            if (label.box && !withEnds) {
+            if (box && !withEnds) {
                 ++t.boxed;
                 if (reading.ends && !reading.size.isEmpty()) {
                     // Found: the body's centre inside the part's box.
-                    const auto &[cx, cy, w, h] = *label.box;
+                    const auto &[cx, cy, w, h] = *box;
                     const double x =
                         (reading.ends->first.x + reading.ends->second.x) / 2 / reading.size.width();
                     const double y = (reading.ends->first.y + reading.ends->second.y) / 2 /
@@ -314,7 +330,7 @@ int main(int argc, char **argv)
             if (perPhoto)
                 out << (withEnds ? "marked " : "photo ") << label.file << " "
                     << qRound(reading.length) << " "
-                    << (label.box ? (t.found > foundBefore ? "1" : "0") : "-") << " "
+                    << (box ? (t.found > foundBefore ? "1" : "0") : "-") << " "
                     << (rank < 0 ? u"-"_qs : QString::number(rank + 1)) << " "
                     << (reading.tooSmall ? 1 : 0) << " "
                     << (reading.readings.empty() ? 0.0 : reading.readings[0].share) << " "
@@ -337,7 +353,7 @@ int main(int argc, char **argv)
     }
 
     if (unmarked > 0)
-        out << unmarked << " photos without marked ends, not counted in close-ups\n";
+        out << unmarked << " photos without marked ends or a box, not counted in close-ups\n";
     out << "source  photos  own ends: first  among three  too small  three or too small  body "
            "found  ms/photo "
            "(slowest)  |  marked ends: photos  first  among three\n";
