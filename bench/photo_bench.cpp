@@ -7,10 +7,10 @@
 // read wrong, and the colour pairs mixed up most. With --shrink F, each
 // photo is made F times as large and saved again as a JPEG first, marked
 // ends with it: how small a body can be and still be read. With --close-up
-// K, each photo is cut down to K times the marked body's length around it,
-// or the longer side of the part's box (4:3, within the photo), and enlarged
-// to 800 pixels across: a part filling the frame, as a microscope or a phone
-// held close shows it; photos with neither are not counted.
+// K, each photo is cut down to a square K times the marked body's length, or
+// the longer side of the part's box, around it (within the photo), and
+// enlarged to 800 pixels across: a part filling the frame, as a microscope or
+// a phone held close shows it; photos with neither are not counted.
 //
 //   photo_bench FOLDER [--ends FILE] [--verbose] [--per-photo] [--shrink F | --close-up K]
 
@@ -255,7 +255,7 @@ int main(int argc, char **argv)
                 continue;
             }
             const double width = std::min(closeUp * length, double(full.width()));
-            const double height = std::min(width * 0.75, double(full.height()));
+            const double height = std::min(closeUp * length, double(full.height()));
             left = int(std::clamp(cx - width / 2, 0.0, full.width() - width));
             top = int(std::clamp(cy - height / 2, 0.0, full.height() - height));
             scale = 800 / width;
