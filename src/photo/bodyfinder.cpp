@@ -280,9 +280,10 @@ struct Candidate {
     bool wide = false; // found against the wide backgrounds
 };
 
-// Every patch of the opened mask that could be a body.
+// Every patch of the opened mask that could be a body; with edgeToo, those
+// reaching the frame's edge too.
 void collectCandidates(const Mask &mask, const std::vector<double> &distances, int width,
-                       int height, bool wide, std::vector<Candidate> &candidates)
+                       int height, bool wide, bool edgeToo, std::vector<Candidate> &candidates)
 {
     std::vector<int> label(mask.size(), 0);
     std::vector<int> stack;
@@ -316,7 +317,7 @@ void collectCandidates(const Mask &mask, const std::vector<double> &distances, i
         }
         // A quarter-watt part photographed from a forearm away covers
         // about 40 detection pixels.
-        if (touchesEdge || n < std::max(20.0, 0.00025 * width * height))
+        if ((touchesEdge && !edgeToo) || n < std::max(20.0, 0.00025 * width * height))
             continue;
         const double cx = sx / n, cy = sy / n;
         const double vxx = sxx / n - cx * cx, vyy = syy / n - cy * cy, vxy = sxy / n - cx * cy;
@@ -563,21 +564,27 @@ std::optional<Body> findBody(const RgbImage &image)
         return std::nullopt;
     const Detection d = detect(image);
     std::vector<Candidate> candidates;
-    Mask narrow;
-    for (const bool wide : {false, true}) {
-        const std::vector<double> &distances = wide ? d.wideDistances : d.distances;
-        Mask mask(distances.size());
-        for (std::size_t i = 0; i < mask.size(); ++i)
-            mask[i] = distances[i] > d.threshold;
-        // On one even surface the wide backgrounds mark the same pixels.
-        if (wide && mask == narrow)
+    // Patches that reach the frame's edge only where there are no others: a
+    // close-up's body whose leads, enlarged, are too thick to open away.
+    for (const bool edgeToo : {false, true}) {
+        if (!candidates.empty())
             break;
-        if (!wide)
-            narrow = mask;
-        for (const int size : {3, 5, 7, 9, 13, 17}) {
-            const Mask opened = squareFilter(squareFilter(mask, d.width, d.height, size, true),
-                                             d.width, d.height, size, false);
-            collectCandidates(opened, distances, d.width, d.height, wide, candidates);
+        Mask narrow;
+        for (const bool wide : {false, true}) {
+            const std::vector<double> &distances = wide ? d.wideDistances : d.distances;
+            Mask mask(distances.size());
+            for (std::size_t i = 0; i < mask.size(); ++i)
+                mask[i] = distances[i] > d.threshold;
+            // On one even surface the wide backgrounds mark the same pixels.
+            if (wide && mask == narrow)
+                break;
+            if (!wide)
+                narrow = mask;
+            for (const int size : {3, 5, 7, 9, 13, 17}) {
+                const Mask opened = squareFilter(squareFilter(mask, d.width, d.height, size, true),
+                                                 d.width, d.height, size, false);
+                collectCandidates(opened, distances, d.width, d.height, wide, edgeToo, candidates);
+            }
         }
     }
     // The likeliest few, best first: a patch of the background that passes

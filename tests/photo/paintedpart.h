@@ -72,6 +72,8 @@ struct Part {
     // reflection, a Gri band in some lights): its middle and half its width,
     // as shares of the body's length; none when the width is 0.
     double likeSurfaceAt = 0.5, likeSurfaceHalf = 0;
+    double leadHalf = 1.6; // half a lead's thickness, in pixels
+    Paint lead{150, 150, 155};
 };
 
 inline constexpr Paint beige{215, 180, 140};
@@ -170,9 +172,9 @@ inline RgbImage paint(const std::vector<Part> &parts, Surface surface, int width
                             const double shade = 1.0 - 0.35 * (o / half) * (o / half);
                             const LinearRgb b = linearFromSrgb(p[0], p[1], p[2]);
                             c = {b.r * shade, b.g * shade, b.b * shade};
-                        } else if ((t < 0 || t > 1) && std::abs(o) < 1.6 &&
+                        } else if ((t < 0 || t > 1) && std::abs(o) < part.leadHalf &&
                                    (part.leadLength <= 0 || beyond < part.leadLength)) {
-                            c = linearFromSrgb(150, 150, 155);
+                            c = linearFromSrgb(part.lead[0], part.lead[1], part.lead[2]);
                         }
                     }
                     sum[0] += c.r;

@@ -155,6 +155,8 @@ private slots:
     void bodyOnADesk();
     void bodyAcrossAStretchLikeTheSurface_data();
     void bodyAcrossAStretchLikeTheSurface();
+    void closeUpWithThickLeads_data();
+    void closeUpWithThickLeads();
     void tooSmallReadsNothing_data();
     void tooSmallReadsNothing();
     void centredOnBands_data();
@@ -616,6 +618,37 @@ void TestPhoto::bodyAcrossAStretchLikeTheSurface()
     const double found = distance(body->ends.first, body->ends.second);
     QVERIFY2(found > distance(part.ends.first, part.ends.second) * 0.9,
              qPrintable(QString::number(found)));
+}
+
+void TestPhoto::closeUpWithThickLeads_data()
+{
+    QTest::addColumn<Surface>("surface");
+    QTest::addColumn<Ends>("ends"); // on a 640 × 480 photo
+    QTest::addColumn<double>("leadHalf");
+
+    using enum Surface;
+    // A photo enlarged from a small part: its leads as thick as a band is
+    // wide, out to the frame's edges.
+    QTest::newRow("leaning") << Table << Ends{{200, 330}, {440, 150}} << 20.0;
+    QTest::newRow("level, on grid paper") << GridPaper << Ends{{170, 250}, {470, 240}} << 24.0;
+    QTest::newRow("thin leads") << Table << Ends{{200, 330}, {440, 150}} << 1.6;
+}
+
+void TestPhoto::closeUpWithThickLeads()
+{
+    QFETCH(Surface, surface);
+    QFETCH(Ends, ends);
+    QFETCH(double, leadHalf);
+
+    using enum colorcode::Colour;
+    Part part{{Kahverengi, Siyah, Kirmizi, Altin}, beige, ends, 110};
+    part.leadHalf = leadHalf;
+    part.lead = {90, 90, 95}; // with its shadow
+    const std::optional<Body> body = findBody(jpeg(paint({part}, surface, 640, 480)));
+    QVERIFY(body);
+    const double found = distance(body->ends.first, body->ends.second);
+    const double drawn = distance(ends.first, ends.second) + part.thickness;
+    QVERIFY2(found > 0.8 * drawn && found < 1.2 * drawn, qPrintable(QString::number(found)));
 }
 
 void TestPhoto::tooSmallReadsNothing_data()
