@@ -280,10 +280,11 @@ struct Candidate {
     bool wide = false; // found against the wide backgrounds
 };
 
-// Every patch of the opened mask that could be a body; with edgeToo, those
-// reaching the frame's edge too.
+// Every patch of the opened mask that could be a body; those reaching the
+// frame's edge apart.
 void collectCandidates(const Mask &mask, const std::vector<double> &distances, int width,
-                       int height, bool wide, bool edgeToo, std::vector<Candidate> &candidates)
+                       int height, bool wide, std::vector<Candidate> &candidates,
+                       std::vector<Candidate> &atEdge)
 {
     std::vector<int> label(mask.size(), 0);
     std::vector<int> stack;
@@ -317,7 +318,7 @@ void collectCandidates(const Mask &mask, const std::vector<double> &distances, i
         }
         // A quarter-watt part photographed from a forearm away covers
         // about 40 detection pixels.
-        if ((touchesEdge && !edgeToo) || n < std::max(20.0, 0.00025 * width * height))
+        if (n < std::max(20.0, 0.00025 * width * height))
             continue;
         const double cx = sx / n, cy = sy / n;
         const double vxx = sxx / n - cx * cx, vyy = syy / n - cy * cy, vxy = sxy / n - cx * cy;
@@ -342,8 +343,9 @@ void collectCandidates(const Mask &mask, const std::vector<double> &distances, i
         const double filled = std::clamp((fill - 0.5) / 0.4, 0.0, 1.0);
         const double score = n * thickness * shape * filled * (1.0 - offCentre) * (contrast / n);
         if (score > 0)
-            candidates.push_back(
-                {score, cx, cy, std::cos(angle), std::sin(angle), length, thickness, wide});
+            (touchesEdge ? atEdge : candidates)
+                .push_back(
+                    {score, cx, cy, std::cos(angle), std::sin(angle), length, thickness, wide});
     }
 }
 
@@ -563,30 +565,28 @@ std::optional<Body> findBody(const RgbImage &image)
     if (image.isEmpty())
         return std::nullopt;
     const Detection d = detect(image);
-    std::vector<Candidate> candidates;
-    // Patches that reach the frame's edge only where there are no others: a
-    // close-up's body whose leads, enlarged, are too thick to open away.
-    for (const bool edgeToo : {false, true}) {
-        if (!candidates.empty())
+    std::vector<Candidate> candidates, atEdge;
+    Mask narrow;
+    for (const bool wide : {false, true}) {
+        const std::vector<double> &distances = wide ? d.wideDistances : d.distances;
+        Mask mask(distances.size());
+        for (std::size_t i = 0; i < mask.size(); ++i)
+            mask[i] = distances[i] > d.threshold;
+        // On one even surface the wide backgrounds mark the same pixels.
+        if (wide && mask == narrow)
             break;
-        Mask narrow;
-        for (const bool wide : {false, true}) {
-            const std::vector<double> &distances = wide ? d.wideDistances : d.distances;
-            Mask mask(distances.size());
-            for (std::size_t i = 0; i < mask.size(); ++i)
-                mask[i] = distances[i] > d.threshold;
-            // On one even surface the wide backgrounds mark the same pixels.
-            if (wide && mask == narrow)
-                break;
-            if (!wide)
-                narrow = mask;
-            for (const int size : {3, 5, 7, 9, 13, 17}) {
-                const Mask opened = squareFilter(squareFilter(mask, d.width, d.height, size, true),
-                                                 d.width, d.height, size, false);
-                collectCandidates(opened, distances, d.width, d.height, wide, edgeToo, candidates);
-            }
+        if (!wide)
+            narrow = mask;
+        for (const int size : {3, 5, 7, 9, 13, 17}) {
+            const Mask opened = squareFilter(squareFilter(mask, d.width, d.height, size, true),
+                                             d.width, d.height, size, false);
+            collectCandidates(opened, distances, d.width, d.height, wide, candidates, atEdge);
         }
     }
+    // Patches reaching the frame's edge only where there are no others: a
+    // close-up's body whose leads, enlarged, are too thick to open away.
+    if (candidates.empty())
+        candidates = std::move(atEdge);
     // The likeliest few, best first: a patch of the background that passes
     // for a body at low resolution shows no ends at full size.
     constexpr std::size_t tried = 8;
