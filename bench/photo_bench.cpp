@@ -254,22 +254,28 @@ int main(int argc, char **argv)
                 ++unmarked;
                 continue;
             }
-            const double width = std::min(closeUp * length, double(full.width()));
-            const double height = std::min(closeUp * length, double(full.height()));
-            left = int(std::clamp(cx - width / 2, 0.0, full.width() - width));
-            top = int(std::clamp(cy - height / 2, 0.0, full.height() - height));
-            scale = 800 / width;
+            // Whole pixels: the cut, the enlargement and what maps into it
+            // agree.
+            const int width = int(std::min(closeUp * length, double(full.width())));
+            const int height = int(std::min(closeUp * length, double(full.height())));
+            const QRect cut(int(std::clamp(cx - width / 2.0, 0.0, double(full.width() - width))),
+                            int(std::clamp(cy - height / 2.0, 0.0, double(full.height() - height))),
+                            width, height);
+            left = cut.left();
+            top = cut.top();
+            scale = 800.0 / width;
             const QString closer = shrunkDir.filePath(label.file);
-            full.copy(QRect(int(left), int(top), int(width), int(height)))
-                .scaled(800, int(height * scale), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            full.copy(cut)
+                .scaled(800, int(std::lround(height * scale)), Qt::IgnoreAspectRatio,
+                        Qt::SmoothTransformation)
                 .save(closer, "JPEG", 90);
             path = closer;
             if (box) {
                 auto &[bx, by, bw, bh] = *box;
                 bx = (bx * full.width() - left) / width;
-                by = (by * full.height() - top) / int(height);
-                bw *= full.width() / width;
-                bh *= full.height() / double(int(height));
+                by = (by * full.height() - top) / height;
+                bw *= double(full.width()) / width;
+                bh *= double(full.height()) / height;
             }
         }
         for (const bool withEnds : {false, true}) {
