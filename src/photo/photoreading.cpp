@@ -266,6 +266,18 @@ std::vector<std::pair<Colour, double>> alternativesOf(const std::array<double, c
     return out;
 }
 
+// No lamp or camera turns a lacquer that far: a beige body that looks sky
+// blue is a blue body. The cast is how far apart the channels' gains lie
+// (exposure aside); on the shared photos the lacquer read right needed
+// at most 1,7.
+double lacquerCastCost(const LinearRgb &gains)
+{
+    const double cast =
+        std::log(std::max({gains.r, gains.g, gains.b}) / std::min({gains.r, gains.g, gains.b}));
+    const double beyond = std::max(0.0, cast - 1.8);
+    return 4 * beyond * beyond;
+}
+
 // Above this distance from the body's colour a band is plainly there.
 constexpr double plainContrast = 12.0;
 
@@ -294,6 +306,7 @@ void readAgainst(const Profile &profile, std::size_t lacquerIndex, ReadAgainst &
     }
     const std::size_t n = found.size();
     const Lab lacquer = bodyColour(profile.kind);
+    const double castCost = lacquerCastCost(profile.gains);
     std::vector<std::array<double, colourCount>> &costs = read.costs;
     for (const Band &b : found)
         costs.push_back(
@@ -393,7 +406,7 @@ void readAgainst(const Profile &profile, std::size_t lacquerIndex, ReadAgainst &
                         cost += notMade;
                     if (!toleranceSeen)
                         cost += 4.0; // parts without a tolerance band are rare
-                    cost += kindCost(profile.kind, bandCount);
+                    cost += kindCost(profile.kind, bandCount) + castCost;
                     candidates.push_back({cost, lacquerIndex, order, colours, *value});
                 }
                 std::size_t k = 0;

@@ -418,6 +418,19 @@ void TestPhoto::anyLacquer_data()
     QTest::newRow("220 beige cold dark") << r220 << beige << unsigned(Blue | Dark) << "22e1";
     QTest::newRow("4k7 1% light blue warm")
         << k47One << lightBlue << unsigned(Warm | Jpeg) << "47e2";
+    // A vivid blue body: read against a beige lacquer it would need a cast
+    // no light gives, and that reading must not be shut out for its own.
+    const Paint skyBlue{85, 140, 220};
+    QTest::newRow("180k sky blue thin blurred jpeg")
+        << std::vector<Colour>{Kahverengi, Gri, Sari, Altin} << skyBlue
+        << unsigned(Thin | Blurred | Jpeg) << "18e4";
+    QTest::newRow("330k sky blue thin warm dark")
+        << std::vector<Colour>{Turuncu, Turuncu, Sari, Altin} << skyBlue
+        << unsigned(Thin | Blurred | Warm | Dark | Jpeg) << "33e4";
+    QTest::newRow("1k light blue thinner blurred")
+        << k1 << lightBlue << unsigned(Thinner | Blurred | Jpeg) << "1e3";
+    QTest::newRow("220 sky blue dim warm")
+        << r220 << skyBlue << unsigned(Dim | Warm | Jpeg) << "22e1";
 }
 
 // The bands read against the lacquer they are painted on, whatever its kind
@@ -428,7 +441,11 @@ void TestPhoto::anyLacquer()
     QFETCH(Paint, body);
     QFETCH(unsigned, harm);
     QFETCH(QString, ohms);
-    const Part part{bands, body, {{120, 230}, {330, 160}}, 50};
+    Part part{bands, body, {{120, 230}, {330, 160}}, 50};
+    if (harm & Thin)
+        part.bandHalf /= 3;
+    if (harm & Thinner)
+        part.bandHalf /= 4;
     const PhotoReading reading = readPhoto(harmed(paint(part), harm), part.ends);
     QVERIFY(!reading.readings.empty());
     const colorcode::ExactValue &value = reading.readings.front().value.value;
