@@ -16,7 +16,7 @@ inline constexpr std::array<double, 4> confidenceFitEdges{0.15, 0.3, 0.5, 0.8};
 // [share cell][fit cell], percent.
 inline constexpr int confidenceTable[4][5] = {
     {50, 33, 57, 50, 46},
-    {85, 66, 85, 33, 50},
+    {85, 66, 85, 50, 50},
     {85, 83, 25, 66, 50},
     {85, 66, 75, 50, 50},
 };

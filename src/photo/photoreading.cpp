@@ -120,17 +120,24 @@ struct Cost {
 
 // The tolerance bands of real parts, as extra cost, by their digit count:
 // two digits mostly end in Altın or Gümüş, three in Kahverengi or Kırmızı;
-// the finest tolerances are rare.
+// the finest tolerances are rare. A metal film part (blue lacquer) with two
+// digits is mostly a ± 1 % one.
 constexpr Cost twoDigitTolerances[] = {
     {Colour::Altin, 0.0}, {Colour::Gumus, 0.5}, {Colour::Kahverengi, 1.5}, {Colour::Kirmizi, 1.5}};
+constexpr Cost twoDigitMetalFilmTolerances[] = {
+    {Colour::Kahverengi, 0.0}, {Colour::Altin, 0.5}, {Colour::Kirmizi, 1.0}, {Colour::Gumus, 1.5}};
 constexpr Cost threeDigitTolerances[] = {
     {Colour::Kahverengi, 0.0}, {Colour::Kirmizi, 0.0}, {Colour::Altin, 1.0}, {Colour::Gumus, 1.0},
     {Colour::Yesil, 1.5},      {Colour::Mavi, 1.5},    {Colour::Mor, 1.5}};
 struct TolerancePrior {
     int digits;
+    bool metalFilm;
     std::span<const Cost> costs;
 };
-constexpr TolerancePrior tolerancePriors[] = {{2, twoDigitTolerances}, {3, threeDigitTolerances}};
+constexpr TolerancePrior tolerancePriors[] = {{2, false, twoDigitTolerances},
+                                              {2, true, twoDigitMetalFilmTolerances},
+                                              {3, false, threeDigitTolerances},
+                                              {3, true, threeDigitTolerances}};
 constexpr double rareTolerance = 3.0;
 
 // The digit count each kind of body mostly carries: carbon film (beige)
@@ -153,7 +160,7 @@ double kindCost(BodyKind kind, int bandCount)
 
 // What real parts carry, as extra cost: a first digit is never Siyah;
 // Pembe and Gümüş multipliers are rare; the tolerances as above.
-double prior(Role role, Colour colour, int bandCount)
+double prior(Role role, Colour colour, int bandCount, BodyKind kind)
 {
     switch (role) {
     case Role::FirstDigit:
@@ -162,7 +169,8 @@ double prior(Role role, Colour colour, int bandCount)
         return colour == Colour::Pembe ? 2.5 : colour == Colour::Gumus ? 1.0 : 0.0;
     case Role::Tolerance:
         for (const TolerancePrior &p : tolerancePriors)
-            if (p.digits == colorcode::digitBandsFor(bandCount))
+            if (p.digits == colorcode::digitBandsFor(bandCount) &&
+                p.metalFilm == (kind == BodyKind::Blue))
                 for (const Cost &c : p.costs)
                     if (c.colour == colour)
                         return c.cost;
@@ -203,13 +211,13 @@ struct Choice {
 
 // The few likeliest colours of a band in a role, cheapest first.
 std::vector<Choice> choicesFor(const std::array<double, colourCount> &costs, Role role,
-                               int bandCount, std::size_t keep)
+                               int bandCount, BodyKind kind, std::size_t keep)
 {
     std::vector<Choice> choices;
     for (int c = 0; c < colourCount; ++c)
         if (allowed(role, Colour(c)))
             choices.push_back(
-                {Colour(c), costs[std::size_t(c)] + prior(role, Colour(c), bandCount)});
+                {Colour(c), costs[std::size_t(c)] + prior(role, Colour(c), bandCount, kind)});
     std::sort(choices.begin(), choices.end(),
               [](const Choice &x, const Choice &y) { return x.cost < y.cost; });
     if (choices.size() > keep)
@@ -252,9 +260,9 @@ int firstConfidence(double share, double fit)
 // A band's likeliest colours with their probabilities: each allowed
 // colour's likelihood over all of them, the cost being its negative log.
 std::vector<std::pair<Colour, double>> alternativesOf(const std::array<double, colourCount> &costs,
-                                                      Role role, int bandCount)
+                                                      Role role, int bandCount, BodyKind kind)
 {
-    const std::vector<Choice> all = choicesFor(costs, role, bandCount, colourCount);
+    const std::vector<Choice> all = choicesFor(costs, role, bandCount, kind, colourCount);
     std::vector<std::pair<Colour, double>> out;
     if (all.empty())
         return out;
@@ -381,7 +389,8 @@ void readAgainst(const Profile &profile, std::size_t lacquerIndex, ReadAgainst &
             const std::size_t keep = chosen > colorcode::minBandCount ? 2 : 3;
             std::vector<std::vector<Choice>> perBand;
             for (std::size_t k = 0; k < order.size(); ++k)
-                perBand.push_back(choicesFor(costs[order[k]], roles[k], bandCount, keep));
+                perBand.push_back(
+                    choicesFor(costs[order[k]], roles[k], bandCount, profile.kind, keep));
             std::vector<std::size_t> pick(order.size(), 0);
             while (true) {
                 std::vector<Colour> colours;
@@ -488,6 +497,7 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
         const Candidate &c = *perValue[i];
         const std::vector<Band> &found = reads[c.lacquer].found;
         const std::vector<std::array<double, colourCount>> &costs = reads[c.lacquer].costs;
+        const BodyKind kind = lacquers[c.lacquer].kind;
         Reading r;
         r.bandCount = int(c.colours.size());
         r.value = c.value;
@@ -506,10 +516,10 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
             // Doubtful: faint, or another colour its place allows fits
             // nearly as well.
             const std::vector<Choice> best =
-                choicesFor(costs[c.order[k]], roles[k], r.bandCount, 2);
+                choicesFor(costs[c.order[k]], roles[k], r.bandCount, kind, 2);
             rb.doubtful = b.contrast < plainContrast ||
                           (best.size() > 1 && best[1].cost - best[0].cost < 1.0);
-            rb.alternatives = alternativesOf(costs[c.order[k]], roles[k], r.bandCount);
+            rb.alternatives = alternativesOf(costs[c.order[k]], roles[k], r.bandCount, kind);
             r.bands.push_back(rb);
         }
         if (c.colours.size() > c.order.size()) {

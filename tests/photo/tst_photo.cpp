@@ -431,6 +431,14 @@ void TestPhoto::anyLacquer_data()
         << k1 << lightBlue << unsigned(Thinner | Blurred | Jpeg) << "1e3";
     QTest::newRow("220 sky blue dim warm")
         << r220 << skyBlue << unsigned(Dim | Warm | Jpeg) << "22e1";
+    // A metal film part with two digits is mostly ± 1 %: its Kahverengi
+    // tolerance band is not taken for Altın.
+    const std::vector<Colour> k180One{Kahverengi, Gri, Sari, Kahverengi};
+    QTest::newRow("180k 1% light blue") << k180One << lightBlue << unsigned(None) << "18e4";
+    QTest::newRow("180k 1% sky blue blurred jpeg")
+        << k180One << skyBlue << unsigned(Blurred | Jpeg) << "18e4";
+    QTest::newRow("180k 1% light blue dim warm")
+        << k180One << lightBlue << unsigned(Dim | Warm | Jpeg) << "18e4";
 }
 
 // The bands read against the lacquer they are painted on, whatever its kind
