@@ -286,6 +286,48 @@ double lacquerCastCost(const LinearRgb &gains)
     return 4 * beyond * beyond;
 }
 
+// The lacquer in shadow: a line no darker than 0,65 of the lacquer's
+// lightness with the lacquer's own hue at that lightness (light scaled, its
+// chromaticity kept), as where a power part's cap steps down to the
+// lacquer. Leaving one out costs no more than leaving out a faint band: no
+// paint but a dim Altın or Kahverengi looks so, and those the reading keeps
+// where they fit.
+bool looksLikeShade(const Lab &band, const Lab &lacquer)
+{
+    if (band.L >= lacquer.L || band.L < 0.65 * lacquer.L)
+        return false;
+    const auto luminance = [](double L) {
+        const double f = (L + 16) / 116;
+        return L > 8 ? f * f * f : L / 903.3;
+    };
+    const double scale = luminance(band.L) / luminance(lacquer.L);
+    const LinearRgb lit = linearFromLab(lacquer);
+    const Lab shade = labFromLinear({lit.r * scale, lit.g * scale, lit.b * scale});
+    constexpr double sameHue = 6;
+    return std::hypot(band.a - shade.a, band.b - shade.b) < sameHue;
+}
+constexpr double shadeSkipCost = 2.0;
+
+// The digit and multiplier bands are printed at one pitch: where the
+// widest step between them is more than 1,4 times the narrowest (the most
+// the rig's photos read right show), one of them is likelier a mark, a
+// ridge or a cap's edge.
+double pitchCost(const std::vector<Band> &found, const std::vector<std::size_t> &order,
+                 int bandCount)
+{
+    const std::size_t evenBands =
+        std::min(order.size(), std::size_t(colorcode::digitBandsFor(bandCount)) + 1);
+    double widest = 0, narrowest = 1;
+    for (std::size_t k = 0; k + 1 < evenBands; ++k) {
+        const Band &a = found[order[k]], &b = found[order[k + 1]];
+        const double pitch = std::abs((b.start + b.end) - (a.start + a.end)) / 2;
+        widest = std::max(widest, pitch);
+        narrowest = std::min(narrowest, pitch);
+    }
+    constexpr double evenEnough = 1.4, perUneven = 8.0;
+    return perUneven * std::max(0.0, widest / std::max(narrowest, 1e-3) - evenEnough);
+}
+
 // Above this distance from the body's colour a band is plainly there.
 constexpr double plainContrast = 12.0;
 
@@ -329,7 +371,10 @@ void readAgainst(const Profile &profile, std::size_t lacquerIndex, ReadAgainst &
         const double dL = b.colour.L - lacquer.L;
         const double lighter = dL > 0 ? lighterCounts * dL : dL;
         const double plain = std::hypot(lighter, b.colour.a - lacquer.a, b.colour.b - lacquer.b);
-        skipCost.push_back((plain / 8.0) * (plain / 8.0));
+        double cost = (plain / 8.0) * (plain / 8.0);
+        if (looksLikeShade(b.colour, lacquer))
+            cost = std::min(cost, shadeSkipCost);
+        skipCost.push_back(cost);
     }
 
     // Every choice of which found bands are bands (3 to 6 of them), read
@@ -382,6 +427,8 @@ void readAgainst(const Profile &profile, std::size_t lacquerIndex, ReadAgainst &
                 if ((reverse ? before : after) < (reverse ? after : before))
                     gapCost += 1.5;
             }
+
+            gapCost += pitchCost(found, order, bandCount);
 
             // The likeliest colours per band, every combination: fewer of
             // each beyond the fewest bands, so that the combinations stay

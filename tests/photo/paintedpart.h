@@ -74,6 +74,11 @@ struct Part {
     double likeSurfaceAt = 0.5, likeSurfaceHalf = 0;
     double leadHalf = 1.6; // half a lead's thickness, in pixels
     Paint lead{150, 150, 155};
+    // A narrow line across the body, as where a power part's cap steps down
+    // to its lacquer: its middle and half its width, as shares of the
+    // body's length; none when the width is 0.
+    double lineAt = 0, lineHalf = 0;
+    Paint line{};
 };
 
 inline constexpr Paint beige{215, 180, 140};
@@ -169,6 +174,8 @@ inline RgbImage paint(const std::vector<Part> &parts, Surface surface, int width
                             for (const auto &[i, paint] : part.repainted)
                                 if (std::abs(t - bandCentre(i, part.bands.size())) < bandHalf)
                                     p = paint;
+                            if (std::abs(t - part.lineAt) < part.lineHalf)
+                                p = part.line;
                             const double shade = 1.0 - 0.35 * (o / half) * (o / half);
                             const LinearRgb b = linearFromSrgb(p[0], p[1], p[2]);
                             c = {b.r * shade, b.g * shade, b.b * shade};

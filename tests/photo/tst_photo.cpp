@@ -96,10 +96,11 @@ enum Harm : unsigned {
     Blurred = 8,
     Noisy = 16,
     Jpeg = 32,
-    Thin = 64,     // bands a third as wide: blurred, their middles show lacquer too
-    Thinner = 128, // a quarter as wide
-    Glare = 256,   // the first band is a cap's glare: lighter than the lacquer, its hue
-    Dim = 512,     // a tenth of the light: a dim room, no flash
+    Thin = 64,      // bands a third as wide: blurred, their middles show lacquer too
+    Thinner = 128,  // a quarter as wide
+    Glare = 256,    // the first band is a cap's glare: lighter than the lacquer, its hue
+    Dim = 512,      // a tenth of the light: a dim room, no flash
+    CapLine = 1024, // a shaded line where a power part's cap steps down, before the first band
 };
 
 RgbImage harmed(RgbImage image, unsigned harm)
@@ -313,6 +314,21 @@ void TestPhoto::paintedPart_data()
     QTest::newRow("4k7 without a tolerance band")
         << std::vector<Colour>{Sari, Mor, Kirmizi, Renksiz} << false << false << unsigned(None)
         << "47e2";
+    // The shaded line where a power part's cap steps down is no band,
+    // though as plain as a faint one.
+    const std::vector<Colour> r2{Kirmizi, Siyah, Altin, Altin};
+    QTest::newRow("2 beside a cap's step") << r2 << false << false << unsigned(CapLine) << "2e0";
+    QTest::newRow("2 beside a cap's step jpeg")
+        << r2 << false << false << unsigned(CapLine | Jpeg) << "2e0";
+    QTest::newRow("2 beside a cap's step turned blurred")
+        << r2 << false << true << unsigned(CapLine | Blurred | Jpeg) << "2e0";
+    QTest::newRow("4k7 beside a cap's step")
+        << k47 << false << false << unsigned(CapLine | Jpeg) << "47e2";
+    QTest::newRow("100 beside a cap's step")
+        << r100 << false << false << unsigned(CapLine | Jpeg) << "1e2";
+    QTest::newRow("220 beside a cap's step dim")
+        << std::vector<Colour>{Kirmizi, Kirmizi, Kahverengi, Altin} << false << false
+        << unsigned(CapLine | Dim | Jpeg) << "22e1";
     // Nor read backwards into a ± 20 % value when it is a ± 5 % one: read
     // from its other end, 270 Kilo Ohm is 4,7 Kilo Ohm.
     QTest::newRow("270k without a tolerance band")
@@ -338,6 +354,13 @@ void TestPhoto::paintedPart()
         part.bandHalf /= 4;
     if (harm & Glare)
         part.repainted.push_back({0, Paint{250, 232, 205}});
+    if (harm & CapLine) {
+        part.lineAt = 0.115;
+        part.lineHalf = 0.012;
+        part.line = {Paint::value_type(part.body[0] * 7 / 10),
+                     Paint::value_type(part.body[1] * 7 / 10),
+                     Paint::value_type(part.body[2] * 7 / 10)};
+    }
     const RgbImage image = harmed(paint(part), harm);
 
     const PhotoReading reading = readPhoto(image);
