@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 #include <optional>
 
@@ -157,6 +158,8 @@ std::map<QString, photo::Ends> readEnds(const QString &path)
 
 struct Tally {
     int photos = 0, first = 0, amongThree = 0, tooSmall = 0, boxed = 0, found = 0;
+    int honestlySmall = 0; // refused as too small for the part's own size
+
     double milliseconds = 0, slowest = 0;
 };
 
@@ -318,6 +321,19 @@ int main(int argc, char **argv)
                     t.found += std::abs(x - cx) <= w / 2 && std::abs(y - cy) <= h / 2;
                 }
             }
+            // A refusal is honest where the length it names is the part's
+            // (found in its box), or where the part's box is itself too
+            // small to read whatever was measured; not where a lead or an
+            // edge was measured beside a part large enough to read.
+            if (reading.tooSmall) {
+                bool honest = !box || withEnds || t.found > foundBefore;
+                if (!honest && !reading.size.isEmpty()) {
+                    const double w = (*box)[2] * reading.size.width(),
+                                 h = (*box)[3] * reading.size.height();
+                    honest = std::hypot(w, h) < photo::minReadableLength;
+                }
+                t.honestlySmall += honest;
+            }
             if (!withEnds && !reading.readings.empty()) {
                 const auto &r = reading.readings[0];
                 const double shown = r.confidence ? *r.confidence / 100.0 : r.share;
@@ -369,7 +385,7 @@ int main(int argc, char **argv)
             << percent(t.first, t.photos).leftJustified(17)
             << percent(t.amongThree, t.photos).leftJustified(13)
             << QString::number(t.tooSmall).leftJustified(11)
-            << percent(t.amongThree + t.tooSmall, t.photos).leftJustified(18)
+            << percent(t.amongThree + t.honestlySmall, t.photos).leftJustified(18)
             << (t.boxed ? percent(t.found, t.boxed) : u"–"_qs).leftJustified(12)
             << (QString::number(t.milliseconds / t.photos, 'f', 1) + u" ("_qs +
                 QString::number(t.slowest, 'f', 1) + u')')
