@@ -1,7 +1,7 @@
 #pragma once
 
 // Written by bench/photo-calibration.py --write from the shared photos
-// (er: 60 read, hr: 39 read):
+// (er: 60 read, hr: 40 read):
 // of the first readings in each cell of share and colour fit, the share
 // right, as (right + 1) / (read + 2) in percent, rounded down, the lowest
 // of the sources', at most 85 where one source alone measured it.
