@@ -159,7 +159,6 @@ std::map<QString, photo::Ends> readEnds(const QString &path)
 struct Tally {
     int photos = 0, first = 0, amongThree = 0, tooSmall = 0, boxed = 0, found = 0;
     int honestlySmall = 0; // refused as too small for the part's own size
-
     double milliseconds = 0, slowest = 0;
 };
 
@@ -247,7 +246,7 @@ int main(int argc, char **argv)
                 const photo::Ends &e = it->second;
                 cx = (e.first.x + e.second.x) / 2;
                 cy = (e.first.y + e.second.y) / 2;
-                length = std::hypot(e.second.x - e.first.x, e.second.y - e.first.y);
+                length = photo::lengthOf(e);
             } else if (label.box) {
                 const auto &[bx, by, bw, bh] = *label.box;
                 cx = bx * full.width();

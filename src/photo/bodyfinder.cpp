@@ -637,9 +637,7 @@ std::optional<Body> findBody(const RgbImage &image)
         collectAll(d, candidates, atEdge);
     }
     const std::optional<Body> body = bestOf(image, d, std::move(candidates), std::move(atEdge));
-    if (faint && body &&
-        std::hypot(body->ends.second.x - body->ends.first.x,
-                   body->ends.second.y - body->ends.first.y) < minReadableLength)
+    if (faint && body && lengthOf(body->ends) < minReadableLength)
         return std::nullopt;
     return body;
 }

@@ -7,6 +7,7 @@
 #include "photo/colourscience.h"
 #include "photo/rgbimage.h"
 
+#include <cmath>
 #include <optional>
 
 namespace photo
@@ -24,6 +25,12 @@ struct Ends {
     Point first, second;
     bool operator==(const Ends &) const = default;
 };
+
+// How far apart the ends lie: the body's length.
+inline double lengthOf(const Ends &ends)
+{
+    return std::hypot(ends.second.x - ends.first.x, ends.second.y - ends.first.y);
+}
 
 // Whether both ends lie on a width × height picture, its edges included.
 bool inside(double width, double height, const Ends &ends);

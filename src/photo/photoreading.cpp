@@ -282,8 +282,9 @@ double lacquerCastCost(const LinearRgb &gains)
 {
     const double cast =
         std::log(std::max({gains.r, gains.g, gains.b}) / std::min({gains.r, gains.g, gains.b}));
-    const double beyond = std::max(0.0, cast - 1.8);
-    return 4 * beyond * beyond;
+    constexpr double freeCast = 1.8, perCast = 4.0;
+    const double beyond = std::max(0.0, cast - freeCast);
+    return perCast * beyond * beyond;
 }
 
 // The lacquer in shadow: a line no darker than 0,65 of the lacquer's
@@ -504,8 +505,7 @@ PhotoReading readPhoto(const RgbImage &image, std::optional<Ends> givenEnds)
         return result;
     result.ends = givenEnds ? *givenEnds : body->ends;
     result.thickness = body->thickness;
-    result.length = std::hypot(body->ends.second.x - body->ends.first.x,
-                               body->ends.second.y - body->ends.first.y);
+    result.length = lengthOf(body->ends);
     if (result.length < minReadableLength) {
         result.tooSmall = true;
         return result;
