@@ -109,8 +109,13 @@ std::vector<Band> findBands(const Profile &profile)
     // Low enough to catch a faint Altın band; the reading decides which of
     // the faint ones are bands.
     // The body's own spread (noise, grain, a dim photo's amplified by the
-    // correction) sets the floor.
-    const double typical = sorted[sorted.size() / 2];
+    // correction) sets the floor. Ends taken too far (a bent lead, the
+    // background beside a close-up's cap) raise it over the whole length
+    // until a faint band falls under it; the middle two fifths are body
+    // whatever the ends, but carry most of the bands, so the lower counts.
+    std::vector<double> middle(smooth.begin() + std::ptrdiff_t(n * 3 / 10),
+                               smooth.end() - std::ptrdiff_t(n * 3 / 10));
+    const double typical = std::min(sorted[sorted.size() / 2], median(middle));
     const double threshold = std::max({5.0, high * 0.15, typical * 1.5});
     const std::size_t minWidth = std::max<std::size_t>(2, n / 60);
 

@@ -4,6 +4,7 @@
 
 #include "colorcode/bandtables.h"
 #include "paintedpart.h"
+#include "photo/bandprofile.h"
 #include "photo/colourscience.h"
 #include "photo/photoloader.h"
 #include "photo/photoreading.h"
@@ -141,6 +142,8 @@ private slots:
     void deltaE2000();
     void clustering();
     void densestColourIgnoresOutliers();
+    void faintBandWithEndsTooFar_data();
+    void faintBandWithEndsTooFar();
     void paintedPart_data();
     void paintedPart();
     void anyLacquer_data();
@@ -256,6 +259,57 @@ void TestPhoto::densestColourIgnoresOutliers()
     colours.push_back({100, 0, 0});
     const Lab d = densestColour(colours, 5);
     QVERIFY(deltaE76(d, {72, 6, 24}) < 1e-9);
+}
+
+void TestPhoto::faintBandWithEndsTooFar_data()
+{
+    QTest::addColumn<int>("past"); // samples beyond the body's end, of 100
+    QTest::addColumn<Lab>("beyond");
+
+    const Lab shadow{58, 4, 18}, darkLead{35, 2, 5};
+    QTest::newRow("ends at the body") << 0 << shadow;
+    QTest::newRow("a third beyond, a lead's shadow") << 35 << shadow;
+    QTest::newRow("a third beyond, a dark lead") << 35 << darkLead;
+}
+
+// A profile along a beige body whose second end was taken on along a lead:
+// Kırmızı, Siyah and two faint Altın bands (ΔE 12 from the lacquer), then
+// the lead. Every band is found where it lies.
+void TestPhoto::faintBandWithEndsTooFar()
+{
+    QFETCH(int, past);
+    QFETCH(Lab, beyond);
+
+    const Lab lacquer = bodyColour(BodyKind::Beige), red{45, 45, 25}, black{30, 0, 2},
+              faintGold{64, 10, 32};
+    struct Painted {
+        int from, to;
+        Lab colour;
+    };
+    const int body = 100 - past;
+    const auto at = [body](double share) { return int(std::lround(share * body)); };
+    const std::vector<Painted> bands{{at(0.15), at(0.22), red},
+                                     {at(0.31), at(0.38), black},
+                                     {at(0.46), at(0.53), faintGold},
+                                     {at(0.74), at(0.81), faintGold}};
+    Profile profile;
+    for (int i = 0; i < 100; ++i) {
+        Lab c = i >= body ? beyond : lacquer;
+        for (const Painted &b : bands)
+            if (i >= b.from && i < b.to)
+                c = b.colour;
+        // The lacquer's grain: a little either way.
+        c.L += (i % 3 - 1) * 0.8;
+        profile.corrected.push_back(c);
+        profile.raw.push_back(linearFromLab(c));
+    }
+    const std::vector<Band> found = findBands(profile);
+    QCOMPARE(found.size(), bands.size());
+    for (std::size_t k = 0; k < bands.size(); ++k) {
+        const double painted = (bands[k].from + bands[k].to) / 200.0;
+        QVERIFY2(std::abs((found[k].start + found[k].end) / 2 - painted) < 0.02,
+                 qPrintable(QString::number(k)));
+    }
 }
 
 void TestPhoto::paintedPart_data()
