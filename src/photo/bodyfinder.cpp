@@ -630,15 +630,24 @@ std::optional<Body> findBody(const RgbImage &image)
     // A part on a surface of nearly its own colour (a pale body on shaded
     // paper) stands out only by its bands: where nothing stands out, the
     // split is lowered by a quarter. A faint patch found so is as often a
-    // lead's glint or the grain, so only a body long enough to read counts.
+    // lead's glint or the grain, long and a few pixels thin: it counts if
+    // it is long enough to read, or shaped as a small body is (so that the
+    // part is said to be too small, not missing).
     const bool faint = candidates.empty() && atEdge.empty();
     if (faint) {
         d.threshold *= 0.75;
         collectAll(d, candidates, atEdge);
     }
     const std::optional<Body> body = bestOf(image, d, std::move(candidates), std::move(atEdge));
-    if (faint && body && lengthOf(body->ends) < minReadableLength)
-        return std::nullopt;
+    if (faint && body) {
+        const double length = lengthOf(body->ends);
+        // Bodies are at most four and a half times as long as thick; a
+        // lead a few pixels thick, however short, is not one.
+        constexpr double longest = 4.5, thinnest = 8;
+        const bool bodyShaped = length <= longest * body->thickness && body->thickness >= thinnest;
+        if (length < minReadableLength && !bodyShaped)
+            return std::nullopt;
+    }
     return body;
 }
 
