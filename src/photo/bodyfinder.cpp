@@ -274,6 +274,9 @@ Mask squareFilter(const Mask &mask, int width, int height, int size, bool erode)
     return out;
 }
 
+// Bodies are two to four and a half times as long as thick.
+constexpr double longestBody = 4.5;
+
 struct Candidate {
     double score = 0;
     double cx = 0, cy = 0; // centroid, detection pixels
@@ -336,12 +339,11 @@ void collectCandidates(const Mask &mask, const std::vector<double> &distances, i
             continue;
         const double angle = 0.5 * std::atan2(2 * vxy, vxx - vyy);
         const double offCentre = std::hypot(cx / width - 0.5, cy / height - 0.5);
-        // Bodies are two to four and a half times as long as thick; a lead
-        // bent along a body makes a longer, emptier patch. Thickness counts
-        // again: a short straight stretch of a lead has the area of a small
-        // body, never its thickness.
-        const double shape =
-            std::min(1.0, (ratio - minimumRatio + 0.1) / 0.7) * std::min(1.0, squared(4.5 / ratio));
+        // A lead bent along a body makes a longer, emptier patch than a
+        // body. Thickness counts again: a short straight stretch of a lead
+        // has the area of a small body, never its thickness.
+        const double shape = std::min(1.0, (ratio - minimumRatio + 0.1) / 0.7) *
+                             std::min(1.0, squared(longestBody / ratio));
         const double filled = std::clamp((fill - 0.5) / 0.4, 0.0, 1.0);
         const double score = n * thickness * shape * filled * (1.0 - offCentre) * (contrast / n);
         if (score > 0)
@@ -641,10 +643,10 @@ std::optional<Body> findBody(const RgbImage &image)
     const std::optional<Body> body = bestOf(image, d, std::move(candidates), std::move(atEdge));
     if (faint && body) {
         const double length = lengthOf(body->ends);
-        // Bodies are at most four and a half times as long as thick; a
-        // lead a few pixels thick, however short, is not one.
-        constexpr double longest = 4.5, thinnest = 8;
-        const bool bodyShaped = length <= longest * body->thickness && body->thickness >= thinnest;
+        // A lead a few pixels thick, however short, is no body.
+        constexpr double thinnest = 8;
+        const bool bodyShaped =
+            length <= longestBody * body->thickness && body->thickness >= thinnest;
         if (length < minReadableLength && !bodyShaped)
             return std::nullopt;
     }
