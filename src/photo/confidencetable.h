@@ -15,10 +15,10 @@ inline constexpr std::array<double, 3> confidenceShareEdges{0.4, 0.6, 0.8};
 inline constexpr std::array<double, 4> confidenceFitEdges{0.15, 0.3, 0.5, 0.8};
 // [share cell][fit cell], percent.
 inline constexpr int confidenceTable[4][5] = {
-    {33, 85, 66, 52, 54},
-    {66, 66, 85, 50, 75},
-    {85, 83, 40, 66, 50},
-    {85, 66, 75, 50, 50},
+    {33, 80, 50, 50, 50},
+    {75, 66, 66, 75, 75},
+    {85, 85, 40, 33, 50},
+    {85, 75, 80, 66, 50},
 };
 
 } // namespace photo

@@ -39,13 +39,14 @@ constexpr Look looks[] = {
 constexpr int colourCount = 13; // every colour but Renksiz
 
 // Hue counts most. Lightness counts less: glare and shading change it along
-// a band. Chroma counts less among vivid colours: the same paint looks more
-// or less vivid from camera to camera, but keeps its hue.
+// a band. Chroma counts less between two vivid colours: the same paint looks
+// more or less vivid from camera to camera, but keeps its hue; between a
+// vivid colour and a dull one (gold and white) it counts in full.
 double lookDistance(const Lab &x, const Lab &y)
 {
     const double dL = (x.L - y.L) * 0.6;
     const double cx = chroma(x), cy = chroma(y);
-    const double dC = (cx - cy) / (1.0 + 0.02 * std::max(cx, cy));
+    const double dC = (cx - cy) / (1.0 + 0.02 * std::min(cx, cy));
     const double dH2 = std::max(0.0, (x.a - y.a) * (x.a - y.a) + (x.b - y.b) * (x.b - y.b) -
                                          (cx - cy) * (cx - cy));
     return std::sqrt(dL * dL + dC * dC + dH2);

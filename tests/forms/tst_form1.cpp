@@ -512,7 +512,7 @@ void TestForm1::photoDoubtHandedOn_data()
     const std::vector<C> k47{C::Sari, C::Mor, C::Kirmizi, C::Altin};
     // A first band between Kahverengi and Kırmızı, read as Kahverengi and in
     // doubt: Kahverengi is confused with Kırmızı and Yeşil, three readings.
-    const paintedpart::Part brownRed{k1, paintedpart::beige, ends, 48, 0, {{0, {130, 45, 30}}}};
+    const paintedpart::Part brownRed{k1, paintedpart::beige, ends, 48, 0, {{0, {140, 44, 32}}}};
     QTest::newRow("as read") << brownRed << -1 << QString()
                              << QStringList{u"Kahverengi"_qs, u"Siyah"_qs, u"Kırmızı"_qs,
                                             u"Altın"_qs}

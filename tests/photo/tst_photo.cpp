@@ -102,6 +102,7 @@ enum Harm : unsigned {
     Glare = 256,    // the first band is a cap's glare: lighter than the lacquer, its hue
     Dim = 512,      // a tenth of the light: a dim room, no flash
     CapLine = 1024, // a shaded line where a power part's cap steps down, before the first band
+    Glossy = 2048,  // Altın bands glossy: lighter and yellower, as under a lamp
 };
 
 RgbImage harmed(RgbImage image, unsigned harm)
@@ -383,6 +384,15 @@ void TestPhoto::paintedPart_data()
     QTest::newRow("220 beside a cap's step dim")
         << std::vector<Colour>{Kirmizi, Kirmizi, Kahverengi, Altin} << false << false
         << unsigned(CapLine | Dim | Jpeg) << "22e1";
+    // Gold lit by a lamp is lighter and yellower, yet still far duller than
+    // Beyaz or Sarı: it stays Altın.
+    const std::vector<Colour> k1{Kahverengi, Siyah, Kirmizi, Altin};
+    QTest::newRow("1k glossy") << k1 << false << false << unsigned(Glossy | Jpeg) << "1e3";
+    QTest::newRow("4k7 glossy warm")
+        << k47 << false << false << unsigned(Glossy | Warm | Jpeg) << "47e2";
+    QTest::newRow("2 glossy") << r2 << false << false << unsigned(Glossy | Jpeg) << "2e0";
+    QTest::newRow("2 glossy thin")
+        << r2 << false << true << unsigned(Glossy | Thin | Blurred | Jpeg) << "2e0";
     // Nor read backwards into a ± 20 % value when it is a ± 5 % one: read
     // from its other end, 270 Kilo Ohm is 4,7 Kilo Ohm.
     QTest::newRow("270k without a tolerance band")
@@ -408,6 +418,10 @@ void TestPhoto::paintedPart()
         part.bandHalf /= 4;
     if (harm & Glare)
         part.repainted.push_back({0, Paint{250, 232, 205}});
+    if (harm & Glossy)
+        for (std::size_t k = 0; k < bands.size(); ++k)
+            if (bands[k] == Colour::Altin)
+                part.repainted.push_back({k, Paint{220, 190, 110}});
     if (harm & CapLine) {
         part.lineAt = 0.115;
         part.lineHalf = 0.012;
@@ -483,6 +497,8 @@ void TestPhoto::anyLacquer_data()
 
     using enum colorcode::Colour;
     const std::vector<Colour> r220{Kirmizi, Kirmizi, Kahverengi, Altin};
+    // Gold lit by a lamp is lighter and yellower, yet still far duller than
+    // Beyaz or Sarı: it stays Altın.
     const std::vector<Colour> k1{Kahverengi, Siyah, Kirmizi, Altin};
     const std::vector<Colour> k47One{Sari, Mor, Siyah, Kahverengi, Kahverengi};
     // A power part's blue-grey lacquer: corrected as if it were beige or

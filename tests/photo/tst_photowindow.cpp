@@ -210,7 +210,7 @@ void TestPhotoWindow::bandChoices_data()
     const Ends ends{{150, 210}, {320, 150}};
     using C = Colour;
     // Between Kırmızı and Turuncu, and between Kahverengi and Kırmızı.
-    const Paint redOrange{210, 72, 30}, brownRed{145, 42, 32};
+    const Paint redOrange{210, 72, 30}, brownRed{140, 44, 32};
     QTest::newRow("multiplier between red and orange")
         << Part{k47, beige, ends, 48, 0, {{2, redOrange}}} << Doubts{false, false, true} << 2
         << C::Kirmizi
@@ -234,8 +234,13 @@ void TestPhotoWindow::bandChoices_data()
         << u"1. 4 bant: Sarı, Mor, Kahverengi (şüpheli), Altın → 470 Ohm  ± % 5 — E24 "
            "standart değeri"_qs
         << std::vector<C>{C::Sari, C::Mor, C::Kahverengi, C::Altin} << Doubts{false, false, true};
-    QTest::newRow("five bands, multiplier faint")
-        << Part{{C::Kahverengi, C::Siyah, C::Siyah, C::Kahverengi, C::Kahverengi}, beige, ends, 48}
+    QTest::newRow("five bands, multiplier between brown and black")
+        << Part{{C::Kahverengi, C::Siyah, C::Siyah, C::Kahverengi, C::Kahverengi},
+                beige,
+                ends,
+                48,
+                0,
+                {{3, Paint{90, 50, 35}}}}
         << Doubts{false, false, false, true} << 3 << C::Siyah
         << u"1. 5 bant: Kahverengi, Siyah, Siyah, Siyah (şüpheli), Kahverengi → 100 Ohm  ± % 1 — "
            "E96 standart değeri"_qs
