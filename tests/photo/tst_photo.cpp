@@ -497,8 +497,6 @@ void TestPhoto::anyLacquer_data()
 
     using enum colorcode::Colour;
     const std::vector<Colour> r220{Kirmizi, Kirmizi, Kahverengi, Altin};
-    // Gold lit by a lamp is lighter and yellower, yet still far duller than
-    // Beyaz or Sarı: it stays Altın.
     const std::vector<Colour> k1{Kahverengi, Siyah, Kirmizi, Altin};
     const std::vector<Colour> k47One{Sari, Mor, Siyah, Kahverengi, Kahverengi};
     // A power part's blue-grey lacquer: corrected as if it were beige or
