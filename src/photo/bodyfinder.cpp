@@ -118,10 +118,27 @@ double median(std::vector<double> values)
     return *middle;
 }
 
-// Up to ten colours a place may lie on.
+// Which detection pixels belong to a surface running off the frame.
+struct SurfaceMask {
+    std::vector<std::uint8_t> flags;
+    int width = 0, factor = 1;
+    // At (x, y), full-size pixels.
+    bool at(double x, double y) const
+    {
+        const int column = int(x) / factor, row = int(y) / factor;
+        if (flags.empty() || column < 0 || row < 0 || column >= width)
+            return false;
+        const std::size_t i = std::size_t(row) * std::size_t(width) + std::size_t(column);
+        return i < flags.size() && flags[i];
+    }
+};
+
+// Up to ten colours a place may lie on, and the surfaces running off the
+// frame where they count.
 struct Nearby {
     std::array<Lab, 10> colours;
     int count = 0;
+    const SurfaceMask *surface = nullptr;
 };
 
 // The colours the part may lie on near each place: the mode of each tile of
@@ -282,13 +299,14 @@ struct Candidate {
     double cx = 0, cy = 0; // centroid, detection pixels
     double ux = 1, uy = 0; // along the body
     double length = 0, thickness = 0;
-    bool wide = false; // found against the wide backgrounds
+    bool wide = false;  // found against the wide backgrounds
+    bool edges = false; // and the surfaces running off the frame
 };
 
 // Every patch of the opened mask that could be a body; those reaching the
 // frame's edge apart.
 void collectCandidates(const Mask &mask, const std::vector<double> &distances, int width,
-                       int height, bool wide, std::vector<Candidate> &candidates,
+                       int height, bool wide, bool edges, std::vector<Candidate> &candidates,
                        std::vector<Candidate> &atEdge)
 {
     std::vector<int> label(mask.size(), 0);
@@ -348,8 +366,8 @@ void collectCandidates(const Mask &mask, const std::vector<double> &distances, i
         const double score = n * thickness * shape * filled * (1.0 - offCentre) * (contrast / n);
         if (score > 0)
             (touchesEdge ? atEdge : candidates)
-                .push_back(
-                    {score, cx, cy, std::cos(angle), std::sin(angle), length, thickness, wide});
+                .push_back({score, cx, cy, std::cos(angle), std::sin(angle), length, thickness,
+                            wide, edges});
     }
 }
 
@@ -375,7 +393,8 @@ Span crossSpan(const RgbImage &image, const Nearby &backgrounds, double threshol
             if (px < 0 || py < 0 || px > image.width || py > image.height)
                 break;
             const LinearRgb c = sampleLinear(image, px, py);
-            if (distanceToNearest(labFromLinear(c), backgrounds) > threshold) {
+            if (distanceToNearest(labFromLinear(c), backgrounds) > threshold &&
+                !(backgrounds.surface && backgrounds.surface->at(px, py))) {
                 last = d + 0.5;
                 gap = 0;
             } else if (++gap > 2) {
@@ -392,6 +411,9 @@ struct Detection {
     Backgrounds backgrounds;
     double threshold = 15;
     std::vector<double> distances, wideDistances; // see Backgrounds::near
+    std::vector<Lab> edgeSurfaces;
+    std::vector<double> edgeDistances;
+    SurfaceMask surface;
     int width = 0, height = 0;
 };
 
@@ -422,6 +444,98 @@ Detection detect(const RgbImage &image)
     // without this, 97 % with; the shared photos read the same.)
     constexpr double dimBelow = 40;
     d.threshold *= std::clamp(d.backgrounds.overall.L / dimBelow, 0.5, 1.0);
+
+    // A surface that runs off the frame but covers too little of any tile
+    // to count (a strip of desk below the paper) joins to a part lying
+    // across its edge: what stands out along a quarter of the frame's
+    // shorter side or more, unbroken, is such a surface; a lead or a part
+    // crossing the edge is narrower. Its colours, the commonest first, up to
+    // three.
+    std::vector<int> around;
+    for (int x = 0; x < d.width; ++x)
+        around.push_back(x);
+    for (int y = 1; y < d.height; ++y)
+        around.push_back(y * d.width + d.width - 1);
+    for (int x = d.width - 2; x >= 0; --x)
+        around.push_back((d.height - 1) * d.width + x);
+    for (int y = d.height - 2; y > 0; --y)
+        around.push_back(y * d.width);
+    const auto standsOut = [&](std::size_t k) {
+        return d.wideDistances[std::size_t(around[k % around.size()])] > d.threshold;
+    };
+    // Runs are counted from a place that does not stand out, so that none
+    // is cut where the walk around the frame begins.
+    std::size_t from = 0;
+    while (from < around.size() && standsOut(from))
+        ++from;
+    // How far in from the frame's edge a place on it stands out: a surface
+    // reaches in further than a lead lying along the edge is thick.
+    const auto depth = [&](std::size_t k) {
+        const int i = around[k % around.size()];
+        const int x = i % d.width, y = i / d.width;
+        const int dx = x == 0 ? 1 : x == d.width - 1 ? -1 : 0;
+        const int dy = dx != 0 ? 0 : y == 0 ? 1 : -1;
+        int steps = 0;
+        for (int px = x, py = y; px >= 0 && py >= 0 && px < d.width && py < d.height &&
+                                 d.wideDistances[std::size_t(py * d.width + px)] > d.threshold;
+             px += dx, py += dy)
+            ++steps;
+        return steps;
+    };
+    std::vector<Lab> border;
+    const std::size_t longRun = std::size_t(std::min(d.width, d.height) / 4);
+    const int deepSurface = std::min(d.width, d.height) / 16;
+    std::vector<int> depths;
+    for (std::size_t k = from; from < around.size() && k < from + around.size();) {
+        std::size_t end = k;
+        depths.clear();
+        while (end < from + around.size() && standsOut(end))
+            depths.push_back(depth(end++));
+        std::nth_element(depths.begin(), depths.begin() + std::ptrdiff_t(depths.size() / 2),
+                         depths.end());
+        if (!depths.empty() && end - k >= longRun && depths[depths.size() / 2] >= deepSurface)
+            for (std::size_t j = k; j < end; ++j)
+                border.push_back(lab.pixels[std::size_t(around[j % around.size()])]);
+        k = end + 1;
+    }
+    constexpr double surfaceAlike = 12;
+    while (d.edgeSurfaces.size() < 3 && !border.empty() && border.size() >= longRun) {
+        const Lab surface = modeColour(border);
+        d.edgeSurfaces.push_back(surface);
+        std::erase_if(border,
+                      [&](const Lab &p) { return objectDistance(p, surface) < surfaceAlike; });
+    }
+    if (!d.edgeSurfaces.empty()) {
+        // Only what joins the frame's edge through such colours is that
+        // surface: a band of the same colour lies within the body.
+        Mask onSurface(lab.pixels.size(), 0);
+        for (std::size_t i = 0; i < onSurface.size(); ++i)
+            onSurface[i] =
+                d.wideDistances[i] > d.threshold &&
+                std::any_of(d.edgeSurfaces.begin(), d.edgeSurfaces.end(),
+                            [&](const Lab &s) { return deltaE76(lab.pixels[i], s) < d.threshold; });
+        d.edgeDistances = d.wideDistances;
+        d.surface = {Mask(lab.pixels.size(), 0), d.width, d.factor};
+        Mask &seen = d.surface.flags;
+        std::vector<int> stack(around.begin(), around.end());
+        while (!stack.empty()) {
+            const int i = stack.back();
+            stack.pop_back();
+            if (seen[std::size_t(i)] || !onSurface[std::size_t(i)])
+                continue;
+            seen[std::size_t(i)] = 1;
+            d.edgeDistances[std::size_t(i)] = 0;
+            const int x = i % d.width, y = i / d.width;
+            if (x > 0)
+                stack.push_back(i - 1);
+            if (x < d.width - 1)
+                stack.push_back(i + 1);
+            if (y > 0)
+                stack.push_back(i - d.width);
+            if (y < d.height - 1)
+                stack.push_back(i + d.width);
+        }
+    }
     return d;
 }
 
@@ -482,7 +596,9 @@ std::optional<Body> bodyAt(const RgbImage &image, const Detection &d, const Cand
     const double vx = -uy, vy = ux;
     const double reach = best.thickness * f * 1.5;
     const double halfLength = best.length * f * 0.5;
-    const Nearby around = d.backgrounds.near(best.cx, best.cy, best.wide);
+    Nearby around = d.backgrounds.near(best.cx, best.cy, best.wide);
+    if (best.edges)
+        around.surface = &d.surface;
 
     std::vector<double> ts;
     std::vector<Span> spans;
@@ -568,21 +684,52 @@ void collectAll(const Detection &d, std::vector<Candidate> &candidates,
                 std::vector<Candidate> &atEdge)
 {
     Mask narrow;
-    for (const bool wide : {false, true}) {
-        const std::vector<double> &distances = wide ? d.wideDistances : d.distances;
+    for (const int pass : {0, 1, 2}) {
+        const bool wide = pass > 0, edges = pass == 2;
+        if (edges && d.edgeSurfaces.empty())
+            break;
+        const std::vector<double> &distances = edges  ? d.edgeDistances
+                                               : wide ? d.wideDistances
+                                                      : d.distances;
         Mask mask(distances.size());
         for (std::size_t i = 0; i < mask.size(); ++i)
             mask[i] = distances[i] > d.threshold;
         // On one even surface the wide backgrounds mark the same pixels.
-        if (wide && mask == narrow)
-            break;
+        if (pass == 1 && mask == narrow)
+            continue;
         if (!wide)
             narrow = mask;
+        std::vector<Candidate> found, foundAtEdge;
         for (const int size : {3, 5, 7, 9, 13, 17}) {
             const Mask opened = squareFilter(squareFilter(mask, d.width, d.height, size, true),
                                              d.width, d.height, size, false);
-            collectCandidates(opened, distances, d.width, d.height, wide, candidates, atEdge);
+            collectCandidates(opened, distances, d.width, d.height, wide, edges, found,
+                              foundAtEdge);
         }
+        if (edges) {
+            // Cut from a surface only where nothing was found without
+            // cutting: where a body stood apart already, the cut can only
+            // take a piece of it that shares the surface's colour. A patch
+            // reaching the frame's edge off the surface (a close-up's body,
+            // its leads out to the edges) outweighs the pieces cut.
+            const auto covers = [](const Candidate &c, const Candidate &e) {
+                const double dx = e.cx - c.cx, dy = e.cy - c.cy;
+                return std::abs(dx * c.ux + dy * c.uy) < c.length / 2 &&
+                       std::abs(dx * c.uy - dy * c.ux) < c.thickness / 2;
+            };
+            double atEdgeBest = 0;
+            for (const Candidate &c : atEdge)
+                if (!d.surface.at(c.cx * d.factor, c.cy * d.factor))
+                    atEdgeBest = std::max(atEdgeBest, c.score);
+            std::erase_if(found, [&](const Candidate &e) {
+                return e.score < atEdgeBest ||
+                       std::any_of(candidates.begin(), candidates.end(),
+                                   [&](const Candidate &c) { return covers(c, e); });
+            });
+            foundAtEdge.clear();
+        }
+        candidates.insert(candidates.end(), found.begin(), found.end());
+        atEdge.insert(atEdge.end(), foundAtEdge.begin(), foundAtEdge.end());
     }
 }
 
@@ -604,7 +751,7 @@ std::optional<Body> bestOf(const RgbImage &image, const Detection &d,
         // The same patch opened wider measures the same at full size;
         // against the other backgrounds its edges lie elsewhere.
         const bool again = std::any_of(candidates.begin(), it, [&](const Candidate &c) {
-            return c.wide == it->wide &&
+            return c.wide == it->wide && c.edges == it->edges &&
                    std::hypot(c.cx - it->cx, c.cy - it->cy) <
                        0.5 * std::min(c.thickness, it->thickness) &&
                    std::abs(c.ux * it->uy - c.uy * it->ux) < 0.2;
@@ -733,8 +880,8 @@ Body bodyBetween(const RgbImage &image, const Ends &ends, const Lab &background)
     std::vector<double> thicknesses;
     double sumT = 0, sumO = 0, sumTT = 0, sumTO = 0, count = 0;
     for (double t = length * 0.2; t <= length * 0.8; t += 1.0) {
-        const Span s = crossSpan(image, Nearby{{background}, 1}, d.threshold, ends.first.x + t * ux,
-                                 ends.first.y + t * uy, vx, vy, length);
+        const Span s = crossSpan(image, Nearby{{background}, 1, nullptr}, d.threshold,
+                                 ends.first.x + t * ux, ends.first.y + t * uy, vx, vy, length);
         thicknesses.push_back(s.total());
         const double offset = (s.positive - s.negative) / 2;
         sumT += t;

@@ -96,10 +96,11 @@ inline double bandCentre(std::size_t i, std::size_t count)
 
 // What the parts lie on.
 enum class Surface {
-    Table,       // light grey, lit a little more from the right
-    Wood,        // a desk: brown, wavy grain, a lamp's glare in one corner
-    PaperOnWood, // a sheet of paper on that desk, its edge slanting down
-    GridPaper,   // white, light blue lines every 5 mm, a darker one every 25 mm
+    Table,         // light grey, lit a little more from the right
+    Wood,          // a desk: brown, wavy grain, a lamp's glare in one corner
+    PaperOnWood,   // a sheet of paper on that desk, its edge slanting down
+    GridPaper,     // white, light blue lines every 5 mm, a darker one every 25 mm
+    PaperOverWood, // a sheet of paper over the desk, a strip of it along the bottom
 };
 
 // The surface's colour at (px, py), linear light.
@@ -122,7 +123,8 @@ inline LinearRgb surfaceAt(Surface surface, double px, double py, int width, int
                                                      : linearFromSrgb(240, 242, 238);
         return {c.r * light, c.g * light, c.b * light};
     }
-    if (surface == Surface::PaperOnWood && px < w * 0.45 + 0.25 * py)
+    if ((surface == Surface::PaperOnWood && px < w * 0.45 + 0.25 * py) ||
+        (surface == Surface::PaperOverWood && py < h * 0.9))
         return linearFromSrgb(232, 232, 228);
     // Grain along x, bent by a slow wave, with finer streaks between; the
     // glare whitens the wood towards the top left.

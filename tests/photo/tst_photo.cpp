@@ -645,6 +645,12 @@ void TestPhoto::bodyOnADesk_data()
         << PaperOnWood << Ends{{200, 230}, {260, 215}} << 20.0 << 80.0 << false << k47;
     QTest::newRow("across the paper's edge")
         << PaperOnWood << Ends{{320, 300}, {390, 285}} << 22.0 << 90.0 << false << k47;
+    // The strip of desk covers too little of any tile to count as what the
+    // part lies on, and the body's end lies on it.
+    QTest::newRow("across the paper's edge onto a strip of desk")
+        << PaperOverWood << Ends{{300, 300}, {265, 440}} << 40.0 << 40.0 << false << k47;
+    QTest::newRow("small, across the paper's edge onto a strip of desk")
+        << PaperOverWood << Ends{{420, 385}, {405, 450}} << 22.0 << 30.0 << false << k47;
     // Close-ups: the body fills tiles of the frame that the surface fills
     // elsewhere; what it lies on is what reaches the frame's edge.
     QTest::newRow("close-up on the table")
