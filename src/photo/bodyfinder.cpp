@@ -411,10 +411,9 @@ struct Detection {
     Backgrounds backgrounds;
     double threshold = 15;
     std::vector<double> distances, wideDistances; // see Backgrounds::near
-    std::vector<Lab> edgeSurfaces;
-    std::vector<double> edgeDistances;
-    SurfaceMask surface;
+    SurfaceMask surface;                          // see markSurfaces
     int width = 0, height = 0;
+    LabImage lab;
 };
 
 Detection detect(const RgbImage &image)
@@ -423,7 +422,8 @@ Detection detect(const RgbImage &image)
     d.factor =
         std::max(1, (std::max(image.width, image.height) + detectionSide - 1) / detectionSide);
     const RgbImage small = shrunk(image, d.factor);
-    const LabImage lab = labImage(small);
+    d.lab = labImage(small);
+    const LabImage &lab = d.lab;
     d.width = small.width;
     d.height = small.height;
     d.backgrounds = backgroundsOf(lab);
@@ -444,13 +444,18 @@ Detection detect(const RgbImage &image)
     // without this, 97 % with; the shared photos read the same.)
     constexpr double dimBelow = 40;
     d.threshold *= std::clamp(d.backgrounds.overall.L / dimBelow, 0.5, 1.0);
+    return d;
+}
 
-    // A surface that runs off the frame but covers too little of any tile
-    // to count (a strip of desk below the paper) joins to a part lying
-    // across its edge: what stands out along a quarter of the frame's
-    // shorter side or more, unbroken, is such a surface; a lead or a part
-    // crossing the edge is narrower. Its colours, the commonest first, up to
-    // three.
+// Marks in d.surface what belongs to a surface that runs off the frame but
+// covers too little of any tile to count (a strip of desk below the paper),
+// which joins to a part lying across its edge. What stands out along a
+// quarter of the frame's shorter side or more, unbroken, is such a surface;
+// a lead or a part crossing the edge is narrower. Its colours, the
+// commonest first, up to three.
+void markSurfaces(Detection &d)
+{
+    const LabImage &lab = d.lab;
     std::vector<int> around;
     for (int x = 0; x < d.width; ++x)
         around.push_back(x);
@@ -499,22 +504,22 @@ Detection detect(const RgbImage &image)
         k = end + 1;
     }
     constexpr double surfaceAlike = 12;
-    while (d.edgeSurfaces.size() < 3 && !border.empty() && border.size() >= longRun) {
+    std::vector<Lab> surfaces;
+    while (surfaces.size() < 3 && !border.empty() && border.size() >= longRun) {
         const Lab surface = modeColour(border);
-        d.edgeSurfaces.push_back(surface);
+        surfaces.push_back(surface);
         std::erase_if(border,
                       [&](const Lab &p) { return objectDistance(p, surface) < surfaceAlike; });
     }
-    if (!d.edgeSurfaces.empty()) {
+    if (!surfaces.empty()) {
         // Only what joins the frame's edge through such colours is that
         // surface: a band of the same colour lies within the body.
         Mask onSurface(lab.pixels.size(), 0);
         for (std::size_t i = 0; i < onSurface.size(); ++i)
-            onSurface[i] =
-                d.wideDistances[i] > d.threshold &&
-                std::any_of(d.edgeSurfaces.begin(), d.edgeSurfaces.end(),
-                            [&](const Lab &s) { return deltaE76(lab.pixels[i], s) < d.threshold; });
-        d.edgeDistances = d.wideDistances;
+            onSurface[i] = d.wideDistances[i] > d.threshold &&
+                           std::any_of(surfaces.begin(), surfaces.end(), [&](const Lab &s) {
+                               return deltaE76(lab.pixels[i], s) < d.threshold;
+                           });
         d.surface = {Mask(lab.pixels.size(), 0), d.width, d.factor};
         Mask &seen = d.surface.flags;
         std::vector<int> stack(around.begin(), around.end());
@@ -524,7 +529,6 @@ Detection detect(const RgbImage &image)
             if (seen[std::size_t(i)] || !onSurface[std::size_t(i)])
                 continue;
             seen[std::size_t(i)] = 1;
-            d.edgeDistances[std::size_t(i)] = 0;
             const int x = i % d.width, y = i / d.width;
             if (x > 0)
                 stack.push_back(i - 1);
@@ -536,7 +540,6 @@ Detection detect(const RgbImage &image)
                 stack.push_back(i + d.width);
         }
     }
-    return d;
 }
 
 } // namespace
@@ -686,14 +689,12 @@ void collectAll(const Detection &d, std::vector<Candidate> &candidates,
     Mask narrow;
     for (const int pass : {0, 1, 2}) {
         const bool wide = pass > 0, edges = pass == 2;
-        if (edges && d.edgeSurfaces.empty())
+        if (edges && d.surface.flags.empty())
             break;
-        const std::vector<double> &distances = edges  ? d.edgeDistances
-                                               : wide ? d.wideDistances
-                                                      : d.distances;
+        const std::vector<double> &distances = wide ? d.wideDistances : d.distances;
         Mask mask(distances.size());
         for (std::size_t i = 0; i < mask.size(); ++i)
-            mask[i] = distances[i] > d.threshold;
+            mask[i] = distances[i] > d.threshold && !(edges && d.surface.flags[i]);
         // On one even surface the wide backgrounds mark the same pixels.
         if (pass == 1 && mask == narrow)
             continue;
@@ -774,6 +775,7 @@ std::optional<Body> findBody(const RgbImage &image)
     if (image.isEmpty())
         return std::nullopt;
     Detection d = detect(image);
+    markSurfaces(d);
     std::vector<Candidate> candidates, atEdge;
     collectAll(d, candidates, atEdge);
     // A part on a surface of nearly its own colour (a pale body on shaded
