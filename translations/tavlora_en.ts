@@ -1760,6 +1760,18 @@ Distributed under the MIT licence.
         <source>Fotoğrafı açın, buraya sürükleyip bırakın ya da Ctrl+V ile yapıştırın.</source>
         <translation>Open a photo, drag and drop it here or paste it with Ctrl+V.</translation>
     </message>
+    <message>
+        <source>x %1, y %2</source>
+        <translation>x %1, y %2</translation>
+    </message>
+    <message>
+        <source>Birinci uç seçili: x %1, y %2.</source>
+        <translation>First end selected: x %1, y %2.</translation>
+    </message>
+    <message>
+        <source>İkinci uç seçili: x %1, y %2.</source>
+        <translation>Second end selected: x %1, y %2.</translation>
+    </message>
 </context>
 <context>
     <name>photo::PhotoWindow</name>

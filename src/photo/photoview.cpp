@@ -1,5 +1,7 @@
 #include "photo/photoview.h"
 
+#include "forms/accessibility.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -178,6 +180,19 @@ void PhotoView::describe()
     setAccessibleDescription(text);
 }
 
+void PhotoView::sayCurrentEnd(bool selected)
+{
+    // A screen reader does not speak a new description of the control it is
+    // on: the end Tab selects, and where an arrow moved it, are said.
+    if (!m_ends || m_current < 0)
+        return;
+    const Point &p = endAt(m_current);
+    const QString text = !selected        ? tr("x %1, y %2")
+                         : m_current == 0 ? tr("Birinci uç seçili: x %1, y %2.")
+                                          : tr("İkinci uç seçili: x %1, y %2.");
+    announce(window(), text.arg(std::lround(p.x)).arg(std::lround(p.y)));
+}
+
 void PhotoView::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -340,6 +355,7 @@ void PhotoView::keyPressEvent(QKeyEvent *event)
         end = {std::clamp(end.x + move.x(), 0.0, double(m_image.width())),
                std::clamp(end.y + move.y(), 0.0, double(m_image.height()))};
         describe();
+        sayCurrentEnd(false);
         update();
         return;
     }
@@ -368,6 +384,7 @@ bool PhotoView::focusNextPrevChild(bool next)
     if (hasFocus() && m_ends && ((next && m_current == 0) || (!next && m_current == 1))) {
         m_current = next ? 1 : 0;
         describe();
+        sayCurrentEnd(true);
         update();
         return true;
     }

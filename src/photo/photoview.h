@@ -75,6 +75,7 @@ private:
     int markUnder(const QPointF &screen) const;
     void zoomAround(const QPointF &screen, double factor);
     void describe();
+    void sayCurrentEnd(bool selected);
 
     QImage m_image;
     std::optional<Ends> m_ends;

@@ -135,13 +135,21 @@ void TestPhotoWindow::pasteAndKeyboard()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), view);
     QCOMPARE(view->currentEnd(), 0);
+    // A screen reader is told which end Tab selected and where an arrow
+    // took it: it does not speak the view's new description.
+    AnnouncementSpy heard;
     QTest::keyClick(view, Qt::Key_Tab);
     QCOMPARE(view->currentEnd(), 1);
     QCOMPARE(QApplication::focusWidget(), view);
     const photo::Point before = view->ends()->second;
+    const auto at = [](double x, double y) {
+        return u"x %1, y %2"_qs.arg(std::lround(x)).arg(std::lround(y));
+    };
+    QCOMPARE(heard.heard.value(0), u"İkinci uç seçili: "_qs + at(before.x, before.y) + u"."_qs);
     QTest::keyClick(view, Qt::Key_Left);
     QCOMPARE(view->ends()->second.x, before.x - 1);
     QCOMPARE(view->ends()->second.y, before.y);
+    QCOMPARE(heard.heard.value(1), at(before.x - 1, before.y));
     QVERIFY(view->accessibleDescription().startsWith(u"İkinci uç seçili."_qs));
     QSignalSpy shown(window, &PhotoWindow::readingShown);
     QTest::keyClick(view, Qt::Key_Return);
