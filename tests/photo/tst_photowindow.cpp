@@ -150,6 +150,12 @@ void TestPhotoWindow::pasteAndKeyboard()
     QCOMPARE(view->ends()->second.x, before.x - 1);
     QCOMPARE(view->ends()->second.y, before.y);
     QCOMPARE(heard.heard.value(1), at(before.x - 1, before.y));
+    QTest::keyClick(view, Qt::Key_Backtab);
+    QCOMPARE(view->currentEnd(), 0);
+    const photo::Point first = view->ends()->first;
+    QCOMPARE(heard.heard.value(2), u"Birinci uç seçili: "_qs + at(first.x, first.y) + u"."_qs);
+    QTest::keyClick(view, Qt::Key_Tab);
+    QCOMPARE(view->currentEnd(), 1);
     QVERIFY(view->accessibleDescription().startsWith(u"İkinci uç seçili."_qs));
     QSignalSpy shown(window, &PhotoWindow::readingShown);
     QTest::keyClick(view, Qt::Key_Return);
