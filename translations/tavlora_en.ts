@@ -1761,16 +1761,12 @@ Distributed under the MIT licence.
         <translation>Open a photo, drag and drop it here or paste it with Ctrl+V.</translation>
     </message>
     <message>
-        <source>x %1, y %2</source>
-        <translation>x %1, y %2</translation>
+        <source>Birinci uç seçili: %1.</source>
+        <translation>First end selected: %1.</translation>
     </message>
     <message>
-        <source>Birinci uç seçili: x %1, y %2.</source>
-        <translation>First end selected: x %1, y %2.</translation>
-    </message>
-    <message>
-        <source>İkinci uç seçili: x %1, y %2.</source>
-        <translation>Second end selected: x %1, y %2.</translation>
+        <source>İkinci uç seçili: %1.</source>
+        <translation>Second end selected: %1.</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,12 @@ namespace
 {
 constexpr double handleRadius = 7;
 constexpr double smallestZoom = 0.02, largestZoom = 16;
+
+// Where an end is, in the picture's pixels, as a screen reader hears it.
+QString where(const Point &p)
+{
+    return QStringLiteral("x %1, y %2").arg(std::lround(p.x)).arg(std::lround(p.y));
+}
 } // namespace
 
 PhotoView::PhotoView(QWidget *parent) : QWidget(parent)
@@ -168,9 +174,6 @@ void PhotoView::describe()
         setAccessibleDescription(tr("Gövde bulunamadı."));
         return;
     }
-    const auto where = [](const Point &p) {
-        return QStringLiteral("x %1, y %2").arg(std::lround(p.x)).arg(std::lround(p.y));
-    };
     QString text =
         tr("Birinci uç %1; ikinci uç %2.").arg(where(m_ends->first), where(m_ends->second));
     if (m_current >= 0)
@@ -186,11 +189,10 @@ void PhotoView::sayCurrentEnd(bool selected)
     // on: the end Tab selects, and where an arrow moved it, are said.
     if (!m_ends || m_current < 0)
         return;
-    const Point &p = endAt(m_current);
-    const QString text = !selected        ? tr("x %1, y %2")
-                         : m_current == 0 ? tr("Birinci uç seçili: x %1, y %2.")
-                                          : tr("İkinci uç seçili: x %1, y %2.");
-    announce(window(), text.arg(std::lround(p.x)).arg(std::lround(p.y)));
+    const QString at = where(endAt(m_current));
+    announce(window(), !selected        ? at
+                       : m_current == 0 ? tr("Birinci uç seçili: %1.").arg(at)
+                                        : tr("İkinci uç seçili: %1.").arg(at));
 }
 
 void PhotoView::paintEvent(QPaintEvent *)
